@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Trimora needs to build, run and test.
+# Skips apt-get entirely when everything is already there, so a second run is fast.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-svg-dev libgl-dev
+  zlib1g-dev libjpeg-dev libpng-dev libgif-dev libemf-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installiere: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
