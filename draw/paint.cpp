@@ -1,0 +1,318 @@
+#include "draw/paint.h"
+
+#include "draw/point_table.h"
+#include "draw/primitives.h"
+#include "draw/results.h"
+#include "elements/families.h"
+
+#include <string>
+
+namespace trimora {
+namespace {
+
+// Catalogue entries drawn by the paint routine itself.
+constexpr int kPunktA = 0;                 // "Punkt A"
+constexpr int kPunktB = 1;                 // "Punkt B"
+constexpr int kPunktC = 2;                 // "Punkt C"
+constexpr int kSeiteA = 3;                 // "Seite a"
+constexpr int kSeiteB = 4;                 // "Seite b"
+constexpr int kSeiteC = 5;                 // "Seite c"
+constexpr int kDreieckAusfuellen = 6;      // "Dreieck ausfüllen"
+constexpr int kDreiecksseiten = 7;         // "Dreiecksseiten"
+constexpr int kSchwerpunkt = 13;           // "Schwerpunkt"
+constexpr int kInkreismittelpunkt = 14;    // "Inkreismittelpunkt"
+constexpr int kUmkreismittelpunkt = 15;    // "Umkreismittelpunkt"
+constexpr int kSeitenmittelpunkte = 26;    // "Seitenmittelpunkte"
+constexpr int kMittelparallelen = 27;      // "Mittelparallelen"
+constexpr int kHoehenfusspunkte = 28;      // "Höhenfußpunkte"
+constexpr int kNeunFeuerbachPunkte = 30;   // "9-Feuerbach-Punkte"
+constexpr int kSchwerpunktLotpunkte = 95;  // "Schwerpunkt-Lotpunkte" (96, 97 follow)
+constexpr int kEulerDreieck = 335;         // "Euler-Dreieck"
+constexpr int kStreckenUSeitenmitten = 347; // "Strecken U-Seitenmitten"
+constexpr int kMittelstreckeUMa = 354;     // "Mittelstrecke UMa"
+constexpr int kMittelstreckeUMb = 355;     // "Mittelstrecke UMb"
+constexpr int kMittelstreckeUMc = 356;     // "Mittelstrecke UMc"
+
+constexpr int kSlotEuler1 = 222; // Euler triangle: midpoints of AH, BH, CH
+constexpr int kSlotEuler2 = 223;
+constexpr int kSlotEuler3 = 224;
+
+constexpr Color kGridPen = kSilver;
+constexpr Color kMmGridFine = Rgb(0xC0FFFF);
+constexpr Color kMmGridCoarse = Rgb(0x80FFFF);
+
+// Lines of the grid pattern at `spacing` pixels, starting at the drawing origin (the first line
+// of each run is drawn before its bound is tested).
+void GridLines(PaintContext& ctx, double spacing) {
+    const double W = ctx.width, H = ctx.height;
+    const double cx = ctx.width / 2 + ctx.doc.view.panX, cy = ctx.height / 2 + ctx.doc.view.panY;
+    if (!(spacing > 0)) return;
+    auto vertical = [&](double x) { DrawSegmentXY(ctx, RoundClamp(x), 1, RoundClamp(x), H); };
+    auto horizontal = [&](double y) { DrawSegmentXY(ctx, 1, RoundClamp(y), W, RoundClamp(y)); };
+    for (int k = 0;; ++k) {
+        vertical(cx + k * spacing);
+        if (!(cx + (k + 1) * spacing <= W)) break;
+    }
+    for (int k = 1;; ++k) {
+        vertical(cx - k * spacing);
+        if (!(cx - (k + 1) * spacing >= 0)) break;
+    }
+    for (int k = 0;; ++k) {
+        horizontal(cy + k * spacing);
+        if (!(cy + (k + 1) * spacing <= H)) break;
+    }
+    for (int k = 1;; ++k) {
+        horizontal(cy - k * spacing);
+        if (!(cy - (k + 1) * spacing >= 0)) break;
+    }
+}
+
+void Grid(PaintContext& ctx) {
+    ctx.canvas.SetPenColor(kGridPen);
+    ctx.canvas.SetPenStyle(PenStyle::Dot);
+    GridLines(ctx, 50 * ctx.doc.view.stretchFactor);
+    ctx.canvas.SetPenStyle(PenStyle::Solid);
+    ctx.canvas.SetPenColor(kBlack);
+}
+
+void MillimetreGrid(PaintContext& ctx) {
+    ctx.canvas.SetPenStyle(PenStyle::Solid);
+    ctx.canvas.SetPenColor(kMmGridFine);
+    GridLines(ctx, 10 * ctx.doc.view.stretchFactor);
+    ctx.canvas.SetPenColor(kMmGridCoarse);
+    GridLines(ctx, 50 * ctx.doc.view.stretchFactor);
+    ctx.canvas.SetPenColor(kBlack);
+}
+
+void Axes(PaintContext& ctx) {
+    Canvas& c = ctx.canvas;
+    const int W = ctx.width, H = ctx.height, ox = ctx.originX, oy = ctx.originY;
+    c.SetPenColor(kGrey);
+    ArrowLine(ctx, 5, oy, W - 5, oy);
+    ArrowLine(ctx, ox, H - 5, ox, 5);
+    c.SetBrushStyle(BrushStyle::Clear);
+    c.TextOut(W - 15, oy - 22, "x");
+    c.TextOut(ox - 14, 8, "y");
+
+    // Unit labels every 100 * stretch pixels; each run ends with the first label past the edge.
+    const int t = RoundClamp(ctx.doc.view.stretchFactor * 100);
+    if (t > 0) {
+        for (long k = 0;; ++k) {
+            const long x = ox + 4 + k * t;
+            c.TextOut(static_cast<int>(x), oy + 2, std::to_string(k));
+            if (x > W || x < 0) break;
+        }
+        for (long k = 1;; ++k) {
+            const long x = ox - 15 - k * t;
+            c.TextOut(static_cast<int>(x), oy + 2, std::to_string(-k));
+            if (x > W || x < 0) break;
+        }
+        for (long k = 1;; ++k) {
+            const long y = oy - 6 - k * t;
+            c.TextOut(ox - 14, static_cast<int>(y), std::to_string(k));
+            if (y < 0 || y > H) break;
+        }
+        for (long k = 1;; ++k) {
+            const long y = oy - 6 + k * t;
+            c.TextOut(ox - 14, static_cast<int>(y), std::to_string(-k));
+            if (y < 0 || y > H) break;
+        }
+    }
+    c.SetPenColor(kBlack);
+}
+
+RealPoint Midpoint(RealPoint p, RealPoint q) { return {(p.x + q.x) / 2, (p.y + q.y) / 2}; }
+
+// The degenerate triangle: its three sides and the labelled vertices, nothing else.
+void ReducedPicture(PaintContext& ctx) {
+    ctx.doc.view.triangleDegenerate = true;
+    DrawSegment(ctx, kSlotA, kSlotB);
+    DrawSegment(ctx, kSlotA, kSlotC);
+    DrawSegment(ctx, kSlotC, kSlotB);
+    MarkSlotLetter(ctx, kSlotA, "A");
+    MarkSlotLetter(ctx, kSlotB, "B");
+    MarkSlotLetter(ctx, kSlotC, "C");
+}
+
+void AltitudeFeetAndNinePoints(PaintContext& ctx) {
+    PointTable& pt = ctx.pt;
+    constexpr int kFeet[3] = {kSlotFootB, kSlotFootA, kSlotFootC};
+    if (ctx.On(kHoehenfusspunkte)) {
+        for (int f : kFeet)
+            if (Present(pt, f)) MarkSlot(ctx, f);
+        if (ctx.Shown()) {
+            constexpr const char* kFootLabels[3] = {"Höhenfußpunkt H(b) auf b", "Höhenfußpunkt H(a) auf a",
+                                                    "Höhenfußpunkt H(c) auf c"};
+            constexpr const char* kLengthLabels[3] = {"Länge der Höhe auf b", "Länge der Höhe auf a",
+                                                      "Länge der Höhe auf c"};
+            constexpr int kVertex[3] = {kSlotB, kSlotA, kSlotC};
+            for (int n = 0; n < 3; ++n) {
+                if (!Present(pt, kFeet[n])) continue;
+                ReportSlot(ctx, kFeet[n], kFootLabels[n]);
+                ReportSlotDistance(ctx, kVertex[n], kFeet[n], kLengthLabels[n]);
+            }
+        }
+    }
+
+    const bool hPresent = Present(pt, kSlotOrthocentre);
+    if (ctx.On(kNeunFeuerbachPunkte)) {
+        for (int m : {kSlotMidAB, kSlotMidAC, kSlotMidBC}) MarkSlot(ctx, m);
+        for (int f : kFeet)
+            if (Present(pt, f)) MarkSlot(ctx, f);
+        if (hPresent) {
+            for (int v : {kSlotA, kSlotB, kSlotC}) {
+                PlaceSlot(pt, kSlotHalfH, Midpoint(pt.precise[kSlotOrthocentre], ScreenAsReal(pt, v)));
+                MarkSlot(ctx, kSlotHalfH);
+            }
+        }
+        if (ctx.Shown()) {
+            constexpr int kFirstSix[6] = {kSlotMidAB, kSlotMidAC, kSlotMidBC, kSlotFootB, kSlotFootA, kSlotFootC};
+            for (int n = 0; n < 6; ++n)
+                ReportSlot(ctx, kFirstSix[n], std::to_string(n + 1) + ".Feuerbachpunkt");
+            const IntPoint h = pt.screen[kSlotOrthocentre];
+            int n = 7;
+            for (int v : {kSlotA, kSlotB, kSlotC}) {
+                // Integer halving that truncates toward zero.
+                const IntPoint s = pt.screen[v];
+                const long hx = (static_cast<long>(h.x) + s.x) / 2, hy = (static_cast<long>(h.y) + s.y) / 2;
+                ReportPoint(ctx, std::to_string(n++) + ".Feuerbachpunkt",
+                            {static_cast<double>(hx), static_cast<double>(hy)});
+            }
+        }
+    }
+
+    if (ctx.On(kEulerDreieck) && hPresent) {
+        const int slots[3] = {kSlotEuler1, kSlotEuler2, kSlotEuler3};
+        for (int n = 0; n < 3; ++n)
+            PlaceSlot(pt, slots[n], Midpoint(ScreenAsReal(pt, kSlotA + n), pt.precise[kSlotOrthocentre]));
+        ctx.canvas.SetPenColor(kOlive);
+        DrawSegment(ctx, kSlotEuler1, kSlotEuler2);
+        DrawSegment(ctx, kSlotEuler1, kSlotEuler3);
+        DrawSegment(ctx, kSlotEuler3, kSlotEuler2);
+        if (ctx.Shown()) ReportTriangle(ctx, kSlotEuler1, kSlotEuler2, kSlotEuler3, "Euler");
+    }
+}
+
+// The element families in their binding order. A family that is not built yet is absent.
+void RunFamilies(PaintContext& ctx) {
+    CircleRadii(ctx);              // circumcircle, incircle and their centres
+    OrthocentreFamily(ctx);        // orthocentre, altitude feet, nine-point circle
+    CentroidCircles(ctx);          // centroid circles
+    CircumcirclePointCircles(ctx); // circles through two vertices and U, Kosnita segments
+    SpiekerCircle(ctx);            // the Nagel half triangle joins once the Nagel point is built
+}
+
+void MainSequence(PaintContext& ctx) {
+    PointTable& pt = ctx.pt;
+    Canvas& c = ctx.canvas;
+
+    // 1.-2. Side midpoints and centroid.
+    PlaceSlot(pt, kSlotMidAB, Midpoint(ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotB)));
+    PlaceSlot(pt, kSlotMidAC, Midpoint(ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotC)));
+    PlaceSlot(pt, kSlotMidBC, Midpoint(ScreenAsReal(pt, kSlotB), ScreenAsReal(pt, kSlotC)));
+    const RealPoint a = pt.precise[kSlotA], b = pt.precise[kSlotB], cc = pt.precise[kSlotC];
+    PlaceSlot(pt, kSlotCentroid, {(a.x + b.x + cc.x) / 3, (a.y + b.y + cc.y) / 3});
+
+    // 4. Centroid: its line is written even while the results are hidden.
+    c.SetPenColor(kBlack);
+    if (ctx.On(kSchwerpunkt)) {
+        MarkSlotLetter(ctx, kSlotCentroid, "S");
+        ReportSlot(ctx, kSlotCentroid, "Schwerpunkt S");
+        PedalFamily(ctx, kSlotCentroid, kSchwerpunktLotpunkte, "Schwerpunkt");
+    }
+
+    // 5. The families.
+    RunFamilies(ctx);
+
+    // 9. Mid-parallels with whatever pen the families left.
+    if (ctx.On(kMittelparallelen)) {
+        DrawSegment(ctx, kSlotMidAB, kSlotMidAC);
+        DrawSegment(ctx, kSlotMidAB, kSlotMidBC);
+        DrawSegment(ctx, kSlotMidBC, kSlotMidAC);
+    }
+
+    // 10. Sides.
+    c.SetPenColor(kBlack);
+    if (ctx.On(kDreiecksseiten)) c.SetPenWidth(2);
+    if (ctx.On(kSeiteA)) DrawSegment(ctx, kSlotB, kSlotC);
+    if (ctx.On(kSeiteB)) DrawSegment(ctx, kSlotA, kSlotC);
+    if (ctx.On(kSeiteC)) DrawSegment(ctx, kSlotA, kSlotB);
+    c.SetPenWidth(1);
+
+    // 11. Side midpoints.
+    if (ctx.On(kSeitenmittelpunkte)) {
+        MarkSlot(ctx, kSlotMidAB);
+        MarkSlot(ctx, kSlotMidAC);
+        MarkSlot(ctx, kSlotMidBC);
+        if (ctx.Shown()) {
+            ReportPoint(ctx, "Seitenmittelpunkt AB", ScreenAsReal(pt, kSlotMidAB));
+            ReportPoint(ctx, "Seitenmittelpunkt AC", ScreenAsReal(pt, kSlotMidAC));
+            ReportPoint(ctx, "Seitenmittelpunkt BC", ScreenAsReal(pt, kSlotMidBC));
+        }
+    }
+
+    // 12. Segments from U to the side midpoints.
+    const bool all = ctx.On(kStreckenUSeitenmitten);
+    const struct {
+        int entry, mid;
+        const char* label;
+    } uSegments[3] = {{kMittelstreckeUMc, kSlotMidAB, "Abstand U-Mc"},
+                      {kMittelstreckeUMb, kSlotMidAC, "Abstand U-Mb"},
+                      {kMittelstreckeUMa, kSlotMidBC, "Abstand U-Ma"}};
+    for (const auto& s : uSegments) {
+        if (!all && !ctx.On(s.entry)) continue;
+        DrawSegment(ctx, kSlotCircumcentre, s.mid);
+        if (ctx.Shown()) ReportSlotDistance(ctx, kSlotCircumcentre, s.mid, s.label);
+    }
+
+    // 13.-15. Altitude feet, the nine Feuerbach points, the Euler triangle.
+    AltitudeFeetAndNinePoints(ctx);
+
+    // 16. Centres and vertices on top of everything.
+    if (ctx.On(kInkreismittelpunkt)) MarkSlotLetter(ctx, kSlotIncentre, "I");
+    if (ctx.On(kUmkreismittelpunkt)) MarkSlotLetter(ctx, kSlotCircumcentre, "U");
+    if (ctx.On(kPunktA)) MarkSlotLetter(ctx, kSlotA, "A");
+    if (ctx.On(kPunktB)) MarkSlotLetter(ctx, kSlotB, "B");
+    if (ctx.On(kPunktC)) MarkSlotLetter(ctx, kSlotC, "C");
+}
+
+} // namespace
+
+void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown) {
+    PaintContext ctx(doc, canvas, resultsShown);
+
+    // 1. Origin and captured switches.
+    ctx.originX = ctx.width / 2 + doc.view.panX;
+    ctx.originY = ctx.height / 2 + doc.view.panY;
+    doc.originX = ctx.originX;
+    doc.originY = ctx.originY;
+    ctx.showTrilinear = doc.view.showTrilinear;
+
+    // 2.-3.
+    doc.results.Clear();
+    canvas.SetFont("Verdana", 9);
+
+    // 4. Background layers.
+    if (doc.view.showGrid) Grid(ctx);
+    if (doc.view.showMmGrid) MillimetreGrid(ctx);
+    if (doc.view.showAxes) Axes(ctx);
+
+    // 5. The vertices' screen points are their precise points.
+    for (int v = kSlotA; v <= kSlotC; ++v) doc.points.precise[v] = ScreenAsReal(doc.points, v);
+
+    // 6. Fill.
+    if (doc.IsOn(kDreieckAusfuellen)) {
+        canvas.SetBrushColor(kLightGrey);
+        const IntPoint triangle[3] = {doc.points.screen[kSlotA], doc.points.screen[kSlotB], doc.points.screen[kSlotC]};
+        canvas.Polygon(triangle);
+        canvas.SetBrushColor(kWhite);
+    }
+
+    // 7.-8.
+    if (BaseMeasures(ctx))
+        MainSequence(ctx);
+    else
+        ReducedPicture(ctx);
+}
+
+} // namespace trimora

@@ -1,0 +1,156 @@
+#include "draw/results.h"
+
+#include "draw/point_table.h"
+#include "grund/format.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trimora {
+namespace {
+
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+// Starts a line "label<TAB>" and remembers the label; an empty label repeats the last one.
+std::string& StartLine(PaintContext& ctx, std::string_view label) {
+    if (!label.empty()) ctx.lastLabel.assign(label);
+    std::string& line = ctx.doc.results.Append();
+    line += ctx.lastLabel;
+    line += '\t';
+    return line;
+}
+
+double Distance(RealPoint p, RealPoint q) {
+    return std::sqrt(std::fabs((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y)));
+}
+
+// A signed distance rounded through its three-decimal text, as the trilinear part wants it.
+double RoundedThrough3(double v) { return std::strtod(FormatRealDot(v, 3).c_str(), nullptr); }
+
+// Signed distance of P from the line L1L2, positive on R's side or on the line.
+double SideDistance(RealPoint p, RealPoint r, RealPoint l1, RealPoint l2) {
+    const double u = l1.y - l2.y, v = l2.x - l1.x, w = l1.x * l2.y - l1.y * l2.x;
+    const double n = std::sqrt(std::fabs(u * u + v * v));
+    if (n == 0) return 0;
+    const double dp = (u * p.x + v * p.y + w) / n, dr = (u * r.x + v * r.y + w) / n;
+    return dp * dr >= 0 ? std::fabs(dp) : -std::fabs(dp);
+}
+
+void AppendTrilinear(PaintContext& ctx, std::string& line, RealPoint world) {
+    const RealPoint a = ScreenToWorld(ctx, ScreenAsReal(ctx.pt, kSlotA));
+    const RealPoint b = ScreenToWorld(ctx, ScreenAsReal(ctx.pt, kSlotB));
+    const RealPoint c = ScreenToWorld(ctx, ScreenAsReal(ctx.pt, kSlotC));
+    const double da = RoundedThrough3(SideDistance(world, a, b, c));
+    const double db = RoundedThrough3(SideDistance(world, b, c, a));
+    const double dc = RoundedThrough3(SideDistance(world, c, a, b));
+    const double m = std::max({std::fabs(da), std::fabs(db), std::fabs(dc)});
+    if (m == 0 || !std::isfinite(m)) return;
+    line += " ; trilinear (";
+    line += FormatReal(da / m, 3);
+    line += " : ";
+    line += FormatReal(db / m, 3);
+    line += " : ";
+    line += FormatReal(dc / m, 3);
+    line += ')';
+}
+
+} // namespace
+
+void AppendTitle(PaintContext& ctx, std::string_view title) { ctx.doc.results.Append(title); }
+
+void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
+    const RealPoint w = ScreenToWorld(ctx, p);
+    std::string& line = StartLine(ctx, label);
+    line += "( ";
+    line += FormatReal(w.x, 3);
+    line += " | ";
+    line += FormatReal(w.y, 3);
+    line += " )";
+    if (ctx.showTrilinear) AppendTrilinear(ctx, line, w);
+}
+
+void ReportSlot(PaintContext& ctx, int slot, std::string_view label) { ReportPoint(ctx, label, ctx.pt.precise[slot]); }
+
+void ReportDistance(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
+    const double d = Distance(ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
+    StartLine(ctx, label) += FormatReal(d, 3);
+}
+
+void ReportSlotDistance(PaintContext& ctx, int i, int j, std::string_view label) {
+    ReportDistance(ctx, label, ScreenAsReal(ctx.pt, i), ScreenAsReal(ctx.pt, j));
+}
+
+void ReportValue(PaintContext& ctx, std::string_view label, double v) { StartLine(ctx, label) += FormatReal(v, 3); }
+
+void ReportRadius(PaintContext& ctx, std::string_view label, double r) {
+    StartLine(ctx, label) += FormatReal(r / 100, 3);
+    std::string& area = ctx.doc.results.Append();
+    area += kEllipsis;
+    area += " Flächeninhalt\t";
+    area += FormatReal(r * r * M_PI / 10000, 3);
+}
+
+void ReportCircle(PaintContext& ctx, int slot, std::string_view title, double r) {
+    AppendTitle(ctx, title);
+    ReportSlot(ctx, slot, "… Mittelpunkt");
+    ReportRadius(ctx, "… Radius", r);
+}
+
+std::string LineEquationText(RealPoint w1, RealPoint w2) {
+    std::string text;
+    double angle;
+    if (std::fabs(w1.x - w2.x) < 1e-8) {
+        text = "X = " + FormatReal(w1.x, 3);
+        angle = 90;
+    } else if (w1.y != w2.y) {
+        const double m = (w2.y - w1.y) / (w2.x - w1.x);
+        const double n = w1.y - m * w1.x;
+        text = "Y = " + FormatReal(m, 3) + " X " + FormatSigned(n, 3);
+        angle = std::atan(m) * kDegreesPerRadian;
+    } else {
+        text = "Y = " + FormatReal(w1.y, 3);
+        angle = 0;
+    }
+    text += " ; Anstiegswinkel ";
+    text += FormatReal(angle, 2);
+    text += "°";
+    return text;
+}
+
+void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
+    StartLine(ctx, label) += LineEquationText(ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
+}
+
+void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
+    ReportLine(ctx, label, ScreenAsReal(ctx.pt, i), ScreenAsReal(ctx.pt, j));
+}
+
+void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view name) {
+    std::string title(name);
+    title += "-Dreieck";
+    AppendTitle(ctx, title);
+    ReportSlotLine(ctx, i, j, "… Dreiecksseite");
+    ReportSlotLine(ctx, i, k, "");
+    ReportSlotLine(ctx, j, k, "");
+    ReportSlotDistance(ctx, i, j, "… Dreiecksseitenlänge");
+    ReportSlotDistance(ctx, i, k, "");
+    ReportSlotDistance(ctx, j, k, "");
+
+    const double u = SlotDistanceWorld(ctx.pt, j, k), v = SlotDistanceWorld(ctx.pt, i, k),
+                 w = SlotDistanceWorld(ctx.pt, i, j);
+    const double s = (u + v + w) / 2;
+    ReportValue(ctx, "… Dreiecksumfang", 2 * s);
+    ReportValue(ctx, "… Dreiecksflächeninhalt", std::sqrt(std::fabs(s * (s - u) * (s - v) * (s - w))));
+
+    auto angle = [&](double opposite, double side1, double side2) {
+        if (side1 * side2 == 0) return;
+        const double cosine = (opposite * opposite - side1 * side1 - side2 * side2) / (-2 * side1 * side2);
+        if (cosine < -1 || cosine > 1) return;
+        ReportValue(ctx, "… Innenwinkel in °", std::acos(cosine) * kDegreesPerRadian);
+    };
+    angle(u, v, w);
+    angle(v, u, w);
+    angle(w, v, u);
+}
+
+} // namespace trimora

@@ -1,0 +1,33 @@
+// Result lines: "label<TAB>value" in world units with three decimals and a decimal comma.
+// An empty label repeats the last non-empty one. The callers decide whether results are shown.
+#pragma once
+
+#include "draw/paint_context.h"
+
+#include <string_view>
+
+namespace trimora {
+
+inline constexpr std::string_view kEllipsis = "\u2026"; // "…", the mark of a block's sub-lines
+
+// A title line, unchanged and without a tab; it does not change the last label.
+void AppendTitle(PaintContext& ctx, std::string_view title);
+
+void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p);
+void ReportSlot(PaintContext& ctx, int slot, std::string_view label);
+void ReportDistance(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2);
+void ReportSlotDistance(PaintContext& ctx, int i, int j, std::string_view label);
+void ReportValue(PaintContext& ctx, std::string_view label, double v);
+// Radius in pixels; a second line "… Flächeninhalt" gives the circle's area in square units.
+void ReportRadius(PaintContext& ctx, std::string_view label, double r);
+// Title, "… Mittelpunkt" (precise point of the slot), "… Radius", "… Flächeninhalt".
+void ReportCircle(PaintContext& ctx, int slot, std::string_view title, double r);
+void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2);
+void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label);
+// The twelve-line block of the triangle of the screen points of slots i, j, k.
+void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view name);
+
+// The value text of ReportLine: "Y = 0,5 X +1 ; Anstiegswinkel 26,57°" for world points.
+std::string LineEquationText(RealPoint w1, RealPoint w2);
+
+} // namespace trimora

@@ -1,0 +1,27 @@
+// Entry points of the element families, each a function over the paint context. The paint routine
+// calls them in one fixed order; later families read the slots that earlier ones wrote.
+#pragma once
+
+#include "draw/paint_context.h"
+
+namespace trimora {
+
+// Base measures: sides, angles, area, Brocard angle, medians, bisectors, altitudes and
+// perpendicular bisectors. False when two vertices coincide.
+bool BaseMeasures(PaintContext& ctx);
+
+// Classic centres and circles.
+void CircleRadii(PaintContext& ctx); // runs the circumcircle family when both radii exist
+void CircumcircleFamily(PaintContext& ctx);
+void NinePointCircle(PaintContext& ctx);
+void CentroidCircles(PaintContext& ctx);
+void CircumcirclePointCircles(PaintContext& ctx);
+void NagelHalfTriangle(PaintContext& ctx); // with the Spieker circle
+void SpiekerCircle(PaintContext& ctx);
+// The circle through the screen points of three slots; its centre goes to `slot`. Returns the
+// radius in pixels, or 0 when the points are collinear.
+double CircleThroughSlots(PaintContext& ctx, int i, int j, int k, int slot);
+
+void OrthocentreFamily(PaintContext& ctx);
+
+} // namespace trimora

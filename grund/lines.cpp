@@ -1,0 +1,50 @@
+#include "grund/lines.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trimora {
+
+LinePoint IntersectLines(RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4) {
+    LinePoint r;
+    const double dx1 = p1.x - p2.x, dy1 = p1.y - p2.y;
+    const double dx2 = p3.x - p4.x, dy2 = p3.y - p4.y;
+    if (dx1 != 0 && dx2 != 0 && dx2 * dy1 != dx1 * dy2) {
+        const double m1 = dy1 / dx1, m2 = dy2 / dx2;
+        // The cross products may differ while the rounded slopes agree: m2 - m1 can still be 0.
+        const double x = (p2.y - p4.y - m1 * p2.x + m2 * p4.x) / (m2 - m1);
+        const double y = p4.y + m2 * (x - p4.x);
+        if (std::isfinite(x) && std::isfinite(y)) {
+            r.p = {x, y};
+            r.ok = true;
+        }
+        return r;
+    }
+    if (dx2 == 0 && dx1 != 0) {
+        const double m1 = dy1 / dx1;
+        const RealPoint q{p4.x, p2.y + m1 * (p4.x - p2.x)};
+        if (std::isfinite(q.y)) r = {q, true};
+        return r;
+    }
+    if (dx1 == 0 && dx2 != 0) {
+        const double m2 = dy2 / dx2;
+        const RealPoint q{p2.x, p4.y + m2 * (p2.x - p4.x)};
+        if (std::isfinite(q.y)) r = {q, true};
+    }
+    // Only this last branch and the parallel case are bounded.
+    r.p.x = std::clamp(r.p.x, -10000.0, 10000.0);
+    r.p.y = std::clamp(r.p.y, -10000.0, 10000.0);
+    return r;
+}
+
+LinePoint PerpendicularFoot(RealPoint p, RealPoint q1, RealPoint q2) {
+    const RealPoint onNormal{p.x + (q1.y - q2.y), p.y + (q2.x - q1.x)};
+    return IntersectLines(onNormal, p, q1, q2);
+}
+
+RealPoint MirrorPoint(RealPoint p, RealPoint q1, RealPoint q2) {
+    const LinePoint f = PerpendicularFoot(p, q1, q2);
+    return {2 * f.p.x - p.x, 2 * f.p.y - p.y};
+}
+
+} // namespace trimora
