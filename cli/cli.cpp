@@ -1,12 +1,205 @@
 #include "cli/cli.h"
 
+#include "draw/document.h"
+#include "draw/paint.h"
+#include "draw/recording_canvas.h"
+#include "grund/catalogue.h"
+#include "grund/savefile.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace trimora {
+namespace {
 
-int RunCommandLine(int, const char* const*, std::ostream&, std::ostream& err) {
-    err << "Trimora: Befehlszeile noch nicht verfügbar\n";
-    return 2;
+constexpr const char* kUsage =
+    "Aufruf: trimora [Optionen]\n"
+    "Ohne Optionen öffnet sich das Programmfenster. Mit Optionen rechnet und zeichnet Trimora\n"
+    "ohne Fenster und beendet sich danach.\n"
+    "\n"
+    "  --vertices \"xA;yA;xB;yB;xC;yC\"  die sechs Eckpunktkoordinaten (Formeln erlaubt)\n"
+    "  --on N|NAME          Element einschalten (Katalognummer oder Name; mehrfach möglich)\n"
+    "  --off N|NAME         Element ausschalten (mehrfach möglich)\n"
+    "  --all                alle Elemente einschalten\n"
+    "  --trilinear          trilineare Koordinaten in den Ergebnissen\n"
+    "  --axes               Koordinatenachsen zeichnen\n"
+    "  --grid               Gitter zeichnen\n"
+    "  --mmgrid             Millimetergitter zeichnen\n"
+    "  --stretch F          Streckungsfaktor (Standard 1)\n"
+    "  --pan X,Y            Verschiebung des Ursprungs in Pixeln\n"
+    "  --size BxH           Größe der Zeichenfläche in Pixeln (Standard 821x660)\n"
+    "  --results DATEI      Berechnungsergebnisse schreiben (\"-\": Standardausgabe, UTF-8)\n"
+    "  --help               diese Hilfe\n";
+
+struct Options {
+    std::optional<std::string> vertices;
+    std::vector<std::pair<bool, int>> switches; // (on, entry) in the order given
+    bool all = false, trilinear = false, axes = false, grid = false, mmgrid = false;
+    std::optional<double> stretch;
+    std::optional<std::pair<int, int>> pan;
+    int width = 821, height = 660;
+    std::optional<std::string> results;
+    bool help = false;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+bool ParseInt(std::string_view text, int& out) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return ec == std::errc() && ptr == end;
+}
+
+std::optional<double> ParseReal(std::string text) {
+    for (char& ch : text)
+        if (ch == ',') ch = '.';
+    if (text.empty()) return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    const double v = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+int ParseEntry(const std::string& text) {
+    int index = -1;
+    if (ParseInt(text, index)) {
+        if (index < 0 || index >= kEntryCount)
+            throw UsageError{"Katalognummer außerhalb von 0 bis 506: " + text};
+        return index;
+    }
+    const int found = FindCatalogueEntry(text);
+    if (found < 0) throw UsageError{"Unbekanntes Element: \"" + text + "\""};
+    return found;
+}
+
+Options Parse(int argc, const char* const* argv) {
+    Options o;
+    auto value = [&](int& i) -> std::string {
+        if (i + 1 >= argc) throw UsageError{std::string("Die Option ") + argv[i] + " braucht einen Wert."};
+        return argv[++i];
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (arg == "--vertices") {
+            o.vertices = value(i);
+        } else if (arg == "--on" || arg == "--off") {
+            const bool on = arg == "--on";
+            o.switches.emplace_back(on, ParseEntry(value(i)));
+        } else if (arg == "--all") {
+            o.all = true;
+        } else if (arg == "--trilinear") {
+            o.trilinear = true;
+        } else if (arg == "--axes") {
+            o.axes = true;
+        } else if (arg == "--grid") {
+            o.grid = true;
+            o.mmgrid = false;
+        } else if (arg == "--mmgrid") {
+            o.mmgrid = true;
+            o.grid = false;
+        } else if (arg == "--stretch") {
+            const std::string text = value(i);
+            const auto v = ParseReal(text);
+            if (!v || *v < 0.2 || *v > 1000) throw UsageError{"Ungültiger Streckungsfaktor (0,2 bis 1000): " + text};
+            o.stretch = *v;
+        } else if (arg == "--pan") {
+            const std::string text = value(i);
+            const auto comma = text.find(',');
+            int x = 0, y = 0;
+            if (comma == std::string::npos || !ParseInt(std::string_view(text).substr(0, comma), x) ||
+                !ParseInt(std::string_view(text).substr(comma + 1), y) || std::abs(x) > 100000 || std::abs(y) > 100000)
+                throw UsageError{"Ungültige Verschiebung (erwartet X,Y in Pixeln): " + text};
+            o.pan = {x, y};
+        } else if (arg == "--size") {
+            const std::string text = value(i);
+            const auto x = text.find_first_of("xX");
+            if (x == std::string::npos || !ParseInt(std::string_view(text).substr(0, x), o.width) ||
+                !ParseInt(std::string_view(text).substr(x + 1), o.height) || o.width < 1 || o.height < 1 ||
+                o.width > 20000 || o.height > 20000)
+                throw UsageError{"Ungültige Größe (erwartet BxH, 1 bis 20000 Pixel): " + text};
+        } else if (arg == "--results") {
+            o.results = value(i);
+        } else {
+            throw UsageError{"Unbekannte Option: " + std::string(arg)};
+        }
+    }
+    return o;
+}
+
+std::vector<std::string> SplitVertices(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const auto semi = text.find(';', start);
+        parts.push_back(text.substr(start, semi == std::string::npos ? std::string::npos : semi - start));
+        if (semi == std::string::npos) break;
+        start = semi + 1;
+    }
+    if (parts.size() != 6)
+        throw UsageError{"--vertices erwartet sechs durch \";\" getrennte Koordinaten, erhalten: " + text};
+    return parts;
+}
+
+} // namespace
+
+int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    Options o;
+    try {
+        o = Parse(argc, argv);
+        if (o.help) {
+            out << kUsage;
+            return 0;
+        }
+        Document doc;
+        InitDocument(doc, o.width, o.height);
+        bool apply = false;
+        if (o.vertices) {
+            const auto parts = SplitVertices(*o.vertices);
+            for (int n = 0; n < 6; ++n) doc.fields[static_cast<std::size_t>(n)] = parts[static_cast<std::size_t>(n)];
+            apply = true;
+        }
+        if (o.all) doc.checked.set();
+        for (const auto& [on, entry] : o.switches) doc.SetOn(entry, on);
+        doc.view.showTrilinear = o.trilinear;
+        doc.view.showAxes = o.axes;
+        doc.view.showGrid = o.grid;
+        doc.view.showMmGrid = o.mmgrid;
+        if (o.stretch) doc.view.stretchFactor = *o.stretch, apply = true;
+        if (o.pan) doc.view.panX = o.pan->first, doc.view.panY = o.pan->second, apply = true;
+        if (apply) ApplyFieldTexts(doc, o.width, o.height);
+
+        RecordingCanvas canvas(o.width, o.height);
+        PaintBox1Paintx(doc, canvas, o.results.has_value());
+        if (o.results) {
+            const std::vector<std::string> lines = doc.results.Lines();
+            if (*o.results == "-") {
+                for (const std::string& line : lines) out << line << '\n';
+                out.flush();
+            } else {
+                const std::string failure = WriteFileAtomically(*o.results, ToWindowsText(lines));
+                if (!failure.empty()) {
+                    err << "trimora: " << failure << '\n';
+                    return 1;
+                }
+            }
+        }
+        return 0;
+    } catch (const UsageError& e) {
+        err << "trimora: " << e.message << "\n(trimora --help zeigt die Optionen.)\n";
+        return 2;
+    }
 }
 
 } // namespace trimora

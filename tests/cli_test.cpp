@@ -1,0 +1,97 @@
+// The command line front end: options, exact output, errors and exit codes.
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace trimora {
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out, err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), "trimora");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    const int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(CommandLine, BaseMeasuresAndCentroidOfTheBasicTriangle) {
+    const CliRun r = Cli({"--vertices", "1;2;-2;-1;2;-1", "--on", "13", "--results", "-"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "Punkt A\t( 1 | 2 )\n"
+                     "Punkt B\t( -2 | -1 )\n"
+                     "Punkt C\t( 2 | -1 )\n"
+                     "Seite a\t4\n"
+                     "Seite b\t3,162\n"
+                     "Seite c\t4,243\n"
+                     "Geradengleichung a\tY = -1 ; Anstiegswinkel 0°\n"
+                     "Geradengleichung b\tY = -3 X +5 ; Anstiegswinkel -71,57°\n"
+                     "Geradengleichung c\tY = 1 X +1 ; Anstiegswinkel 45°\n"
+                     "Innenwinkel Alpha in °\t63,435\n"
+                     "Innenwinkel Beta in °\t45\n"
+                     "Innenwinkel Gamma in °\t71,565\n"
+                     "Umfang\t11,405\n"
+                     "Flächeninhalt\t6\n"
+                     "Brocard-Winkel in °\t28,61\n"
+                     "Schwerpunkt S\t( 0,333 | 0 )\n");
+}
+
+TEST(CommandLine, FormulasNamesStretchAndTrilinear) {
+    // SQRT(4) = 2; at stretch 2 every coordinate is reported twice as large.
+    const CliRun r = Cli({"--vertices", "SQRT(4)-1;2;-2;-1;2;-1", "--on", "Schwerpunkt", "--stretch", "2",
+                       "--trilinear", "--results", "-"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("Punkt A\t( 2 | 4 ) ; trilinear (1 : 0 : 0)\n"), std::string::npos) << r.out;
+    // The entry names are matched without regard to case.
+    EXPECT_EQ(Cli({"--on", "umkreis", "--results", "-"}).code, 0);
+}
+
+TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--bogus"},
+                                               {"--on", "Kein-Element"},
+                                               {"--on", "507"},
+                                               {"--stretch", "zwei"},
+                                               {"--size", "100"},
+                                               {"--pan", "1;2"},
+                                               {"--vertices", "1;2;3"},
+                                               {"--results"}}) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.code, 2) << args[0];
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_NE(Cli({"--on", "Kein-Element"}).err.find("Unbekanntes Element"), std::string::npos);
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("Aufruf: trimora"), std::string::npos);
+}
+
+TEST(CommandLine, ResultsFileIsWindowsTextAndFailuresKeepTheOldFile) {
+    const auto dir = std::filesystem::temp_directory_path() / "trimora_cli_test";
+    std::filesystem::create_directories(dir);
+    const auto file = dir / "ergebnis.txt";
+    ASSERT_EQ(Cli({"--vertices", "1;2;-2;-1;2;-1", "--results", file.string()}).code, 0);
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes.substr(0, 20), "Punkt A\t( 1 | 2 )\r\nP");
+    EXPECT_NE(bytes.find("Fl\xE4" "cheninhalt\t6\r\n"), std::string::npos); // "ä" as one Windows-1252 byte
+
+    const CliRun failed = Cli({"--results", (dir / "fehlt" / "x.txt").string()});
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_NE(failed.err.find("konnte nicht geschrieben werden"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace trimora

@@ -1,0 +1,339 @@
+// The drawing core: mapping, result lines, primitives and the paint routine on the recording canvas.
+#include "draw/point_table.h"
+#include "draw/primitives.h"
+#include "draw/results.h"
+#include "grund/lines.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace trimora {
+namespace {
+
+using testing::MakeDocument;
+using testing::Paint;
+
+TEST(PointTable, RoundClampRoundsTiesToEvenAndClamps) {
+    EXPECT_EQ(RoundClamp(2.5), 2);
+    EXPECT_EQ(RoundClamp(3.5), 4);
+    EXPECT_EQ(RoundClamp(-2.5), -2);
+    EXPECT_EQ(RoundClamp(1e9), 100000);
+    EXPECT_EQ(RoundClamp(-1e300), -100000);
+    EXPECT_EQ(RoundClamp(NAN), -100000);
+    EXPECT_EQ(RoundClamp(INFINITY), 100000);
+}
+
+TEST(PointTable, SyncSlotKeepsOneStaleCoordinateAndRejectsNonFinite) {
+    PointTable pt;
+    pt.screen[40] = {7, 8};
+    SetPrecise(pt, 40, 20000, 50);
+    SyncSlot(pt, 40);
+    EXPECT_EQ(pt.screen[40], (IntPoint{10000, 8}));
+
+    SetPrecise(pt, 41, NAN, 3);
+    SyncSlot(pt, 41);
+    EXPECT_FALSE(Present(pt, 41));
+    EXPECT_EQ(pt.precise[41], (RealPoint{-100, -100}));
+}
+
+TEST(PointTable, WorldToScreenUsesRealHalves) {
+    // 421 / 2 = 210.5; a vertex typed at x = 0 lands on 210 (ties to even).
+    EXPECT_EQ(WorldToScreen(0, 0, 1, 421, 660, 0, 0), (IntPoint{210, 330}));
+    // At stretch 2 one unit is 200 pixels.
+    EXPECT_EQ(WorldToScreen(1, 0, 2, 821, 660, 0, 0).x, 610);
+}
+
+TEST(PointTable, TrilinearCentresOfARightTriangle) {
+    const RealPoint A{0, 3}, B{0, 0}, C{4, 0}; // right angle at B, world units
+    // Circumcentre: cos A : cos B : cos C is the midpoint of the hypotenuse AC.
+    const double cosA = 3.0 / 5, cosB = 0, cosC = 4.0 / 5;
+    const auto U = TrilinearToPoint(cosA, cosB, cosC, A, B, C);
+    ASSERT_TRUE(U);
+    EXPECT_NEAR(U->x, 2, 1e-12);
+    EXPECT_NEAR(U->y, 1.5, 1e-12);
+    // Incentre of the 3-4-5 triangle: radius 1 from both legs.
+    const auto I = TrilinearToPoint(1, 1, 1, A, B, C);
+    ASSERT_TRUE(I);
+    EXPECT_NEAR(I->x, 1, 1e-12);
+    EXPECT_NEAR(I->y, 1, 1e-12);
+    // Ratios that sum to zero against the sides, and coincident vertices, have no point.
+    EXPECT_FALSE(TrilinearToPoint(0, 0, 0, A, B, C));
+    EXPECT_FALSE(TrilinearToPoint(1, 1, 1, A, A, C));
+}
+
+TEST(PointTable, FailedTrilinearPlacesTheSlotAtTheOrigin) {
+    Document doc = MakeDocument({290, 190}, {220, 420}, {560, 420});
+    RecordingCanvas canvas(421, 660);
+    PaintContext ctx(doc, canvas, false);
+    ctx.originX = 210;
+    ctx.originY = 330;
+    SlotFromTrilinear(ctx, 50, 0, 0, 0);
+    EXPECT_EQ(doc.points.screen[50], (IntPoint{210, 330}));
+}
+
+TEST(PointTable, LongestSideIndexAndCircleData) {
+    PointTable pt;
+    pt.screen[1] = {0, 0};
+    pt.screen[2] = {100, 0};
+    pt.screen[3] = {50, 87};
+    EXPECT_EQ(LongestSideIndex(pt, 1, 2, 3), 3); // an equilateral-ish tie falls to the later index
+    pt.screen[3] = {0, 300};
+    EXPECT_EQ(LongestSideIndex(pt, 1, 2, 3), 3);
+    pt.screen[3] = {300, 1};
+    EXPECT_EQ(LongestSideIndex(pt, 1, 2, 3), 2);
+    // Large coordinates: squared distances beyond 32 bits.
+    pt.screen[1] = {-100000, -100000};
+    pt.screen[2] = {100000, 100000};
+    pt.screen[3] = {0, 1};
+    EXPECT_EQ(LongestSideIndex(pt, 1, 2, 3), 1);
+
+    const CircleDataResult d = CircleData({0, 0}, {6, 0}, {0, 8});
+    ASSERT_TRUE(d.circumcentreValid);
+    EXPECT_NEAR(d.circumcentre.x, 3, 1e-12);
+    EXPECT_NEAR(d.circumcentre.y, 4, 1e-12);
+    EXPECT_NEAR(d.R, 5, 1e-12);
+    EXPECT_NEAR(d.r, 2, 1e-12);
+    ASSERT_TRUE(d.incentreValid);
+    EXPECT_NEAR(d.incentre.x, 2, 1e-12);
+    EXPECT_NEAR(d.incentre.y, 2, 1e-12);
+    EXPECT_FALSE(CircleData({0, 0}, {1, 1}, {2, 2}).circumcentreValid);
+}
+
+TEST(LineConstructions, IntersectionsFeetAndMirrors) {
+    LinePoint p = IntersectLines({0, 0}, {10, 10}, {0, 10}, {10, 0});
+    EXPECT_TRUE(p.ok);
+    EXPECT_EQ(p.p, (RealPoint{5, 5}));
+    p = IntersectLines({0, 0}, {10, 10}, {0, 1}, {10, 11});
+    EXPECT_FALSE(p.ok);
+    EXPECT_EQ(p.p, (RealPoint{-100, -100}));
+    // Vertical first line: bounded; vertical second line: not bounded.
+    p = IntersectLines({3, 0}, {3, 5}, {0, 20000}, {1, 20000});
+    EXPECT_TRUE(p.ok);
+    EXPECT_EQ(p.p, (RealPoint{3, 10000}));
+    p = IntersectLines({0, 20000}, {1, 20000}, {3, 0}, {3, 5});
+    EXPECT_EQ(p.p, (RealPoint{3, 20000}));
+    // Slopes that differ in the cross products but agree once divided must not give NaN.
+    p = IntersectLines({0, 0}, {3, 1e-300}, {0, 1}, {3, 1 + 1e-300});
+    EXPECT_TRUE(std::isfinite(p.p.x) && std::isfinite(p.p.y));
+
+    const LinePoint f = PerpendicularFoot({0, 5}, {-1, 0}, {1, 0});
+    EXPECT_TRUE(f.ok);
+    EXPECT_NEAR(f.p.x, 0, 1e-12);
+    EXPECT_NEAR(f.p.y, 0, 1e-12);
+    const RealPoint m = MirrorPoint({0, 5}, {-1, 0}, {1, 0});
+    EXPECT_NEAR(m.x, 0, 1e-12);
+    EXPECT_NEAR(m.y, -5, 1e-12);
+    const LinePoint self = PerpendicularFoot({2, 3}, {0, 1}, {4, 5});
+    EXPECT_NEAR(self.p.x, 2, 1e-12);
+    EXPECT_NEAR(self.p.y, 3, 1e-12);
+}
+
+// A paint context on a recording canvas for testing primitives and report routines alone.
+struct Scratch {
+    Document doc = MakeDocument({290, 190}, {220, 420}, {560, 420});
+    RecordingCanvas canvas;
+    PaintContext ctx;
+    Scratch(int w, int h, bool shown = true) : canvas(w, h), ctx(doc, canvas, shown) {
+        ctx.originX = w / 2;
+        ctx.originY = h / 2;
+    }
+};
+
+TEST(ResultLines, LineEquations) {
+    EXPECT_EQ(LineEquationText({0, 1}, {2, 2}), "Y = 0,5 X +1 ; Anstiegswinkel 26,57°");
+    EXPECT_EQ(LineEquationText({1, 0}, {1, 5}), "X = 1 ; Anstiegswinkel 90°");
+    EXPECT_EQ(LineEquationText({1, 0}, {1 + 1e-9, 5}), "X = 1 ; Anstiegswinkel 90°");
+    EXPECT_EQ(LineEquationText({-1, 2}, {3, 2}), "Y = 2 ; Anstiegswinkel 0°");
+    EXPECT_EQ(LineEquationText({0, 0}, {1, -1}), "Y = -1 X +0 ; Anstiegswinkel -45°");
+}
+
+TEST(ResultLines, LastLabelIsRepeatedAndTitlesDoNotChangeIt) {
+    Scratch s(400, 300);
+    ReportValue(s.ctx, "Wert", 1);
+    AppendTitle(s.ctx, "Titel");
+    ReportValue(s.ctx, "", 2.5);
+    ReportRadius(s.ctx, "Radius", 100);
+    ReportValue(s.ctx, "", -0.0001);
+    SetPrecise(s.doc.points, 60, 290, 190);
+    ReportCircle(s.ctx, 60, "", 50);
+    const std::vector<std::string> expected{
+        "Wert\t1", "Titel", "Wert\t2,5", "Radius\t1", "… Flächeninhalt\t3,142", "Radius\t0", "",
+        "… Mittelpunkt\t( 0,9 | -0,4 )", "… Radius\t0,5", "… Flächeninhalt\t0,785"};
+    EXPECT_EQ(s.doc.results.Lines(), expected);
+}
+
+TEST(ResultLines, TriangleBlockAndTrilinearPart) {
+    Scratch s(400, 300);
+    s.doc.points.screen[60] = {200, 150};
+    s.doc.points.screen[61] = {500, 150};
+    s.doc.points.screen[62] = {200, -250};
+    ReportTriangle(s.ctx, 60, 61, 62, "Test");
+    const std::vector<std::string> expected{
+        "Test-Dreieck",
+        "… Dreiecksseite\tY = 0 ; Anstiegswinkel 0°",
+        "… Dreiecksseite\tX = 0 ; Anstiegswinkel 90°",
+        "… Dreiecksseite\tY = -1,333 X +4 ; Anstiegswinkel -53,13°",
+        "… Dreiecksseitenlänge\t3",
+        "… Dreiecksseitenlänge\t4",
+        "… Dreiecksseitenlänge\t5",
+        "… Dreiecksumfang\t12",
+        "… Dreiecksflächeninhalt\t6",
+        "… Innenwinkel in °\t90",
+        "… Innenwinkel in °\t53,13",
+        "… Innenwinkel in °\t36,87"};
+    EXPECT_EQ(s.doc.results.Lines(), expected);
+
+    // The incentre has the trilinear coordinates 1 : 1 : 1; a point on BC has 0 first.
+    Document doc = MakeDocument({200, 150}, {500, 150}, {200, -250});
+    doc.view.showTrilinear = true;
+    RecordingCanvas canvas(400, 300);
+    PaintContext ctx(doc, canvas, true);
+    ctx.originX = 200;
+    ctx.originY = 150;
+    ctx.showTrilinear = true;
+    ReportPoint(ctx, "I", {300, 50});
+    ReportPoint(ctx, "Auf a", {350, -50});
+    EXPECT_EQ(doc.results[0], "I\t( 1 | 1 ) ; trilinear (1 : 1 : 1)");
+    EXPECT_EQ(doc.results[1], "Auf a\t( 1,5 | 2 ) ; trilinear (0 : 0,75 : 1)");
+}
+
+TEST(Primitives, MarksCirclesAndLinesOnTheCanvas) {
+    Scratch s(400, 300);
+    MarkPoint(s.ctx, 100, 100);
+    DrawLineAcross(s.ctx, 10, 20, 20, 30);
+    DrawLineAcross(s.ctx, 5, 7, 5, 7);
+    DrawCircle(s.ctx, 50.4, 60, 10);
+    DrawCircle(s.ctx, 50, 60, INFINITY);
+    const auto& calls = s.canvas.Calls();
+    ASSERT_EQ(calls.size(), 6u);
+    EXPECT_EQ(calls[0].kind, CanvasCall::Kind::Ellipse);
+    EXPECT_EQ((std::array{calls[0].x1, calls[0].y1, calls[0].x2, calls[0].y2}), (std::array{96, 96, 105, 105}));
+    EXPECT_EQ((std::array{calls[1].x1, calls[1].y1}), (std::array{0, 10}));
+    EXPECT_EQ((std::array{calls[2].x2, calls[2].y2, calls[2].x1, calls[2].y1}), (std::array{0, 10, 290, 300}));
+    EXPECT_EQ((std::array{calls[3].x1, calls[3].y1, calls[4].x1, calls[4].y1}), (std::array{0, 7, 400, 7}));
+    EXPECT_EQ((std::array{calls[5].x1, calls[5].y1, calls[5].x2, calls[5].y2}), (std::array{40, 50, 61, 71}));
+    EXPECT_EQ(calls[5].brush.style, BrushStyle::Clear);
+}
+
+TEST(Primitives, ArrowLineHeadsPointBack) {
+    Scratch s(400, 300);
+    ArrowLine(s.ctx, 5, 150, 395, 150);
+    ArrowLine(s.ctx, 200, 295, 200, 5);
+    ArrowLine(s.ctx, 7, 7, 7, 7);
+    const auto& c = s.canvas.Calls();
+    ASSERT_EQ(c.size(), 12u); // three segments of two calls each, twice; nothing for equal ends
+    // Horizontal axis: strokes from the tip 14 px back, about 15 degrees off.
+    EXPECT_EQ((std::array{c[3].x1, c[3].y1}), (std::array{381, 146}));
+    EXPECT_EQ((std::array{c[5].x1, c[5].y1}), (std::array{381, 154}));
+    // Vertical axis pointing up.
+    EXPECT_EQ((std::array{c[9].x1, c[9].y1}), (std::array{196, 19}));
+    EXPECT_EQ((std::array{c[11].x1, c[11].y1}), (std::array{204, 19}));
+}
+
+TEST(Primitives, SegmentsWriteNothingWhileResultsAreHidden) {
+    Scratch s(400, 300, false);
+    DrawSlotSegment(s.ctx, kSlotA, kSlotB, "Strecke");
+    DrawSlotLine(s.ctx, kSlotA, kSlotB, "Gerade");
+    EXPECT_TRUE(s.doc.results.Empty());
+    EXPECT_EQ(s.canvas.Calls().size(), 4u);
+}
+
+TEST(Primitives, PedalTriplesInReversedOrder) {
+    // Entry 302 "Umkreis-Lotdreieck" switches the pedal points of U, 304 the pedal triangle.
+    Document doc = MakeDocument({290, 190}, {220, 420}, {560, 420}, {0, 1, 2, 302});
+    const auto points = Paint(doc, 421, 660);
+    int feet = 0;
+    for (const auto& l : points.lines) feet += l.starts_with("… Lotfußpunkt");
+    EXPECT_EQ(feet, 3);
+    EXPECT_NE(std::find(points.lines.begin(), points.lines.end(), "Umkreispunkt"), points.lines.end());
+
+    Document tri = MakeDocument({290, 190}, {220, 420}, {560, 420}, {0, 1, 2, 304});
+    const auto triangle = Paint(tri, 421, 660);
+    EXPECT_EQ(std::find(triangle.lines.begin(), triangle.lines.end(), "Umkreispunkt"), triangle.lines.end());
+    EXPECT_NE(std::find(triangle.lines.begin(), triangle.lines.end(), "Umkreispunkt-Lot-Dreieck"),
+              triangle.lines.end());
+}
+
+TEST(Primitives, NeubergCircleOnEitherSide) {
+    // Equilateral triangle: omega = 30 degrees, cot = sqrt 3, radius d/2 * sqrt|3 - 3| = 0.
+    const RealPoint p0{0, 0}, p2{100, 0}, v{50, -86.60254037844386};
+    const CircleResult same = NeubergCircle(true, M_PI / 6, v, p0, p2);
+    EXPECT_NEAR(same.centre.x, 50, 1e-9);
+    EXPECT_NEAR(same.centre.y, -86.60254037844386, 1e-9); // the centre is the opposite vertex
+    EXPECT_NEAR(same.radius, 0, 1e-4); // the root of a difference near 0 magnifies rounding
+    const CircleResult other = NeubergCircle(false, M_PI / 6, v, p0, p2);
+    EXPECT_NEAR(other.centre.y, 86.60254037844386, 1e-9);
+    const CircleResult none = NeubergCircle(true, 0, v, p0, p2);
+    EXPECT_FALSE(std::isfinite(none.radius));
+}
+
+TEST(PaintRoutine, StartUpTriangleFirstLines) {
+    Document doc = MakeDocument({290, 190}, {220, 420}, {560, 420}, {0, 1, 2, 3, 4, 5, 6});
+    const auto p = Paint(doc, 421, 660);
+    ASSERT_GE(p.lines.size(), 4u);
+    EXPECT_EQ(p.lines[0], "Punkt A\t( 0,8 | 1,4 )");
+    EXPECT_EQ(p.lines[1], "Punkt B\t( 0,1 | -0,9 )");
+    EXPECT_EQ(p.lines[2], "Punkt C\t( 3,5 | -0,9 )");
+    EXPECT_EQ(p.lines[3], "Seite a\t3,4");
+    // Only the base measures: 3 points, 3 sides, 3 equations, 3 angles, perimeter, area, Brocard.
+    EXPECT_EQ(p.lines.size(), 15u);
+    // The fill comes first, in light grey with a black outline.
+    ASSERT_FALSE(p.calls.empty());
+    EXPECT_EQ(p.calls[0].kind, CanvasCall::Kind::Polygon);
+    EXPECT_EQ(p.calls[0].brush.color, kLightGrey);
+    EXPECT_EQ(p.calls[0].pen.color, kBlack);
+}
+
+TEST(PaintRoutine, ResultsHiddenStillWriteTheCentroid) {
+    Document doc = MakeDocument({510, 130}, {210, 430}, {610, 430}, {0, 1, 2, 13, 17});
+    const auto p = Paint(doc, 821, 660, false);
+    EXPECT_EQ(p.lines, (std::vector<std::string>{"Schwerpunkt S\t( 0,333 | 0 )"}));
+}
+
+TEST(PaintRoutine, AxisLabels) {
+    Document doc = MakeDocument({290, 190}, {220, 420}, {560, 420});
+    doc.view.showAxes = true;
+    const auto p = Paint(doc, 421, 660, false);
+    auto textAt = [&](const std::string& t) {
+        for (const auto& c : p.calls)
+            if (c.kind == CanvasCall::Kind::Text && c.text == t) return std::array{c.x1, c.y1};
+        return std::array{-1, -1};
+    };
+    EXPECT_EQ(textAt("0"), (std::array{214, 332}));
+    EXPECT_EQ(textAt("1"), (std::array{314, 332}));
+    EXPECT_EQ(textAt("-1"), (std::array{95, 332}));
+    EXPECT_EQ(textAt("x"), (std::array{406, 308}));
+    EXPECT_EQ(textAt("y"), (std::array{196, 8}));
+    // The last label of the run to the right is the first one past the edge.
+    EXPECT_EQ(textAt("3"), (std::array{514, 332}));
+    EXPECT_EQ(textAt("-2"), (std::array{-5, 332}));
+    EXPECT_EQ(textAt("4"), (std::array{196, -76})); // upwards the run ends above the area
+    EXPECT_EQ(textAt("5"), (std::array{-1, -1}));
+}
+
+TEST(PaintRoutine, CoincidentVerticesGiveTheReducedPicture) {
+    Document doc = MakeDocument({100, 100}, {100, 100}, {300, 200}, {0, 1, 2, 3, 4, 5, 13, 17});
+    const auto p = Paint(doc, 400, 300);
+    EXPECT_TRUE(p.lines.empty());
+    EXPECT_TRUE(doc.view.triangleDegenerate);
+    int segments = 0, texts = 0;
+    for (const auto& c : p.calls) {
+        segments += c.kind == CanvasCall::Kind::LineTo;
+        texts += c.kind == CanvasCall::Kind::Text;
+    }
+    EXPECT_EQ(segments, 3);
+    EXPECT_EQ(texts, 3);
+}
+
+TEST(PaintRoutine, SmallTrianglesGetNoCircumcircle) {
+    // b = c = 0.3 units: |b c| <= 0.1, so no circumcircle family at all.
+    Document doc = MakeDocument({200, 100}, {182, 124}, {218, 124}, {16, 17}); // |AB| = |AC| = 30 px
+    const auto p = Paint(doc, 400, 300);
+    for (const auto& l : p.lines) EXPECT_EQ(l.find("Umkreis"), std::string::npos) << l;
+    for (const auto& c : p.calls) EXPECT_NE(c.kind, CanvasCall::Kind::Ellipse);
+}
+
+} // namespace
+} // namespace trimora
