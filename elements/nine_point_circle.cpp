@@ -31,21 +31,36 @@ double RadiusThrough(RealPoint p1, RealPoint p2, RealPoint p3) {
     return std::sqrt(std::fabs((D / 2) * (D / 2) + (E / 2) * (E / 2) - F));
 }
 
+// The parameter runs t = 0, 0.05, 0.10, ... while t <= 2 pi + 0.05, so that the curve closes.
+// Its sines and cosines are the same at every repaint: computed once.
+struct HypocycloidTable {
+    static constexpr int kSteps = 127;
+    double cos1[kSteps], sin1[kSteps], cos2[kSteps], sin2[kSteps];
+    HypocycloidTable() {
+        for (int step = 0; step < kSteps; ++step) {
+            const double t = step * 0.05;
+            cos1[step] = std::cos(t);
+            sin1[step] = std::sin(t);
+            cos2[step] = std::cos(2 * t);
+            sin2[step] = std::sin(2 * t);
+        }
+    }
+};
+static_assert((HypocycloidTable::kSteps - 1) * 0.05 <= 6.333185307179586 &&
+              HypocycloidTable::kSteps * 0.05 > 6.333185307179586);
+
 // Four closed curves around `centre` for the rolling ratios 1.5, 2, 2.5 and 3.
 void Hypocycloids(PaintContext& ctx, RealPoint centre, double rho) {
+    static const HypocycloidTable table;
     for (double k : {1.5, 2.0, 2.5, 3.0}) {
         const double p = rho / 2 * (k - 1), o = rho / 2 * (k + 1);
-        bool first = true;
-        for (int step = 0;; ++step) {
-            const double t = step * 0.05;
-            if (!(t <= 6.333185307179586)) break; // 2 pi + 0.05: the curve closes
-            const int x = RoundClamp(centre.x + p * std::cos(t) + o * std::cos(2 * t));
-            const int y = -RoundClamp(p * std::sin(t) - o * std::sin(2 * t) - centre.y);
-            if (first)
+        for (int step = 0; step < HypocycloidTable::kSteps; ++step) {
+            const int x = RoundClamp(centre.x + p * table.cos1[step] + o * table.cos2[step]);
+            const int y = -RoundClamp(p * table.sin1[step] - o * table.sin2[step] - centre.y);
+            if (step == 0)
                 ctx.canvas.MoveTo(x, y);
             else
                 ctx.canvas.LineTo(x, y);
-            first = false;
         }
     }
 }

@@ -1,65 +1,54 @@
 #include "grund/format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace trimora {
 namespace {
 
-// The digits of |x| rounded to 18 significant digits, the way an extended-precision
-// formatter sees a value, as an integer digit string and the decimal exponent of the first digit.
-struct Digits {
-    std::string digits; // 18 digits, no point
-    int exponent = 0;   // value = 0.d1d2... * 10^(exponent + 1)
-};
+constexpr int kSignificant = 18; // an extended-precision formatter sees 18 significant digits
 
-Digits SignificantDigits(double ax) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17e", ax); // d.ddddddddddddddddde±XX
-    Digits d;
-    d.digits.push_back(buf[0]);
-    const char* p = buf + 2;
-    while (*p && *p != 'e') d.digits.push_back(*p++);
-    d.exponent = std::atoi(p + 1);
-    return d;
-}
+// Appends the fixed-point text of |x| with `decimals` places to `out`. The value is first taken
+// to 18 significant digits, then rounded at the last place half away from zero.
+void AppendFixedAbs(std::string& out, double ax, int decimals) {
+    char buf[48];
+    // d.ddddddddddddddddde+XX
+    const auto res = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific, kSignificant - 1);
+    const char* e = static_cast<const char*>(std::memchr(buf, 'e', static_cast<std::size_t>(res.ptr - buf)));
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exponent);
+    char digits[kSignificant];
+    digits[0] = buf[0];
+    std::memcpy(digits + 1, buf + 2, kSignificant - 1);
 
-// Fixed-point text of |x| with `decimals` places; rounds the 18-digit form half away from zero.
-std::string FixedAbs(double ax, int decimals) {
-    if (ax == 0.0) {
-        std::string s = "0";
-        if (decimals > 0) s += "." + std::string(static_cast<size_t>(decimals), '0');
-        return s;
+    // The number as a digit string with `decimals` places: digit k has the weight 10^(exponent - k).
+    // Position p of the result (0 = first integer digit) holds digit (p - lead), where lead is the
+    // count of leading zeros needed when the value is below 1.
+    const int intDigits = exponent >= 0 ? exponent + 1 : 1;
+    const int lead = exponent >= 0 ? 0 : -exponent; // zeros before the first significant digit
+    const int total = intDigits + decimals;
+    std::string number(static_cast<std::size_t>(total), '0');
+    for (int p = 0; p < total; ++p) {
+        const int k = p - lead;
+        if (k >= 0 && k < kSignificant) number[static_cast<std::size_t>(p)] = digits[k];
     }
-    Digits d = SignificantDigits(ax);
-    // Place the digits on a decimal grid: integer part digits and fraction digits.
-    std::string intPart, frac;
-    if (d.exponent >= 0) {
-        std::string all = d.digits;
-        if (static_cast<int>(all.size()) < d.exponent + 1) all.append(d.exponent + 1 - all.size(), '0');
-        intPart = all.substr(0, d.exponent + 1);
-        frac = all.substr(d.exponent + 1);
-    } else {
-        intPart = "0";
-        frac = std::string(static_cast<size_t>(-d.exponent - 1), '0') + d.digits;
-    }
-    bool roundUp = static_cast<int>(frac.size()) > decimals && frac[decimals] >= '5';
-    if (static_cast<int>(frac.size()) < decimals) frac.append(decimals - frac.size(), '0');
-    frac.resize(decimals);
-    std::string number = intPart + frac;
-    if (roundUp) {
-        int i = static_cast<int>(number.size()) - 1;
-        while (i >= 0 && number[i] == '9') number[i--] = '0';
+    const int next = total - lead; // index of the first digit beyond the kept places
+    if (next >= 0 && next < kSignificant && digits[next] >= '5') {
+        int i = total - 1;
+        while (i >= 0 && number[static_cast<std::size_t>(i)] == '9') number[static_cast<std::size_t>(i--)] = '0';
         if (i >= 0)
-            ++number[i];
+            ++number[static_cast<std::size_t>(i)];
         else
             number.insert(number.begin(), '1');
     }
-    std::string result = number.substr(0, number.size() - decimals);
-    if (decimals > 0) result += "." + number.substr(number.size() - decimals);
-    return result;
+    const std::size_t split = number.size() - static_cast<std::size_t>(decimals);
+    out.append(number, 0, split);
+    if (decimals > 0) {
+        out += '.';
+        out.append(number, split, std::string::npos);
+    }
 }
 
 } // namespace
@@ -73,12 +62,18 @@ std::string FormatRealDot(double x, int decimals) {
     } else if (std::isinf(x)) {
         s = x > 0 ? "INF" : "-INF";
     } else {
-        s = FixedAbs(std::fabs(x), decimals);
-        if (std::signbit(x)) s.insert(s.begin(), '-');
+        if (std::signbit(x)) s += '-';
+        if (x == 0) {
+            s += '0';
+        } else {
+            AppendFixedAbs(s, std::fabs(x), decimals);
+        }
+        if (s.find('.') != std::string::npos) {
+            while (s.back() == '0') s.pop_back();
+            if (s.back() == '.') s.pop_back();
+        }
+        if (s == "-0") s = "0";
     }
-    while (s.size() >= 2 && s.back() == '0' && s.find('.') != std::string::npos) s.pop_back();
-    if (s.size() > 1 && s.back() == '.') s.pop_back();
-    if (s == "-0") s = "0";
     return s;
 }
 

@@ -1,0 +1,128 @@
+#include "app/qpainter_canvas.h"
+
+#include "draw/document.h"
+#include "draw/paint.h"
+
+#include <QFont>
+#include <QPolygon>
+#include <QVarLengthArray>
+
+#include <cmath>
+
+namespace trimora {
+namespace {
+
+QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+Qt::BrushStyle ToQtBrushStyle(BrushStyle s) {
+    switch (s) {
+    case BrushStyle::Solid:
+        return Qt::SolidPattern;
+    case BrushStyle::Clear:
+        return Qt::NoBrush;
+    case BrushStyle::BDiagonal: // lines from bottom left to top right
+        return Qt::BDiagPattern;
+    case BrushStyle::FDiagonal:
+        return Qt::FDiagPattern;
+    case BrushStyle::Horizontal:
+        return Qt::HorPattern;
+    }
+    return Qt::SolidPattern;
+}
+
+} // namespace
+
+QPainterCanvas::QPainterCanvas(QPainter& painter, int width, int height, bool antialiasing)
+    : Canvas(width, height), painter_(painter) {
+    painter_.setRenderHint(QPainter::Antialiasing, antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void QPainterCanvas::ApplyPen() {
+    const Pen& p = CurrentPen();
+    if (penApplied_ && p == appliedPen_) return;
+    if (p.style == PenStyle::Clear) {
+        painter_.setPen(Qt::NoPen);
+    } else {
+        QPen pen(ToQColor(p.color));
+        pen.setWidth(std::max(1, p.width));
+        pen.setStyle(p.style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
+        pen.setCapStyle(Qt::FlatCap);
+        painter_.setPen(pen);
+    }
+    appliedPen_ = p;
+    penApplied_ = true;
+}
+
+void QPainterCanvas::ApplyBrush() {
+    const Brush& b = CurrentBrush();
+    if (brushApplied_ && b == appliedBrush_) return;
+    painter_.setBrush(QBrush(ToQColor(b.color), ToQtBrushStyle(b.style)));
+    appliedBrush_ = b;
+    brushApplied_ = true;
+}
+
+void QPainterCanvas::ApplyFont() {
+    const Font& f = CurrentFont();
+    if (fontApplied_ && f == appliedFont_) return;
+    QFont font(QString::fromStdString(f.name));
+    // Points at the screen's 96 dots per inch, so that pictures do not depend on the device.
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0))));
+    painter_.setFont(font);
+    appliedFont_ = f;
+    fontApplied_ = true;
+}
+
+void QPainterCanvas::MoveTo(int x, int y) { position_ = QPoint(x, y); }
+
+void QPainterCanvas::LineTo(int x, int y) {
+    ApplyPen();
+    const QPoint to(x, y);
+    painter_.drawLine(position_, to);
+    position_ = to;
+}
+
+void QPainterCanvas::Ellipse(int left, int top, int right, int bottom) {
+    ApplyPen();
+    ApplyBrush();
+    // The box excludes its right and bottom edges.
+    painter_.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1.0, bottom - top - 1.0));
+}
+
+void QPainterCanvas::Polygon(std::span<const IntPoint> points) {
+    ApplyPen();
+    ApplyBrush();
+    QVarLengthArray<QPoint, 16> qpoints;
+    for (const IntPoint& p : points) qpoints.append(QPoint(p.x, p.y));
+    painter_.drawPolygon(qpoints.constData(), static_cast<int>(qpoints.size()));
+}
+
+void QPainterCanvas::Rectangle(int left, int top, int right, int bottom) {
+    ApplyPen();
+    ApplyBrush();
+    painter_.drawRect(QRectF(left + 0.5, top + 0.5, right - left - 1.0, bottom - top - 1.0));
+}
+
+void QPainterCanvas::TextOut(int x, int y, std::string_view text) {
+    ApplyFont();
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QRect box = painter_.fontMetrics().boundingRect(QRect(x, y, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, s);
+    // An opaque brush paints the text's background, as on the original drawing surface.
+    if (CurrentBrush().style != BrushStyle::Clear) painter_.fillRect(box, ToQColor(CurrentBrush().color));
+    painter_.save();
+    painter_.setPen(QColor(Qt::black));
+    painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
+    painter_.restore();
+    penApplied_ = false; // restore() brought back the painter's pen, which may differ from ours
+}
+
+void RegisterFontFallbacks() { QFont::insertSubstitution("Verdana", "DejaVu Sans"); }
+
+void RenderPicture(Document& doc, QImage& image, bool resultsShown, bool antialiasing) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QPainterCanvas canvas(painter, image.width(), image.height(), antialiasing);
+    PaintBox1Paintx(doc, canvas, resultsShown);
+}
+
+} // namespace trimora

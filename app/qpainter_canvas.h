@@ -1,0 +1,44 @@
+// The canvas on a QPainter: the screen's off-screen image, raster exports, SVG, PDF and the printer.
+#pragma once
+
+#include "draw/canvas.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace trimora {
+
+class QPainterCanvas final : public Canvas {
+public:
+    // Paints on `painter`, whose device is width x height pixels. Quick drawing matters more than
+    // smooth edges while dragging, so anti-aliasing is a choice of the caller.
+    QPainterCanvas(QPainter& painter, int width, int height, bool antialiasing = true);
+
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void Polygon(std::span<const IntPoint> points) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void TextOut(int x, int y, std::string_view text) override;
+
+private:
+    void ApplyPen();
+    void ApplyBrush();
+    void ApplyFont();
+
+    QPainter& painter_;
+    QPoint position_;
+    Pen appliedPen_;
+    Brush appliedBrush_;
+    Font appliedFont_;
+    bool penApplied_ = false, brushApplied_ = false, fontApplied_ = false;
+};
+
+// Asks for Verdana and falls back to DejaVu Sans where Verdana is not installed.
+void RegisterFontFallbacks();
+
+// Paints the whole picture on `image` (cleared to white first); the image's size is the drawing
+// area's. Reusing one image between repaints keeps allocations out of dragging.
+void RenderPicture(struct Document& doc, QImage& image, bool resultsShown, bool antialiasing = true);
+
+} // namespace trimora
