@@ -2,6 +2,7 @@
 
 #include "draw/point_table.h"
 #include "grund/format.h"
+#include "grund/numeric.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,22 +28,14 @@ double Distance(RealPoint p, RealPoint q) {
 // A signed distance rounded through its three-decimal text, as the trilinear part wants it.
 double RoundedThrough3(double v) { return std::strtod(FormatRealDot(v, 3).c_str(), nullptr); }
 
-// Signed distance of P from the line L1L2, positive on R's side or on the line.
-double SideDistance(RealPoint p, RealPoint r, RealPoint l1, RealPoint l2) {
-    const double u = l1.y - l2.y, v = l2.x - l1.x, w = l1.x * l2.y - l1.y * l2.x;
-    const double n = std::sqrt(std::fabs(u * u + v * v));
-    if (n == 0) return 0;
-    const double dp = (u * p.x + v * p.y + w) / n, dr = (u * r.x + v * r.y + w) / n;
-    return dp * dr >= 0 ? std::fabs(dp) : -std::fabs(dp);
-}
-
 void AppendTrilinear(PaintContext& ctx, std::string& line, RealPoint world) {
     const RealPoint a = ScreenToWorld(ctx, ScreenAsReal(ctx.pt, kSlotA));
     const RealPoint b = ScreenToWorld(ctx, ScreenAsReal(ctx.pt, kSlotB));
     const RealPoint c = ScreenToWorld(ctx, ScreenAsReal(ctx.pt, kSlotC));
-    const double da = RoundedThrough3(SideDistance(world, a, b, c));
-    const double db = RoundedThrough3(SideDistance(world, b, c, a));
-    const double dc = RoundedThrough3(SideDistance(world, c, a, b));
+    // Positive on the side of the opposite vertex; a side of zero length gives 0.
+    const double da = RoundedThrough3(SignedLineDistance(world, a, b, c).value_or(0));
+    const double db = RoundedThrough3(SignedLineDistance(world, b, c, a).value_or(0));
+    const double dc = RoundedThrough3(SignedLineDistance(world, c, a, b).value_or(0));
     const double m = std::max({std::fabs(da), std::fabs(db), std::fabs(dc)});
     if (m == 0 || !std::isfinite(m)) return;
     line += " ; trilinear (";
