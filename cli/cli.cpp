@@ -1,15 +1,20 @@
 #include "cli/cli.h"
 
+#include "app/core/session.h"
 #include "draw/document.h"
 #include "draw/paint.h"
 #include "draw/recording_canvas.h"
 #include "grund/catalogue.h"
+#include "grund/presets.h"
+#include "grund/resource.h"
 #include "grund/savefile.h"
 
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -24,6 +29,8 @@ constexpr const char* kUsage =
     "Ohne Optionen öffnet sich das Programmfenster. Mit Optionen rechnet und zeichnet Trimora\n"
     "ohne Fenster und beendet sich danach.\n"
     "\n"
+    "  --topic THEMA        ein Thema aus dem Menü \"Themen\" (z. B. \"Feuerbach-Kreis\")\n"
+    "  --load DATEI.tmo     eine Dreiecksdatei laden\n"
     "  --vertices \"xA;yA;xB;yB;xC;yC\"  die sechs Eckpunktkoordinaten (Formeln erlaubt)\n"
     "  --on N|NAME          Element einschalten (Katalognummer oder Name; mehrfach möglich)\n"
     "  --off N|NAME         Element ausschalten (mehrfach möglich)\n"
@@ -39,6 +46,8 @@ constexpr const char* kUsage =
     "  --help               diese Hilfe\n";
 
 struct Options {
+    std::optional<std::string> topic;
+    std::optional<std::string> load;
     std::optional<std::string> vertices;
     std::vector<std::pair<bool, int>> switches; // (on, entry) in the order given
     bool all = false, trilinear = false, axes = false, grid = false, mmgrid = false;
@@ -92,6 +101,10 @@ Options Parse(int argc, const char* const* argv) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (arg == "--topic") {
+            o.topic = value(i);
+        } else if (arg == "--load") {
+            o.load = value(i);
         } else if (arg == "--vertices") {
             o.vertices = value(i);
         } else if (arg == "--on" || arg == "--off") {
@@ -152,6 +165,26 @@ std::vector<std::string> SplitVertices(const std::string& text) {
     return parts;
 }
 
+struct FileError {
+    std::string message;
+};
+
+// A data file is small; anything beyond this is not one.
+constexpr std::size_t kMaxDataFileBytes = 16u << 20;
+
+std::vector<std::string> ReadDataFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FileError{"Die Datei \"" + path + "\" kann nicht geöffnet werden."};
+    std::string bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxDataFileBytes) throw FileError{"Die Datei \"" + path + "\" ist keine Dreiecksdatei (zu groß)."};
+    }
+    if (in.bad()) throw FileError{"Die Datei \"" + path + "\" kann nicht gelesen werden."};
+    return DecodeTextFile(bytes);
+}
+
 } // namespace
 
 int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -162,9 +195,20 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             out << kUsage;
             return 0;
         }
-        Document doc;
-        InitDocument(doc, o.width, o.height);
+        Session session;
+        InitSession(session, o.width, o.height);
+        Document& doc = session.doc;
+        doc.view.showTrilinear = o.trilinear;
+        doc.view.showAxes = o.axes;
+        doc.view.showGrid = o.grid;
+        doc.view.showMmGrid = o.mmgrid;
         bool apply = false;
+        if (o.stretch) doc.view.stretchFactor = *o.stretch, apply = true;
+        if (o.topic) {
+            static const std::vector<std::string> topics = LoadResourceLines("WTRIMORA");
+            if (!ApplyTopic(session, *o.topic, topics)) throw UsageError{"Unbekanntes Thema: \"" + *o.topic + "\""};
+        }
+        if (o.load) LoadDataFileLines(session, ReadDataFile(*o.load));
         if (o.vertices) {
             const auto parts = SplitVertices(*o.vertices);
             for (int n = 0; n < 6; ++n) doc.fields[static_cast<std::size_t>(n)] = parts[static_cast<std::size_t>(n)];
@@ -172,11 +216,6 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         }
         if (o.all) doc.checked.set();
         for (const auto& [on, entry] : o.switches) doc.SetOn(entry, on);
-        doc.view.showTrilinear = o.trilinear;
-        doc.view.showAxes = o.axes;
-        doc.view.showGrid = o.grid;
-        doc.view.showMmGrid = o.mmgrid;
-        if (o.stretch) doc.view.stretchFactor = *o.stretch, apply = true;
         if (o.pan) doc.view.panX = o.pan->first, doc.view.panY = o.pan->second, apply = true;
         if (apply) ApplyFieldTexts(doc, o.width, o.height);
 
@@ -196,6 +235,9 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             }
         }
         return 0;
+    } catch (const FileError& e) {
+        err << "trimora: " << e.message << '\n';
+        return 1;
     } catch (const UsageError& e) {
         err << "trimora: " << e.message << "\n(trimora --help zeigt die Optionen.)\n";
         return 2;

@@ -1,0 +1,323 @@
+#include "app/core/session.h"
+
+#include "draw/point_table.h"
+#include "grund/catalogue.h"
+#include "grund/codepage.h"
+#include "grund/field.h"
+#include "grund/format.h"
+#include "grund/numeric.h"
+#include "grund/presets.h"
+#include "grund/resource.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace trimora {
+namespace {
+
+constexpr int kFirstFixedItems = 7; // vertices, sides and fill: untouched by the bulk selection
+
+void StopAnimation(Session& s, bool releaseButton) {
+    s.animation.running = false;
+    if (releaseButton) s.animation.buttonDown = false;
+}
+
+int OriginX(const Session& s) { return s.width / 2 + s.doc.view.panX; }
+int OriginY(const Session& s) { return s.height / 2 + s.doc.view.panY; }
+
+// Vertices from the fields around the integer centre of the drawing area (topics and data files).
+void PlaceVerticesFromFields(Session& s) {
+    const double scale = 100 * s.doc.view.stretchFactor;
+    for (int n = 0; n < 3; ++n) {
+        const double x = ReadField(s.doc.fields[static_cast<std::size_t>(2 * n)]).value;
+        const double y = ReadField(s.doc.fields[static_cast<std::size_t>(2 * n + 1)]).value;
+        s.doc.points.screen[kSlotA + n] = {RoundClamp(x * scale + s.width / 2),
+                                           -RoundClamp(y * scale - s.height / 2)};
+    }
+}
+
+// Reads groups of names for the tab lists in the order CL1x, CL2x, CL3x, CL4x, starting at `at`.
+// Every name switches its master entry on, and the item of the group's list if that list has it.
+void ReadGroups(Session& s, std::span<const std::string> lines, std::size_t at) {
+    s.doc.checked.reset();
+    for (std::string_view listName : kPresetGroupLists) {
+        const int tab = TabIndexOfList(listName);
+        std::vector<bool>& flags = s.tabChecked[static_cast<std::size_t>(tab)];
+        std::fill(flags.begin(), flags.end(), false);
+        const std::span<const int> items = TabLists()[static_cast<std::size_t>(tab)].items;
+        for (; at < lines.size(); ++at) {
+            const std::string& name = lines[at];
+            if (name == "#") {
+                ++at;
+                break;
+            }
+            const int entry = FindCatalogueEntry(name);
+            if (entry < 0) continue; // a name from elsewhere: skipped
+            s.doc.SetOn(entry);
+            const auto it = std::find(items.begin(), items.end(), entry);
+            if (it != items.end()) flags[static_cast<std::size_t>(it - items.begin())] = true;
+        }
+    }
+}
+
+} // namespace
+
+void InitSession(Session& s, int width, int height) {
+    s = Session{};
+    s.width = width;
+    s.height = height;
+    InitDocument(s.doc, width, height);
+    for (int t = 0; t < kTabCount; ++t)
+        s.tabChecked[static_cast<std::size_t>(t)].assign(TabLists()[static_cast<std::size_t>(t)].items.size(), false);
+    for (int i = 0; i < kFirstFixedItems; ++i) s.tabChecked[0][static_cast<std::size_t>(i)] = true;
+}
+
+int TabIndexOfList(std::string_view listName) {
+    const auto lists = TabLists();
+    for (std::size_t t = 0; t < lists.size(); ++t)
+        if (lists[t].name == listName) return static_cast<int>(t);
+    return -1;
+}
+
+void CopyTabListToMaster(Session& s, int tab) {
+    const auto items = TabLists()[static_cast<std::size_t>(tab)].items;
+    const auto& flags = s.tabChecked[static_cast<std::size_t>(tab)];
+    for (std::size_t i = 0; i < items.size(); ++i) s.doc.SetOn(items[i], flags[i]);
+}
+
+void SetTabItem(Session& s, int tab, int item, bool checked) {
+    if (tab < 0 || tab >= kTabCount) return;
+    auto& flags = s.tabChecked[static_cast<std::size_t>(tab)];
+    if (item < 0 || item >= static_cast<int>(flags.size())) return;
+    flags[static_cast<std::size_t>(item)] = checked;
+    CopyTabListToMaster(s, tab);
+}
+
+void BulkSelection(Session& s) {
+    s.selectAll = !s.selectAll;
+    const int general = TabIndexOfList("CL1x"), aToM = TabIndexOfList("CL3x"), nToZ = TabIndexOfList("CL4x");
+    auto& first = s.tabChecked[static_cast<std::size_t>(general)];
+    for (std::size_t i = kFirstFixedItems; i < first.size(); ++i) first[i] = s.selectAll;
+    for (int t : {aToM, nToZ}) {
+        auto& flags = s.tabChecked[static_cast<std::size_t>(t)];
+        std::fill(flags.begin(), flags.end(), s.selectAll);
+    }
+    for (int t : {general, aToM, nToZ}) CopyTabListToMaster(s, t);
+}
+
+void ClearSelection(Session& s) {
+    s.selectAll = true;
+    BulkSelection(s);
+}
+
+void ApplyTypedCoordinates(Session& s) {
+    StopAnimation(s, true);
+    ApplyFieldTexts(s.doc, s.width, s.height);
+}
+
+void Resize(Session& s, int width, int height) {
+    s.width = std::max(1, width);
+    s.height = std::max(1, height);
+    BasicSetting(s);
+}
+
+void StretchUp(Session& s) {
+    s.doc.view.stretchFactor += 0.1;
+    ApplyTypedCoordinates(s);
+}
+
+void StretchDown(Session& s) {
+    s.doc.view.stretchFactor -= 0.1;
+    if (s.doc.view.stretchFactor <= 0.2) s.doc.view.stretchFactor = 0.2;
+    ApplyTypedCoordinates(s);
+}
+
+void BasicSetting(Session& s) {
+    s.doc.view.panX = s.doc.view.panY = 0;
+    s.doc.view.stretchFactor = 1.0;
+    ApplyTypedCoordinates(s);
+}
+
+void Shift(Session& s, int dx, int dy) {
+    // Bounded so that repeated shifts cannot overflow the origin.
+    s.doc.view.panX = std::clamp(s.doc.view.panX + dx, -1000000, 1000000);
+    s.doc.view.panY = std::clamp(s.doc.view.panY + dy, -1000000, 1000000);
+    ApplyTypedCoordinates(s);
+}
+
+void ToggleAxes(Session& s) {
+    s.doc.view.showAxes = !s.doc.view.showAxes;
+    ApplyTypedCoordinates(s);
+}
+
+void ToggleGrid(Session& s) {
+    s.doc.view.showGrid = !s.doc.view.showGrid;
+    if (s.doc.view.showGrid) s.doc.view.showMmGrid = false;
+    ApplyTypedCoordinates(s);
+}
+
+void ToggleMmGrid(Session& s) {
+    s.doc.view.showMmGrid = !s.doc.view.showMmGrid;
+    if (s.doc.view.showMmGrid) s.doc.view.showGrid = false;
+    ApplyTypedCoordinates(s);
+}
+
+void ToggleTrilinear(Session& s) { s.doc.view.showTrilinear = !s.doc.view.showTrilinear; }
+
+void EnterResultsMode(Session& s) {
+    StopAnimation(s, true);
+    s.resultsMode = true;
+    s.doc.view.stretchFactor = 1.0;
+    ApplyTypedCoordinates(s);
+}
+
+void EnterPictureMode(Session& s) {
+    ApplyTypedCoordinates(s);
+    s.resultsMode = false;
+}
+
+int PickVertex(const Document& doc, int x, int y) {
+    int picked = -1;
+    for (int v = 0; v < 3; ++v) {
+        const IntPoint p = doc.points.screen[kSlotA + v];
+        if (std::abs(static_cast<long>(x) - p.x) < 5 && std::abs(static_cast<long>(y) - p.y) < 5) picked = v;
+    }
+    return picked;
+}
+
+void DragVertexTo(Session& s, int vertex, int x, int y) {
+    if (vertex < 0 || vertex > 2) return;
+    s.doc.points.screen[kSlotA + vertex] = {x, y};
+    if (s.doc.view.stretchFactor != 0) WriteFieldsFromVertices(s.doc, OriginX(s), OriginY(s));
+}
+
+std::optional<std::string> MouseReadout(const Session& s, int x, int y) {
+    const ViewSettings& v = s.doc.view;
+    if (v.triangleDegenerate || v.stretchFactor == 0) return std::nullopt;
+    const int ox = OriginX(s), oy = OriginY(s);
+    const double wx = (x - ox) / 100.0 / v.stretchFactor, wy = (oy - y) / 100.0 / v.stretchFactor;
+    std::string text = "  P(" + FormatReal(wx, 2) + " | " + FormatReal(wy, 2) + ")";
+    if (v.showTrilinear) {
+        auto world = [&](int slot) {
+            const IntPoint p = s.doc.points.screen[slot];
+            return RealPoint{(p.x - ox) / 100.0, (oy - p.y) / 100.0};
+        };
+        const RealPoint a = world(kSlotA), b = world(kSlotB), c = world(kSlotC);
+        const RealPoint m{wx * v.stretchFactor, wy * v.stretchFactor};
+        auto rounded = [](std::optional<double> d) {
+            return std::strtod(FormatRealDot(d.value_or(0), 3).c_str(), nullptr);
+        };
+        const double t1 = rounded(SignedLineDistance(m, a, b, c)), t2 = rounded(SignedLineDistance(m, b, c, a)),
+                     t3 = rounded(SignedLineDistance(m, c, a, b));
+        const double most = std::max({std::fabs(t1), std::fabs(t2), std::fabs(t3)});
+        if (most != 0)
+            text += " trilinear(" + FormatReal(t1 / most, 2) + " : " + FormatReal(t2 / most, 2) + " : " +
+                    FormatReal(t3 / most, 2) + ")";
+    }
+    return text;
+}
+
+bool ApplyTopic(Session& s, std::string_view caption, std::span<const std::string> topicLines) {
+    std::string title(caption);
+    std::erase(title, '&');
+    // Find the title line first, so that an unknown title changes nothing.
+    std::size_t at = topicLines.size();
+    for (std::size_t i = 0; i < topicLines.size(); ++i)
+        if (EqualsIgnoringCase(topicLines[i], "[" + title)) {
+            at = i;
+            break;
+        }
+    if (at == topicLines.size()) return false;
+    StopAnimation(s, false); // the animation button stays down
+    for (std::size_t n = 0; n < 6; ++n)
+        s.doc.fields[n] = at + 1 + n < topicLines.size() ? topicLines[at + 1 + n] : std::string();
+    s.doc.view.panX = s.doc.view.panY = 0;
+    PlaceVerticesFromFields(s);
+    ReadGroups(s, topicLines, at + 7);
+    return true;
+}
+
+std::vector<std::string> DataFileLines(const Session& s) {
+    std::vector<std::string> lines(s.doc.fields.begin(), s.doc.fields.end());
+    const auto& names = CatalogueNames();
+    for (std::string_view listName : kPresetGroupLists) {
+        const int tab = TabIndexOfList(listName);
+        const auto items = TabLists()[static_cast<std::size_t>(tab)].items;
+        const auto& flags = s.tabChecked[static_cast<std::size_t>(tab)];
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (flags[i]) lines.push_back(names[static_cast<std::size_t>(items[i])]);
+        lines.emplace_back("#");
+    }
+    return lines;
+}
+
+void LoadDataFileLines(Session& s, std::span<const std::string> lines) {
+    StopAnimation(s, false);
+    for (std::size_t n = 0; n < 6; ++n) s.doc.fields[n] = n < lines.size() ? lines[n] : std::string();
+    s.doc.view.panX = s.doc.view.panY = 0;
+    PlaceVerticesFromFields(s);
+    ReadGroups(s, lines, 6);
+}
+
+std::vector<std::string> DecodeTextFile(std::string_view bytes) {
+    const bool utf8 = IsValidUtf8(bytes) && std::any_of(bytes.begin(), bytes.end(),
+                                                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    std::vector<std::string> lines = SplitLines(bytes);
+    if (!utf8)
+        for (std::string& line : lines) line = Cp1252ToUtf8(line);
+    return lines;
+}
+
+void SetAnimationSpeed(Session& s, int speed) {
+    s.animation.speed = std::clamp(speed, 1, 80);
+    s.animation.intervalMs = 81 - s.animation.speed;
+}
+
+void AnimationStep(Session& s) {
+    const double stretch = s.doc.view.stretchFactor;
+    if (stretch == 0) return;
+    const double scale = 100 * stretch;
+    const int ox = OriginX(s), oy = OriginY(s);
+    const int k = std::clamp(s.animation.vertex, 0, 2);
+    std::string& fx = s.doc.fields[static_cast<std::size_t>(2 * k)];
+    std::string& fy = s.doc.fields[static_cast<std::size_t>(2 * k + 1)];
+    double r = ReadField(fx).value * scale + ox;
+    double q = oy - ReadField(fy).value * scale;
+    Animation& a = s.animation;
+    switch (a.direction) {
+    case AnimationDirection::Horizontal:
+        if (a.backwards) {
+            r -= 1;
+            if (r <= 0) a.backwards = false;
+        } else {
+            r += 1;
+            if (r > s.width) a.backwards = true;
+        }
+        break;
+    case AnimationDirection::Vertical:
+        if (a.backwards) {
+            q -= 1;
+            if (q <= 0) a.backwards = false;
+        } else {
+            q += 1;
+            if (q > s.height) a.backwards = true;
+        }
+        break;
+    case AnimationDirection::AroundOrigin: {
+        const double cx = s.width / 2.0 + s.doc.view.panX, cy = s.height / 2.0 + s.doc.view.panY;
+        const double d = std::sqrt((r - cx) * (r - cx) + (q - cy) * (q - cy));
+        const double phi = std::atan2(q - cy, r - cx) + 0.01;
+        r = cx + d * std::cos(phi);
+        q = cy + d * std::sin(phi);
+        break;
+    }
+    }
+    // Large field values would overflow a plain conversion: the position is clamped.
+    s.doc.points.screen[kSlotA + k] = {RoundClamp(r), RoundClamp(q)};
+    fx = FormatReal((r - ox) / scale, 3);
+    fy = FormatReal((oy - q) / scale, 3);
+}
+
+} // namespace trimora
