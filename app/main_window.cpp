@@ -1,10 +1,798 @@
 #include "app/main_window.h"
 
+#include "app/drawing_area.h"
+#include "app/results_view.h"
+#include "draw/point_table.h"
+#include "grund/catalogue.h"
+#include "grund/codepage.h"
+#include "grund/field.h"
+#include "grund/format.h"
+#include "grund/presets.h"
+#include "grund/resource.h"
+#include "grund/savefile.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+// The tool-button pictures live in a static library: their resource is registered by hand.
+static void RegisterIcons() { Q_INIT_RESOURCE(icons); }
+
 namespace trimora {
+namespace {
+
+constexpr int kPanelWidth = 210;
+constexpr int kShiftStep = 50;
+const QColor kNavy(0x00, 0x00, 0x80);
+constexpr qint64 kMaxDataFileBytes = 16 << 20;
+
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+
+QIcon Icon(const char* name) { return QIcon(QString(":/icons/%1.svg").arg(name)); }
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    RegisterIcons();
     setWindowTitle("Trimora");
-    resize(1032, 688);
+    setWindowIcon(Icon("trimora"));
+    setAcceptDrops(true);
+
+    // The presets list and the catalogue; a damaged resource is a fault of the build.
+    topicLines_ = LoadResourceLines("WTRIMORA");
+    InitSession(session_, 821, 660);
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(10);
+    connect(timer_, &QTimer::timeout, this, &MainWindow::OnTimer);
+
+    BuildMenus();
+    BuildToolBar();
+
+    auto* client = new QWidget(this);
+    client->setStyleSheet("background: white;");
+    auto* clientLayout = new QHBoxLayout(client);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    splitter_ = new QSplitter(Qt::Horizontal, client);
+    splitter_->setHandleWidth(1);
+    splitter_->setStyleSheet("QSplitter::handle { background: #0000FF; }");
+    splitter_->setChildrenCollapsible(false);
+
+    auto* left = new QWidget(splitter_);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->setSpacing(0);
+    drawing_ = new DrawingArea(left);
+    leftLayout->addWidget(drawing_);
+    resultsPanel_ = BuildResultsPanel();
+    resultsPanel_->setParent(left);
+    leftLayout->addWidget(resultsPanel_);
+    resultsPanel_->hide();
+
+    selectionPanel_ = BuildSelectionPanel();
+    selectionPanel_->setParent(splitter_);
+    splitter_->addWidget(left);
+    splitter_->addWidget(selectionPanel_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    splitter_->setSizes({821, kPanelWidth});
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+        if (selectionPanel_->width() > 1) panelWidth_ = selectionPanel_->width();
+        session_.doc.view.panelWidth = panelWidth_;
+    });
+    clientLayout->addWidget(splitter_);
+    setCentralWidget(client);
+
+    WireDrawingArea();
+    SyncFieldsFromSession();
+    SyncTabListsFromSession();
+    SyncChecks();
+    resize(1032, 688 + menuBar()->sizeHint().height());
+}
+
+QAction* MainWindow::Action(const char* name) const { return findChild<QAction*>(name); }
+
+// ---------------------------------------------------------------- menus and tool bar
+
+void MainWindow::BuildMenus() {
+    auto add = [this](QMenu* menu, const QString& text, const char* name, auto slot) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+
+    QMenu* file = menuBar()->addMenu("&Datei");
+    add(file, "Daten laden", "load", [this] { OpenDataFile(); });
+    add(file, "Daten speichern", "save", [this] { SaveDataFileAs(); });
+    QAction* panel = add(file, "Auswahlliste", "panel", [this] { ToggleSelectionPanel(); });
+    panel->setCheckable(true);
+    panel->setChecked(true);
+    file->addSeparator();
+    QAction* exit = add(file, "Beenden", "exit", [this] { Exit(); });
+    exit->setShortcut(Qt::Key_Escape);
+    auto* bulk = new QAction(this); // "aa": never visible, only its shortcut
+    bulk->setObjectName("bulk");
+    bulk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
+    connect(bulk, &QAction::triggered, this, &MainWindow::BulkSelect);
+    addAction(bulk);
+
+    pictureMenu_ = menuBar()->addMenu("&Abbildung");
+    pictureMenu_->setObjectName("pictureMenu");
+    for (const char* name : {"pictureSave", "pictureCopy", "picturePrint", "vectorCopy", "vectorPrint"}) {
+        static const QMap<QString, QString> captions{{"pictureSave", "Speichern"},
+                                                     {"pictureCopy", "Kopieren"},
+                                                     {"picturePrint", "Drucken"},
+                                                     {"vectorCopy", "Vektorgrafik kopieren"},
+                                                     {"vectorPrint", "Vektorgrafik drucken"}};
+        QAction* a = pictureMenu_->addAction(captions.value(name));
+        a->setObjectName(name);
+    }
+    pictureMenu_->addSeparator();
+    add(pictureMenu_, "Grundeinstellung", "basic", [this] { BasicSetting(session_); SyncFieldsFromSession(); Repaint(); });
+    add(pictureMenu_, "Intervall vergrößern", "stretchUp", [this] { StretchUp(session_); Repaint(); });
+    add(pictureMenu_, "Intervall verkleinern", "stretchDown", [this] { StretchDown(session_); Repaint(); });
+    pictureMenu_->addSeparator();
+    QAction* anim = add(pictureMenu_, "Animation", "animation", [this] { ToggleAnimation(); });
+    anim->setShortcut(Qt::Key_F2);
+    anim->setCheckable(true);
+    auto addToggle = [&](const QString& text, const char* name, auto slot) {
+        QAction* a = add(pictureMenu_, text, name, slot);
+        a->setCheckable(true);
+        return a;
+    };
+    addToggle("Koordinatenachsen", "axes", [this] { SyncSessionFromFields(); ToggleAxes(session_); SyncChecks(); Repaint(); });
+    addToggle("Gitter", "grid", [this] { SyncSessionFromFields(); ToggleGrid(session_); SyncChecks(); Repaint(); });
+    addToggle("Millimetergitter", "mmgrid", [this] { SyncSessionFromFields(); ToggleMmGrid(session_); SyncChecks(); Repaint(); });
+    addToggle("trilineare Koordinaten", "trilinear", [this] { ToggleTrilinear(session_); SyncChecks(); Repaint(); });
+
+    resultsMenu_ = menuBar()->addMenu("&Ergebnisse");
+    resultsMenu_->setObjectName("resultsMenu");
+    for (const char* name : {"resultsSave", "resultsCopy", "resultsPrint", "resultsPrint2"}) {
+        static const QMap<QString, QString> captions{{"resultsSave", "Speichern"},
+                                                     {"resultsCopy", "Kopieren"},
+                                                     {"resultsPrint", "Drucken"},
+                                                     {"resultsPrint2", "zweispaltig Drucken"}};
+        QAction* a = resultsMenu_->addAction(captions.value(name));
+        a->setObjectName(name);
+    }
+    resultsMenu_->addSeparator();
+    add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", [this] { ToggleTrilinear(session_); SyncChecks(); Repaint(); });
+    resultsMenu_->menuAction()->setVisible(false);
+
+    QMenu* topics = menuBar()->addMenu("&Themen");
+    topics->setObjectName("topicsMenu");
+    // Separators stand where the topics change their initial; a long menu wraps into columns
+    // on its own where the screen is too short.
+    for (const PresetMenuItem& item : PresetMenu()) {
+        if (item.separatorBefore) topics->addSeparator();
+        const QString title = Q(std::string(item.title));
+        QAction* a = topics->addAction(title);
+        connect(a, &QAction::triggered, this, [this, title] { ChooseTopic(title); });
+    }
+}
+
+void MainWindow::BuildToolBar() {
+    QToolBar* bar = addToolBar("Werkzeuge");
+    bar->setObjectName("toolbar");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->setStyleSheet("QToolBar { background: #F0F0F0; border: none; spacing: 1px; }");
+
+    auto tool = [&](const char* icon, const QString& hint, QAction* shared = nullptr) {
+        QAction* button = new QAction(Icon(icon), hint, this);
+        button->setToolTip(hint);
+        if (shared) {
+            connect(button, &QAction::triggered, shared, &QAction::trigger);
+            connect(shared, &QAction::enabledChanged, button, &QAction::setEnabled);
+            button->setEnabled(shared->isEnabled());
+        }
+        bar->addAction(button);
+        return button;
+    };
+
+    tool("load", "Daten laden", Action("load"));
+    tool("save", "Daten speichern", Action("save"));
+    bar->addSeparator();
+    pictureTools_ = {tool("print", "Abbildung drucken", Action("picturePrint")),
+                     tool("print_vector", "Vektorgrafik drucken", Action("vectorPrint")),
+                     tool("copy", "Abbildung kopieren", Action("pictureCopy")),
+                     tool("copy_vector", "Vektorgrafik in Zwischenablage kopieren", Action("vectorCopy")),
+                     tool("save_picture", "Abbildung speichern", Action("pictureSave")),
+                     bar->addSeparator(),
+                     tool("mmgrid", "Millimeternetz ein- und ausschalten", Action("mmgrid")),
+                     tool("grid", "Gitternetz ein- und ausschalten", Action("grid")),
+                     tool("axes", "Koordinatensystem ein- und ausschalten", Action("axes")),
+                     tool("zoom_in", "Intervall vergrößern", Action("stretchUp")),
+                     tool("zoom_reset", "Grundeinstellung", Action("basic")),
+                     tool("zoom_out", "Intervall verkleinern", Action("stretchDown"))};
+
+    zoomPanel_ = new QLabel(this);
+    zoomPanel_->setFixedWidth(130);
+    zoomPanel_->setStyleSheet("color: black; font-family: Verdana; font-size: 11px; padding-left: 4px;");
+    pictureTools_.push_back(bar->addWidget(zoomPanel_));
+    const struct {
+        const char* icon;
+        int dx, dy;
+    } shifts[4] = {{"arrow_left", -kShiftStep, 0}, {"arrow_right", kShiftStep, 0}, {"arrow_down", 0, kShiftStep},
+                   {"arrow_up", 0, -kShiftStep}};
+    for (const auto& s : shifts) {
+        QAction* a = new QAction(Icon(s.icon), "", this);
+        connect(a, &QAction::triggered, this, [this, s] {
+            SyncSessionFromFields();
+            Shift(session_, s.dx, s.dy);
+            Repaint();
+        });
+        bar->addAction(a);
+        pictureTools_.push_back(a);
+    }
+    statusPanel_ = new QLabel(this);
+    statusPanel_->setMinimumWidth(120);
+    statusPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    statusPanel_->setStyleSheet("color: black; font-family: Verdana; font-size: 11px;");
+    pictureTools_.push_back(bar->addWidget(statusPanel_));
+
+    resultsTools_ = {tool("save", "Berechnungsergebnisse speichern", Action("resultsSave")),
+                     tool("print", "Berechnungsergebnisse drucken", Action("resultsPrint")),
+                     tool("print_vector", "zwei Seiten auf ein Blatt drucken", Action("resultsPrint2")),
+                     tool("copy", "Berechnungsergebnisse kopieren", Action("resultsCopy"))};
+
+    // In results mode the status panel is hidden: a spacer keeps "Objektauswahl" on the right.
+    auto* spacer = new QWidget(this);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    resultsTools_.push_back(bar->addWidget(spacer));
+    panelButton_ = new QToolButton(this);
+    panelButton_->setText("Objektauswahl");
+    panelButton_->setIcon(Icon("panel_hide"));
+    panelButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    panelButton_->setAutoRaise(true);
+    panelButton_->setFixedSize(112, 24);
+    panelButton_->setStyleSheet("font-family: Verdana; font-size: 11px;");
+    connect(panelButton_, &QToolButton::clicked, this, &MainWindow::ToggleSelectionPanel);
+    bar->addWidget(panelButton_);
+    for (QAction* a : resultsTools_) a->setVisible(false);
+}
+
+QWidget* MainWindow::BuildResultsPanel() {
+    auto* panel = new QWidget;
+    panel->setStyleSheet("background: white;");
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* header = new QWidget(panel);
+    header->setFixedHeight(26);
+    auto* headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(0, 0, 100, 0);
+    auto* caption = new QLabel("  Berechnungsergebnisse", header);
+    caption->setStyleSheet("color: navy; font-weight: bold;");
+    entryCounter_ = new QLabel("-", header);
+    entryCounter_->setObjectName("entryCounter");
+    headerLayout->addWidget(caption);
+    headerLayout->addStretch();
+    headerLayout->addWidget(entryCounter_);
+    layout->addWidget(header);
+    layout->addSpacing(8);
+    resultsModel_ = new ResultsModel(this);
+    resultsView_ = new QListView(panel);
+    resultsView_->setModel(resultsModel_);
+    resultsView_->setUniformItemSizes(true);
+    resultsView_->setFrameShape(QFrame::NoFrame);
+    resultsView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    resultsView_->setItemDelegate(new TabStopDelegate(330, resultsView_));
+    resultsView_->setStyleSheet("QListView::item { height: 16px; }");
+    layout->addWidget(resultsView_);
+    return panel;
+}
+
+QWidget* MainWindow::BuildSelectionPanel() {
+    auto* panel = new QWidget;
+    panel->setObjectName("selectionPanel");
+    panel->setStyleSheet("#selectionPanel { background: #F0F0F0; }");
+    panel->setMinimumWidth(1);
+    auto* outer = new QVBoxLayout(panel);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->setSpacing(4);
+
+    // Vertex fields.
+    auto* title = new QLabel("Dreieckskoordinaten ", panel);
+    title->setStyleSheet("color: navy;");
+    outer->addWidget(title);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(2);
+    const char* names[3] = {"A (", "B (", "C ("};
+    for (int v = 0; v < 3; ++v) {
+        auto* label = new QLabel(names[v], panel);
+        label->setStyleSheet("color: navy;");
+        grid->addWidget(label, v, 0);
+        for (int c = 0; c < 2; ++c) {
+            auto* field = new QLineEdit(panel);
+            field->setFixedWidth(60);
+            field->setObjectName(QString("E%1").arg(2 * v + c + 1));
+            fields_[static_cast<std::size_t>(2 * v + c)] = field;
+            connect(field, &QLineEdit::textChanged, this, [this] { MarkFieldErrors(); });
+            connect(field, &QLineEdit::returnPressed, this, [this] { ApplyCoordinates(); });
+            grid->addWidget(field, v, 1 + 2 * c);
+        }
+        auto* semi = new QLabel(";", panel);
+        semi->setStyleSheet("color: navy;");
+        grid->addWidget(semi, v, 2);
+        auto* close = new QLabel(")", panel);
+        close->setStyleSheet("color: navy;");
+        grid->addWidget(close, v, 4);
+    }
+    outer->addLayout(grid);
+
+    auto* modes = new QHBoxLayout;
+    auto* picture = new QPushButton("Darstellung", panel);
+    auto* results = new QPushButton("Berechnung", panel);
+    picture->setObjectName("D3");
+    results->setObjectName("D2");
+    connect(picture, &QPushButton::clicked, this, &MainWindow::ShowPicture);
+    connect(results, &QPushButton::clicked, this, &MainWindow::ShowResults);
+    modes->addWidget(picture);
+    modes->addWidget(results);
+    outer->addLayout(modes);
+
+    // Animation controls.
+    auto* vertexBox = new QGroupBox("Simulationspunkt", panel);
+    auto* vertexLayout = new QHBoxLayout(vertexBox);
+    auto* vertexGroup = new QButtonGroup(this);
+    for (int v = 0; v < 3; ++v) {
+        vertexRadios_[static_cast<std::size_t>(v)] = new QRadioButton(QString(QChar('A' + v)), vertexBox);
+        vertexGroup->addButton(vertexRadios_[static_cast<std::size_t>(v)], v);
+        vertexLayout->addWidget(vertexRadios_[static_cast<std::size_t>(v)]);
+    }
+    vertexRadios_[0]->setChecked(true);
+    connect(vertexGroup, &QButtonGroup::idClicked, this, [this](int id) { session_.animation.vertex = id; });
+    outer->addWidget(vertexBox);
+
+    auto* directionBox = new QGroupBox("Richtung", panel);
+    auto* directionLayout = new QVBoxLayout(directionBox);
+    directionLayout->setSpacing(0);
+    auto* directionGroup = new QButtonGroup(this);
+    const char* directions[3] = {"waagerecht", "senkrecht", "um Ursprung"};
+    for (int d = 0; d < 3; ++d) {
+        directionRadios_[static_cast<std::size_t>(d)] = new QRadioButton(directions[d], directionBox);
+        directionGroup->addButton(directionRadios_[static_cast<std::size_t>(d)], d);
+        directionLayout->addWidget(directionRadios_[static_cast<std::size_t>(d)]);
+    }
+    directionRadios_[0]->setChecked(true);
+    connect(directionGroup, &QButtonGroup::idClicked, this,
+            [this](int id) { session_.animation.direction = static_cast<AnimationDirection>(id); });
+
+    auto* animationRow = new QHBoxLayout;
+    animationRow->addWidget(directionBox);
+    auto* speedColumn = new QVBoxLayout;
+    animationButton_ = new QToolButton(panel);
+    animationButton_->setIcon(Icon("animation"));
+    animationButton_->setIconSize(QSize(24, 24));
+    animationButton_->setCheckable(true);
+    animationButton_->setToolTip("Start und Stopp der Simulation");
+    connect(animationButton_, &QToolButton::clicked, this, [this] {
+        // The button's own toggle is undone: the animation state decides its look.
+        animationButton_->setChecked(session_.animation.buttonDown);
+        ToggleAnimation();
+    });
+    speedColumn->addWidget(animationButton_);
+    speedColumn->addWidget(new QLabel("Geschw.", panel));
+    speed_ = new QSpinBox(panel);
+    speed_->setRange(1, 80);
+    speed_->setValue(70);
+    speed_->setToolTip("Simulationsgeschwindigkeit");
+    // Only the arrows change the speed.
+    if (auto* edit = speed_->findChild<QLineEdit*>()) edit->setReadOnly(true);
+    connect(speed_, &QSpinBox::valueChanged, this, [this](int v) {
+        SetAnimationSpeed(session_, v);
+        timer_->setInterval(session_.animation.intervalMs);
+    });
+    speedColumn->addWidget(speed_);
+    animationRow->addLayout(speedColumn);
+    outer->addLayout(animationRow);
+
+    auto* clearRow = new QHBoxLayout;
+    auto* clear = new QToolButton(panel);
+    clear->setObjectName("clearSelection");
+    clear->setIcon(Icon("clear"));
+    clear->setAutoRaise(true);
+    clear->setToolTip("Auswahl löschen");
+    connect(clear, &QToolButton::clicked, this, &MainWindow::ClearSelect);
+    clearRow->addWidget(clear);
+    clearRow->addWidget(new QLabel("Darstellung von ...", panel));
+    clearRow->addStretch();
+    outer->addLayout(clearRow);
+
+    // Search field and the four element lists.
+    search_ = new QLineEdit(panel);
+    search_->setPlaceholderText("Elemente suchen …");
+    search_->setClearButtonEnabled(true);
+    connect(search_, &QLineEdit::textChanged, this, &MainWindow::FilterLists);
+    outer->addWidget(search_);
+
+    pages_ = new QTabWidget(panel);
+    pages_->setTabPosition(QTabWidget::East);
+    pages_->setDocumentMode(true);
+    const auto& names2 = CatalogueNames();
+    for (int t = 0; t < kTabCount; ++t) {
+        const TabList& list = TabLists()[static_cast<std::size_t>(t)];
+        auto* widget = new QListWidget(pages_);
+        widget->setObjectName(Q(std::string(list.name)));
+        widget->setStyleSheet("QListWidget { background: #F0F0F0; border: none; font-family: Verdana; font-size: 11px; }");
+        widget->setUniformItemSizes(true);
+        for (int entry : list.items) {
+            auto* item = new QListWidgetItem(Q(names2[static_cast<std::size_t>(entry)]), widget);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+        }
+        connect(widget, &QListWidget::itemChanged, this, [this, t](QListWidgetItem* item) { OnTabItemChanged(t, item); });
+        tabLists_[static_cast<std::size_t>(t)] = widget;
+        pages_->addTab(widget, Q(std::string(list.page)));
+    }
+    outer->addWidget(pages_, 1);
+    return panel;
+}
+
+void MainWindow::WireDrawingArea() {
+    drawing_->onResized = [this] {
+        if (!activated_ || session_.resultsMode) return;
+        // The triangle keeps its world coordinates in the resized area.
+        SyncSessionFromFields();
+        session_.width = drawing_->width();
+        session_.height = drawing_->height();
+        ApplyTypedCoordinates(session_);
+        Repaint();
+    };
+    drawing_->onPress = [this](QMouseEvent* e) {
+        const QPoint p = e->position().toPoint();
+        const int v = PickVertex(session_.doc, p.x(), p.y());
+        if (v < 0) return;
+        dragVertex_ = v;
+        if (e->button() == Qt::LeftButton) dragging_ = true;
+    };
+    drawing_->onMove = [this](QMouseEvent* e) {
+        const QPoint p = e->position().toPoint();
+        if (dragging_) {
+            if (inStep_) return; // a step is still painting: drop this one
+            inStep_ = true;
+            DragVertexTo(session_, dragVertex_, p.x(), p.y());
+            SyncFieldsFromSession();
+            Repaint();
+            inStep_ = false;
+            return;
+        }
+        if (const auto text = MouseReadout(session_, p.x(), p.y())) statusPanel_->setText(Q(*text));
+        drawing_->setCursor(PickVertex(session_.doc, p.x(), p.y()) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    };
+    drawing_->onRelease = [this](QMouseEvent*) { dragging_ = false; };
+    drawing_->onWheel = [this](int steps) {
+        SyncSessionFromFields();
+        for (int n = 0; n < std::abs(steps); ++n) steps > 0 ? StretchUp(session_) : StretchDown(session_);
+        Repaint();
+    };
+}
+
+// ---------------------------------------------------------------- state <-> widgets
+
+void MainWindow::SyncFieldsFromSession() {
+    for (std::size_t n = 0; n < fields_.size(); ++n) {
+        const QString text = Q(session_.doc.fields[n]);
+        if (fields_[n]->text() != text) fields_[n]->setText(text);
+    }
+}
+
+void MainWindow::SyncSessionFromFields() {
+    for (std::size_t n = 0; n < fields_.size(); ++n) session_.doc.fields[n] = S(fields_[n]->text());
+}
+
+void MainWindow::SyncTabListsFromSession() {
+    updatingLists_ = true;
+    for (int t = 0; t < kTabCount; ++t) {
+        QListWidget* w = tabLists_[static_cast<std::size_t>(t)];
+        const auto& flags = session_.tabChecked[static_cast<std::size_t>(t)];
+        for (int i = 0; i < w->count(); ++i) {
+            const Qt::CheckState want = flags[static_cast<std::size_t>(i)] ? Qt::Checked : Qt::Unchecked;
+            if (w->item(i)->checkState() != want) w->item(i)->setCheckState(want);
+        }
+    }
+    updatingLists_ = false;
+}
+
+void MainWindow::SyncChecks() {
+    const ViewSettings& v = session_.doc.view;
+    Action("axes")->setChecked(v.showAxes);
+    Action("grid")->setChecked(v.showGrid);
+    Action("mmgrid")->setChecked(v.showMmGrid);
+    Action("trilinear")->setChecked(v.showTrilinear);
+    Action("animation")->setChecked(session_.animation.buttonDown);
+    animationButton_->setChecked(session_.animation.buttonDown);
+    if (!session_.animation.running && timer_->isActive()) timer_->stop();
+}
+
+void MainWindow::MarkFieldErrors() {
+    for (QLineEdit* field : fields_) {
+        const FormulaResult r = ReadField(S(field->text()));
+        if (r.error == kFormulaOk) {
+            field->setStyleSheet("");
+            field->setToolTip("");
+        } else {
+            field->setStyleSheet("QLineEdit { border: 1px solid red; }");
+            field->setToolTip(QString::fromUtf8(FieldErrorText(r.error)) + " Der Wert zählt als 0.");
+        }
+    }
+}
+
+void MainWindow::OnTabItemChanged(int tab, QListWidgetItem* item) {
+    if (updatingLists_) return;
+    const int row = item->listWidget()->row(item);
+    SetTabItem(session_, tab, row, item->checkState() == Qt::Checked);
+    Repaint();
+}
+
+void MainWindow::FilterLists(const QString& text) {
+    const QString needle = text.trimmed();
+    for (QListWidget* w : tabLists_)
+        for (int i = 0; i < w->count(); ++i)
+            w->setRowHidden(i, !needle.isEmpty() && !w->item(i)->text().contains(needle, Qt::CaseInsensitive));
+}
+
+// ---------------------------------------------------------------- the repaint
+
+void MainWindow::Repaint() {
+    SyncChecks();
+    zoomPanel_->setText("Streckungsfaktor " + Q(FormatReal(session_.doc.view.stretchFactor, 3)));
+    // In results mode the picture is still painted (the families fill the results), but hidden.
+    drawing_->Render(session_.doc, session_.resultsMode);
+    resultsModel_->SetLines(session_.doc.results);
+    entryCounter_->setText(QString::number(session_.doc.results.Size()) + " Einträge");
+}
+
+// ---------------------------------------------------------------- commands
+
+void MainWindow::ApplyCoordinates() {
+    SyncSessionFromFields();
+    ApplyTypedCoordinates(session_);
+    Repaint();
+}
+
+void MainWindow::ShowPicture() {
+    SyncSessionFromFields();
+    EnterPictureMode(session_);
+    for (QAction* a : pictureTools_) a->setVisible(true);
+    for (QAction* a : resultsTools_) a->setVisible(false);
+    pictureMenu_->menuAction()->setVisible(true);
+    resultsMenu_->menuAction()->setVisible(false);
+    resultsPanel_->hide();
+    drawing_->show();
+    Repaint();
+}
+
+void MainWindow::ShowResults() {
+    SyncSessionFromFields();
+    EnterResultsMode(session_);
+    for (QAction* a : pictureTools_) a->setVisible(false);
+    for (QAction* a : resultsTools_) a->setVisible(true);
+    pictureMenu_->menuAction()->setVisible(false);
+    resultsMenu_->menuAction()->setVisible(true);
+    drawing_->hide();
+    resultsPanel_->show();
+    Repaint();
+}
+
+void MainWindow::StopAnimation(bool releaseButton) {
+    session_.animation.running = false;
+    if (releaseButton) session_.animation.buttonDown = false;
+    timer_->stop();
+    SyncChecks();
+}
+
+void MainWindow::ToggleAnimation() {
+    SyncSessionFromFields();
+    Animation& a = session_.animation;
+    a.running = !a.running;
+    a.buttonDown = a.running;
+    if (a.running)
+        timer_->start();
+    else
+        timer_->stop();
+    SyncChecks();
+}
+
+void MainWindow::OnTimer() {
+    if (inStep_ || !session_.animation.running) return;
+    inStep_ = true;
+    SyncSessionFromFields();
+    AnimationStep(session_);
+    SyncFieldsFromSession();
+    Repaint();
+    inStep_ = false;
+}
+
+void MainWindow::ChooseTopic(const QString& caption) {
+    SyncSessionFromFields();
+    if (!ApplyTopic(session_, S(caption), topicLines_)) return;
+    timer_->stop();
+    SyncFieldsFromSession();
+    SyncTabListsFromSession();
+    Repaint();
+}
+
+void MainWindow::ToggleSelectionPanel() {
+    const bool open = selectionPanel_->width() > 1;
+    QList<int> sizes = splitter_->sizes();
+    const int total = sizes[0] + sizes[1];
+    if (open) {
+        panelWidth_ = selectionPanel_->width();
+        splitter_->setSizes({total - 1, 1});
+        panelButton_->setIcon(Icon("panel_show"));
+    } else {
+        splitter_->setSizes({total - panelWidth_, panelWidth_});
+        panelButton_->setIcon(Icon("panel_hide"));
+    }
+    Action("panel")->setChecked(!open);
+}
+
+void MainWindow::BulkSelect() {
+    BulkSelection(session_);
+    SyncTabListsFromSession();
+    Repaint();
+}
+
+void MainWindow::ClearSelect() {
+    ClearSelection(session_);
+    SyncTabListsFromSession();
+    Repaint();
+}
+
+void MainWindow::Exit() {
+    if (session_.animation.running) {
+        StopAnimation(true);
+        return;
+    }
+    close();
+}
+
+// ---------------------------------------------------------------- data files
+
+QString MainWindow::DocumentsFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void MainWindow::ShowMessage(const QString& title, const QString& text) {
+    lastMessage_ = text;
+    if (messageBoxes_) QMessageBox::warning(this, title, text);
+}
+
+void MainWindow::OpenDataFile() {
+    StopAnimation(false);
+    const QString start = lastOpenedFile_.isEmpty() ? DocumentsFolder() : lastOpenedFile_;
+    const QString path = QFileDialog::getOpenFileName(this, "Daten laden", start, "Dreiecksdatei (*.tmo)");
+    if (!path.isEmpty()) LoadDataFile(path);
+}
+
+void MainWindow::SaveDataFileAs() {
+    StopAnimation(false);
+    QFileDialog dialog(this, "Daten speichern", DocumentsFolder(), "Dreiecksdatei (*.tmo)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("tmo");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    SaveDataFile(dialog.selectedFiles().front());
+}
+
+bool MainWindow::LoadDataFile(const QString& path) {
+    StopAnimation(false);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowMessage("Daten laden", "Die Datei \"" + path + "\" kann nicht geöffnet werden:\n" + file.errorString());
+        return false;
+    }
+    if (file.size() > kMaxDataFileBytes) {
+        ShowMessage("Daten laden", "Die Datei \"" + path + "\" ist keine Dreiecksdatei (zu groß).");
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ShowMessage("Daten laden", "Die Datei \"" + path + "\" kann nicht gelesen werden:\n" + file.errorString());
+        return false;
+    }
+    lastOpenedFile_ = path;
+    LoadDataFileLines(session_, DecodeTextFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    SyncFieldsFromSession();
+    SyncTabListsFromSession();
+    Repaint();
+    return true;
+}
+
+bool MainWindow::SaveDataFile(const QString& path) {
+    SyncSessionFromFields();
+    const std::string failure = WriteFileAtomically(S(path), ToWindowsText(DataFileLines(session_)));
+    if (!failure.empty()) {
+        ShowMessage("Daten speichern", Q(failure));
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- window events
+
+void MainWindow::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (activated_) return;
+    activated_ = true;
+    // Activation: the vertices at their start pixels, the fields written around the centre of the
+    // drawing area as it is now.
+    session_.width = std::max(1, drawing_->width());
+    session_.height = std::max(1, drawing_->height());
+    session_.doc.points.screen[kSlotA] = {290, 190};
+    session_.doc.points.screen[kSlotB] = {220, 420};
+    session_.doc.points.screen[kSlotC] = {560, 420};
+    WriteFieldsFromVertices(session_.doc, session_.width / 2, session_.height / 2);
+    SyncFieldsFromSession();
+    pages_->setCurrentIndex(0);
+    Repaint();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (!activated_) return;
+    // Every change of the window's size resets the view.
+    SyncSessionFromFields();
+    session_.width = std::max(1, drawing_->width());
+    session_.height = std::max(1, drawing_->height());
+    BasicSetting(session_);
+    Repaint();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    StopAnimation(true);
+    e->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
+    if (!e->mimeData()->hasUrls()) return;
+    for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
+            e->acceptProposedAction();
+            return;
+        }
+}
+
+void MainWindow::dropEvent(QDropEvent* e) {
+    for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
+            LoadDataFile(url.toLocalFile());
+            e->acceptProposedAction();
+            return;
+        }
 }
 
 } // namespace trimora

@@ -1,14 +1,133 @@
-// The main window of the program.
+// The main window: menus, tool bar, drawing area, results list, vertex fields, animation controls
+// and the four element lists. Every handler changes the session and repaints.
 #pragma once
+
+#include "app/core/session.h"
 
 #include <QMainWindow>
 
+#include <array>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QRadioButton;
+class QSpinBox;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class QWidget;
+
 namespace trimora {
+
+class DrawingArea;
+class ResultsModel;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+
+    Session& GetSession() { return session_; }
+    // The repaint: picture (or hidden picture in results mode), results list, entry counter.
+    void Repaint();
+
+    // Commands, as the menus and buttons call them.
+    void ApplyCoordinates();    // "Darstellung" button without the mode switch
+    void ShowPicture();         // "Darstellung"
+    void ShowResults();         // "Berechnung"
+    void ToggleAnimation();     // S15, F2
+    void ChooseTopic(const QString& caption);
+    bool LoadDataFile(const QString& path);   // false: a German message was shown
+    bool SaveDataFile(const QString& path);
+    void ToggleSelectionPanel(); // "Objektauswahl"
+    void BulkSelect();          // Ctrl+F12
+    void ClearSelect();         // the cross-mark button
+    void Exit();                // Esc: stops a running animation, else closes
+
+    // For tests and the window's own wiring.
+    QListWidget* TabListWidget(int tab) const { return tabLists_[static_cast<std::size_t>(tab)]; }
+    QLineEdit* Field(int n) const { return fields_[static_cast<std::size_t>(n)]; }
+    DrawingArea* Drawing() const { return drawing_; }
+    QLabel* EntryCounter() const { return entryCounter_; }
+    QLabel* StatusPanel() const { return statusPanel_; }
+    QLabel* ZoomPanel() const { return zoomPanel_; }
+    ResultsModel* Results() const { return resultsModel_; }
+    QTimer* AnimationTimer() const { return timer_; }
+    QWidget* SelectionPanel() const { return selectionPanel_; }
+    QAction* Action(const char* name) const;
+    void SetMessageBoxesEnabled(bool on) { messageBoxes_ = on; } // off in tests
+    QString LastMessage() const { return lastMessage_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    QWidget* BuildSelectionPanel();
+    QWidget* BuildResultsPanel();
+    void WireDrawingArea();
+
+    void SyncFieldsFromSession();
+    void SyncSessionFromFields();
+    void SyncTabListsFromSession();
+    void SyncChecks();
+    void MarkFieldErrors();
+    void StopAnimation(bool releaseButton);
+    void ShowMessage(const QString& title, const QString& text);
+    void OnTabItemChanged(int tab, QListWidgetItem* item);
+    void FilterLists(const QString& text);
+    void OnTimer();
+    void OpenDataFile();
+    void SaveDataFileAs();
+    QString DocumentsFolder() const;
+
+    Session session_;
+    std::vector<std::string> topicLines_; // the presets list
+    bool activated_ = false;
+    bool updatingLists_ = false;
+    bool inStep_ = false;      // guards against nested drag and timer steps
+    int dragVertex_ = -1;
+    bool dragging_ = false;
+    int panelWidth_ = 210;
+    bool messageBoxes_ = true;
+    QString lastMessage_;
+    QString lastOpenedFile_;
+
+    DrawingArea* drawing_ = nullptr;
+    QWidget* resultsPanel_ = nullptr;
+    QListView* resultsView_ = nullptr;
+    ResultsModel* resultsModel_ = nullptr;
+    QLabel* entryCounter_ = nullptr;
+    QLabel* zoomPanel_ = nullptr;
+    QLabel* statusPanel_ = nullptr;
+    QWidget* selectionPanel_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    std::array<QLineEdit*, 6> fields_{};
+    std::array<QRadioButton*, 3> vertexRadios_{};
+    std::array<QRadioButton*, 3> directionRadios_{};
+    QSpinBox* speed_ = nullptr;
+    QToolButton* animationButton_ = nullptr;
+    QToolButton* panelButton_ = nullptr;
+    QLineEdit* search_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    std::array<QListWidget*, kTabCount> tabLists_{};
+    QTimer* timer_ = nullptr;
+    QMenu* pictureMenu_ = nullptr;
+    QMenu* resultsMenu_ = nullptr;
+    std::vector<QAction*> pictureTools_, resultsTools_;
 };
 
 } // namespace trimora

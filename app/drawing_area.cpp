@@ -1,0 +1,59 @@
+#include "app/drawing_area.h"
+
+#include "app/qpainter_canvas.h"
+#include "draw/document.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace trimora {
+
+DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(50, 50);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void DrawingArea::Render(Document& doc, bool resultsShown) {
+    const QSize size(std::max(1, width()), std::max(1, height()));
+    if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+    RenderPicture(doc, image_, resultsShown, antialiasing_);
+    update();
+}
+
+void DrawingArea::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (image_.isNull())
+        p.fillRect(rect(), Qt::white);
+    else
+        p.drawImage(0, 0, image_);
+}
+
+void DrawingArea::resizeEvent(QResizeEvent*) {
+    if (onResized) onResized();
+}
+
+void DrawingArea::mousePressEvent(QMouseEvent* e) {
+    if (onPress) onPress(e);
+}
+
+void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
+    if (onMove) onMove(e);
+}
+
+void DrawingArea::mouseReleaseEvent(QMouseEvent* e) {
+    if (onRelease) onRelease(e);
+}
+
+void DrawingArea::wheelEvent(QWheelEvent* e) {
+    // One notch is 120; touchpads send smaller amounts that add up.
+    wheelRemainder_ += e->angleDelta().y();
+    const int steps = wheelRemainder_ / 120;
+    wheelRemainder_ -= steps * 120;
+    if (steps != 0 && onWheel) onWheel(steps);
+    e->accept();
+}
+
+} // namespace trimora

@@ -1,0 +1,42 @@
+// The drawing area: paints the document through the drawing core onto an off-screen image and
+// shows it in one step; reports mouse actions to the window.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace trimora {
+
+struct Document;
+
+class DrawingArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawingArea(QWidget* parent = nullptr);
+
+    // Paints the whole picture now (synchronously) and shows it.
+    void Render(Document& doc, bool resultsShown);
+    const QImage& Image() const { return image_; }
+    void SetAntialiasing(bool on) { antialiasing_ = on; }
+
+    std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
+    std::function<void(int steps)> onWheel; // positive: away from the user
+    std::function<void()> onResized;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+
+private:
+    QImage image_;
+    bool antialiasing_ = true;
+    int wheelRemainder_ = 0;
+};
+
+} // namespace trimora

@@ -1,0 +1,53 @@
+#include "app/results_view.h"
+
+#include "draw/document.h"
+
+#include <QPainter>
+
+namespace trimora {
+
+void ResultsModel::SetLines(const ResultsList& results) {
+    beginResetModel();
+    lines_.resize(static_cast<qsizetype>(results.Size()));
+    for (std::size_t i = 0; i < results.Size(); ++i) {
+        const std::string& s = results[i];
+        lines_[static_cast<qsizetype>(i)] = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    }
+    endResetModel();
+}
+
+int ResultsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(lines_.size()); }
+
+QVariant ResultsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= lines_.size()) return {};
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return lines_[index.row()];
+    return {};
+}
+
+void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    opt.widget->style()->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+    painter->save();
+    painter->setPen(opt.state & QStyle::State_Selected ? opt.palette.highlightedText().color()
+                                                        : opt.palette.text().color());
+    const QRect r = opt.rect.adjusted(4, 0, -4, 0);
+    const qsizetype tab = text.indexOf('\t');
+    if (tab < 0) {
+        painter->drawText(r, Qt::AlignVCenter | Qt::AlignLeft, text);
+    } else {
+        const QString label = text.left(tab), value = text.mid(tab + 1);
+        const int labelWidth = opt.fontMetrics.horizontalAdvance(label);
+        // A label longer than the tab stop pushes its value to the next stop, as tab stops do.
+        int valueX = tabStop_;
+        while (valueX < labelWidth + 8) valueX += tabStop_;
+        painter->drawText(QRect(r.left(), r.top(), valueX, r.height()), Qt::AlignVCenter | Qt::AlignLeft, label);
+        painter->drawText(QRect(r.left() + valueX, r.top(), r.width() - valueX, r.height()),
+                          Qt::AlignVCenter | Qt::AlignLeft, value);
+    }
+    painter->restore();
+}
+
+} // namespace trimora

@@ -1,0 +1,40 @@
+// The results list: a model over the document's result lines and a view that shows label and
+// value in two aligned columns. Fed once per repaint; no widget item per line.
+#pragma once
+
+#include <QAbstractListModel>
+#include <QListView>
+#include <QStyledItemDelegate>
+
+#include <string>
+#include <vector>
+
+namespace trimora {
+
+class ResultsList;
+
+class ResultsModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+    void SetLines(const ResultsList& results);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QString Line(int row) const { return lines_.value(row); }
+    QStringList Lines() const { return lines_; }
+
+private:
+    QStringList lines_;
+};
+
+// Paints "label<TAB>value" with the value at a fixed tab stop.
+class TabStopDelegate : public QStyledItemDelegate {
+public:
+    explicit TabStopDelegate(int tabStop, QObject* parent = nullptr) : QStyledItemDelegate(parent), tabStop_(tabStop) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    int tabStop_;
+};
+
+} // namespace trimora
