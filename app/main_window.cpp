@@ -190,16 +190,45 @@ void MainWindow::BuildMenus() {
     add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", [this] { ToggleTrilinear(session_); SyncChecks(); Repaint(); });
     resultsMenu_->menuAction()->setVisible(false);
 
+    // "Themen": the topics in menu columns, with separators between the groups of initials.
     QMenu* topics = menuBar()->addMenu("&Themen");
     topics->setObjectName("topicsMenu");
-    // Separators stand where the topics change their initial; a long menu wraps into columns
-    // on its own where the screen is too short.
+    auto* columns = new QWidget(topics);
+    auto* columnsLayout = new QHBoxLayout(columns);
+    columnsLayout->setContentsMargins(2, 2, 2, 2);
+    columnsLayout->setSpacing(6);
+    QVBoxLayout* column = nullptr;
     for (const PresetMenuItem& item : PresetMenu()) {
-        if (item.separatorBefore) topics->addSeparator();
+        if (!column || item.newColumn) {
+            column = new QVBoxLayout;
+            column->setSpacing(0);
+            columnsLayout->addLayout(column);
+        }
+        if (item.separatorBefore) {
+            auto* line = new QFrame(columns);
+            line->setFrameShape(QFrame::HLine);
+            line->setFrameShadow(QFrame::Sunken);
+            column->addWidget(line);
+        }
         const QString title = Q(std::string(item.title));
-        QAction* a = topics->addAction(title);
-        connect(a, &QAction::triggered, this, [this, title] { ChooseTopic(title); });
+        auto* button = new QPushButton(title, columns);
+        button->setObjectName("topic:" + title);
+        button->setFlat(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setStyleSheet("QPushButton { text-align: left; padding: 3px 14px; border: none; }"
+                              "QPushButton:hover, QPushButton:focus { background: palette(highlight);"
+                              " color: palette(highlighted-text); }");
+        connect(button, &QPushButton::clicked, this, [this, title, topics] {
+            topics->close();
+            ChooseTopic(title);
+        });
+        column->addWidget(button);
     }
+    for (int c = 0; c < columnsLayout->count(); ++c)
+        if (auto* l = qobject_cast<QVBoxLayout*>(columnsLayout->itemAt(c)->layout())) l->addStretch();
+    auto* columnsAction = new QWidgetAction(topics);
+    columnsAction->setDefaultWidget(columns);
+    topics->addAction(columnsAction);
 }
 
 void MainWindow::BuildToolBar() {
