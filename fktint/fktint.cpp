@@ -29,6 +29,14 @@ constexpr int kMaxFormulaCalls = 1000;       // stored-formula calls per evaluat
 constexpr long kMaxBinomialFactors = 1000000; // '~' with more factors than this is out of range
 constexpr double kMaxWholePowerStepwise = 4096; // whole powers up to this are multiplied out step by step
 
+// The work of one evaluation, stored formulas included, is bounded: loop iterations count one step each
+// (a few nanoseconds), a stored formula its length, an elementary function kElementarySteps and a special
+// function kSpecialSteps (the most its series or reductions take). More than kMaxSteps stops the evaluation
+// with error 2; texts typed into a field stay far below it.
+constexpr long kMaxSteps = 10000000;
+constexpr long kElementarySteps = 20;
+constexpr long kSpecialSteps = 500;
+
 constexpr unsigned char kMiddleDot = 0xB7; // "·", a multiplication sign
 constexpr unsigned char kCapitalEAcute = 0xC9; // "É", Euler's number
 constexpr unsigned char kSmallEAcute = 0xE9;   // "é", taken into a number's run of characters
@@ -136,6 +144,7 @@ std::mt19937_64& RandomGenerator() {
 struct Budget {
     int depth = 0;
     int formulaCalls = 0;
+    long steps = 0;
     bool aborted = false;
     FormulaError abortError = kFormulaOk;
 };
@@ -245,6 +254,12 @@ private:
         return true;
     }
     void Leave() { --budget_.depth; }
+
+    // Counts work done; more than kMaxSteps in one evaluation aborts it with error 2.
+    void Spend(long steps) {
+        budget_.steps += steps;
+        if (budget_.steps > kMaxSteps) Abort(kFormulaDomain);
+    }
 
     double Factor() {
         if (AtEnd()) {
@@ -382,26 +397,50 @@ private:
         return std::fmod(wholeA, wholeB) + 0.0; // exact for whole numbers; "+ 0.0" turns -0 into 0
     }
 
-    // The generalised binomial coefficient: 1 · a/b · (a-1)/(b-1) · ... while the divisor stays above 0.
-    // The loop ends early once the product can no longer change (it reached 0, or every factor is 1);
-    // a product that needs more than kMaxBinomialFactors factors is out of range (error 2). Without that
+    // The generalised binomial coefficient: 1 · a/b · (a-1)/(b-1) · ... while the divisor stays above 0;
+    // a partial product above 1e10 fails. The product is carried as mantissa · 2^exponent, so that it
+    // neither underflows half-way (and regrows from a value without digits) nor crawls through subnormal
+    // arithmetic. The loop ends early once the product can no longer change (a factor 0, or every factor
+    // 1); a product of more than kMaxBinomialFactors factors is out of range (error 2). Without that
     // bound a divisor of 2^53 or more would never reach 0.
     double Binomial(double a, double b) {
         if (b == 0.0) return Fail(kFormulaDomain, kCeiling);
         if (a == b && b > 0.0) return 1.0; // every factor a-k / b-k is exactly 1
         // A whole a with 0 <= a < b: the factors lie in [0, 1) and the one with a-k = 0 comes, so 0.
         if (IsWhole(a) && a >= 0.0 && a < b) return 0.0;
-        double product = 1.0;
+        double mantissa = 1.0;
+        long exponent = 0;               // product = mantissa · 2^exponent
+        double threshold = kCeiling;     // the product exceeds 1e10 when mantissa > threshold
         double numerator = a, divisor = b;
-        for (long factors = 0; divisor > 0.0; ++factors) {
-            if (factors >= kMaxBinomialFactors) return Fail(kFormulaDomain, kCeiling);
-            product *= numerator / divisor;
-            if (!std::isfinite(product) || product > kCeiling) return Fail(kFormulaDomain, kCeiling);
-            if (product == 0.0) break; // stays 0
+        long factors = 0;
+        bool failed = false;
+        for (; divisor > 0.0; ++factors) {
+            if (factors >= kMaxBinomialFactors) {
+                failed = true;
+                break;
+            }
+            mantissa *= numerator / divisor;
+            if (mantissa == 0.0) break; // a factor 0: stays 0
+            if (!std::isfinite(mantissa) || mantissa > threshold) {
+                failed = true;
+                break;
+            }
+            if (std::abs(mantissa) < 0x1p-500 || std::abs(mantissa) > 0x1p500) {
+                int shift;
+                mantissa = std::frexp(mantissa, &shift);
+                exponent += shift;
+                threshold = exponent > 2000 ? 0.0 : exponent < -2000 ? INFINITY
+                                                                     : std::ldexp(kCeiling, static_cast<int>(-exponent));
+            }
             numerator -= 1.0;
             divisor -= 1.0;
         }
-        return product + 0.0;
+        Spend(factors);
+        if (failed) return Fail(kFormulaDomain, kCeiling);
+        if (mantissa == 0.0) return 0.0;
+        const double product =
+            exponent > 2000 ? INFINITY * mantissa : exponent < -2000 ? 0.0 : std::ldexp(mantissa, static_cast<int>(exponent));
+        return Finite(product) + 0.0; // a huge negative product has no digits left either
     }
 
     // a^b by the rules of both "^" and the root: `limit` bounds |b · ln|a|| in the general case.
@@ -428,11 +467,14 @@ private:
     double WholePower(double a, double b) {
         if (b <= kMaxWholePowerStepwise) {
             double product = a;
-            for (double k = 1; k < b; k += 1.0) {
+            long steps = 0;
+            for (double k = 1; k < b; k += 1.0, ++steps) {
                 product *= a;
-                if (product > kCeiling) return Fail(kFormulaClipped, kCeiling);
+                if (product > kCeiling) break;
                 if (product == 0.0) break; // stays 0
             }
+            Spend(steps);
+            if (product > kCeiling) return Fail(kFormulaClipped, kCeiling);
             return product;
         }
         const double magnitude = std::abs(a);
@@ -474,10 +516,21 @@ private:
         if (!LookUpKeyword(name, fn)) {
             error_ = kFormulaSyntax;
         } else {
+            Spend(IsSpecial(fn) ? kSpecialSteps : kElementarySteps);
             v = Finite(Function(fn, x));
         }
         Leave();
         return v;
+    }
+
+    // The functions with series, reductions or iterations behind them.
+    static bool IsSpecial(Fn fn) {
+        switch (fn) {
+        case Fn::Gamma: case Fn::Gammaln: case Fn::Beta: case Fn::Si: case Fn::Ci: case Fn::Ei:
+        case Fn::BessJ0: case Fn::BessJ1: case Fn::Gsumme: case Fn::Sn: case Fn::Cn: case Fn::Dn:
+        case Fn::Eulerphi: case Fn::Ai: case Fn::Bi: return true;
+        default: return false;
+        }
     }
 
     double Gamma(double x) {
@@ -694,6 +747,8 @@ double Evaluator::StoredFormula(int k, double x) {
         Abort(kFormulaDomain);
         return 0.0;
     }
+    Spend(static_cast<long>(formula.size()));
+    if (budget_.aborted) return 0.0;
     // A nested evaluation with its own error code, which then replaces this one: an error before the call
     // is lost, an error inside it stays. Its depth counts on (a formula calling itself ends at kMaxDepth).
     const FormulaResult inner = EvaluateWithin(formula, x, params_, budget_);

@@ -607,7 +607,7 @@ TEST(FormulaLimits, LongLoopsEndQuickly) {
     const auto start = std::chrono::steady_clock::now();
     const std::vector<Case> cases = {
         {"2~10000000000000000", 0},
-        {"0.5~10000000000000000", 0},               // the product underflows to 0
+        {"0.5~10000000000000000", 1e10, kFormulaDomain}, // 10^16 factors, none of them 0: out of range
         {"10000000000000000~10000000000000000", 1}, // every factor is 1
         {"999999.5~999999", 1128.379026048348},      // a million factors, still computed
         {"2000000.5~2000000", 1e10, kFormulaDomain}, // more factors than the bound
@@ -623,6 +623,24 @@ TEST(FormulaLimits, LongLoopsEndQuickly) {
     // Long products in closed form: 0.9999999999 is stored to ~1e-16, which 2e9 multiplications magnify.
     EXPECT_NEAR(Eval("0.9999999999^2000000000").value, std::exp(-0.2), 1e-6);
     EXPECT_NEAR(Eval("GAMMA(-100.5)").value / -3.353691086464584e-159, 1.0, 4e-7);
+    // A million factors whose partial products pass far below the smallest double and grow back:
+    // C(1/2, 10^6) = -2.8209489755948e-10.
+    EXPECT_NEAR(Eval("0.5~1000000").value / -2.8209489755948e-10, 1.0, 1e-9);
+    EXPECT_NEAR(Eval("(0-0.5)~1000").value, 0.0178390111458543, 1e-12);
+    EXPECT_LT(Seconds(start), 0.5);
+}
+
+TEST(FormulaLimits, WorkPerEvaluationIsBounded) {
+    // Each of these products takes a million factors; twelve of them exceed the work one evaluation may
+    // do (10^7 steps), which ends it with error 2 instead of running on.
+    std::string text = "999999.5~999999";
+    EXPECT_EQ(Eval(text).error, kFormulaOk);
+    for (int i = 0; i < 11; ++i) text += "+999999.5~999999";
+    const auto start = std::chrono::steady_clock::now();
+    const FormulaResult r = Eval(text);
+    EXPECT_EQ(r.error, kFormulaDomain);
+    EXPECT_EQ(r.value, 0.0);
+    EXPECT_EQ(Eval("SGN(" + text + ")").error, kFormulaDomain); // not cleared while unwinding
     EXPECT_LT(Seconds(start), 0.5);
 }
 
