@@ -15,65 +15,65 @@ namespace trimora {
 namespace {
 
 // Catalogue entries.
-constexpr int kHoehenschnittpunkt = 12;          // "Höhenschnittpunkt"
-constexpr int kEulerGerade = 19;                 // "Euler-Gerade"
-constexpr int kHoehendreieck = 29;               // "Höhendreieck"
-constexpr int kUmkreisDreieckABI = 227;          // "Umkreis Dreieck ABI" (228 "Schwerpunkt ABI", 229 "Euler-Gerade ABI")
-constexpr int kUmkreisDreieckACI = 230;          // "Umkreis Dreieck ACI" (231, 232 follow)
-constexpr int kUmkreisDreieckBCI = 233;          // "Umkreis Dreieck BCI" (234, 235 follow)
-constexpr int kSchifflerPunkt = 236;             // "Schiffler-Punkt"
-constexpr int kPolarkreis = 261;                 // "Polarkreis"
-constexpr int kPolarkreismittelpunkt = 262;      // "Polarkreismittelpunkt"
-constexpr int kSchifflerLotdreieck = 305;        // "Schiffler-Lotdreieck": switches the pedal points (306, 307 follow)
-constexpr int kUmkreisDreieckAHbHc = 311;        // "Umkreis Dreieck AHbHc" (312 "Schwerpunkt AHbHc")
-constexpr int kEulerGeradeAHbHc = 313;           // "Euler-Gerade AHbHc"
-constexpr int kUmkreisDreieckBHaHc = 314;        // "Umkreis Dreieck BHaHc" (315 "Schwerpunkt BHaHc")
-constexpr int kEulerGeradeBHaHc = 316;           // "Euler-Gerade BHaHc"
-constexpr int kUmkreisDreieckCHaHb = 317;        // "Umkreis Dreieck CHaHb" (318 "Schwerpunkt CHaHb")
-constexpr int kEulerGeradeCHaHb = 319;           // "Euler-Gerade CHaHb"
-constexpr int kThebaultPunkt = 320;              // "Thébault-Punkt"
-constexpr int kHoehen = 346;                     // "Höhen"
-constexpr int kHoeheAufA = 348;                  // "Höhe auf a"
-constexpr int kHoeheAufB = 349;                  // "Höhe auf b"
-constexpr int kHoeheAufC = 350;                  // "Höhe auf c"
-constexpr int kCarnotKreise = 369;               // "Carnot-Kreise"
-constexpr int kCarnotDreieck = 370;              // "Carnot-Dreieck"
-constexpr int kSpiegelpunkte = 401;              // "Spiegelpunkte"
-constexpr int kSpiegellinien = 402;              // "Spiegellinien"
-constexpr int kSpiegelpunktdreieck = 403;        // "Spiegelpunktdreieck"
-constexpr int kMusselmanKreise = 404;            // "Musselman-Kreise"
-constexpr int kMusselmanPunkt = 405;             // "Musselman-Punkt"
-constexpr int kStreckeUH = 449;                  // "Strecke UH"
-constexpr int kInkreisDreieckABI = 451;          // "Inkreis Dreieck ABI"
-constexpr int kInkreisDreieckACI = 452;          // "Inkreis Dreieck ACI"
-constexpr int kInkreisDreieckBCI = 453;          // "Inkreis Dreieck BCI"
-constexpr int kInkreisDreieckAHbHc = 454;        // "Inkreis Dreieck AHbHc"
-constexpr int kInkreisDreieckBHaHc = 455;        // "Inkreis Dreieck BHaHc"
-constexpr int kInkreisDreieckCHaHb = 456;        // "Inkreis Dreieck CHaHb"
-constexpr int kInneresVilliersDreieck = 458;     // "Inneres Villiers-Dreieck"
-constexpr int kVilliersStrecken = 459;           // "Villiers-Strecken"
-constexpr int kVilliersPunkt = 460;              // "1.Villiers-Punkt"
-constexpr int kHSpiegellinien = 490;             // "H-Spiegellinien"
-constexpr int kHSpiegelpunkte = 491;             // "H-Spiegelpunkte"
-constexpr int kHoehendrachenvierecke = 492;      // "Höhendrachenvierecke"
-constexpr int kCarnotDreieckHoehenpunkt = 498;   // "Carnot-Dreieck-Höhenpunkt"
-constexpr int kCarnotDreieckHoehen = 499;        // "Carnot-Dreieck-Höhen"
-constexpr int kCarnotQuaderprojektion = 500;     // "Carnot-Quaderprojektion"
+constexpr int kHoehenschnittpunkt = 12;      // "Höhenschnittpunkt"
+constexpr int kEulerGerade = 19;             // "Euler-Gerade"
+constexpr int kHoehendreieck = 29;           // "Höhendreieck"
+constexpr int kUmkreisDreieckABI = 227;      // "Umkreis Dreieck ABI" (228 "Schwerpunkt ABI", 229 Euler line)
+constexpr int kUmkreisDreieckACI = 230;      // "Umkreis Dreieck ACI" (231, 232 follow)
+constexpr int kUmkreisDreieckBCI = 233;      // "Umkreis Dreieck BCI" (234, 235 follow)
+constexpr int kSchifflerPunkt = 236;         // "Schiffler-Punkt"
+constexpr int kPolarkreis = 261;             // "Polarkreis"
+constexpr int kPolarkreismittelpunkt = 262;  // "Polarkreismittelpunkt"
+constexpr int kSchifflerLotdreieck = 305;    // "Schiffler-Lotdreieck", first of 305-307 (points)
+constexpr int kUmkreisDreieckAHbHc = 311;    // "Umkreis Dreieck AHbHc" (312 "Schwerpunkt AHbHc")
+constexpr int kEulerGeradeAHbHc = 313;       // "Euler-Gerade AHbHc"
+constexpr int kUmkreisDreieckBHaHc = 314;    // "Umkreis Dreieck BHaHc" (315 "Schwerpunkt BHaHc")
+constexpr int kEulerGeradeBHaHc = 316;       // "Euler-Gerade BHaHc"
+constexpr int kUmkreisDreieckCHaHb = 317;    // "Umkreis Dreieck CHaHb" (318 "Schwerpunkt CHaHb")
+constexpr int kEulerGeradeCHaHb = 319;       // "Euler-Gerade CHaHb"
+constexpr int kThebaultPunkt = 320;          // "Thébault-Punkt"
+constexpr int kHoehen = 346;                 // "Höhen"
+constexpr int kHoeheAufA = 348;              // "Höhe auf a"
+constexpr int kHoeheAufB = 349;              // "Höhe auf b"
+constexpr int kHoeheAufC = 350;              // "Höhe auf c"
+constexpr int kCarnotKreise = 369;           // "Carnot-Kreise"
+constexpr int kCarnotDreieck = 370;          // "Carnot-Dreieck"
+constexpr int kSpiegelpunkte = 401;          // "Spiegelpunkte"
+constexpr int kSpiegellinien = 402;          // "Spiegellinien"
+constexpr int kSpiegelpunktdreieck = 403;    // "Spiegelpunktdreieck"
+constexpr int kMusselmanKreise = 404;        // "Musselman-Kreise"
+constexpr int kMusselmanPunkt = 405;         // "Musselman-Punkt"
+constexpr int kStreckeUH = 449;              // "Strecke UH"
+constexpr int kInkreisDreieckABI = 451;      // "Inkreis Dreieck ABI"
+constexpr int kInkreisDreieckACI = 452;      // "Inkreis Dreieck ACI"
+constexpr int kInkreisDreieckBCI = 453;      // "Inkreis Dreieck BCI"
+constexpr int kInkreisDreieckAHbHc = 454;    // "Inkreis Dreieck AHbHc"
+constexpr int kInkreisDreieckBHaHc = 455;    // "Inkreis Dreieck BHaHc"
+constexpr int kInkreisDreieckCHaHb = 456;    // "Inkreis Dreieck CHaHb"
+constexpr int kInneresVilliersDreieck = 458; // "Inneres Villiers-Dreieck"
+constexpr int kVilliersStrecken = 459;       // "Villiers-Strecken"
+constexpr int kVilliersPunkt = 460;          // "1.Villiers-Punkt"
+constexpr int kHSpiegellinien = 490;         // "H-Spiegellinien"
+constexpr int kHSpiegelpunkte = 491;         // "H-Spiegelpunkte"
+constexpr int kHoehendrachenvierecke = 492;  // "Höhendrachenvierecke"
+constexpr int kCarnotDreieckHoehenpunkt = 498; // "Carnot-Dreieck-Höhenpunkt"
+constexpr int kCarnotDreieckHoehen = 499;      // "Carnot-Dreieck-Höhen"
+constexpr int kCarnotQuaderprojektion = 500;   // "Carnot-Quaderprojektion"
 
 // Slots.
 constexpr int kSlotHMirrorB = 395; // reflections of H in b, a, c: 2 Hb - H, 2 Ha - H, 2 Hc - H
 constexpr int kSlotHMirrorA = 396;
 constexpr int kSlotHMirrorC = 397;
-constexpr int kSlotMirrorA = 294; // A* = 2 Ha - A, the reflection of A in a
-constexpr int kSlotMirrorB = 295; // B* = 2 Hb - B
-constexpr int kSlotMirrorC = 296; // C* = 2 Hc - C
+constexpr int kSlotMirrorA = 294;   // A* = 2 Ha - A, the reflection of A in a
+constexpr int kSlotMirrorB = 295;   // B* = 2 Hb - B
+constexpr int kSlotMirrorC = 296;   // C* = 2 Hc - C
 constexpr int kSlotMusselman = 297; // the last Musselman circle centre, then the Musselman point
 constexpr int kSlotSchiffler = 158;
 constexpr int kSlotVilliers = 376;
 constexpr int kSlotThebault = 213;
-constexpr int kSlotCarnot1 = 254; // centre of the circle A, B, H
-constexpr int kSlotCarnot2 = 255; // A, C, H
-constexpr int kSlotCarnot3 = 256; // B, C, H
+constexpr int kSlotCarnot1 = 254;           // centre of the circle A, B, H
+constexpr int kSlotCarnot2 = 255;           // A, C, H
+constexpr int kSlotCarnot3 = 256;           // B, C, H
 constexpr int kSlotCarnotOrthocentre = 400; // 2 N - H
 constexpr int kSlotCarnotFoot1 = 401;       // 2 N - Hb
 constexpr int kSlotCarnotFoot2 = 402;       // 2 N - Ha
@@ -99,12 +99,18 @@ constexpr Color kVilliersBlue = Rgb(0x4040FF); // inner Villiers triangle
 // divisor) switches the Musselman, Schiffler and Villiers points off instead of sending them
 // towards infinity. NaN counts as zero as well.
 constexpr double kVanishing = 1e-12;
-bool Vanishes(double v) { return !(std::fabs(v) >= kVanishing); }
+bool Vanishes(double v) {
+    return !(std::fabs(v) >= kVanishing);
+}
 
 constexpr double kMaxMusselmanRadius = 10000; // pixels; larger circles are listed but not drawn
 
-RealPoint Mid(RealPoint p, RealPoint q) { return {(p.x + q.x) / 2, (p.y + q.y) / 2}; }
-RealPoint Reflect(RealPoint p, RealPoint centre) { return {2 * centre.x - p.x, 2 * centre.y - p.y}; }
+RealPoint Mid(RealPoint p, RealPoint q) {
+    return {(p.x + q.x) / 2, (p.y + q.y) / 2};
+}
+RealPoint Reflect(RealPoint p, RealPoint centre) {
+    return {2 * centre.x - p.x, 2 * centre.y - p.y};
+}
 
 struct Altitude {
     RealPoint p1, p2;
@@ -161,9 +167,14 @@ void Altitudes(PaintContext& ctx) {
         int from = kSlotOrthocentre, to = e.foot;
         const char* label = e.hFoot;
         switch (LongestSideIndex(ctx.pt, kSlotOrthocentre, e.foot, e.vertex)) {
-        case 1: break;
-        case 2: to = e.vertex, label = e.hVertex; break;
-        default: from = e.vertex, label = e.vertexFoot; break;
+        case 1:
+            break;
+        case 2:
+            to = e.vertex, label = e.hVertex;
+            break;
+        default:
+            from = e.vertex, label = e.vertexFoot;
+            break;
         }
         DrawSegment(ctx, from, to);
         if (ctx.Shown()) ReportSlotDistance(ctx, from, to, label);
@@ -172,7 +183,8 @@ void Altitudes(PaintContext& ctx) {
 
 void OrthicTriangle(PaintContext& ctx) {
     const PointTable& pt = ctx.pt;
-    if (!ctx.On(kHoehendreieck) || !Present(pt, kSlotFootA) || !Present(pt, kSlotFootB) || !Present(pt, kSlotFootC))
+    if (!ctx.On(kHoehendreieck) || !Present(pt, kSlotFootA) || !Present(pt, kSlotFootB) ||
+        !Present(pt, kSlotFootC))
         return;
     DrawSlotSegment(ctx, kSlotFootB, kSlotFootA, "Gerade H(a)H(b)");
     DrawSlotSegment(ctx, kSlotFootB, kSlotFootC, "Gerade H(b)H(c)");
@@ -205,7 +217,8 @@ void Kites(PaintContext& ctx) {
     for (const Kite& k : kKites) {
         ctx.canvas.SetBrushStyle(k.style);
         ctx.canvas.SetBrushColor(k.color);
-        const IntPoint quad[4] = {pt.screen[kSlotOrthocentre], pt.screen[k.v1], pt.screen[k.mirror], pt.screen[k.v2]};
+        const IntPoint quad[4] = {pt.screen[kSlotOrthocentre], pt.screen[k.v1], pt.screen[k.mirror],
+                                  pt.screen[k.v2]};
         ctx.canvas.Polygon(quad);
     }
     ctx.canvas.SetBrushStyle(BrushStyle::Solid);
@@ -259,7 +272,8 @@ void MusselmanCircles(PaintContext& ctx) {
                                            {kSlotMirrorB, kSlotB, "Musselman-B-Kreis"},
                                            {kSlotMirrorC, kSlotC, "Musselman-C-Kreis"}};
     for (const Circle& c : kCircles) {
-        const CircleDataResult d = CircleData(pt.precise[c.mirror], pt.precise[c.vertex], pt.precise[kSlotCircumcentre]);
+        const CircleDataResult d =
+            CircleData(pt.precise[c.mirror], pt.precise[c.vertex], pt.precise[kSlotCircumcentre]);
         if (!d.circumcentreValid) continue;
         PlaceSlot(pt, kSlotMusselman, d.circumcentre);
         if (!ctx.On(kMusselmanKreise)) continue;
@@ -279,8 +293,8 @@ void MusselmanPoint(PaintContext& ctx) {
     // A right angle (cosine 0) leaves slot 297 at the last Musselman circle centre.
     for (double v : {ca, cb, cg, cbg, cab, cag})
         if (Vanishes(v)) return;
-    SlotFromTrilinear(ctx, kSlotMusselman, std::cos(3 * a) / (ca * cbg) + 4 * ca, std::cos(3 * b) / (cb * cag) + 4 * cb,
-                      std::cos(3 * g) / (cg * cab) + 4 * cg);
+    SlotFromTrilinear(ctx, kSlotMusselman, std::cos(3 * a) / (ca * cbg) + 4 * ca,
+                      std::cos(3 * b) / (cb * cag) + 4 * cb, std::cos(3 * g) / (cg * cab) + 4 * cg);
     if (ctx.On(kMusselmanPunkt)) {
         MarkSlotTwoLetters(ctx, kSlotMusselman, "M", "u");
         if (ctx.Shown()) ReportSlot(ctx, kSlotMusselman, "Musselman-Punkt");
@@ -320,12 +334,12 @@ constexpr SubTriangle kAroundIncentre[3] = {
 
 // Their Euler lines are drawn through the Thébault point instead.
 constexpr SubTriangle kAtTheFeet[3] = {
-    {kSlotA, kSlotFootB, kSlotFootC, "AHbHc", kSlotIncentreAHbHc, kSlotCircumcentreAHbHc, kInkreisDreieckAHbHc,
-     kUmkreisDreieckAHbHc, false},
-    {kSlotB, kSlotFootA, kSlotFootC, "BHaHc", kSlotIncentreBHaHc, kSlotCircumcentreBHaHc, kInkreisDreieckBHaHc,
-     kUmkreisDreieckBHaHc, false},
-    {kSlotC, kSlotFootB, kSlotFootA, "CHaHb", kSlotIncentreCHaHb, kSlotCircumcentreCHaHb, kInkreisDreieckCHaHb,
-     kUmkreisDreieckCHaHb, false}};
+    {kSlotA, kSlotFootB, kSlotFootC, "AHbHc", kSlotIncentreAHbHc, kSlotCircumcentreAHbHc,
+     kInkreisDreieckAHbHc, kUmkreisDreieckAHbHc, false},
+    {kSlotB, kSlotFootA, kSlotFootC, "BHaHc", kSlotIncentreBHaHc, kSlotCircumcentreBHaHc,
+     kInkreisDreieckBHaHc, kUmkreisDreieckBHaHc, false},
+    {kSlotC, kSlotFootB, kSlotFootA, "CHaHb", kSlotIncentreCHaHb, kSlotCircumcentreCHaHb,
+     kInkreisDreieckCHaHb, kUmkreisDreieckCHaHb, false}};
 
 void SubTriangleElements(PaintContext& ctx, const SubTriangle& t) {
     PointTable& pt = ctx.pt;
@@ -392,7 +406,8 @@ void Villiers(PaintContext& ctx) {
         DrawSegment(ctx, kSlotIncentreABI, kSlotIncentreBCI);
         DrawSegment(ctx, kSlotIncentreBCI, kSlotIncentreACI);
         canvas.SetPenColor(kBlack);
-        for (int slot : {kSlotIncentreABI, kSlotIncentreACI, kSlotIncentreBCI}) MarkSlot(ctx, slot);
+        for (int slot : {kSlotIncentreABI, kSlotIncentreACI, kSlotIncentreBCI})
+            MarkSlot(ctx, slot);
         if (ctx.Shown()) {
             ReportSlot(ctx, kSlotIncentreABI, "Innerer Villiersdreieckpunkt");
             ReportSlot(ctx, kSlotIncentreACI, "");
@@ -415,7 +430,8 @@ void Villiers(PaintContext& ctx) {
         const double a = ctx.base.Alpha, b = ctx.base.Beta, g = ctx.base.Gamma;
         const double sa = std::sin(3 * a / 4), sb = std::sin(3 * b / 4), sg = std::sin(3 * g / 4);
         if (!Vanishes(sa * sb * sg)) {
-            SlotFromTrilinear(ctx, kSlotVilliers, std::sin(a / 4) / sa, std::sin(b / 4) / sb, std::sin(g / 4) / sg);
+            SlotFromTrilinear(ctx, kSlotVilliers, std::sin(a / 4) / sa, std::sin(b / 4) / sb,
+                              std::sin(g / 4) / sg);
             canvas.SetPenColor(kBlack);
             MarkSlotTwoLetters(ctx, kSlotVilliers, "V", "i");
             if (ctx.Shown()) ReportSlot(ctx, kSlotVilliers, "1.Villierspunkt");
@@ -449,8 +465,9 @@ void Schiffler(PaintContext& ctx) {
 // it with the light grey pen the sub-triangles leave.
 void Thebault(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
-    const LinePoint t = IntersectLines(pt.precise[kSlotCircumcentreBHaHc], pt.precise[kSlotCircumcentreBHaHc + 1],
-                                       pt.precise[kSlotCircumcentreAHbHc], pt.precise[kSlotCircumcentreAHbHc + 1]);
+    const LinePoint t =
+        IntersectLines(pt.precise[kSlotCircumcentreBHaHc], pt.precise[kSlotCircumcentreBHaHc + 1],
+                       pt.precise[kSlotCircumcentreAHbHc], pt.precise[kSlotCircumcentreAHbHc + 1]);
     PlaceSlot(pt, kSlotThebault, t.p);
     const RealPoint T = pt.precise[kSlotThebault];
     const struct {
@@ -478,11 +495,14 @@ void CarnotCircles(PaintContext& ctx) {
     const struct {
         int v1, v2, slot;
         const char* text;
-    } circles[3] = {{kSlotA, kSlotB, kSlotCarnot1, "C1"}, {kSlotA, kSlotC, kSlotCarnot2, "C2"},
+    } circles[3] = {{kSlotA, kSlotB, kSlotCarnot1, "C1"},
+                    {kSlotA, kSlotC, kSlotCarnot2, "C2"},
                     {kSlotB, kSlotC, kSlotCarnot3, "C3"}};
-    for (const auto& c : circles) PlaceSlot(pt, c.slot, {-10, -10});
+    for (const auto& c : circles)
+        PlaceSlot(pt, c.slot, {-10, -10});
     for (const auto& c : circles) {
-        const CircleDataResult d = CircleData(pt.precise[c.v1], pt.precise[c.v2], pt.precise[kSlotOrthocentre]);
+        const CircleDataResult d =
+            CircleData(pt.precise[c.v1], pt.precise[c.v2], pt.precise[kSlotOrthocentre]);
         if (!d.circumcentreValid) continue;
         PlaceSlot(pt, c.slot, d.circumcentre);
         if (!ctx.On(kCarnotKreise)) continue;
@@ -525,18 +545,25 @@ void CarnotExtras(PaintContext& ctx) {
     if (ctx.On(kCarnotQuaderprojektion)) {
         canvas.SetPenColor(kBlack);
         canvas.SetPenWidth(2);
-        static constexpr int kEdges[12][2] = {
-            {kSlotMidAB, kSlotCarnotOrthocentre}, {kSlotMidAC, kSlotCarnotOrthocentre},
-            {kSlotMidBC, kSlotCarnotOrthocentre}, {kSlotHalfAH, kSlotOrthocentre},
-            {kSlotHalfBH, kSlotOrthocentre},      {kSlotHalfCH, kSlotOrthocentre},
-            {kSlotMidAB, kSlotHalfAH},            {kSlotMidAC, kSlotHalfAH},
-            {kSlotMidAC, kSlotHalfCH},            {kSlotMidBC, kSlotHalfCH},
-            {kSlotMidBC, kSlotHalfBH},            {kSlotMidAB, kSlotHalfBH}};
-        for (const auto& e : kEdges) DrawSegment(ctx, e[0], e[1]);
+        static constexpr int kEdges[12][2] = {{kSlotMidAB, kSlotCarnotOrthocentre},
+                                              {kSlotMidAC, kSlotCarnotOrthocentre},
+                                              {kSlotMidBC, kSlotCarnotOrthocentre},
+                                              {kSlotHalfAH, kSlotOrthocentre},
+                                              {kSlotHalfBH, kSlotOrthocentre},
+                                              {kSlotHalfCH, kSlotOrthocentre},
+                                              {kSlotMidAB, kSlotHalfAH},
+                                              {kSlotMidAC, kSlotHalfAH},
+                                              {kSlotMidAC, kSlotHalfCH},
+                                              {kSlotMidBC, kSlotHalfCH},
+                                              {kSlotMidBC, kSlotHalfBH},
+                                              {kSlotMidAB, kSlotHalfBH}};
+        for (const auto& e : kEdges)
+            DrawSegment(ctx, e[0], e[1]);
         canvas.SetPenWidth(1);
     }
     if (ctx.On(kCarnotDreieckHoehenpunkt)) {
-        for (int slot = kSlotCarnotOrthocentre; slot <= kSlotCarnotFoot3; ++slot) MarkSlot(ctx, slot);
+        for (int slot = kSlotCarnotOrthocentre; slot <= kSlotCarnotFoot3; ++slot)
+            MarkSlot(ctx, slot);
         if (ctx.Shown()) {
             ReportSlot(ctx, kSlotCarnotOrthocentre, "Carnot-Dreieck-Höhenpunkt");
             ReportSlot(ctx, kSlotCarnotFoot1, "Carnot-Dreieck-Fußpunkt");
@@ -584,13 +611,15 @@ void OrthocentreFamily(PaintContext& ctx) {
         DrawLineReported(ctx, "Euler-Gerade", pt.precise[kSlotOrthocentre], pt.precise[kSlotCentroid]);
 
     // 6. Sub-triangles around I, Villiers figures, segment UH, Schiffler point.
-    for (const SubTriangle& t : kAroundIncentre) SubTriangleElements(ctx, t);
+    for (const SubTriangle& t : kAroundIncentre)
+        SubTriangleElements(ctx, t);
     Villiers(ctx);
     SegmentUH(ctx);
     Schiffler(ctx);
 
     // 7. Sub-triangles at the feet and the Thébault point.
-    for (const SubTriangle& t : kAtTheFeet) SubTriangleElements(ctx, t);
+    for (const SubTriangle& t : kAtTheFeet)
+        SubTriangleElements(ctx, t);
     Thebault(ctx);
 
     // 8. Carnot circles, triangle and cuboid.

@@ -24,14 +24,23 @@ struct Triangle {
 };
 
 // The part of a result line before its tab (the whole line for a title line).
-inline std::string LabelOf(const std::string& line) { return line.substr(0, line.find('\t')); }
+inline std::string LabelOf(const std::string& line) {
+    return line.substr(0, line.find('\t'));
+}
 
 // The sub-lines that circle, triangle and pedal blocks add under their own title.
 inline bool IsBlockSubLine(const std::string& label) {
-    static const std::vector<std::string> kSubLines{
-        "… Mittelpunkt",        "… Radius",     "… Flächeninhalt",   "… Dreiecksseite",
-        "… Dreiecksseitenlänge", "… Dreiecksumfang", "… Dreiecksflächeninhalt", "… Innenwinkel in °",
-        "… Lotfußpunkt",        "… Lotgerade",  "… Lotlänge"};
+    static const std::vector<std::string> kSubLines{"… Mittelpunkt",
+                                                    "… Radius",
+                                                    "… Flächeninhalt",
+                                                    "… Dreiecksseite",
+                                                    "… Dreiecksseitenlänge",
+                                                    "… Dreiecksumfang",
+                                                    "… Dreiecksflächeninhalt",
+                                                    "… Innenwinkel in °",
+                                                    "… Lotfußpunkt",
+                                                    "… Lotgerade",
+                                                    "… Lotlänge"};
     return std::find(kSubLines.begin(), kSubLines.end(), label) != kSubLines.end();
 }
 
@@ -78,8 +87,8 @@ inline int CheckEntryCase(const Triangle& t, const EntryCase& c) {
     EXPECT_GE(after.lines.size(), before.lines.size());
     if (after.lines.size() < before.lines.size()) return 1;
     EXPECT_TRUE(std::equal(before.lines.begin(), before.lines.end(), after.lines.begin()));
-    const std::vector<std::string> added(after.lines.begin() + static_cast<std::ptrdiff_t>(before.lines.size()),
-                                         after.lines.end());
+    const std::vector<std::string> added(
+        after.lines.begin() + static_cast<std::ptrdiff_t>(before.lines.size()), after.lines.end());
     std::vector<std::string> labels;
     for (const std::string& l : added)
         if (!IsBlockSubLine(LabelOf(l))) labels.push_back(LabelOf(l));
@@ -95,16 +104,22 @@ inline int CheckEntryCase(const Triangle& t, const EntryCase& c) {
     return 1;
 }
 
-inline double Dist(RealPoint p, RealPoint q) { return std::hypot(p.x - q.x, p.y - q.y); }
+inline double Dist(RealPoint p, RealPoint q) {
+    return std::hypot(p.x - q.x, p.y - q.y);
+}
 
-inline RealPoint Mid(RealPoint p, RealPoint q) { return {(p.x + q.x) / 2, (p.y + q.y) / 2}; }
+inline RealPoint Mid(RealPoint p, RealPoint q) {
+    return {(p.x + q.x) / 2, (p.y + q.y) / 2};
+}
 
 // Distance of P from the line through L1 and L2.
 inline double LineDistance(RealPoint p, RealPoint l1, RealPoint l2) {
     return std::fabs((l2.x - l1.x) * (l1.y - p.y) - (l1.x - p.x) * (l2.y - l1.y)) / Dist(l1, l2);
 }
 
-inline RealPoint AsReal(IntPoint p) { return {double(p.x), double(p.y)}; }
+inline RealPoint AsReal(IntPoint p) {
+    return {double(p.x), double(p.y)};
+}
 
 // Area and perimeter of the triangle of three pixel points.
 inline double Area(RealPoint a, RealPoint b, RealPoint c) {

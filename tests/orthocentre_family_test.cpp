@@ -25,7 +25,10 @@ TEST(OrthocentreFamily, EveryEntryAloneDrawsAndWritesItsLines) {
         {12, {"Höhenschnittpunkt"}, kBlack, {"Höhenschnittpunkt\t( -0,6 | 1,4 )"}},
         {19, {"Euler-Gerade"}, kRed, {"Euler-Gerade\tY = -5 X -1,6 ; Anstiegswinkel -78,69°"}},
         {29, {"Gerade H(a)H(b)", "Gerade H(b)H(c)", "Gerade H(a)H(c)"}, kBlue},
-        {346, {"Abstand B-Hb", "Abstand A-Ha", "Abstand C-Hc"}, kBlue, {"Abstand A-Ha\t3,2", "Abstand B-Hb\t3,96"}},
+        {346,
+         {"Abstand B-Hb", "Abstand A-Ha", "Abstand C-Hc"},
+         kBlue,
+         {"Abstand A-Ha\t3,2", "Abstand B-Hb\t3,96"}},
         {348, {"Abstand A-Ha"}, kBlue, {"Abstand A-Ha\t3,2"}},
         {349, {"Abstand B-Hb"}, kBlue, {"Abstand B-Hb\t3,96"}},
         {350, {"Abstand C-Hc"}, kBlue},
@@ -103,7 +106,8 @@ TEST(OrthocentreFamily, EveryEntryAloneDrawsAndWritesItsLines) {
         {500, {}, kBlack, {}, 2},
     };
     int run = 0;
-    for (const EntryCase& c : cases) run += CheckEntryCase(kAcute, c);
+    for (const EntryCase& c : cases)
+        run += CheckEntryCase(kAcute, c);
     EXPECT_EQ(run, 55);
 }
 
@@ -120,7 +124,8 @@ TEST(OrthocentreFamily, KitesAreHatchedQuadrilaterals) {
     EXPECT_EQ(polygons[0].brush, (Brush{Rgb(0x00FFC0), BrushStyle::BDiagonal}));
     EXPECT_EQ(polygons[1].brush, (Brush{Rgb(0xFFC000), BrushStyle::FDiagonal}));
     EXPECT_EQ(polygons[2].brush, (Brush{Rgb(0xC000FF), BrushStyle::Horizontal}));
-    for (const CanvasCall& c : polygons) EXPECT_EQ(c.pen.color, kBlue);
+    for (const CanvasCall& c : polygons)
+        EXPECT_EQ(c.pen.color, kBlue);
 }
 
 struct Centres {
@@ -128,8 +133,9 @@ struct Centres {
 };
 
 Centres CentresOf(const PointTable& pt) {
-    return {pt.precise[kSlotA],           pt.precise[kSlotB],        pt.precise[kSlotC],
-            pt.precise[kSlotCircumcentre], pt.precise[kSlotCentroid], pt.precise[kSlotOrthocentre],
+    return {pt.precise[kSlotA],        pt.precise[kSlotB],
+            pt.precise[kSlotC],        pt.precise[kSlotCircumcentre],
+            pt.precise[kSlotCentroid], pt.precise[kSlotOrthocentre],
             pt.precise[kSlotNinePoint]};
 }
 
@@ -222,7 +228,8 @@ TEST(OrthocentreFamily, NinePointCircleThroughMidpointsFeetAndHalfwayPoints) {
         for (int slot : {kSlotMidAB, kSlotMidAC, kSlotMidBC, kSlotFootA, kSlotFootB, kSlotFootC})
             EXPECT_NEAR(Dist(N, pt.precise[slot]), rho, tol) << "slot " << slot;
         const double farTol = HTolerance(c);
-        for (RealPoint v : {c.A, c.B, c.C}) EXPECT_NEAR(Dist(N, Mid(v, c.H)), rho, farTol);
+        for (RealPoint v : {c.A, c.B, c.C})
+            EXPECT_NEAR(Dist(N, Mid(v, c.H)), rho, farTol);
         ++checked;
     }
     EXPECT_EQ(checked, 6);
@@ -244,7 +251,8 @@ TEST(OrthocentreFamily, DerivedPointsLieOnTheirLinesAndCircles) {
         auto P = [&](int slot) { return pt.precise[slot]; };
 
         // The reflections of H in the sides lie on the circumcircle.
-        for (int slot : {395, 396, 397}) EXPECT_NEAR(Dist(P(slot), c.U), R, tol) << slot;
+        for (int slot : {395, 396, 397})
+            EXPECT_NEAR(Dist(P(slot), c.U), R, tol) << slot;
         // The Carnot triangle is ABC reflected in N and its orthocentre is U (unless H sits on a
         // vertex and two Carnot circles do not exist).
         if (std::min({Dist(c.H, c.A), Dist(c.H, c.B), Dist(c.H, c.C)}) > 1) {
@@ -255,7 +263,8 @@ TEST(OrthocentreFamily, DerivedPointsLieOnTheirLinesAndCircles) {
         EXPECT_NEAR(Dist(P(400), c.U), 0, tol);
         // The Schiffler point lies on the Euler lines of ABC, ABI, ACI and BCI.
         EXPECT_NEAR(LineDistance(P(158), c.U, c.S), 0, 1e-4 * scale);
-        for (int m : {152, 154, 156}) EXPECT_NEAR(LineDistance(P(158), P(m), P(m + 1)), 0, 1e-4 * scale) << m;
+        for (int m : {152, 154, 156})
+            EXPECT_NEAR(LineDistance(P(158), P(m), P(m + 1)), 0, 1e-4 * scale) << m;
         // The first Villiers point lies on the lines from the vertices to the opposite incentres.
         EXPECT_NEAR(LineDistance(P(376), c.A, P(372)), 0, fine);
         EXPECT_NEAR(LineDistance(P(376), c.B, P(371)), 0, fine);
@@ -304,7 +313,8 @@ TEST(OrthocentreFamily, RightAngleAtC) {
     const RealPoint expected = Circumcentre(pt.precise[296], AsReal(t.c), pt.precise[kSlotCircumcentre]);
     EXPECT_NEAR(pt.precise[297].x, expected.x, 1e-6);
     EXPECT_NEAR(pt.precise[297].y, expected.y, 1e-6);
-    for (const CanvasCall& c : p.calls) EXPECT_NE(c.text, "Mu");
+    for (const CanvasCall& c : p.calls)
+        EXPECT_NE(c.text, "Mu");
 
     // Only the circle A, B, H exists; the other two Carnot centres stay at (-10, -10), count as
     // present and are drawn and listed with the Carnot triangle.
@@ -358,7 +368,8 @@ TEST(OrthocentreFamily, CollinearVerticesLeaveHAbsent) {
     EXPECT_FALSE(Present(doc.points, kSlotOrthocentre));
     EXPECT_FALSE(FindLine(p.lines, "Höhenschnittpunkt"));
     EXPECT_FALSE(FindLine(p.lines, "Polarkreismittelpunkt"));
-    for (const CanvasCall& c : p.calls) EXPECT_NE(c.text, "H");
+    for (const CanvasCall& c : p.calls)
+        EXPECT_NE(c.text, "H");
 }
 
 // The paint routine's altitude feet, nine Feuerbach points and Euler triangle read the family's
