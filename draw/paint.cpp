@@ -197,9 +197,11 @@ void AltitudeFeetAndNinePoints(PaintContext& ctx) {
 void RunFamilies(PaintContext& ctx) {
     CircleRadii(ctx);              // circumcircle, incircle and their centres
     OrthocentreFamily(ctx);        // orthocentre, altitude feet, nine-point circle
+    ExcircleFamily(ctx);           // excircles, Nagel point, Mittenpunkt
     CentroidCircles(ctx);          // centroid circles
     CircumcirclePointCircles(ctx); // circles through two vertices and U, Kosnita segments
-    SpiekerCircle(ctx);            // the Nagel half triangle joins once the Nagel point is built
+    SpiekerCircle(ctx);            // Spieker circle
+    NagelHalfTriangle(ctx);        // Nagel-point half triangle
 }
 
 void MainSequence(PaintContext& ctx) {

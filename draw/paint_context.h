@@ -20,6 +20,7 @@ struct BaseMeasureRecord {
     double Inradius = 0;                    // pixels
     double Circumradius = 0;                // pixels
     double PolarRadius = 0;                 // pixels
+    double ExradiusA = 0, ExradiusB = 0, ExradiusC = 0; // world units, from the excircle family
 };
 
 struct PaintContext {

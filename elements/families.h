@@ -23,5 +23,8 @@ void SpiekerCircle(PaintContext& ctx);
 double CircleThroughSlots(PaintContext& ctx, int i, int j, int k, int slot);
 
 void OrthocentreFamily(PaintContext& ctx);
+// Excircles, excentral triangle, Nagel point and lines, outer tangents, Mittenpunkt; writes the
+// exradii into the base-measure record.
+void ExcircleFamily(PaintContext& ctx);
 
 } // namespace trimora
