@@ -1,17 +1,48 @@
 // Trimora: without arguments the window opens; a single ".tmo" file opens the window with that
 // triangle; with options the command line front end paints headless and exits.
 #include "app/main_window.h"
+#include "app/output.h"
 #include "app/qpainter_canvas.h"
 #include "cli/cli.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <memory>
 
 #include <iostream>
 #include <string_view>
 
 int main(int argc, char** argv) {
     const bool openFile = argc == 2 && std::string_view(argv[1]).size() > 0 && argv[1][0] != '-';
-    if (argc > 1 && !openFile) return trimora::RunCommandLine(argc, argv, std::cout, std::cerr);
+    if (argc > 1 && !openFile) {
+        // Pictures are drawn with Qt, on the offscreen platform: no display is needed.
+        std::unique_ptr<QGuiApplication> gui;
+        const trimora::PictureExporter exporter = [&](trimora::Document& doc, int w, int h, const std::string& path,
+                                                      bool bmp16) -> std::string {
+            if (!gui) {
+                setenv("QT_QPA_PLATFORM", "offscreen", 1);
+                if (!std::getenv("XDG_RUNTIME_DIR")) {
+                    // Qt wants a private runtime folder; make one instead of warning about it.
+                    const std::string runtime = "/tmp/runtime-" + std::to_string(getuid());
+                    mkdir(runtime.c_str(), 0700);
+                    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
+                }
+                static int qtArgc = 1;
+                gui = std::make_unique<QGuiApplication>(qtArgc, argv);
+                trimora::RegisterFontFallbacks();
+            }
+            const QString file = QString::fromLocal8Bit(path.c_str());
+            trimora::PictureFormat format;
+            if (!trimora::PictureFormatFromPath(file, bmp16, format)) return "Unbekanntes Bildformat: " + path;
+            return trimora::ExportPicture(doc, w, h, format, file).toStdString();
+        };
+        return trimora::RunCommandLine(argc, argv, std::cout, std::cerr, exporter);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Trimora 2013");
     QApplication::setApplicationDisplayName("Trimora");

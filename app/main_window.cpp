@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/drawing_area.h"
+#include "app/output.h"
 #include "app/results_view.h"
 #include "draw/point_table.h"
 #include "grund/catalogue.h"
@@ -15,6 +16,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -31,6 +33,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -78,6 +82,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     BuildMenus();
     BuildToolBar();
+    connect(Action("pictureSave"), &QAction::triggered, this, &MainWindow::SavePictureAs);
+    connect(Action("pictureCopy"), &QAction::triggered, this, &MainWindow::CopyPicture);
+    connect(Action("picturePrint"), &QAction::triggered, this, [this] { PrintPicture(false); });
+    connect(Action("vectorCopy"), &QAction::triggered, this, &MainWindow::CopyVector);
+    connect(Action("vectorPrint"), &QAction::triggered, this, [this] { PrintPicture(true); });
+    connect(Action("resultsSave"), &QAction::triggered, this, &MainWindow::SaveResultsAs);
+    connect(Action("resultsCopy"), &QAction::triggered, this, &MainWindow::CopyResults);
+    connect(Action("resultsPrint"), &QAction::triggered, this, [this] { PrintResultsDialog(false); });
+    connect(Action("resultsPrint2"), &QAction::triggered, this, [this] { PrintResultsDialog(true); });
 
     auto* client = new QWidget(this);
     client->setStyleSheet("background: white;");
@@ -769,6 +782,99 @@ bool MainWindow::SaveDataFile(const QString& path) {
         return false;
     }
     return true;
+}
+
+// ---------------------------------------------------------------- output
+
+QStringList MainWindow::ResultLines() const { return resultsModel_->Lines(); }
+
+void MainWindow::SavePictureAs() {
+    QFileDialog dialog(this, "Abbildung speichern", DocumentsFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filters = PictureFilters();
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters[3]); // GIF
+    dialog.setDefaultSuffix("gif");
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
+        dialog.setDefaultSuffix(PictureSuffix(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    SavePicture(dialog.selectedFiles().front(), static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+}
+
+bool MainWindow::SavePicture(const QString& path, int format) {
+    SyncSessionFromFields();
+    const int w = drawing_->width(), h = drawing_->height();
+    const QString failure = ExportPicture(session_.doc, w, h, static_cast<PictureFormat>(std::clamp(format, 1, 8)), path);
+    Repaint();
+    if (!failure.isEmpty()) {
+        ShowMessage("Abbildung speichern", failure);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::SaveResultsAs() {
+    QFileDialog dialog(this, "Daten speichern", DocumentsFolder(), "Textdatei (*.txt)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("txt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    SaveResults(dialog.selectedFiles().front());
+}
+
+bool MainWindow::SaveResults(const QString& path) {
+    const std::string failure = WriteFileAtomically(S(path), ToWindowsText(session_.doc.results.Lines()));
+    if (!failure.empty()) {
+        ShowMessage("Daten speichern", Q(failure));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::CopyPicture() { QApplication::clipboard()->setImage(drawing_->Image()); }
+
+void MainWindow::CopyVector() {
+    SyncSessionFromFields();
+    const int w = drawing_->width(), h = drawing_->height();
+    auto* data = new QMimeData;
+    data->setData("image/svg+xml", RenderSvg(session_.doc, w, h));
+    const Encoded emf = EncodePicture(session_.doc, w, h, PictureFormat::Wmf);
+    if (emf.ok()) data->setData("image/x-emf", QByteArray::fromStdString(emf.bytes));
+    QApplication::clipboard()->setMimeData(data);
+    Repaint();
+}
+
+void MainWindow::CopyResults() { QApplication::clipboard()->setText(ResultsText(ResultLines())); }
+
+void MainWindow::PrintPicture(bool vector) {
+    StopAnimation(true);
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(vector ? "Vektorgrafik drucken" : "Abbildung drucken");
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (vector) {
+        SyncSessionFromFields();
+        PrintVector(printer, session_.doc, drawing_->width(), drawing_->height());
+        Repaint();
+    } else {
+        PrintBitmap(printer, drawing_->Image());
+    }
+}
+
+void MainWindow::PrintResultsDialog(bool twoColumns) {
+    const QStringList lines = ResultLines();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(twoColumns ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(twoColumns ? "zweispaltig Drucken" : "Berechnungsergebnisse drucken");
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    const int pages = ResultsPageCount(printer, static_cast<int>(lines.size()), twoColumns);
+    dialog.setMinMax(1, pages);
+    printer.setFromTo(1, pages);
+    if (dialog.exec() != QDialog::Accepted) return;
+    int first = 1, last = ResultsPageCount(printer, static_cast<int>(lines.size()), twoColumns);
+    if (printer.printRange() == QPrinter::PageRange) first = printer.fromPage(), last = printer.toPage();
+    PrintResults(printer, lines, twoColumns, first, last);
 }
 
 // ---------------------------------------------------------------- window events

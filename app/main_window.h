@@ -51,6 +51,12 @@ public:
     void BulkSelect();          // Ctrl+F12
     void ClearSelect();         // the cross-mark button
     void Exit();                // Esc: stops a running animation, else closes
+    // Output.
+    bool SavePicture(const QString& path, int format); // format: index of the dialog's filter
+    bool SaveResults(const QString& path);
+    void CopyPicture();
+    void CopyVector();
+    void CopyResults();
 
     // For tests and the window's own wiring.
     QListWidget* TabListWidget(int tab) const { return tabLists_[static_cast<std::size_t>(tab)]; }
@@ -93,6 +99,11 @@ private:
     void OpenDataFile();
     void SaveDataFileAs();
     QString DocumentsFolder() const;
+    void SavePictureAs();
+    void SaveResultsAs();
+    void PrintPicture(bool vector);
+    void PrintResultsDialog(bool twoColumns);
+    QStringList ResultLines() const;
 
     Session session_;
     std::vector<std::string> topicLines_; // the presets list

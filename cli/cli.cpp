@@ -9,6 +9,7 @@
 #include "grund/resource.h"
 #include "grund/savefile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -43,6 +44,9 @@ constexpr const char* kUsage =
     "  --pan X,Y            Verschiebung des Ursprungs in Pixeln\n"
     "  --size BxH           Größe der Zeichenfläche in Pixeln (Standard 821x660)\n"
     "  --results DATEI      Berechnungsergebnisse schreiben (\"-\": Standardausgabe, UTF-8)\n"
+    "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
+    "                       bmp, jpg, gif, png, wmf, svg, pdf\n"
+    "  --bmp16              mit --export: Bitmap mit 16 Farben\n"
     "  --help               diese Hilfe\n";
 
 struct Options {
@@ -55,6 +59,8 @@ struct Options {
     std::optional<std::pair<int, int>> pan;
     int width = 821, height = 660;
     std::optional<std::string> results;
+    std::optional<std::string> exportPath;
+    bool bmp16 = false;
     bool help = false;
 };
 
@@ -144,6 +150,13 @@ Options Parse(int argc, const char* const* argv) {
                 throw UsageError{"Ungültige Größe (erwartet BxH, 1 bis 20000 Pixel): " + text};
         } else if (arg == "--results") {
             o.results = value(i);
+        } else if (arg == "--export") {
+            o.exportPath = value(i);
+            if (!IsPictureExtension(*o.exportPath))
+                throw UsageError{"Unbekanntes Bildformat (erwartet .bmp, .jpg, .gif, .png, .wmf, .svg oder .pdf): " +
+                                 *o.exportPath};
+        } else if (arg == "--bmp16") {
+            o.bmp16 = true;
         } else {
             throw UsageError{"Unbekannte Option: " + std::string(arg)};
         }
@@ -187,7 +200,19 @@ std::vector<std::string> ReadDataFile(const std::string& path) {
 
 } // namespace
 
-int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+bool IsPictureExtension(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    const auto slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return false;
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* known : {"bmp", "jpg", "jpeg", "gif", "png", "wmf", "emf", "svg", "pdf"})
+        if (ext == known) return true;
+    return false;
+}
+
+int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                   const PictureExporter& exporter) {
     Options o;
     try {
         o = Parse(argc, argv);
@@ -233,6 +258,11 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
                     return 1;
                 }
             }
+        }
+        if (o.exportPath) {
+            if (!exporter) throw FileError{"Bilder können hier nicht gespeichert werden."};
+            const std::string failure = exporter(doc, o.width, o.height, *o.exportPath, o.bmp16);
+            if (!failure.empty()) throw FileError{failure};
         }
         return 0;
     } catch (const FileError& e) {

@@ -65,7 +65,9 @@ TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {
                                                {"--size", "100"},
                                                {"--pan", "1;2"},
                                                {"--vertices", "1;2;3"},
-                                               {"--results"}}) {
+                                               {"--results"},
+                                               {"--export", "bild.xyz"},
+                                               {"--export", "ohne-endung"}}) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << args[0];
         EXPECT_FALSE(r.err.empty());
@@ -91,6 +93,33 @@ TEST(CommandLine, ResultsFileIsWindowsTextAndFailuresKeepTheOldFile) {
     EXPECT_EQ(failed.code, 1);
     EXPECT_NE(failed.err.find("konnte nicht geschrieben werden"), std::string::npos);
     std::filesystem::remove_all(dir);
+}
+
+TEST(CommandLine, ExportGoesThroughTheProgramsExporter) {
+    // Without a picture exporter (no Qt here) the export fails with a message and exit code 1.
+    const CliRun none = Cli({"--export", "bild.png"});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_FALSE(none.err.empty());
+
+    std::string seenPath;
+    bool seen16 = false;
+    int seenWidth = 0;
+    const PictureExporter exporter = [&](Document&, int w, int, const std::string& path, bool bmp16) {
+        seenPath = path, seen16 = bmp16, seenWidth = w;
+        return std::string();
+    };
+    std::vector<const char*> argv{"trimora", "--export", "x.BMP", "--bmp16", "--size", "400x300"};
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, exporter), 0);
+    EXPECT_EQ(seenPath, "x.BMP");
+    EXPECT_TRUE(seen16);
+    EXPECT_EQ(seenWidth, 400);
+
+    const PictureExporter failing = [](Document&, int, int, const std::string&, bool) {
+        return std::string("Die Datei \"x\" konnte nicht geschrieben werden.");
+    };
+    std::vector<const char*> argv2{"trimora", "--export", "x.png"};
+    EXPECT_EQ(RunCommandLine(static_cast<int>(argv2.size()), argv2.data(), out, err, failing), 1);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The main window on the offscreen platform: real widgets, real actions, real mouse events.
 #include "app/drawing_area.h"
 #include "app/main_window.h"
+#include "app/output.h"
 #include "app/qpainter_canvas.h"
 #include "app/results_view.h"
 #include "grund/catalogue.h"
@@ -11,6 +12,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QClipboard>
+#include <QImageReader>
+#include <QMimeData>
+#include <QPrinter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -209,6 +214,100 @@ TEST_F(Gui, SelectionPanelCollapsesAndKeepsWorldCoordinates) {
     window->ToggleSelectionPanel();
     QApplication::processEvents();
     EXPECT_GT(window->SelectionPanel()->width(), 100);
+}
+
+TEST_F(Gui, EveryPictureFormatReadsBack) {
+    QTemporaryDir dir;
+    window->ChooseTopic("Grunddreieck");
+    const int w = window->Drawing()->width(), h = window->Drawing()->height();
+    const struct {
+        int format;
+        const char* name;
+        int depth; // bits per pixel as the reader reports them, 0: not checked
+    } cases[] = {{1, "a.bmp", 24}, {2, "b.bmp", 4}, {3, "c.jpg", 0}, {4, "d.gif", 8}, {5, "e.png", 0}};
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(c.name);
+        ASSERT_TRUE(window->SavePicture(path, c.format)) << c.name << " " << window->LastMessage().toStdString();
+        QImageReader reader(path);
+        const QImage image = reader.read();
+        ASSERT_FALSE(image.isNull()) << c.name;
+        EXPECT_EQ(image.size(), QSize(w, h)) << c.name;
+        if (c.format == 2) {
+            EXPECT_EQ(image.colorCount(), 16);
+            EXPECT_EQ(image.format(), QImage::Format_Indexed8); // Qt's reader widens 4-bit bitmaps
+        }
+    }
+    // PNG holds exactly the raster picture; the GIF too when the picture has few enough colours.
+    Document doc = window->GetSession().doc;
+    QImage raster(w, h, QImage::Format_RGB32);
+    RenderPicture(doc, raster, false, true);
+    const QImage png = QImage(dir.filePath("e.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(png, raster);
+    QSet<QRgb> colours;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) colours.insert(raster.pixel(x, y));
+    if (colours.size() <= 256) {
+        EXPECT_EQ(QImage(dir.filePath("d.gif")).convertToFormat(QImage::Format_RGB32), raster);
+    }
+
+    ASSERT_TRUE(window->SavePicture(dir.filePath("f.svg"), 7));
+    QFile svg(dir.filePath("f.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    EXPECT_TRUE(text.contains("<circle")); // the vertex marks
+    EXPECT_TRUE(text.contains(">A</text>"));
+    ASSERT_TRUE(window->SavePicture(dir.filePath("g.pdf"), 8));
+    ASSERT_TRUE(window->SavePicture(dir.filePath("h.wmf"), 6));
+    QFile wmf(dir.filePath("h.wmf"));
+    ASSERT_TRUE(wmf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(wmf.readAll().mid(40, 4), QByteArray(" EMF"));
+}
+
+TEST_F(Gui, ClipboardGetsResultsPictureAndVectorGraphic) {
+    window->ShowResults();
+    window->CopyResults();
+    const QString text = QApplication::clipboard()->text();
+    EXPECT_TRUE(text.startsWith("Punkt A\t( "));
+    EXPECT_TRUE(text.endsWith("\r\n"));
+    window->ShowPicture();
+    window->CopyVector();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->data("image/svg+xml").contains("<svg"));
+    EXPECT_EQ(data->data("image/x-emf").mid(40, 4), QByteArray(" EMF"));
+}
+
+TEST(Printing, BitmapScaleShrinksInStepsAndStopsForZeroWidth) {
+    EXPECT_DOUBLE_EQ(BitmapPrintScale(100, 600, 4000), 10);
+    const double s = BitmapPrintScale(821, 600, 4000); // 10 is too wide: 4.86 fits after 257 steps
+    EXPECT_LE(821 * s, 4000);
+    EXPECT_GT(821 * (s + 0.02), 4000);
+    EXPECT_DOUBLE_EQ(BitmapPrintScale(821, 600, 0), 1); // no room at all: the loop ends, scale 1
+    EXPECT_DOUBLE_EQ(BitmapPrintScale(821, 0, 100), 1);
+}
+
+TEST(Printing, ResultsToAPdfPrinter) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("ergebnisse.pdf"));
+    QStringList lines;
+    for (int i = 0; i < 100; ++i) lines << QString("Zeile %1\t%2").arg(i).arg(i * 0.5);
+    const int pages = ResultsPageCount(printer, 100, false);
+    EXPECT_GE(pages, 2);
+    PrintResults(printer, lines, false, 1, pages);
+    QFile pdf(dir.filePath("ergebnisse.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+
+    // A vector print and a bitmap print of the picture go through as well.
+    QPrinter picture(QPrinter::HighResolution);
+    picture.setOutputFormat(QPrinter::PdfFormat);
+    picture.setOutputFileName(dir.filePath("bild.pdf"));
+    Document doc;
+    InitDocument(doc, 821, 660);
+    PrintVector(picture, doc, 821, 660);
+    EXPECT_TRUE(QFile(dir.filePath("bild.pdf")).size() > 0);
 }
 
 TEST(Picture, RasterImageShowsTheTriangle) {

@@ -1,0 +1,266 @@
+#include "app/output.h"
+
+#include "app/qpainter_canvas.h"
+#include "draw/document.h"
+#include "draw/paint.h"
+#include "grund/emf_canvas.h"
+#include "grund/print_layout.h"
+#include "grund/savefile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace trimora {
+namespace {
+
+constexpr const char* kJobTitle = "Kalkora 2013";
+
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QImage RenderImage(Document& doc, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    RenderPicture(doc, image, false, true);
+    return image;
+}
+
+// Paints the picture on a QPainter device of width x height with a white background.
+void PaintVector(QPainter& painter, Document& doc, int width, int height) {
+    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    QPainterCanvas canvas(painter, width, height, true);
+    canvas.SetFont("Verdana", 10);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    PaintBox1Paintx(doc, canvas, false);
+}
+
+QByteArray RenderPdf(Document& doc, int width, int height) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle("Trimora");
+    pdf.setCreator("Trimora");
+    pdf.setResolution(96);
+    pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&pdf);
+    // The page is given in points (72 per inch); the picture is drawn at 96 pixels per inch.
+    const double scale = pdf.width() / static_cast<double>(width);
+    painter.scale(scale, scale);
+    PaintVector(painter, doc, width, height);
+    painter.end();
+    return bytes;
+}
+
+} // namespace
+
+QStringList PictureFilters() {
+    return {"Abbildung (*.bmp)",     "Abbildung,16 Farben (*.bmp)", "Abbildung (*.jpg)",
+            "GIF-Abbildung (*.gif)", "PNG-Grafik (*.png)",          "Vektorgrafik (*.wmf)",
+            "SVG-Vektorgrafik (*.svg)", "PDF-Dokument (*.pdf)"};
+}
+
+QString PictureSuffix(PictureFormat format) {
+    switch (format) {
+    case PictureFormat::Bmp:
+    case PictureFormat::Bmp16: return "bmp";
+    case PictureFormat::Jpeg: return "jpg";
+    case PictureFormat::Gif: return "gif";
+    case PictureFormat::Png: return "png";
+    case PictureFormat::Wmf: return "wmf";
+    case PictureFormat::Svg: return "svg";
+    case PictureFormat::Pdf: return "pdf";
+    }
+    return "gif";
+}
+
+bool PictureFormatFromPath(const QString& path, bool bmp16, PictureFormat& format) {
+    const QString ext = QFileInfo(path).suffix().toLower();
+    if (ext == "bmp") format = bmp16 ? PictureFormat::Bmp16 : PictureFormat::Bmp;
+    else if (ext == "jpg" || ext == "jpeg") format = PictureFormat::Jpeg;
+    else if (ext == "gif") format = PictureFormat::Gif;
+    else if (ext == "png") format = PictureFormat::Png;
+    else if (ext == "wmf" || ext == "emf") format = PictureFormat::Wmf;
+    else if (ext == "svg") format = PictureFormat::Svg;
+    else if (ext == "pdf") format = PictureFormat::Pdf;
+    else return false;
+    return true;
+}
+
+RgbImage ToRgbImage(const QImage& source) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    RgbImage out;
+    out.width = image.width();
+    out.height = image.height();
+    out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
+    for (int y = 0; y < out.height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < out.width; ++x)
+            out.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(out.width) + static_cast<std::size_t>(x)] =
+                line[x] & 0xFFFFFFu;
+    }
+    return out;
+}
+
+QByteArray RenderSvg(Document& doc, int width, int height) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(width, height));
+    svg.setViewBox(QRect(0, 0, width, height));
+    svg.setResolution(96);
+    svg.setTitle("Trimora");
+    QPainter painter(&svg);
+    PaintVector(painter, doc, width, height);
+    painter.end();
+    return bytes;
+}
+
+Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format) {
+    if (width <= 0 || height <= 0) return {{}, "Die Abbildung hat keine Fläche."};
+    switch (format) {
+    case PictureFormat::Wmf:
+        return RenderMetafile(width, height, [&](Canvas& canvas) { PaintBox1Paintx(doc, canvas, false); });
+    case PictureFormat::Svg: {
+        const QByteArray b = RenderSvg(doc, width, height);
+        return {b.toStdString(), {}};
+    }
+    case PictureFormat::Pdf: {
+        const QByteArray b = RenderPdf(doc, width, height);
+        return {b.toStdString(), {}};
+    }
+    default: break;
+    }
+    const RgbImage image = ToRgbImage(RenderImage(doc, width, height));
+    switch (format) {
+    case PictureFormat::Bmp: return EncodeBmp24(image);
+    case PictureFormat::Bmp16: return EncodeBmp16Colours(image);
+    case PictureFormat::Jpeg: return EncodeJpeg(image, 100);
+    case PictureFormat::Gif: return EncodeGif(image);
+    default: return EncodePng(image);
+    }
+}
+
+QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path) {
+    const Encoded e = EncodePicture(doc, width, height, format);
+    if (!e.ok()) return Q(e.error);
+    return Q(WriteFileAtomically(path.toStdString(), e.bytes));
+}
+
+QString ResultsText(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) text += line + "\r\n";
+    return text;
+}
+
+int ResultsPageCount(QPrinter& printer, int lines, bool twoColumns) {
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    const PageLayout l = ComputePageLayout(printer.logicalDpiX(), printer.logicalDpiY(), page.left() - paper.left(),
+                                           page.top() - paper.top(), paper.bottom() - page.bottom(), paper.height());
+    return twoColumns ? TwoColumnPages(lines, l.linesPerPage) : SingleColumnPages(lines, l.linesPerPage);
+}
+
+void PrintResults(QPrinter& printer, const QStringList& lines, bool twoColumns, int firstPage, int lastPage) {
+    printer.setDocName(kJobTitle);
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    // The painter's origin is the printable area's corner; the margins count from the paper's edge.
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    const PageLayout l = ComputePageLayout(printer.logicalDpiX(), printer.logicalDpiY(), page.left() - paper.left(),
+                                           page.top() - paper.top(), paper.bottom() - page.bottom(), paper.height());
+    QFont font("Verdana");
+    font.setPointSize(9);
+    painter.setFont(font);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const QFontMetrics metrics(font, &printer);
+    std::vector<std::string> prepared;
+    prepared.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines) prepared.push_back(PrepareLine(line.toStdString()));
+    const std::vector<int> x =
+        ColumnPositions(prepared, [&](std::string_view f) { return metrics.horizontalAdvance(QString::fromUtf8(f.data(), static_cast<qsizetype>(f.size()))); });
+
+    auto printLine = [&](const std::string& line, int row, int offsetX) {
+        if (line.empty()) return;
+        const std::vector<std::string> fields = SplitFields(line);
+        for (std::size_t k = 0; k < fields.size() && k < x.size(); ++k) {
+            if (fields[k].empty()) continue;
+            painter.drawText(QPoint(x[k] + offsetX, row * l.lineHeight + l.topMargin + metrics.ascent()), Q(fields[k]));
+        }
+    };
+    const int perPage = twoColumns ? 2 * l.linesPerPage : l.linesPerPage;
+    const int rightHalf = l.leftMargin + (page.width() - l.leftMargin) / 2;
+    firstPage = std::max(1, firstPage);
+    for (int p = firstPage; p <= lastPage; ++p) {
+        if (p != firstPage) printer.newPage();
+        const int start = (p - 1) * perPage;
+        for (int i = 0; i < perPage && start + i < static_cast<int>(prepared.size()); ++i) {
+            const bool right = twoColumns && i >= l.linesPerPage;
+            printLine(prepared[static_cast<std::size_t>(start + i)], right ? i - l.linesPerPage : i,
+                      right ? rightHalf : l.leftMargin);
+        }
+    }
+    painter.end();
+}
+
+double BitmapPrintScale(int imageWidth, int dpi, int available) {
+    double scale = dpi / 60.0;
+    // Each step takes 0.02 off; a scale that runs out becomes 1.
+    while (imageWidth * scale > available && scale > 0) scale -= 0.02;
+    if (scale <= 0) scale = 1;
+    return scale;
+}
+
+void PrintBitmap(QPrinter& printer, const QImage& image) {
+    if (image.isNull() || image.width() == 0) return;
+    printer.setDocName(kJobTitle);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    if (paper.width() <= 0) return; // no printer
+    const int dpiX = printer.logicalDpiX(), dpiY = printer.logicalDpiY();
+    auto dots = [](double mm, int dpi) { return static_cast<int>(std::nearbyint(mm * dpi / 25.4)); };
+    const int left = std::max(0, dots(25, dpiX) - (page.left() - paper.left()));
+    const int right = std::max(0, dots(15, dpiX) - (paper.right() - page.right()));
+    const int top = std::max(0, dots(10, dpiY) - (page.top() - paper.top()));
+    const double sx = BitmapPrintScale(image.width(), dpiX, page.width() - left - right);
+    const double sy = sx * dpiY / static_cast<double>(std::max(1, dpiX));
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    const QRect target(left, top, static_cast<int>(std::nearbyint(image.width() * sx)),
+                       static_cast<int>(std::nearbyint(image.height() * sy)));
+    painter.drawImage(target, image);
+    painter.end();
+}
+
+void PrintVector(QPrinter& printer, Document& doc, int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    printer.setDocName(kJobTitle);
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    if (page.width() <= 40) return; // no printer, or no room
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    // The picture stretched over the page's width between 20-dot borders; what runs outside the
+    // picture is clipped away instead of being covered by white strips.
+    const int h = static_cast<int>(std::nearbyint((page.width() - 20.0) / width * height));
+    const QRect target(20, 20, page.width() - 40, std::max(1, h - 20));
+    painter.setClipRect(target);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / static_cast<double>(width), target.height() / static_cast<double>(height));
+    QPainterCanvas canvas(painter, width, height, true);
+    canvas.SetFont("Verdana", 10);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    PaintBox1Paintx(doc, canvas, false);
+    painter.end();
+}
+
+} // namespace trimora

@@ -1,0 +1,51 @@
+// Saving, copying and printing the picture and the results: the platform side (Qt's SVG, PDF,
+// clipboard and printer) around the encoders and layouts of the core.
+#pragma once
+
+#include "grund/picture_encoders.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+class QPrinter;
+
+namespace trimora {
+
+struct Document;
+
+// The file formats of "Abbildung speichern", by their place in the dialog's filter list.
+enum class PictureFormat { Bmp = 1, Bmp16 = 2, Jpeg = 3, Gif = 4, Png = 5, Wmf = 6, Svg = 7, Pdf = 8 };
+
+// The dialog's filters in order, and the suffix of each.
+QStringList PictureFilters();
+QString PictureSuffix(PictureFormat format);
+// From a file name's extension ("bmp", "jpg", "gif", "png", "wmf", "svg", "pdf"); false if none fits.
+bool PictureFormatFromPath(const QString& path, bool bmp16, PictureFormat& format);
+
+RgbImage ToRgbImage(const QImage& image);
+
+// The picture drawn anew at width x height in the given format.
+Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format);
+// ... and written to `path` through a temporary file; returns a German message on failure.
+QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path);
+
+// The vector graphic for the clipboard.
+QByteArray RenderSvg(Document& doc, int width, int height);
+
+// Results: the lines joined with CR LF (clipboard), and printing with the column layout.
+QString ResultsText(const QStringList& lines);
+void PrintResults(QPrinter& printer, const QStringList& lines, bool twoColumns, int firstPage, int lastPage);
+int ResultsPageCount(QPrinter& printer, int lines, bool twoColumns);
+
+// Picture prints: the screen image scaled down in steps until it fits between the margins, and
+// the vector picture stretched over the page's width.
+void PrintBitmap(QPrinter& printer, const QImage& image);
+void PrintVector(QPrinter& printer, Document& doc, int width, int height);
+// The scale of the bitmap print: dpi / 60 reduced by 0.02 until width * scale fits `available`.
+double BitmapPrintScale(int imageWidth, int dpi, int available);
+
+} // namespace trimora

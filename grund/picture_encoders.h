@@ -1,0 +1,35 @@
+// Encoders of the picture file formats, on a plain RGB image: 24-bit and 16-colour BMP, JPEG
+// (libjpeg, quality 100, baseline), GIF (giflib) and PNG (libpng).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace trimora {
+
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels; // 0xRRGGBB, rows from the top
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
+};
+
+struct Encoded {
+    std::string bytes;
+    std::string error; // German; empty on success
+    bool ok() const { return error.empty(); }
+};
+
+Encoded EncodeBmp24(const RgbImage& image);
+// 4 bits per pixel with the 16 standard colours; each pixel takes the nearest one.
+Encoded EncodeBmp16Colours(const RgbImage& image);
+Encoded EncodeJpeg(const RgbImage& image, int quality = 100);
+// An exact palette when the picture has at most 256 colours, otherwise giflib's quantiser.
+Encoded EncodeGif(const RgbImage& image);
+Encoded EncodePng(const RgbImage& image);
+
+// The 16 standard colours of a 4-bit bitmap, in palette order.
+const std::uint32_t* StandardPalette16();
+
+} // namespace trimora
