@@ -775,7 +775,8 @@ FormulaResult ReadFieldText(std::string_view text) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         if (c == ',') c = '.';
     }
-    FormulaResult result = Evaluate(upper, 1.0);
+    static const FormulaParams kNoParameters; // immutable: shared by all threads
+    FormulaResult result = Evaluate(upper, 1.0, kNoParameters);
     if (result.error != kFormulaOk) result.value = 0.0;
     return result;
 }
