@@ -22,11 +22,11 @@ namespace {
 
 using namespace fktint_detail;
 
-constexpr double kCeiling = 1e10;            // largest accepted result, and the value of several failures
+constexpr double kCeiling = 1e10;              // largest accepted result, and the value of several failures
 constexpr double kMaxWhole = 9007199254740992; // 2^53: beyond it a double no longer holds every whole number
-constexpr int kMaxDepth = 200;               // brackets, function calls and stored formulas nested deeper: error 1
-constexpr int kMaxFormulaCalls = 1000;       // stored-formula calls per evaluation (they may call each other)
-constexpr long kMaxBinomialFactors = 1000000; // '~' with more factors than this is out of range
+constexpr int kMaxDepth = 200;         // brackets, function calls and stored formulas nested deeper: error 1
+constexpr int kMaxFormulaCalls = 1000; // stored-formula calls per evaluation (they may call each other)
+constexpr long kMaxBinomialFactors = 1000000;   // '~' with more factors than this is out of range
 constexpr double kMaxWholePowerStepwise = 4096; // whole powers up to this are multiplied out step by step
 
 // The work of one evaluation, stored formulas included, is bounded: loop iterations count one step each
@@ -37,7 +37,7 @@ constexpr long kMaxSteps = 10000000;
 constexpr long kElementarySteps = 20;
 constexpr long kSpecialSteps = 500;
 
-constexpr unsigned char kMiddleDot = 0xB7; // "·", a multiplication sign
+constexpr unsigned char kMiddleDot = 0xB7;     // "·", a multiplication sign
 constexpr unsigned char kCapitalEAcute = 0xC9; // "É", Euler's number
 constexpr unsigned char kSmallEAcute = 0xE9;   // "é", taken into a number's run of characters
 
@@ -45,16 +45,80 @@ constexpr unsigned char kSmallEAcute = 0xE9;   // "é", taken into a number's ru
 // Keywords. A function name is looked up as a plain substring of this string; the position of its first
 // occurrence selects the keyword starting there, so a shortened name selects the first keyword it starts.
 enum class Fn : std::uint8_t {
-    Sqr, Sqrt, Exp, Ln, Abs, Si, Sin, Cos, Tan, Arccos, Lg, Arctan, Sinh, Cosh, Tanh, Int, Sgn, F1, F2, F3, F4,
-    Cot, Ld, Arcsin, Arsinh, Arcosh, Artanh, Sec, Gamma, Gauss, Mcarlo, Ci, Ei, Beta, BessJ0, BessJ1, Wurzel,
-    Wurzel3, Ehoch, Wurzel4, W3, W4, Log, Csc, Wp, F5, Vorzeichen, Frac, Expp, Gammaln, Heaviside, Sinw, Cosw,
-    Tanw, Cotw, Arctanw, Arcsinw, Gsumme, Sn, Cn, Dn, Eulerphi, Ai, Bi, Arccot, Arcsec, Count
+    Sqr,
+    Sqrt,
+    Exp,
+    Ln,
+    Abs,
+    Si,
+    Sin,
+    Cos,
+    Tan,
+    Arccos,
+    Lg,
+    Arctan,
+    Sinh,
+    Cosh,
+    Tanh,
+    Int,
+    Sgn,
+    F1,
+    F2,
+    F3,
+    F4,
+    Cot,
+    Ld,
+    Arcsin,
+    Arsinh,
+    Arcosh,
+    Artanh,
+    Sec,
+    Gamma,
+    Gauss,
+    Mcarlo,
+    Ci,
+    Ei,
+    Beta,
+    BessJ0,
+    BessJ1,
+    Wurzel,
+    Wurzel3,
+    Ehoch,
+    Wurzel4,
+    W3,
+    W4,
+    Log,
+    Csc,
+    Wp,
+    F5,
+    Vorzeichen,
+    Frac,
+    Expp,
+    Gammaln,
+    Heaviside,
+    Sinw,
+    Cosw,
+    Tanw,
+    Cotw,
+    Arctanw,
+    Arcsinw,
+    Gsumme,
+    Sn,
+    Cn,
+    Dn,
+    Eulerphi,
+    Ai,
+    Bi,
+    Arccot,
+    Arcsec,
+    Count
 };
 
 constexpr std::string_view kKeywordString =
     "SQR SQRT EXP LN ABS SI SIN COS TAN ARCCOS LG ARCTAN SINH COSH TANH INT SGN F1 F2 F3 F4 COT LD ARCSIN "
     "ARSINH ARCOSH ARTANH SEC GAMMA GAUSS MCARLO CI EI BETA BESSJ0 BESSJ1 WURZEL WURZEL3 EHOCH WURZEL4 W3 W4 "
-    "LOG CSC WP F5 VORZEICHEN FRAC EXPP GAMMALN HEAVISIDE SINW COSW TANW COTW ARCTANW ARCSINW GSUMME SN CN DN "
+    "LOG CSC WP F5 VORZEICHEN FRAC EXPP GAMMALN HEAVISIDE SINW COSW TANW COTW ARCTANW ARCSINW GSUMME SN CN "
+    "DN "
     "EULERPHI AI BI ARCCOT ARCSEC";
 
 constexpr int kKeywordCount = static_cast<int>(Fn::Count);
@@ -78,8 +142,9 @@ constexpr std::string_view KeywordName(int i) {
 
 // The string holds exactly the 66 keywords, each found first where it stands.
 constexpr bool KeywordStringIsConsistent() {
-    if (KeywordStart(kKeywordCount - 1) < 0 || kKeywordString.find(' ', static_cast<std::size_t>(
-                                                   KeywordStart(kKeywordCount - 1))) != std::string_view::npos)
+    if (KeywordStart(kKeywordCount - 1) < 0 ||
+        kKeywordString.find(' ', static_cast<std::size_t>(KeywordStart(kKeywordCount - 1))) !=
+            std::string_view::npos)
         return false;
     for (int i = 0; i < kKeywordCount; ++i)
         if (kKeywordString.find(KeywordName(i)) != static_cast<std::size_t>(KeywordStart(i))) return false;
@@ -91,7 +156,8 @@ static_assert(kKeywordCount == 66 && KeywordStringIsConsistent());
 struct KeywordTable {
     std::array<std::int8_t, kKeywordString.size()> atOffset{};
     constexpr KeywordTable() {
-        for (auto& k : atOffset) k = -1;
+        for (auto& k : atOffset)
+            k = -1;
         for (int i = 0; i < kKeywordCount; ++i)
             atOffset[static_cast<std::size_t>(KeywordStart(i))] = static_cast<std::int8_t>(i);
     }
@@ -118,11 +184,15 @@ double RoundHalfEven(double v) {
     return r;
 }
 
-bool IsWhole(double v) { return std::isfinite(v) && std::trunc(v) == v; }
+bool IsWhole(double v) {
+    return std::isfinite(v) && std::trunc(v) == v;
+}
 
 // The whole part rounded down as "[" and INT compute it: trunc(v) for v >= 0, trunc(v - 1) for v < 0,
 // so that a negative whole number n gives n - 1.
-double WholePartDown(double v) { return v >= 0.0 ? std::trunc(v) : std::trunc(v - 1.0); }
+double WholePartDown(double v) {
+    return v >= 0.0 ? std::trunc(v) : std::trunc(v - 1.0);
+}
 
 // The generator behind MCARLO. Each thread has its own, seeded once from the system's entropy source (or,
 // where there is none, from the clock and an address).
@@ -150,7 +220,7 @@ struct Budget {
 };
 
 class Evaluator {
-public:
+  public:
     Evaluator(std::string_view text, double x, const FormulaParams& params, Budget& budget)
         : s_(text), x_(x), params_(params), budget_(budget) {}
 
@@ -164,7 +234,7 @@ public:
 
     FormulaError error() const { return error_; }
 
-private:
+  private:
     // --- reading -----------------------------------------------------------------------------------------
     bool AtEnd() const { return pos_ >= s_.size(); }
     unsigned char Current() const { return static_cast<unsigned char>(s_[pos_]); }
@@ -172,10 +242,24 @@ private:
 
     static int OperatorLevel(unsigned char c) {
         switch (c) {
-        case '+': case '-': case '&': case '#': case '<': case '>': return 1;
-        case '*': case kMiddleDot: case '/': case '%': case '~': return 2;
-        case '^': case '\\': return 3;
-        default: return 0;
+        case '+':
+        case '-':
+        case '&':
+        case '#':
+        case '<':
+        case '>':
+            return 1;
+        case '*':
+        case kMiddleDot:
+        case '/':
+        case '%':
+        case '~':
+            return 2;
+        case '^':
+        case '\\':
+            return 3;
+        default:
+            return 0;
         }
     }
 
@@ -209,7 +293,8 @@ private:
     // --- precedence climbing -----------------------------------------------------------------------------
     double Expression() {
         double v = Term();
-        while (opLevel_ != 0) v = Apply(v);
+        while (opLevel_ != 0)
+            v = Apply(v);
         return v;
     }
 
@@ -224,7 +309,8 @@ private:
             v = Factor();
         }
         ReadOperator();
-        while (context_ < opLevel_) v = Apply(v);
+        while (context_ < opLevel_)
+            v = Apply(v);
         return v;
     }
 
@@ -279,7 +365,9 @@ private:
             if (c == '|') return std::abs(v);
             return v;
         }
-        case 'X': ++pos_; return Checked(x_);
+        case 'X':
+            ++pos_;
+            return Checked(x_);
         case 'P':
             if (At(pos_ + 1) == 'I') {
                 pos_ += 2;
@@ -291,16 +379,23 @@ private:
             }
             ++pos_;
             return Checked(params_.P);
-        case 'Q': ++pos_; return Checked(params_.Q);
-        case 'R': ++pos_; return Checked(params_.R);
+        case 'Q':
+            ++pos_;
+            return Checked(params_.Q);
+        case 'R':
+            ++pos_;
+            return Checked(params_.R);
         case 'K': {
             const unsigned char d = At(pos_ + 1);
             pos_ = std::min(pos_ + 2, s_.size());
             if (d >= '1' && d <= '5') return Checked(params_.K[static_cast<std::size_t>(d - '1')]);
             return 0.0;
         }
-        case kCapitalEAcute: ++pos_; return kE;
-        default: break;
+        case kCapitalEAcute:
+            ++pos_;
+            return kE;
+        default:
+            break;
         }
         if ((c >= '0' && c <= '9') || c == '.') return Number();
         if ((c >= 'A' && c <= 'J') || (c >= 'L' && c <= 'O') || c == 'S' || c == 'T' || c == 'V' || c == 'W')
@@ -321,21 +416,26 @@ private:
     double Number() {
         const std::size_t begin = pos_;
         ++pos_;
-        while (!AtEnd() && ((Current() >= '0' && Current() <= '9') || Current() == '.' || Current() == kSmallEAcute))
+        while (!AtEnd() &&
+               ((Current() >= '0' && Current() <= '9') || Current() == '.' || Current() == kSmallEAcute))
             ++pos_;
         const std::string_view run = s_.substr(begin, pos_ - begin);
         int points = 0, digits = 0;
         for (const char ch : run) {
-            if (ch == '.') ++points;
-            else if (ch >= '0' && ch <= '9') ++digits;
-            else points = 2; // "é"
+            if (ch == '.')
+                ++points;
+            else if (ch >= '0' && ch <= '9')
+                ++digits;
+            else
+                points = 2; // "é"
         }
         if (points > 1 || digits == 0) {
             error_ = kFormulaSyntax;
             return 0.0;
         }
         double v = 0.0;
-        const auto [end, ec] = std::from_chars(run.data(), run.data() + run.size(), v, std::chars_format::fixed);
+        const auto [end, ec] =
+            std::from_chars(run.data(), run.data() + run.size(), v, std::chars_format::fixed);
         if (ec == std::errc::result_out_of_range) {
             // Too small gives 0; too large (hundreds of digits) is clipped to the ceiling.
             const bool large = run.find_first_of("123456789") < run.find('.');
@@ -367,22 +467,34 @@ private:
 
     double Combine(double a, unsigned char op, double b) {
         switch (op) {
-        case '+': return Finite(a + b);
-        case '-': return Finite(a - b);
-        case '&': return Finite((a + b) / 2.0);
-        case '#': return a * b < 0.0 ? Fail(kFormulaDomain, 0.0) : Finite(std::sqrt(a * b));
-        case '<': return std::min(a, b);
-        case '>': return std::max(a, b);
+        case '+':
+            return Finite(a + b);
+        case '-':
+            return Finite(a - b);
+        case '&':
+            return Finite((a + b) / 2.0);
+        case '#':
+            return a * b < 0.0 ? Fail(kFormulaDomain, 0.0) : Finite(std::sqrt(a * b));
+        case '<':
+            return std::min(a, b);
+        case '>':
+            return std::max(a, b);
         case '*':
         case kMiddleDot:
             if (std::abs(a) >= kCeiling || std::abs(b) >= kCeiling) return Fail(kFormulaDomain, kCeiling);
             return a * b;
-        case '/': return b == 0.0 ? Fail(kFormulaDomain, kCeiling) : Finite(a / b);
-        case '%': return Remainder(a, b);
-        case '~': return Binomial(a, b);
-        case '^': return Power(a, b);
-        case '\\': return Root(a, b);
-        default: return a; // ")", "]", "|", end: never applied
+        case '/':
+            return b == 0.0 ? Fail(kFormulaDomain, kCeiling) : Finite(a / b);
+        case '%':
+            return Remainder(a, b);
+        case '~':
+            return Binomial(a, b);
+        case '^':
+            return Power(a, b);
+        case '\\':
+            return Root(a, b);
+        default:
+            return a; // ")", "]", "|", end: never applied
         }
     }
 
@@ -409,8 +521,8 @@ private:
         // A whole a with 0 <= a < b: the factors lie in [0, 1) and the one with a-k = 0 comes, so 0.
         if (IsWhole(a) && a >= 0.0 && a < b) return 0.0;
         double mantissa = 1.0;
-        long exponent = 0;               // product = mantissa · 2^exponent
-        double threshold = kCeiling;     // the product exceeds 1e10 when mantissa > threshold
+        long exponent = 0;           // product = mantissa · 2^exponent
+        double threshold = kCeiling; // the product exceeds 1e10 when mantissa > threshold
         double numerator = a, divisor = b;
         long factors = 0;
         bool failed = false;
@@ -429,8 +541,9 @@ private:
                 int shift;
                 mantissa = std::frexp(mantissa, &shift);
                 exponent += shift;
-                threshold = exponent > 2000 ? 0.0 : exponent < -2000 ? INFINITY
-                                                                     : std::ldexp(kCeiling, static_cast<int>(-exponent));
+                threshold = exponent > 2000    ? 0.0
+                            : exponent < -2000 ? INFINITY
+                                               : std::ldexp(kCeiling, static_cast<int>(-exponent));
             }
             numerator -= 1.0;
             divisor -= 1.0;
@@ -438,8 +551,9 @@ private:
         Spend(factors);
         if (failed) return Fail(kFormulaDomain, kCeiling);
         if (mantissa == 0.0) return 0.0;
-        const double product =
-            exponent > 2000 ? INFINITY * mantissa : exponent < -2000 ? 0.0 : std::ldexp(mantissa, static_cast<int>(exponent));
+        const double product = exponent > 2000    ? INFINITY * mantissa
+                               : exponent < -2000 ? 0.0
+                                                  : std::ldexp(mantissa, static_cast<int>(exponent));
         return Finite(product) + 0.0; // a huge negative product has no digits left either
     }
 
@@ -526,10 +640,24 @@ private:
     // The functions with series, reductions or iterations behind them.
     static bool IsSpecial(Fn fn) {
         switch (fn) {
-        case Fn::Gamma: case Fn::Gammaln: case Fn::Beta: case Fn::Si: case Fn::Ci: case Fn::Ei:
-        case Fn::BessJ0: case Fn::BessJ1: case Fn::Gsumme: case Fn::Sn: case Fn::Cn: case Fn::Dn:
-        case Fn::Eulerphi: case Fn::Ai: case Fn::Bi: return true;
-        default: return false;
+        case Fn::Gamma:
+        case Fn::Gammaln:
+        case Fn::Beta:
+        case Fn::Si:
+        case Fn::Ci:
+        case Fn::Ei:
+        case Fn::BessJ0:
+        case Fn::BessJ1:
+        case Fn::Gsumme:
+        case Fn::Sn:
+        case Fn::Cn:
+        case Fn::Dn:
+        case Fn::Eulerphi:
+        case Fn::Ai:
+        case Fn::Bi:
+            return true;
+        default:
+            return false;
         }
     }
 
@@ -544,39 +672,58 @@ private:
         constexpr double kDegree = kPi / 180.0;
         const double P = params_.P;
         switch (fn) {
-        case Fn::Sqr: return std::abs(x) >= kCeiling ? Fail(kFormulaDomain, kCeiling) : x * x;
+        case Fn::Sqr:
+            return std::abs(x) >= kCeiling ? Fail(kFormulaDomain, kCeiling) : x * x;
         case Fn::Sqrt:
-        case Fn::Wurzel: return x < 0.0 ? Fail(kFormulaDomain, 0.0) : std::sqrt(x);
+        case Fn::Wurzel:
+            return x < 0.0 ? Fail(kFormulaDomain, 0.0) : std::sqrt(x);
         case Fn::Exp:
         case Fn::Ehoch:
             if (x > 50.0) return Fail(kFormulaClipped, std::exp(50.0));
             if (x < -50.0) return Fail(kFormulaClipped, std::exp(-50.0));
             return std::exp(x);
-        case Fn::Ln: return x <= 0.0 ? Fail(kFormulaDomain, 0.0) : std::log(x);
-        case Fn::Lg: return x <= 0.0 ? Fail(kFormulaDomain, 0.0) : std::log(x) * 0.4342944819033;
-        case Fn::Ld: return x <= 0.0 ? Fail(kFormulaDomain, 0.0) : std::log(x) * 1.442695040889;
+        case Fn::Ln:
+            return x <= 0.0 ? Fail(kFormulaDomain, 0.0) : std::log(x);
+        case Fn::Lg:
+            return x <= 0.0 ? Fail(kFormulaDomain, 0.0) : std::log(x) * 0.4342944819033;
+        case Fn::Ld:
+            return x <= 0.0 ? Fail(kFormulaDomain, 0.0) : std::log(x) * 1.442695040889;
         case Fn::Log:
             if (x <= 0.0 || P <= 0.0 || P == 1.0 || !std::isfinite(P)) return Fail(kFormulaDomain, 0.0);
             return std::log(x) / std::log(P);
-        case Fn::Abs: return std::abs(x);
-        case Fn::Sin: return std::sin(x);
-        case Fn::Cos: return std::cos(x);
-        case Fn::Tan: return std::cos(x) == 0.0 ? 0.0 : std::sin(x) / std::cos(x);
-        case Fn::Cot: return std::sin(x) == 0.0 ? 0.0 : std::cos(x) / std::sin(x);
-        case Fn::Sec: return std::cos(x) == 0.0 ? Fail(kFormulaDomain, 0.0) : 1.0 / std::cos(x);
-        case Fn::Csc: return std::sin(x) == 0.0 ? Fail(kFormulaDomain, 0.0) : 1.0 / std::sin(x);
-        case Fn::Sinw: return std::sin(x * kDegree);
-        case Fn::Cosw: return std::cos(x * kDegree);
-        case Fn::Tanw: return Function(Fn::Tan, x * kDegree);
-        case Fn::Cotw: return Function(Fn::Cot, x * kDegree);
+        case Fn::Abs:
+            return std::abs(x);
+        case Fn::Sin:
+            return std::sin(x);
+        case Fn::Cos:
+            return std::cos(x);
+        case Fn::Tan:
+            return std::cos(x) == 0.0 ? 0.0 : std::sin(x) / std::cos(x);
+        case Fn::Cot:
+            return std::sin(x) == 0.0 ? 0.0 : std::cos(x) / std::sin(x);
+        case Fn::Sec:
+            return std::cos(x) == 0.0 ? Fail(kFormulaDomain, 0.0) : 1.0 / std::cos(x);
+        case Fn::Csc:
+            return std::sin(x) == 0.0 ? Fail(kFormulaDomain, 0.0) : 1.0 / std::sin(x);
+        case Fn::Sinw:
+            return std::sin(x * kDegree);
+        case Fn::Cosw:
+            return std::cos(x * kDegree);
+        case Fn::Tanw:
+            return Function(Fn::Tan, x * kDegree);
+        case Fn::Cotw:
+            return Function(Fn::Cot, x * kDegree);
         case Fn::Arcsin:
             if (std::abs(x) > 1.0) return Fail(kFormulaDomain, 0.0);
             if (x == 1.0) return kPi / 2.0;
             if (x == -1.0) return -kPi / 2.0;
             return std::asin(x);
-        case Fn::Arccos: return std::abs(x) > 1.0 ? Fail(kFormulaDomain, 0.0) : std::acos(x);
-        case Fn::Arctan: return std::atan(x);
-        case Fn::Arccot: return std::abs(x) <= 1e-10 ? kPi / 2.0 - std::atan(x) : std::atan(1.0 / x);
+        case Fn::Arccos:
+            return std::abs(x) > 1.0 ? Fail(kFormulaDomain, 0.0) : std::acos(x);
+        case Fn::Arctan:
+            return std::atan(x);
+        case Fn::Arccot:
+            return std::abs(x) <= 1e-10 ? kPi / 2.0 - std::atan(x) : std::atan(1.0 / x);
         case Fn::Arcsec: {
             if (std::abs(x) < 1.0) return Fail(kFormulaDomain, 0.0);
             const double angle = std::atan(std::sqrt((x - 1.0) * (x + 1.0)));
@@ -592,19 +739,26 @@ private:
             const double angle = std::asin(x);
             return angle < 0.0 ? kPi / 2.0 - angle : angle;
         }
-        case Fn::Sinh: return std::abs(x) >= 50.0 ? Fail(kFormulaDomain, kCeiling) : std::sinh(x);
-        case Fn::Cosh: return std::abs(x) >= 50.0 ? Fail(kFormulaDomain, kCeiling) : std::cosh(x);
-        case Fn::Tanh: return std::abs(x) >= 50.0 ? Fail(kFormulaSyntax, kCeiling) : std::tanh(x);
+        case Fn::Sinh:
+            return std::abs(x) >= 50.0 ? Fail(kFormulaDomain, kCeiling) : std::sinh(x);
+        case Fn::Cosh:
+            return std::abs(x) >= 50.0 ? Fail(kFormulaDomain, kCeiling) : std::cosh(x);
+        case Fn::Tanh:
+            return std::abs(x) >= 50.0 ? Fail(kFormulaSyntax, kCeiling) : std::tanh(x);
         // ln(x + √(x² ± 1)) as asinh/acosh: the same values, without cancellation for large negative x
         // and without overflow of x² for large |x|.
-        case Fn::Arsinh: return std::asinh(x);
-        case Fn::Arcosh: return x < 1.0 ? Fail(kFormulaDomain, 0.0) : std::acosh(x);
+        case Fn::Arsinh:
+            return std::asinh(x);
+        case Fn::Arcosh:
+            return x < 1.0 ? Fail(kFormulaDomain, 0.0) : std::acosh(x);
         case Fn::Artanh:
             return std::abs(x) >= 1.0 ? Fail(kFormulaDomain, 0.0) : 0.5 * std::log((1.0 + x) / (1.0 - x));
         case Fn::Wurzel3:
-        case Fn::W3: return x < 0.0 ? -std::cbrt(-x) : std::cbrt(x);
+        case Fn::W3:
+            return x < 0.0 ? -std::cbrt(-x) : std::cbrt(x);
         case Fn::Wurzel4:
-        case Fn::W4: return x < 0.0 ? Fail(kFormulaDomain, 0.0) : std::sqrt(std::sqrt(x));
+        case Fn::W4:
+            return x < 0.0 ? Fail(kFormulaDomain, 0.0) : std::sqrt(std::sqrt(x));
         case Fn::Wp:
             if (x <= 0.0 || P == 0.0 || !std::isfinite(P) || !(std::abs(std::log(x) / P) < 50.0))
                 return Fail(kFormulaDomain, 0.0);
@@ -613,14 +767,18 @@ private:
             // P = 0 would need ln 0.
             if (P <= 0.0 || !std::isfinite(P) || !(x * std::log(P) < 50.0)) return Fail(kFormulaDomain, 0.0);
             return std::exp(x * std::log(P));
-        case Fn::Int: return Fail(kFormulaStep, WholePartDown(x));
-        case Fn::Frac: return std::abs(x) >= kCeiling ? Fail(kFormulaDomain, 0.0) : x - std::trunc(x);
+        case Fn::Int:
+            return Fail(kFormulaStep, WholePartDown(x));
+        case Fn::Frac:
+            return std::abs(x) >= kCeiling ? Fail(kFormulaDomain, 0.0) : x - std::trunc(x);
         case Fn::Sgn:
         case Fn::Vorzeichen:
             error_ = kFormulaOk; // clears an earlier error too
             return x == 0.0 ? 0.0 : x / std::abs(x);
-        case Fn::Heaviside: return Fail(kFormulaStep, x < 0.0 ? 0.0 : x > 0.0 ? 1.0 : 0.5);
-        case Fn::Gamma: return Gamma(x);
+        case Fn::Heaviside:
+            return Fail(kFormulaStep, x < 0.0 ? 0.0 : x > 0.0 ? 1.0 : 0.5);
+        case Fn::Gamma:
+            return Gamma(x);
         case Fn::Gammaln: {
             const double s = x + 4.5;
             if (!(s > 0.0 && s <= 25.0)) return Fail(kFormulaClipped, 0.0);
@@ -640,30 +798,48 @@ private:
             }
             return std::exp(-t * t / 2.0) / 2.506628274631;
         }
-        case Fn::Gsumme: return NormalDistribution(x);
-        case Fn::Mcarlo: return RandomDraw(x);
-        case Fn::Si: return x <= 0.0 || x >= 50.0 ? Fail(kFormulaDomain, 0.0) : SineIntegral(x);
-        case Fn::Ci: return x <= 0.0 || x >= 50.0 ? Fail(kFormulaDomain, 0.0) : CosineIntegral(x);
-        case Fn::Ei: return x <= 0.0 || x >= 40.0 ? Fail(kFormulaDomain, 0.0) : ExponentialIntegral(x);
-        case Fn::BessJ0: return BesselJ0(x);
-        case Fn::BessJ1: return BesselJ1(x);
+        case Fn::Gsumme:
+            return NormalDistribution(x);
+        case Fn::Mcarlo:
+            return RandomDraw(x);
+        case Fn::Si:
+            return x <= 0.0 || x >= 50.0 ? Fail(kFormulaDomain, 0.0) : SineIntegral(x);
+        case Fn::Ci:
+            return x <= 0.0 || x >= 50.0 ? Fail(kFormulaDomain, 0.0) : CosineIntegral(x);
+        case Fn::Ei:
+            return x <= 0.0 || x >= 40.0 ? Fail(kFormulaDomain, 0.0) : ExponentialIntegral(x);
+        case Fn::BessJ0:
+            return BesselJ0(x);
+        case Fn::BessJ1:
+            return BesselJ1(x);
         // Above 25.77 Ai is 0 in every digit, while Bi is far above the ceiling: clipped (error 4).
-        case Fn::Ai: return x > 25.77 ? 0.0 : AiryAi(x);
-        case Fn::Bi: return x > 25.77 ? Fail(kFormulaClipped, kCeiling) : AiryBi(x);
-        case Fn::Sn: return Checked(params_.Q) == 0.0 ? std::sin(x) : JacobiElliptic(x, params_.Q).sn;
-        case Fn::Cn: return Checked(params_.Q) == 0.0 ? std::cos(x) : JacobiElliptic(x, params_.Q).cn;
-        case Fn::Dn: return Checked(params_.Q) == 0.0 ? 1.0 : JacobiElliptic(x, params_.Q).dn;
+        case Fn::Ai:
+            return x > 25.77 ? 0.0 : AiryAi(x);
+        case Fn::Bi:
+            return x > 25.77 ? Fail(kFormulaClipped, kCeiling) : AiryBi(x);
+        case Fn::Sn:
+            return Checked(params_.Q) == 0.0 ? std::sin(x) : JacobiElliptic(x, params_.Q).sn;
+        case Fn::Cn:
+            return Checked(params_.Q) == 0.0 ? std::cos(x) : JacobiElliptic(x, params_.Q).cn;
+        case Fn::Dn:
+            return Checked(params_.Q) == 0.0 ? 1.0 : JacobiElliptic(x, params_.Q).dn;
         case Fn::Eulerphi: {
             const double n = RoundHalfEven(x);
             if (!(n >= 1.0 && n <= 10000.0)) return Fail(kFormulaSyntax, 0.0);
             return EulerPhi(static_cast<int>(n));
         }
-        case Fn::F1: return StoredFormula(0, x);
-        case Fn::F2: return StoredFormula(1, x);
-        case Fn::F3: return StoredFormula(2, x);
-        case Fn::F4: return StoredFormula(3, x);
-        case Fn::F5: return StoredFormula(4, x);
-        case Fn::Count: break;
+        case Fn::F1:
+            return StoredFormula(0, x);
+        case Fn::F2:
+            return StoredFormula(1, x);
+        case Fn::F3:
+            return StoredFormula(2, x);
+        case Fn::F4:
+            return StoredFormula(3, x);
+        case Fn::F5:
+            return StoredFormula(4, x);
+        case Fn::Count:
+            break;
         }
         return 0.0;
     }
@@ -698,10 +874,12 @@ private:
 std::string Prepare(std::string_view text) {
     std::string s;
     s.reserve(text.size() + 8);
-    for (const char c : text) s.push_back(c == ',' ? '.' : c);
+    for (const char c : text)
+        s.push_back(c == ',' ? '.' : c);
     // Every space goes, as long as the text is longer than one character (so " " stays and is an error).
     std::size_t spaces = 0;
-    for (const char c : s) spaces += c == ' ';
+    for (const char c : s)
+        spaces += c == ' ';
     if (spaces > 0) {
         const std::size_t removable = std::min(spaces, s.size() - 1);
         std::string kept;

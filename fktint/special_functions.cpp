@@ -9,9 +9,9 @@
 namespace trimora::fktint_detail {
 namespace {
 
-constexpr int kMaxSeriesTerms = 500;     // no series below needs more than ~150 terms in its domain
-constexpr double kSeriesStop = 0.0001;   // Si, Ci, Ei: summing ends with the first term below this
-constexpr double kGammaUnderflow = -190; // below this, |Γ(x)| < 1e-330 for every double x: the value is 0
+constexpr int kMaxSeriesTerms = 500;       // no series below needs more than ~150 terms in its domain
+constexpr double kSeriesStop = 0.0001;     // Si, Ci, Ei: summing ends with the first term below this
+constexpr double kGammaUnderflow = -190;   // below this, |Γ(x)| < 1e-330 for every double x: the value is 0
 constexpr double kIntegralAsymptotic = 20; // Si, Ci: asymptotic expansions above this argument
 
 // Γ(x) on [1, 2] as 1 + Σ b_k t^k with t = x - 1 (Abramowitz–Stegun 6.1.36).
@@ -20,7 +20,8 @@ double GammaPolynomial(double t) {
                                                 -0.897056937, 0.918206857,  -0.756704078,
                                                 0.482199394,  -0.193527818, 0.035868343};
     double p = b[8];
-    for (int k = 7; k >= 0; --k) p = p * t + b[static_cast<std::size_t>(k)];
+    for (int k = 7; k >= 0; --k)
+        p = p * t + b[static_cast<std::size_t>(k)];
     return p;
 }
 
@@ -52,7 +53,8 @@ struct AiryCoefficients {
         u[0] = 1.0;
         for (int k = 1; k < kAiryTerms; ++k)
             u[static_cast<std::size_t>(k)] = u[static_cast<std::size_t>(k - 1)] * (6.0 * k - 5.0) *
-                                             (6.0 * k - 3.0) * (6.0 * k - 1.0) / ((2.0 * k - 1.0) * 216.0 * k);
+                                             (6.0 * k - 3.0) * (6.0 * k - 1.0) /
+                                             ((2.0 * k - 1.0) * 216.0 * k);
     }
 };
 constexpr AiryCoefficients kAiry;
@@ -130,12 +132,13 @@ double Gamma(double x) {
 }
 
 bool LnGamma(double x, double& value) {
-    static constexpr std::array<double, 6> c = {76.18009173,  -86.50532033,   24.01409822,
+    static constexpr std::array<double, 6> c = {76.18009173,  -86.50532033,  24.01409822,
                                                 -1.231739516, 0.00120858003, -0.00000536382};
     const double t = x - 1.0;
     const double s = t + 5.5;
     double series = 1.0;
-    for (std::size_t j = 0; j < c.size(); ++j) series += c[j] / (t + static_cast<double>(j + 1));
+    for (std::size_t j = 0; j < c.size(); ++j)
+        series += c[j] / (t + static_cast<double>(j + 1));
     const double product = series * 2.50662827465;
     if (!(product > 0.0) || !std::isfinite(product) || !(s > 0.0)) return false;
     value = (t + 0.5) * std::log(s) - s + std::log(product);
@@ -194,9 +197,10 @@ double BesselJ0(double x) {
     const double ax = std::abs(x);
     if (ax < 8.0) {
         const double y = x * x;
-        const double p = 57568490574.0 +
-                         y * (-13362590354.0 +
-                              y * (651619640.7 + y * (-11214424.18 + y * (77392.33017 + y * (-184.9052456)))));
+        const double p =
+            57568490574.0 +
+            y * (-13362590354.0 +
+                 y * (651619640.7 + y * (-11214424.18 + y * (77392.33017 + y * (-184.9052456)))));
         const double q = 57568490411.0 +
                          y * (1029532985.0 + y * (9494680.718 + y * (59272.64853 + y * (267.8532712 + y))));
         return p / q;
@@ -204,10 +208,11 @@ double BesselJ0(double x) {
     const double z = 8.0 / ax;
     const double y = z * z;
     const double xx = ax - 0.785398164;
-    const double p = 1.0 + y * (-0.1098628627e-2 + y * (0.2734510407e-4 + y * (-0.2073370639e-5 +
-                                                                             y * 0.2093887211e-6)));
-    const double q = -0.1562499995e-1 +
-                     y * (0.1430488765e-3 + y * (-0.6911147651e-5 + y * (0.7621095161e-6 - y * 0.934935152e-7)));
+    const double p =
+        1.0 + y * (-0.1098628627e-2 + y * (0.2734510407e-4 + y * (-0.2073370639e-5 + y * 0.2093887211e-6)));
+    const double q =
+        -0.1562499995e-1 +
+        y * (0.1430488765e-3 + y * (-0.6911147651e-5 + y * (0.7621095161e-6 - y * 0.934935152e-7)));
     return std::sqrt(0.636619772 / ax) * (std::cos(xx) * p - z * std::sin(xx) * q);
 }
 
@@ -226,10 +231,10 @@ double BesselJ1(double x) {
     const double z = 8.0 / ax;
     const double y = z * z;
     const double xx = ax - 2.356194491;
-    const double p = 1.0 + y * (0.183105e-2 + y * (-0.3516396496e-4 + y * (0.2457520174e-5 +
-                                                                         y * (-0.240337019e-6))));
-    const double q = 0.04687499995 +
-                     y * (-0.2002690873e-3 + y * (0.8449199096e-5 + y * (-0.88228987e-6 + y * 0.105787412e-6)));
+    const double p =
+        1.0 + y * (0.183105e-2 + y * (-0.3516396496e-4 + y * (0.2457520174e-5 + y * (-0.240337019e-6))));
+    const double q = 0.04687499995 + y * (-0.2002690873e-3 +
+                                          y * (0.8449199096e-5 + y * (-0.88228987e-6 + y * 0.105787412e-6)));
     const double value = std::sqrt(0.636619772 / ax) * (std::cos(xx) * p - z * std::sin(xx) * q);
     return x < 0.0 ? -value : value;
 }
@@ -339,7 +344,8 @@ int EulerPhi(int n) {
     int phi = n;
     for (int p = 2; p * p <= n; ++p) {
         if (n % p != 0) continue;
-        while (n % p == 0) n /= p;
+        while (n % p == 0)
+            n /= p;
         phi -= phi / p;
     }
     if (n > 1) phi -= phi / n;

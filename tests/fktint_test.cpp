@@ -16,13 +16,17 @@
 namespace trimora {
 
 // Error codes print as numbers in failure messages.
-void PrintTo(FormulaError error, std::ostream* os) { *os << static_cast<int>(error); }
+void PrintTo(FormulaError error, std::ostream* os) {
+    *os << static_cast<int>(error);
+}
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-FormulaResult Eval(std::string_view text, const FormulaParams& params = {}) { return Evaluate(text, 1.0, params); }
+FormulaResult Eval(std::string_view text, const FormulaParams& params = {}) {
+    return Evaluate(text, 1.0, params);
+}
 
 struct Case {
     std::string text;
@@ -71,7 +75,8 @@ TEST(FormulaPreparation, NegativeSquareInsideBrackets) {
     EXPECT_EQ(Evaluate("(-X)^2", 3.0).value, 9.0); // not "(-X^": the unary minus binds to X only
     // The rewriting keeps the whole text, however long: 300 "+1" after the bracket.
     std::string text = "(-X^2";
-    for (int i = 0; i < 300; ++i) text += "+1";
+    for (int i = 0; i < 300; ++i)
+        text += "+1";
     text += ")*2";
     EXPECT_EQ(Evaluate(text, 3.0).value, 582.0);
     EXPECT_EQ(Evaluate(text, 3.0).error, kFormulaOk);
@@ -96,13 +101,41 @@ TEST(FieldReader, CapitalsAndErrorsGiveZero) {
 
 TEST(FormulaPrecedence, LevelsAndLeftAssociativity) {
     const std::vector<Case> cases = {
-        {"-2^2", -4},        {"3*-2^2", 12},     {"2^3^2", 64},     {"2+3*4", 14},       {"(2+3)*4", 20},
-        {"2*(3+4", 14},      {"2)+5", 2},        {"2+", 2},         {"10-4-3", 3},       {"64/4/2", 8},
-        {"2*3^2", 18},       {"1+2*3^2-4", 15},  {"2^3*2", 16},     {"2*3+4*5", 26},     {"2-3*4+5", -5},
-        {"8-2&4", 5},        {"3<5+1", 4},       {"3+5<1", 1},      {"2*3%4", 2},        {"12/2~2", 15},
-        {"2\xB7" "3+1", 7},  {"2*(3*4+5)", 34},  {"2^(1+1)^2", 16}, {"2*[3.7]^2", 18},   {"((2))", 2},
-        {"2--3", 5},         {"2*-3+1", -5},     {"(1+2]*3", 9},    {"|2-5|*2", 6},      {"2*|1-3|", 4},
-        {"2^-1", 0.5},       {"9\\2*2", 6},      {"1+(2*(3+(4", 15},
+        {"-2^2", -4},
+        {"3*-2^2", 12},
+        {"2^3^2", 64},
+        {"2+3*4", 14},
+        {"(2+3)*4", 20},
+        {"2*(3+4", 14},
+        {"2)+5", 2},
+        {"2+", 2},
+        {"10-4-3", 3},
+        {"64/4/2", 8},
+        {"2*3^2", 18},
+        {"1+2*3^2-4", 15},
+        {"2^3*2", 16},
+        {"2*3+4*5", 26},
+        {"2-3*4+5", -5},
+        {"8-2&4", 5},
+        {"3<5+1", 4},
+        {"3+5<1", 1},
+        {"2*3%4", 2},
+        {"12/2~2", 15},
+        {"2\xB7"
+         "3+1",
+         7},
+        {"2*(3*4+5)", 34},
+        {"2^(1+1)^2", 16},
+        {"2*[3.7]^2", 18},
+        {"((2))", 2},
+        {"2--3", 5},
+        {"2*-3+1", -5},
+        {"(1+2]*3", 9},
+        {"|2-5|*2", 6},
+        {"2*|1-3|", 4},
+        {"2^-1", 0.5},
+        {"9\\2*2", 6},
+        {"1+(2*(3+(4", 15},
     };
     EXPECT_EQ(RunCases(cases), 33);
 }
@@ -153,7 +186,7 @@ TEST(FormulaOperators, ValuesAndFailures) {
         {"10^6.7", 5011872.336272722},
         {"10^7.5", 0, kFormulaDomain},      // |b ln a| > 16
         {"(-10)^(-7)", 0, kFormulaDomain},  // |b ln a| > 16
-        {"(-5)^(-1.5)", 0, kFormulaDomain},   // a negative base needs a whole exponent
+        {"(-5)^(-1.5)", 0, kFormulaDomain}, // a negative base needs a whole exponent
         {"0^(-1)", 0},
         {"10^11", 1e10, kFormulaClipped},
         {"(-10)^11", -1e11}, // only results above the ceiling are clipped
@@ -196,14 +229,14 @@ TEST(FormulaFactors, ConstantsVariableAndParameters) {
     EXPECT_EQ(Eval("K1+K2+K3+K4+K5", params).value, 67.0);
     EXPECT_EQ(Eval("K9+1", params).value, 1.0); // K with another character is 0, without error
     EXPECT_EQ(Eval("K9+1", params).error, kFormulaOk);
-    EXPECT_EQ(Eval("2*P", params).value, 4.0); // a "P" at the end of the text
+    EXPECT_EQ(Eval("2*P", params).value, 4.0);             // a "P" at the end of the text
     EXPECT_EQ(Eval("PH+1", params).error, kFormulaSyntax); // P, then "H" is no operator
 }
 
 TEST(FormulaFactors, BracketForms) {
     const std::vector<Case> cases = {
-        {"[2.5]", 2},  {"[-2.5]", -3}, {"[-2]", -3},  {"[0]", 0},       {"|-3|", 3},
-        {"||-2|-5|", 3}, {"[2.5)", 2},  {"(3|", 3},    {"[7.9]+[-0.1]", 6},
+        {"[2.5]", 2},    {"[-2.5]", -3}, {"[-2]", -3}, {"[0]", 0},          {"|-3|", 3},
+        {"||-2|-5|", 3}, {"[2.5)", 2},   {"(3|", 3},   {"[7.9]+[-0.1]", 6},
     };
     EXPECT_EQ(RunCases(cases), 9);
 }
@@ -214,7 +247,9 @@ TEST(FormulaFactors, NumberRuns) {
         {"5.", 5},
         {"007", 7},
         {"1..2", 0, kFormulaSyntax},
-        {"1\xE9" "2", 0, kFormulaSyntax}, // "é" belongs to the run, which is then no number
+        {"1\xE9"
+         "2",
+         0, kFormulaSyntax}, // "é" belongs to the run, which is then no number
         {".", 0, kFormulaSyntax},
         {"0.1+0.2", 0.3},
     };
@@ -235,8 +270,8 @@ TEST(FormulaErrors, SyntaxErrors) {
         {"SINUS(2)", 0, kFormulaSyntax}, // not in the keyword string
         {"SIN", 0, kFormulaSyntax},      // no argument
         {"SIN+1", 0, kFormulaSyntax},
-        {"F1(2)", 0, kFormulaSyntax},    // no stored formula
-        {"2*(", 0, kFormulaSyntax},      // nothing after the bracket
+        {"F1(2)", 0, kFormulaSyntax}, // no stored formula
+        {"2*(", 0, kFormulaSyntax},   // nothing after the bracket
         {"TANH(60)", 1e10, kFormulaSyntax},
     };
     EXPECT_EQ(RunCases(cases), 13);
@@ -253,10 +288,26 @@ TEST(FormulaErrors, LaterSignClearsTheCode) {
 
 TEST(FormulaKeywords, ShortenedNamesSelectTheFirstKeywordTheyStart) {
     const std::vector<Case> cases = {
-        {"S(3)", 9},   {"SQ(3)", 9},           {"SQRT(9)", 3}, {"SI(0)", 0, kFormulaDomain}, {"SIN(0)", 0},
-        {"A(-3)", 3},  {"C(0)", 1},            {"E(0)", 1},    {"EH(0)", 1},                 {"W(16)", 4},
-        {"W3(-8)", -2}, {"WURZEL3(27)", 3},    {"W4(16)", 2},  {"V(-2)", -1},                {"GA(5)", 24},
-        {"AR(1)", 0},  {"ARCT(1)", kPi / 4},   {"TA(0)", 0},   {"L(1)", 0},                  {"LOG(8)", 0, kFormulaDomain},
+        {"S(3)", 9},
+        {"SQ(3)", 9},
+        {"SQRT(9)", 3},
+        {"SI(0)", 0, kFormulaDomain},
+        {"SIN(0)", 0},
+        {"A(-3)", 3},
+        {"C(0)", 1},
+        {"E(0)", 1},
+        {"EH(0)", 1},
+        {"W(16)", 4},
+        {"W3(-8)", -2},
+        {"WURZEL3(27)", 3},
+        {"W4(16)", 2},
+        {"V(-2)", -1},
+        {"GA(5)", 24},
+        {"AR(1)", 0},
+        {"ARCT(1)", kPi / 4},
+        {"TA(0)", 0},
+        {"L(1)", 0},
+        {"LOG(8)", 0, kFormulaDomain},
         {"G(5)", 0, kFormulaSyntax},  // the first "G" is inside "LG"
         {"LO(8)", 0, kFormulaSyntax}, // the first "LO" is inside "MCARLO"
     };
@@ -270,73 +321,125 @@ TEST(FormulaKeywords, EveryKeyword) {
     params.F = {"X+1", "X*2", "X^2", "X-1", "10-X"};
     const double d = kPi / 180.0;
     const std::vector<Case> cases = {
-        {"SQR(3)", 9},                     {"SQR(10000000000)", 1e10, kFormulaDomain},
-        {"SQRT(2)", std::sqrt(2.0)},       {"SQRT(-1)", 0, kFormulaDomain},
-        {"WURZEL(9)", 3},                  {"EXP(1)", std::exp(1.0)},
-        {"EHOCH(2)", std::exp(2.0)},       {"EXP(60)", 1e10, kFormulaClipped}, // e^50 above the ceiling
+        {"SQR(3)", 9},
+        {"SQR(10000000000)", 1e10, kFormulaDomain},
+        {"SQRT(2)", std::sqrt(2.0)},
+        {"SQRT(-1)", 0, kFormulaDomain},
+        {"WURZEL(9)", 3},
+        {"EXP(1)", std::exp(1.0)},
+        {"EHOCH(2)", std::exp(2.0)},
+        {"EXP(60)", 1e10, kFormulaClipped}, // e^50 above the ceiling
         {"EXP(-60)", std::exp(-50.0), kFormulaClipped},
-        {"LN(10)", std::log(10.0)},        {"LN(0)", 0, kFormulaDomain},
-        {"LG(1000)", 3},                   {"LG(-1)", 0, kFormulaDomain},
-        {"LD(8)", 3},                      {"LD(0)", 0, kFormulaDomain},
-        {"LOG(8)", 3},                     {"ABS(-2.5)", 2.5},
-        {"SI(1)", 0.946083070367183},      {"SIN(1)", std::sin(1.0)},
-        {"COS(1)", std::cos(1.0)},         {"TAN(1)", std::tan(1.0)},
-        {"COT(1)", 1.0 / std::tan(1.0)},   {"COT(0)", 0},
-        {"SEC(1)", 1.0 / std::cos(1.0)},   {"CSC(1)", 1.0 / std::sin(1.0)},
-        {"CSC(0)", 0, kFormulaDomain},     {"SINW(30)", std::sin(30 * d)},
-        {"COSW(60)", std::cos(60 * d)},    {"TANW(45)", std::tan(45 * d)},
+        {"LN(10)", std::log(10.0)},
+        {"LN(0)", 0, kFormulaDomain},
+        {"LG(1000)", 3},
+        {"LG(-1)", 0, kFormulaDomain},
+        {"LD(8)", 3},
+        {"LD(0)", 0, kFormulaDomain},
+        {"LOG(8)", 3},
+        {"ABS(-2.5)", 2.5},
+        {"SI(1)", 0.946083070367183},
+        {"SIN(1)", std::sin(1.0)},
+        {"COS(1)", std::cos(1.0)},
+        {"TAN(1)", std::tan(1.0)},
+        {"COT(1)", 1.0 / std::tan(1.0)},
+        {"COT(0)", 0},
+        {"SEC(1)", 1.0 / std::cos(1.0)},
+        {"CSC(1)", 1.0 / std::sin(1.0)},
+        {"CSC(0)", 0, kFormulaDomain},
+        {"SINW(30)", std::sin(30 * d)},
+        {"COSW(60)", std::cos(60 * d)},
+        {"TANW(45)", std::tan(45 * d)},
         {"COTW(45)", 1.0 / std::tan(45 * d)},
-        {"ARCSIN(1)", kPi / 2},            {"ARCSIN(-1)", -kPi / 2},
-        {"ARCSIN(0.5)", kPi / 6},          {"ARCSIN(1.5)", 0, kFormulaDomain},
-        {"ARCCOS(0.5)", kPi / 3},          {"ARCCOS(-2)", 0, kFormulaDomain},
-        {"ARCTAN(1)", kPi / 4},            {"ARCCOT(0)", kPi / 2},
-        {"ARCCOT(-1)", -kPi / 4},          {"ARCSEC(2)", kPi / 3},
-        {"ARCSEC(-2)", 2 * kPi / 3},       {"ARCSEC(0.5)", 0, kFormulaDomain},
-        {"ARCTANW(-1)", 3 * kPi / 4},      {"ARCSINW(-0.5)", 2 * kPi / 3},
-        {"ARCSINW(-1)", kPi / 2},          {"ARCSINW(0.5)", kPi / 6},
-        {"SINH(1)", std::sinh(1.0)},       {"SINH(50)", 1e10, kFormulaDomain},
-        {"COSH(1)", std::cosh(1.0)},       {"COSH(-50)", 1e10, kFormulaDomain},
-        {"TANH(1)", std::tanh(1.0)},       {"ARSINH(1)", 0.881373587019543},
-        {"ARCOSH(2)", 1.316957896924816},  {"ARCOSH(0.5)", 0, kFormulaDomain},
-        {"ARTANH(0.5)", 0.549306144334055}, {"ARTANH(1)", 0, kFormulaDomain},
-        {"WURZEL3(-27)", -3},              {"WURZEL4(81)", 3},
+        {"ARCSIN(1)", kPi / 2},
+        {"ARCSIN(-1)", -kPi / 2},
+        {"ARCSIN(0.5)", kPi / 6},
+        {"ARCSIN(1.5)", 0, kFormulaDomain},
+        {"ARCCOS(0.5)", kPi / 3},
+        {"ARCCOS(-2)", 0, kFormulaDomain},
+        {"ARCTAN(1)", kPi / 4},
+        {"ARCCOT(0)", kPi / 2},
+        {"ARCCOT(-1)", -kPi / 4},
+        {"ARCSEC(2)", kPi / 3},
+        {"ARCSEC(-2)", 2 * kPi / 3},
+        {"ARCSEC(0.5)", 0, kFormulaDomain},
+        {"ARCTANW(-1)", 3 * kPi / 4},
+        {"ARCSINW(-0.5)", 2 * kPi / 3},
+        {"ARCSINW(-1)", kPi / 2},
+        {"ARCSINW(0.5)", kPi / 6},
+        {"SINH(1)", std::sinh(1.0)},
+        {"SINH(50)", 1e10, kFormulaDomain},
+        {"COSH(1)", std::cosh(1.0)},
+        {"COSH(-50)", 1e10, kFormulaDomain},
+        {"TANH(1)", std::tanh(1.0)},
+        {"ARSINH(1)", 0.881373587019543},
+        {"ARCOSH(2)", 1.316957896924816},
+        {"ARCOSH(0.5)", 0, kFormulaDomain},
+        {"ARTANH(0.5)", 0.549306144334055},
+        {"ARTANH(1)", 0, kFormulaDomain},
+        {"WURZEL3(-27)", -3},
+        {"WURZEL4(81)", 3},
         {"W3(0.125)", 0.5},
-        {"W4(-1)", 0, kFormulaDomain},     {"WP(9)", 3},
-        {"WP(0)", 0, kFormulaDomain},      {"EXPP(3)", 8},
-        {"INT(2.7)", 2, kFormulaStep},     {"INT(-2)", -3, kFormulaStep},
-        {"FRAC(-2.75)", -0.75},            {"FRAC(10000000000)", 0, kFormulaDomain},
-        {"SGN(-0.1)", -1},                 {"SGN(0)", 0},
-        {"VORZEICHEN(7)", 1},              {"HEAVISIDE(-1)", 0, kFormulaStep},
-        {"HEAVISIDE(0)", 0.5, kFormulaStep}, {"HEAVISIDE(2)", 1, kFormulaStep},
-        {"GAMMA(5)", 24},                  {"GAMMA(-2)", 0, kFormulaClipped},
-        {"GAMMA(43.5)", 0, kFormulaClipped}, {"GAMMALN(10)", 12.801827480081469},
-        {"GAMMALN(21)", 0, kFormulaClipped}, {"GAMMALN(-4.5)", 0, kFormulaClipped},
-        {"BETA(2)", 1.0 / 6.0},            {"GAUSS(0)", 1 / std::sqrt(2 * kPi)},
+        {"W4(-1)", 0, kFormulaDomain},
+        {"WP(9)", 3},
+        {"WP(0)", 0, kFormulaDomain},
+        {"EXPP(3)", 8},
+        {"INT(2.7)", 2, kFormulaStep},
+        {"INT(-2)", -3, kFormulaStep},
+        {"FRAC(-2.75)", -0.75},
+        {"FRAC(10000000000)", 0, kFormulaDomain},
+        {"SGN(-0.1)", -1},
+        {"SGN(0)", 0},
+        {"VORZEICHEN(7)", 1},
+        {"HEAVISIDE(-1)", 0, kFormulaStep},
+        {"HEAVISIDE(0)", 0.5, kFormulaStep},
+        {"HEAVISIDE(2)", 1, kFormulaStep},
+        {"GAMMA(5)", 24},
+        {"GAMMA(-2)", 0, kFormulaClipped},
+        {"GAMMA(43.5)", 0, kFormulaClipped},
+        {"GAMMALN(10)", 12.801827480081469},
+        {"GAMMALN(21)", 0, kFormulaClipped},
+        {"GAMMALN(-4.5)", 0, kFormulaClipped},
+        {"BETA(2)", 1.0 / 6.0},
+        {"GAUSS(0)", 1 / std::sqrt(2 * kPi)},
         {"GAUSS(60)", std::exp(-1250.0), kFormulaClipped},
-        {"GSUMME(0)", 0.5},                {"SI(50)", 0, kFormulaDomain},
-        {"CI(0)", 0, kFormulaDomain},      {"EI(40)", 0, kFormulaDomain},
-        {"EI(-1)", 0, kFormulaDomain},     {"BESSJ0(0)", 1},
-        {"BESSJ1(0)", 0},                  {"AI(30)", 0},
-        {"BI(30)", 1e10, kFormulaClipped}, {"SN(1)", std::sin(1.0)},
-        {"CN(1)", std::cos(1.0)},          {"DN(1)", 1},
-        {"EULERPHI(10)", 4},               {"EULERPHI(0)", 0, kFormulaSyntax},
-        {"MCARLO(1)", 0},                  {"F1(2)", 3},
-        {"F2(2)", 4},                      {"F3(3)", 9},
-        {"F4(2)", 1},                      {"F5(2)", 8},
+        {"GSUMME(0)", 0.5},
+        {"SI(50)", 0, kFormulaDomain},
+        {"CI(0)", 0, kFormulaDomain},
+        {"EI(40)", 0, kFormulaDomain},
+        {"EI(-1)", 0, kFormulaDomain},
+        {"BESSJ0(0)", 1},
+        {"BESSJ1(0)", 0},
+        {"AI(30)", 0},
+        {"BI(30)", 1e10, kFormulaClipped},
+        {"SN(1)", std::sin(1.0)},
+        {"CN(1)", std::cos(1.0)},
+        {"DN(1)", 1},
+        {"EULERPHI(10)", 4},
+        {"EULERPHI(0)", 0, kFormulaSyntax},
+        {"MCARLO(1)", 0},
+        {"F1(2)", 3},
+        {"F2(2)", 4},
+        {"F3(3)", 9},
+        {"F4(2)", 1},
+        {"F5(2)", 8},
     };
     // BETA(2) with P = 2: Γ(2)Γ(2)/Γ(4) = 1/6 within the Γ polynomial's 3e-7.
     EXPECT_EQ(RunCases(cases, 1e-6, params), 102);
 
     // Each of the 66 keywords occurs above by its full name.
     const char* const keywords[] = {
-        "SQR", "SQRT", "EXP", "LN", "ABS", "SI", "SIN", "COS", "TAN", "ARCCOS", "LG", "ARCTAN", "SINH", "COSH",
-        "TANH", "INT", "SGN", "F1", "F2", "F3", "F4", "COT", "LD", "ARCSIN", "ARSINH", "ARCOSH", "ARTANH", "SEC",
-        "GAMMA", "GAUSS", "MCARLO", "CI", "EI", "BETA", "BESSJ0", "BESSJ1", "WURZEL", "WURZEL3", "EHOCH",
-        "WURZEL4", "W3", "W4", "LOG", "CSC", "WP", "F5", "VORZEICHEN", "FRAC", "EXPP", "GAMMALN", "HEAVISIDE",
-        "SINW", "COSW", "TANW", "COTW", "ARCTANW", "ARCSINW", "GSUMME", "SN", "CN", "DN", "EULERPHI", "AI",
-        "BI", "ARCCOT", "ARCSEC"};
+        "SQR",    "SQRT",       "EXP",     "LN",      "ABS",     "SI",        "SIN",    "COS",      "TAN",
+        "ARCCOS", "LG",         "ARCTAN",  "SINH",    "COSH",    "TANH",      "INT",    "SGN",      "F1",
+        "F2",     "F3",         "F4",      "COT",     "LD",      "ARCSIN",    "ARSINH", "ARCOSH",   "ARTANH",
+        "SEC",    "GAMMA",      "GAUSS",   "MCARLO",  "CI",      "EI",        "BETA",   "BESSJ0",   "BESSJ1",
+        "WURZEL", "WURZEL3",    "EHOCH",   "WURZEL4", "W3",      "W4",        "LOG",    "CSC",      "WP",
+        "F5",     "VORZEICHEN", "FRAC",    "EXPP",    "GAMMALN", "HEAVISIDE", "SINW",   "COSW",     "TANW",
+        "COTW",   "ARCTANW",    "ARCSINW", "GSUMME",  "SN",      "CN",        "DN",     "EULERPHI", "AI",
+        "BI",     "ARCCOT",     "ARCSEC"};
     std::set<std::string> used;
-    for (const Case& c : cases) used.insert(c.text.substr(0, c.text.find('(')));
+    for (const Case& c : cases)
+        used.insert(c.text.substr(0, c.text.find('(')));
     int seen = 0;
     for (const char* k : keywords) {
         EXPECT_TRUE(used.count(k)) << k;
@@ -405,13 +508,13 @@ TEST(SpecialFunctions, SineCosineAndExponentialIntegrals) {
     // add Euler's constant as 0.57722 and 0.57722156649 (off by 4e-6 and 6e-6). Above 20 Si and Ci come
     // from their asymptotic expansions, good to 1e-9 there.
     const std::vector<Reference> table = {
-        {"SI(1)", 0.946083070367183, 2e-5},     {"SI(5)", 1.549931244944674, 2e-5},
-        {"SI(0.1)", 0.099944461108070, 2e-5},   {"SI(30)", 1.566756540030351, 1e-8},
-        {"SI(45)", 1.558715000896413, 1e-8},    {"CI(1)", 0.337403922900968, 2e-5},
-        {"CI(5)", -0.190029749656644, 2e-5},    {"CI(0.1)", -1.727868386657297, 2e-5},
-        {"CI(30)", -0.033032417282071, 1e-8},   {"CI(45)", 0.018631743703557, 1e-8},
-        {"EI(1)", 1.895117816355937, 2e-5},     {"EI(5)", 40.18527535580318, 2e-5},
-        {"EI(10)", 2492.228976241878, 3e-5},    {"EI(0.5)", 0.454219904863173, 2e-5},
+        {"SI(1)", 0.946083070367183, 2e-5},   {"SI(5)", 1.549931244944674, 2e-5},
+        {"SI(0.1)", 0.099944461108070, 2e-5}, {"SI(30)", 1.566756540030351, 1e-8},
+        {"SI(45)", 1.558715000896413, 1e-8},  {"CI(1)", 0.337403922900968, 2e-5},
+        {"CI(5)", -0.190029749656644, 2e-5},  {"CI(0.1)", -1.727868386657297, 2e-5},
+        {"CI(30)", -0.033032417282071, 1e-8}, {"CI(45)", 0.018631743703557, 1e-8},
+        {"EI(1)", 1.895117816355937, 2e-5},   {"EI(5)", 40.18527535580318, 2e-5},
+        {"EI(10)", 2492.228976241878, 3e-5},  {"EI(0.5)", 0.454219904863173, 2e-5},
     };
     EXPECT_EQ(CheckReferences(table), 14);
     // Ei(20) by relative accuracy.
@@ -421,10 +524,10 @@ TEST(SpecialFunctions, SineCosineAndExponentialIntegrals) {
 TEST(SpecialFunctions, BesselJ0J1) {
     // The rational and asymptotic approximations are good to ~1e-8 absolute.
     const std::vector<Reference> table = {
-        {"BESSJ0(1)", 0.765197686557967, 1e-7},   {"BESSJ0(5)", -0.177596771314338, 1e-7},
-        {"BESSJ0(10)", -0.245935764451348, 1e-7}, {"BESSJ0(-3)", -0.260051954901933, 1e-7},
-        {"BESSJ0(100)", 0.019985850304223, 1e-7}, {"BESSJ0(2.404825557695773)", 0, 1e-7}, // first zero
-        {"BESSJ1(1)", 0.440050585744934, 1e-7},   {"BESSJ1(10)", 0.043472746168861, 1e-7},
+        {"BESSJ0(1)", 0.765197686557967, 1e-7},     {"BESSJ0(5)", -0.177596771314338, 1e-7},
+        {"BESSJ0(10)", -0.245935764451348, 1e-7},   {"BESSJ0(-3)", -0.260051954901933, 1e-7},
+        {"BESSJ0(100)", 0.019985850304223, 1e-7},   {"BESSJ0(2.404825557695773)", 0, 1e-7}, // first zero
+        {"BESSJ1(1)", 0.440050585744934, 1e-7},     {"BESSJ1(10)", 0.043472746168861, 1e-7},
         {"BESSJ1(-2.5)", -0.497094102464274, 1e-7}, {"BESSJ1(100)", -0.077145352014112, 1e-7},
         {"BESSJ1(8)", 0.234636346853915, 1e-7},
     };
@@ -434,10 +537,14 @@ TEST(SpecialFunctions, BesselJ0J1) {
 TEST(SpecialFunctions, NormalDistribution) {
     // The closed formula for Φ is good to about 3e-5.
     const std::vector<Reference> table = {
-        {"GSUMME(1)", 0.841344746068543, 5e-5},  {"GSUMME(-1)", 0.158655253931457, 5e-5},
-        {"GSUMME(2)", 0.977249868051821, 5e-5},  {"GSUMME(0.5)", 0.691462461274013, 5e-5},
-        {"GSUMME(-3)", 0.001349898031630, 5e-5}, {"GSUMME(0)", 0.5, 0},
-        {"GSUMME(100)", 1, 0},                   {"GSUMME(0.000000001)", 0.5, 1e-8},
+        {"GSUMME(1)", 0.841344746068543, 5e-5},
+        {"GSUMME(-1)", 0.158655253931457, 5e-5},
+        {"GSUMME(2)", 0.977249868051821, 5e-5},
+        {"GSUMME(0.5)", 0.691462461274013, 5e-5},
+        {"GSUMME(-3)", 0.001349898031630, 5e-5},
+        {"GSUMME(0)", 0.5, 0},
+        {"GSUMME(100)", 1, 0},
+        {"GSUMME(0.000000001)", 0.5, 1e-8},
     };
     EXPECT_EQ(CheckReferences(table), 8);
     // Symmetry Φ(-x) = 1 - Φ(x) holds exactly by construction of the formula's two branches.
@@ -516,9 +623,15 @@ TEST(SpecialFunctions, JacobiEllipticWithModulusQ) {
 
 TEST(SpecialFunctions, EulerPhi) {
     const std::vector<Case> cases = {
-        {"EULERPHI(1)", 1},      {"EULERPHI(10)", 4},        {"EULERPHI(9973)", 9972}, {"EULERPHI(10000)", 4000},
-        {"EULERPHI(12.5)", 4},   {"EULERPHI(13.5)", 6},      {"EULERPHI(10000.5)", 4000}, // ties to even
-        {"EULERPHI(0.4)", 0, kFormulaSyntax}, {"EULERPHI(10001)", 0, kFormulaSyntax},
+        {"EULERPHI(1)", 1},
+        {"EULERPHI(10)", 4},
+        {"EULERPHI(9973)", 9972},
+        {"EULERPHI(10000)", 4000},
+        {"EULERPHI(12.5)", 4},
+        {"EULERPHI(13.5)", 6},
+        {"EULERPHI(10000.5)", 4000}, // ties to even
+        {"EULERPHI(0.4)", 0, kFormulaSyntax},
+        {"EULERPHI(10001)", 0, kFormulaSyntax},
         {"EULERPHI(-5)", 0, kFormulaSyntax},
         {"EULERPHI(99999999999999999999999999999999999999)", 0, kFormulaSyntax},
     };
@@ -583,11 +696,12 @@ TEST(StoredFormulas, SelfReferenceAndRunawayCallsEnd) {
     params.F[2] = ten;
     params.F[3] = ten;
     for (std::size_t k = 0; k < 4; ++k)
-        for (std::size_t at = params.F[k].find("F2"); at != std::string::npos; at = params.F[k].find("F2", at + 2))
+        for (std::size_t at = params.F[k].find("F2"); at != std::string::npos;
+             at = params.F[k].find("F2", at + 2))
             params.F[k][at + 1] = static_cast<char>('2' + k);
     params.F[4] = "X+1";
-    EXPECT_EQ(Eval("F4(1)", params).value, 20.0);  // 10 calls of F5
-    EXPECT_EQ(Eval("F3(1)", params).value, 200.0); // 110 calls
+    EXPECT_EQ(Eval("F4(1)", params).value, 20.0);           // 10 calls of F5
+    EXPECT_EQ(Eval("F3(1)", params).value, 200.0);          // 110 calls
     EXPECT_EQ(Eval("F2(1)", params).error, kFormulaDomain); // 1110 calls
     r = Eval("F1(1)", params);
     EXPECT_EQ(r.error, kFormulaDomain);
@@ -608,9 +722,9 @@ TEST(FormulaLimits, LongLoopsEndQuickly) {
     const std::vector<Case> cases = {
         {"2~10000000000000000", 0},
         {"0.5~10000000000000000", 1e10, kFormulaDomain}, // 10^16 factors, none of them 0: out of range
-        {"10000000000000000~10000000000000000", 1}, // every factor is 1
-        {"999999.5~999999", 1128.379026048348},      // a million factors, still computed
-        {"2000000.5~2000000", 1e10, kFormulaDomain}, // more factors than the bound
+        {"10000000000000000~10000000000000000", 1},      // every factor is 1
+        {"999999.5~999999", 1128.379026048348},          // a million factors, still computed
+        {"2000000.5~2000000", 1e10, kFormulaDomain},     // more factors than the bound
         {"1^2000000000", 1},
         {"(-1)^2000000001", -1},
         {"0.5^2000000000", 0},
@@ -635,7 +749,8 @@ TEST(FormulaLimits, WorkPerEvaluationIsBounded) {
     // do (10^7 steps), which ends it with error 2 instead of running on.
     std::string text = "999999.5~999999";
     EXPECT_EQ(Eval(text).error, kFormulaOk);
-    for (int i = 0; i < 11; ++i) text += "+999999.5~999999";
+    for (int i = 0; i < 11; ++i)
+        text += "+999999.5~999999";
     const auto start = std::chrono::steady_clock::now();
     const FormulaResult r = Eval(text);
     EXPECT_EQ(r.error, kFormulaDomain);
@@ -650,7 +765,8 @@ TEST(FormulaLimits, DeepNestingIsASyntaxError) {
     EXPECT_EQ(Eval(deep + "1").value, 0.0);
     EXPECT_EQ(Eval("SGN(" + deep + "1").error, kFormulaSyntax);
     std::string functions;
-    for (int i = 0; i < 5000; ++i) functions += "SIN(";
+    for (int i = 0; i < 5000; ++i)
+        functions += "SIN(";
     EXPECT_EQ(Eval(functions + "1").error, kFormulaSyntax);
     // 150 levels are fine.
     EXPECT_EQ(Eval(std::string(150, '(') + "2" + std::string(150, ')') + "*3").value, 6.0);
@@ -658,7 +774,7 @@ TEST(FormulaLimits, DeepNestingIsASyntaxError) {
 
 TEST(FormulaLimits, ResultsAreAlwaysFinite) {
     const std::string huge(400, '9');
-    const std::string tiny = "0." + std::string(400, '0') + "1";     // underflows to 0
+    const std::string tiny = "0." + std::string(400, '0') + "1";      // underflows to 0
     const std::string subnormal = "0." + std::string(319, '0') + "1"; // 1e-320
     const std::vector<Case> cases = {
         {huge, 1e10, kFormulaClipped},
@@ -701,8 +817,10 @@ TEST(FormulaLimits, ConcurrentEvaluationsDoNotInterfere) {
             }
         });
     }
-    for (auto& thread : threads) thread.join();
-    for (int t = 0; t < 4; ++t) EXPECT_EQ(failures[t], 0) << t;
+    for (auto& thread : threads)
+        thread.join();
+    for (int t = 0; t < 4; ++t)
+        EXPECT_EQ(failures[t], 0) << t;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // libFuzzer target: any byte string evaluates to a finite value with an error code from 0 to 4, with the
 // default parameters, with non-zero parameters and with stored formulas, and the field reader gives 0
-// for every failure. Run it with the seeds: fktint_fuzz -max_total_time=180 -timeout=2 CORPUS fktint/fuzz/seeds
+// for every failure. Run it with the seeds: fktint_fuzz -max_total_time=180 -timeout=2 CORPUS
+// fktint/fuzz/seeds
 #include "fktint/fktint.h"
 
 #include <cmath>
