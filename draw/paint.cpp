@@ -200,6 +200,7 @@ void RunFamilies(PaintContext& ctx) {
     ExcircleFamily(ctx);           // excircles, Nagel point, Mittenpunkt
     CentroidCircles(ctx);          // centroid circles
     CircumcirclePointCircles(ctx); // circles through two vertices and U, Kosnita segments
+    SymmedianFamily(ctx);          // symmedians, Lémoine point, first Lémoine circle, Grebe lines
     SpiekerCircle(ctx);            // Spieker circle
     NagelHalfTriangle(ctx);        // Nagel-point half triangle
 }

@@ -27,4 +27,7 @@ void OrthocentreFamily(PaintContext& ctx);
 // exradii into the base-measure record.
 void ExcircleFamily(PaintContext& ctx);
 
+// Symmedians, Lémoine point K (slot 59), Grebe lines and the first Lémoine circle.
+void SymmedianFamily(PaintContext& ctx);
+
 } // namespace trimora
