@@ -203,6 +203,7 @@ void RunFamilies(PaintContext& ctx) {
     SymmedianFamily(ctx);          // symmedians, Lémoine point, first Lémoine circle, Grebe lines
     SpiekerCircle(ctx);            // Spieker circle
     NagelHalfTriangle(ctx);        // Nagel-point half triangle
+    BrocardFamily(ctx);            // Brocard points and circle, Neuberg circles, tangential circles
 }
 
 void MainSequence(PaintContext& ctx) {

@@ -29,5 +29,7 @@ void ExcircleFamily(PaintContext& ctx);
 
 // Symmedians, Lémoine point K (slot 59), Grebe lines and the first Lémoine circle.
 void SymmedianFamily(PaintContext& ctx);
+// Tangential circles, Brocard points, circle and axis, inner Brocard triangle, Neuberg circles.
+void BrocardFamily(PaintContext& ctx);
 
 } // namespace trimora
