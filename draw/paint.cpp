@@ -198,6 +198,7 @@ void RunFamilies(PaintContext& ctx) {
     CircleRadii(ctx);              // circumcircle, incircle and their centres
     OrthocentreFamily(ctx);        // orthocentre, altitude feet, nine-point circle
     ExcircleFamily(ctx);           // excircles, Nagel point, Mittenpunkt
+    ContactFamily(ctx);            // contact triangle, Gergonne point, Soddy circles, Adams circle
     CentroidCircles(ctx);          // centroid circles
     CircumcirclePointCircles(ctx); // circles through two vertices and U, Kosnita segments
     SymmedianFamily(ctx);          // symmedians, Lémoine point, first Lémoine circle, Grebe lines

@@ -4,6 +4,8 @@
 
 #include "draw/paint_context.h"
 
+#include <string_view>
+
 namespace trimora {
 
 // Base measures: sides, angles, area, Brocard angle, medians, bisectors, altitudes and
@@ -26,6 +28,13 @@ void OrthocentreFamily(PaintContext& ctx);
 // Excircles, excentral triangle, Nagel point and lines, outer tangents, Mittenpunkt; writes the
 // exradii into the base-measure record.
 void ExcircleFamily(PaintContext& ctx);
+// Incircle contact points and triangle, Gergonne point and lines, Nobbs, Evans, Fletcher and
+// Longchamp points, inner and outer Soddy circles with touch points and triangle, Adams circle.
+void ContactFamily(PaintContext& ctx);
+// Feet (slots t, t + 1, t + 2) and orthocentre (t + 3) of the triangle of the slots P, Q, R; entry k
+// draws the altitudes labelled name + " Höhe", entry k + 1 marks and lists the four points.
+void AltitudesOfSlotTriangle(PaintContext& ctx, int p, int q, int r, std::string_view name, int entry,
+                             int firstSlot);
 
 // Symmedians, Lémoine point K (slot 59), Grebe lines and the first Lémoine circle.
 void SymmedianFamily(PaintContext& ctx);
