@@ -32,6 +32,7 @@ constexpr int kStreckenUSeitenmitten = 347; // "Strecken U-Seitenmitten"
 constexpr int kMittelstreckeUMa = 354;     // "Mittelstrecke UMa"
 constexpr int kMittelstreckeUMb = 355;     // "Mittelstrecke UMb"
 constexpr int kMittelstreckeUMc = 356;     // "Mittelstrecke UMc"
+constexpr int kRekursiveSoddyKreise = 493; // "Rekursive Soddy-Kreise"
 
 constexpr int kSlotEuler1 = 222; // Euler triangle: midpoints of AH, BH, CH
 constexpr int kSlotEuler2 = 223;
@@ -199,6 +200,7 @@ void RunFamilies(PaintContext& ctx) {
     OrthocentreFamily(ctx);        // orthocentre, altitude feet, nine-point circle
     ExcircleFamily(ctx);           // excircles, Nagel point, Mittenpunkt
     ContactFamily(ctx);            // contact triangle, Gergonne point, Soddy circles, Adams circle
+    if (ctx.On(kRekursiveSoddyKreise)) RecursiveSoddyCircles(ctx);
     CentroidCircles(ctx);          // centroid circles
     CircumcirclePointCircles(ctx); // circles through two vertices and U, Kosnita segments
     SymmedianFamily(ctx);          // symmedians, Lémoine point, first Lémoine circle, Grebe lines

@@ -35,6 +35,8 @@ void ContactFamily(PaintContext& ctx);
 // draws the altitudes labelled name + " Höhe", entry k + 1 marks and lists the four points.
 void AltitudesOfSlotTriangle(PaintContext& ctx, int p, int q, int r, std::string_view name, int entry,
                              int firstSlot);
+// The gasket of inner Soddy circles between the three touching circles about the vertices.
+void RecursiveSoddyCircles(PaintContext& ctx);
 
 // Symmedians, Lémoine point K (slot 59), Grebe lines and the first Lémoine circle.
 void SymmedianFamily(PaintContext& ctx);
