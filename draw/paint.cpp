@@ -204,6 +204,8 @@ void RunFamilies(PaintContext& ctx) {
     CentroidCircles(ctx);          // centroid circles
     CircumcirclePointCircles(ctx); // circles through two vertices and U, Kosnita segments
     SymmedianFamily(ctx);          // symmedians, Lémoine point, first Lémoine circle, Grebe lines
+    NapoleonFermatFamily(ctx);     // outer Napoleon triangles, Napoleon lines, Fermat point lines
+    InnerNapoleonFamily(ctx);      // inner Napoleon triangles and lines
     SpiekerCircle(ctx);            // Spieker circle
     NagelHalfTriangle(ctx);        // Nagel-point half triangle
     BrocardFamily(ctx);            // Brocard points and circle, Neuberg circles, tangential circles

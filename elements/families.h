@@ -40,6 +40,10 @@ void RecursiveSoddyCircles(PaintContext& ctx);
 
 // Symmedians, Lémoine point K (slot 59), Grebe lines and the first Lémoine circle.
 void SymmedianFamily(PaintContext& ctx);
+// Outer equilateral triangles on the sides, Napoleon and Fermat points, Fermat triangle and lines.
+void NapoleonFermatFamily(PaintContext& ctx);
+// Inner equilateral triangles and the inner Napoleon triangle, from the outer part's slots.
+void InnerNapoleonFamily(PaintContext& ctx);
 // Tangential circles, Brocard points, circle and axis, inner Brocard triangle, Neuberg circles.
 void BrocardFamily(PaintContext& ctx);
 
