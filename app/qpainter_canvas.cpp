@@ -109,11 +109,10 @@ void QPainterCanvas::TextOut(int x, int y, std::string_view text) {
     const QRect box = painter_.fontMetrics().boundingRect(QRect(x, y, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, s);
     // An opaque brush paints the text's background, as on the original drawing surface.
     if (CurrentBrush().style != BrushStyle::Clear) painter_.fillRect(box, ToQColor(CurrentBrush().color));
-    painter_.save();
-    painter_.setPen(QColor(Qt::black));
+    // Text is black whatever the pen; the pen is set again before the next line.
+    painter_.setPen(Qt::black);
     painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
-    painter_.restore();
-    penApplied_ = false; // restore() brought back the painter's pen, which may differ from ours
+    penApplied_ = false;
 }
 
 void RegisterFontFallbacks() { QFont::insertSubstitution("Verdana", "DejaVu Sans"); }
