@@ -172,9 +172,10 @@ void MainWindow::BuildMenus() {
         a->setObjectName(name);
     }
     pictureMenu_->addSeparator();
-    add(pictureMenu_, "Grundeinstellung", "basic", [this] { BasicSetting(session_); SyncFieldsFromSession(); Repaint(); });
-    add(pictureMenu_, "Intervall vergrößern", "stretchUp", [this] { StretchUp(session_); Repaint(); });
-    add(pictureMenu_, "Intervall verkleinern", "stretchDown", [this] { StretchDown(session_); Repaint(); });
+    // Each applies the typed coordinates: what stands in the fields is read first.
+    add(pictureMenu_, "Grundeinstellung", "basic", [this] { SyncSessionFromFields(); BasicSetting(session_); Repaint(); });
+    add(pictureMenu_, "Intervall vergrößern", "stretchUp", [this] { SyncSessionFromFields(); StretchUp(session_); Repaint(); });
+    add(pictureMenu_, "Intervall verkleinern", "stretchDown", [this] { SyncSessionFromFields(); StretchDown(session_); Repaint(); });
     pictureMenu_->addSeparator();
     QAction* anim = add(pictureMenu_, "Animation", "animation", [this] { ToggleAnimation(); });
     anim->setShortcut(Qt::Key_F2);

@@ -277,6 +277,20 @@ TEST_F(Gui, ClipboardGetsResultsPictureAndVectorGraphic) {
     EXPECT_EQ(data->data("image/x-emf").mid(40, 4), QByteArray(" EMF"));
 }
 
+TEST_F(Gui, ViewCommandsApplyTheTypedCoordinates) {
+    // A typed coordinate takes effect with the next command that applies the fields, and stays.
+    window->Field(0)->setText("2");
+    window->Action("basic")->trigger();
+    EXPECT_EQ(window->Field(0)->text(), "2");
+    EXPECT_EQ(session().doc.points.screen[kSlotA].x, 610);
+    window->Field(0)->setText("1");
+    window->Action("stretchUp")->trigger();
+    EXPECT_EQ(session().doc.points.screen[kSlotA].x, 520); // 110 + 410,5, ties to even
+    window->Field(0)->setText("0");
+    window->Action("stretchDown")->trigger();
+    EXPECT_EQ(session().doc.points.screen[kSlotA].x, 410);
+}
+
 TEST(Printing, BitmapScaleShrinksInStepsAndStopsForZeroWidth) {
     EXPECT_DOUBLE_EQ(BitmapPrintScale(100, 600, 4000), 10);
     const double s = BitmapPrintScale(821, 600, 4000); // 10 is too wide: 4.86 fits after 257 steps
