@@ -180,6 +180,7 @@ void MainWindow::BuildMenus() {
     QAction* anim = add(pictureMenu_, "Animation", "animation", [this] { ToggleAnimation(); });
     anim->setShortcut(Qt::Key_F2);
     anim->setCheckable(true);
+    addAction(anim); // F2 also while the menu "Abbildung" is hidden (results mode)
     auto addToggle = [&](const QString& text, const char* name, auto slot) {
         QAction* a = add(pictureMenu_, text, name, slot);
         a->setCheckable(true);

@@ -291,6 +291,23 @@ TEST_F(Gui, ViewCommandsApplyTheTypedCoordinates) {
     EXPECT_EQ(session().doc.points.screen[kSlotA].x, 410);
 }
 
+TEST_F(Gui, KeysWorkInBothModesAndInAField) {
+    QApplication::setActiveWindow(window.get());
+    window->ShowResults();
+    // The "Abbildung" menu is hidden in results mode; F2 still starts and stops the animation.
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    EXPECT_TRUE(window->AnimationTimer()->isActive());
+    // Esc and Ctrl+F12 reach the window also while a vertex field has the focus.
+    window->Field(0)->setFocus();
+    QTest::keyClick(window->Field(0), Qt::Key_F12, Qt::ControlModifier);
+    EXPECT_EQ(CheckedCount(list("CL3x")), 206);
+    QTest::keyClick(window->Field(0), Qt::Key_Escape);
+    EXPECT_FALSE(window->AnimationTimer()->isActive());
+    EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(window->Field(0), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST(Printing, BitmapScaleShrinksInStepsAndStopsForZeroWidth) {
     EXPECT_DOUBLE_EQ(BitmapPrintScale(100, 600, 4000), 10);
     const double s = BitmapPrintScale(821, 600, 4000); // 10 is too wide: 4.86 fits after 257 steps
