@@ -227,8 +227,10 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         doc.view.showAxes = o.axes;
         doc.view.showGrid = o.grid;
         doc.view.showMmGrid = o.mmgrid;
+        // The fields are applied as the window's commands apply them; a topic or data file places
+        // its vertices itself (around the integer centre, with the stretch factor already set).
         bool apply = false;
-        if (o.stretch) doc.view.stretchFactor = *o.stretch, apply = true;
+        if (o.stretch) doc.view.stretchFactor = *o.stretch, apply = !o.topic && !o.load;
         if (o.topic) {
             static const std::vector<std::string> topics = LoadResourceLines("WTRIMORA");
             if (!ApplyTopic(session, *o.topic, topics)) throw UsageError{"Unbekanntes Thema: \"" + *o.topic + "\""};

@@ -56,6 +56,20 @@ TEST(CommandLine, FormulasNamesStretchAndTrilinear) {
     EXPECT_EQ(Cli({"--on", "umkreis", "--results", "-"}).code, 0);
 }
 
+TEST(CommandLine, ATopicKeepsItsVerticesWhenTheStretchIsGiven) {
+    // The topic places its vertices around the integer centre of the drawing area; giving the
+    // stretch factor it already used must not place them again around the real centre, which
+    // moves C of "Hadamard-Punkt" (x = 0,79: pixel 489.5 rounds to 490) by one pixel.
+    const CliRun plain = Cli({"--topic", "Hadamard-Punkt", "--results", "-"});
+    const CliRun stretched = Cli({"--topic", "Hadamard-Punkt", "--stretch", "1", "--results", "-"});
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    EXPECT_NE(plain.out.find("Punkt C\t( 0,79 | -0,95 )\n"), std::string::npos) << plain.out;
+    EXPECT_EQ(stretched.out, plain.out);
+    // Typed vertices and a shift are applied as the window applies the fields.
+    const CliRun shifted = Cli({"--topic", "Hadamard-Punkt", "--pan", "50,0", "--results", "-"});
+    EXPECT_NE(shifted.out.find("Punkt C\t( 0,8 | -0,95 )\n"), std::string::npos) << shifted.out;
+}
+
 TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"--bogus"},
