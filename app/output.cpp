@@ -58,6 +58,15 @@ QByteArray RenderPdf(Document& doc, int width, int height) {
     return bytes;
 }
 
+// Margins count from the paper's edge, less the unprintable border; the rows fill the printable
+// height between them.
+PageLayout LayoutFor(const QPrinter& printer) {
+    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    return ComputePageLayout(printer.logicalDpiX(), printer.logicalDpiY(), page.left() - paper.left(),
+                             page.top() - paper.top(), paper.bottom() - page.bottom(), page.height());
+}
+
 } // namespace
 
 QStringList PictureFilters() {
@@ -162,10 +171,7 @@ QString ResultsText(const QStringList& lines) {
 }
 
 int ResultsPageCount(QPrinter& printer, int lines, bool twoColumns) {
-    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
-    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
-    const PageLayout l = ComputePageLayout(printer.logicalDpiX(), printer.logicalDpiY(), page.left() - paper.left(),
-                                           page.top() - paper.top(), paper.bottom() - page.bottom(), paper.height());
+    const PageLayout l = LayoutFor(printer);
     return twoColumns ? TwoColumnPages(lines, l.linesPerPage) : SingleColumnPages(lines, l.linesPerPage);
 }
 
@@ -173,11 +179,9 @@ void PrintResults(QPrinter& printer, const QStringList& lines, bool twoColumns, 
     printer.setDocName(kJobTitle);
     QPainter painter;
     if (!painter.begin(&printer)) return;
-    // The painter's origin is the printable area's corner; the margins count from the paper's edge.
-    const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    // The painter's origin is the printable area's corner.
     const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
-    const PageLayout l = ComputePageLayout(printer.logicalDpiX(), printer.logicalDpiY(), page.left() - paper.left(),
-                                           page.top() - paper.top(), paper.bottom() - page.bottom(), paper.height());
+    const PageLayout l = LayoutFor(printer);
     QFont font("Verdana");
     font.setPointSize(9);
     painter.setFont(font);

@@ -341,6 +341,20 @@ TEST(Printing, ResultsToAPdfPrinter) {
     EXPECT_TRUE(QFile(dir.filePath("bild.pdf")).size() > 0);
 }
 
+TEST(Printing, ResultLinesStayOnThePrintableArea) {
+    // A printer with wide unprintable borders: the rows of one page must fit between them.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setFullPage(false);
+    ASSERT_TRUE(printer.setPageMargins(QMarginsF(25, 50, 15, 50), QPageLayout::Millimeter));
+    const int lineHeight = printer.logicalDpiY() / 60 * 17;
+    const int printable = static_cast<int>(printer.pageRect(QPrinter::DevicePixel).height());
+    int perPage = 1; // the first count that needs a second page is the number of rows per page
+    while (ResultsPageCount(printer, perPage, false) == 1 && perPage < 1000) ++perPage;
+    EXPECT_LE(perPage * lineHeight, printable);
+    EXPECT_GT((perPage + 2) * lineHeight, printable); // one spare row, as the layout keeps
+}
+
 TEST(Picture, RasterImageShowsTheTriangle) {
     Document doc;
     InitDocument(doc, 821, 660);
