@@ -849,7 +849,6 @@ void MainWindow::CopyVector() {
 void MainWindow::CopyResults() { QApplication::clipboard()->setText(ResultsText(ResultLines())); }
 
 void MainWindow::PrintPicture(bool vector) {
-    StopAnimation(true);
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(vector ? "Vektorgrafik drucken" : "Abbildung drucken");

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QClipboard>
+#include <QDialog>
 #include <QImageReader>
 #include <QMimeData>
 #include <QPrinter>
@@ -306,6 +307,19 @@ TEST_F(Gui, KeysWorkInBothModesAndInAField) {
     EXPECT_TRUE(window->isVisible());
     QTest::keyClick(window->Field(0), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Gui, PrintingThePictureDoesNotStopTheAnimation) {
+    // Printing changes neither the triangle nor the view: a running animation goes on.
+    window->Action("animation")->trigger();
+    for (const char* print : {"picturePrint", "vectorPrint"}) {
+        QTimer::singleShot(50, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+        });
+        window->Action(print)->trigger();
+        EXPECT_TRUE(window->AnimationTimer()->isActive()) << print;
+        EXPECT_TRUE(window->Action("animation")->isChecked()) << print;
+    }
 }
 
 TEST(Printing, BitmapScaleShrinksInStepsAndStopsForZeroWidth) {
