@@ -122,6 +122,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     connect(splitter_, &QSplitter::splitterMoved, this, [this] {
         if (selectionPanel_->width() > 1) panelWidth_ = selectionPanel_->width();
         session_.doc.view.panelWidth = panelWidth_;
+        // In picture mode the drawing area's resize applies the fields; the hidden one in
+        // results mode keeps its size, so the command applies them itself.
+        if (session_.resultsMode) ApplyCoordinates();
     });
     clientLayout->addWidget(splitter_);
     setCentralWidget(client);
@@ -703,6 +706,7 @@ void MainWindow::ToggleSelectionPanel() {
         panelButton_->setIcon(Icon("panel_hide"));
     }
     Action("panel")->setChecked(!open);
+    if (session_.resultsMode) ApplyCoordinates(); // in picture mode the resize of the drawing area does it
 }
 
 void MainWindow::BulkSelect() {

@@ -217,6 +217,17 @@ TEST_F(Gui, SelectionPanelCollapsesAndKeepsWorldCoordinates) {
     EXPECT_GT(window->SelectionPanel()->width(), 100);
 }
 
+TEST_F(Gui, SelectionPanelAppliesTheFieldsAlsoInResultsMode) {
+    window->ShowResults();
+    window->ToggleAnimation();
+    window->Field(0)->setText("2");
+    window->ToggleSelectionPanel();
+    QApplication::processEvents();
+    EXPECT_FALSE(window->AnimationTimer()->isActive());
+    EXPECT_FALSE(window->Action("animation")->isChecked());
+    EXPECT_TRUE(window->Results()->Line(0).startsWith("Punkt A\t( 2 | ")) << window->Results()->Line(0).toStdString();
+}
+
 TEST_F(Gui, EveryPictureFormatReadsBack) {
     QTemporaryDir dir;
     window->ChooseTopic("Grunddreieck");
