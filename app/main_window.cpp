@@ -41,6 +41,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -489,6 +490,10 @@ QWidget* MainWindow::BuildSelectionPanel() {
     pages_ = new QTabWidget(panel);
     pages_->setTabPosition(QTabWidget::East);
     pages_->setDocumentMode(true);
+    // The four page names in the lists' small font, so that all of them fit beside the lists.
+    QFont tabFont("Verdana");
+    tabFont.setPixelSize(11);
+    pages_->tabBar()->setFont(tabFont);
     const auto& names2 = CatalogueNames();
     for (int t = 0; t < kTabCount; ++t) {
         const TabList& list = TabLists()[static_cast<std::size_t>(t)];

@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -228,6 +230,19 @@ TEST_F(Gui, SelectionPanelAppliesTheFieldsAlsoInResultsMode) {
     EXPECT_TRUE(window->Results()->Line(0).startsWith("Punkt A\t( 2 | ")) << window->Results()->Line(0).toStdString();
 }
 
+TEST_F(Gui, AllFourPageTabsAreReadableInTheStandardWindow) {
+    auto* pages = window->findChild<QTabWidget*>();
+    ASSERT_NE(pages, nullptr);
+    QTabBar* tabs = pages->tabBar();
+    ASSERT_EQ(tabs->count(), 4);
+    for (int t = 0; t < tabs->count(); ++t) {
+        const QRect r = tabs->tabRect(t);
+        EXPECT_TRUE(tabs->rect().contains(r)) << tabs->tabText(t).toStdString();
+        // Vertical tabs: the text runs along the tab's height.
+        EXPECT_GE(r.height(), tabs->fontMetrics().horizontalAdvance(tabs->tabText(t))) << tabs->tabText(t).toStdString();
+    }
+}
+
 TEST_F(Gui, EveryPictureFormatReadsBack) {
     QTemporaryDir dir;
     window->ChooseTopic("Grunddreieck");
@@ -398,6 +413,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     trimora::RegisterFontFallbacks();
+    QFont font("Verdana"); // as the program sets it
+    font.setPixelSize(13);
+    QApplication::setFont(font);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
