@@ -167,17 +167,20 @@ void AltitudeFeetAndNinePoints(PaintContext& ctx) {
             }
         }
         if (ctx.Shown()) {
+            constexpr const char* kLabels[9] = {"1.Feuerbachpunkt", "2.Feuerbachpunkt", "3.Feuerbachpunkt",
+                                                "4.Feuerbachpunkt", "5.Feuerbachpunkt", "6.Feuerbachpunkt",
+                                                "7.Feuerbachpunkt", "8.Feuerbachpunkt", "9.Feuerbachpunkt"};
             constexpr int kFirstSix[6] = {kSlotMidAB, kSlotMidAC, kSlotMidBC, kSlotFootB, kSlotFootA, kSlotFootC};
             for (int n = 0; n < 6; ++n)
-                ReportSlot(ctx, kFirstSix[n], std::to_string(n + 1) + ".Feuerbachpunkt");
+                ReportSlot(ctx, kFirstSix[n], kLabels[n]);
             const IntPoint h = pt.screen[kSlotOrthocentre];
-            int n = 7;
+            int n = 6;
             for (int v : {kSlotA, kSlotB, kSlotC}) {
                 // Integer halving that truncates toward zero.
                 const IntPoint s = pt.screen[v];
-                const long hx = (static_cast<long>(h.x) + s.x) / 2, hy = (static_cast<long>(h.y) + s.y) / 2;
-                ReportPoint(ctx, std::to_string(n++) + ".Feuerbachpunkt",
-                            {static_cast<double>(hx), static_cast<double>(hy)});
+                const long long hx = (static_cast<long long>(h.x) + s.x) / 2,
+                                hy = (static_cast<long long>(h.y) + s.y) / 2;
+                ReportPoint(ctx, kLabels[n++], {static_cast<double>(hx), static_cast<double>(hy)});
             }
         }
     }

@@ -160,9 +160,7 @@ void PedalFamily(PaintContext& ctx, int p, int q, std::string_view title) {
         for (int n = 0; n < 3; ++n)
             ctx.pt.screen[kTriangleSlots[n]] = {RoundClamp(feet[static_cast<std::size_t>(n)].x),
                                                 RoundClamp(feet[static_cast<std::size_t>(n)].y)};
-        std::string name(title);
-        name += "-Lot";
-        ReportTriangle(ctx, kTriangleSlots[0], kTriangleSlots[1], kTriangleSlots[2], name);
+        ReportTriangle(ctx, kTriangleSlots[0], kTriangleSlots[1], kTriangleSlots[2], title, "-Lot");
     }
     ctx.canvas.SetPenColor(kGrey);
     if (ctx.On(qt)) {

@@ -89,39 +89,51 @@ void ReportCircle(PaintContext& ctx, int slot, std::string_view title, double r)
     ReportRadius(ctx, "… Radius", r);
 }
 
-std::string LineEquationText(RealPoint w1, RealPoint w2) {
-    std::string text;
+void AppendLineEquation(std::string& out, RealPoint w1, RealPoint w2) {
     double angle;
     if (std::fabs(w1.x - w2.x) < 1e-8) {
-        text = "X = " + FormatReal(w1.x, 3);
+        out += "X = ";
+        out += FormatReal(w1.x, 3);
         angle = 90;
     } else if (w1.y != w2.y) {
         const double m = (w2.y - w1.y) / (w2.x - w1.x);
         const double n = w1.y - m * w1.x;
-        text = "Y = " + FormatReal(m, 3) + " X " + FormatSigned(n, 3);
+        out += "Y = ";
+        out += FormatReal(m, 3);
+        out += " X ";
+        out += FormatSigned(n, 3);
         angle = std::atan(m) * kDegreesPerRadian;
     } else {
-        text = "Y = " + FormatReal(w1.y, 3);
+        out += "Y = ";
+        out += FormatReal(w1.y, 3);
         angle = 0;
     }
-    text += " ; Anstiegswinkel ";
-    text += FormatReal(angle, 2);
-    text += "°";
+    out += " ; Anstiegswinkel ";
+    out += FormatReal(angle, 2);
+    out += "°";
+}
+
+std::string LineEquationText(RealPoint w1, RealPoint w2) {
+    std::string text;
+    AppendLineEquation(text, w1, w2);
     return text;
 }
 
 void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
-    StartLine(ctx, label) += LineEquationText(ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
+    AppendLineEquation(StartLine(ctx, label), ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
 }
 
 void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
     ReportLine(ctx, label, ScreenAsReal(ctx.pt, i), ScreenAsReal(ctx.pt, j));
 }
 
-void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view name) {
-    std::string title(name);
+void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view name,
+                    std::string_view nameTail) {
+    // The title is written straight into the list's line, which keeps its memory between repaints.
+    std::string& title = ctx.doc.results.Append();
+    title += name;
+    title += nameTail;
     title += "-Dreieck";
-    AppendTitle(ctx, title);
     ReportSlotLine(ctx, i, j, "… Dreiecksseite");
     ReportSlotLine(ctx, i, k, "");
     ReportSlotLine(ctx, j, k, "");

@@ -4,6 +4,7 @@
 
 #include "draw/paint_context.h"
 
+#include <string>
 #include <string_view>
 
 namespace trimora {
@@ -24,10 +25,13 @@ void ReportRadius(PaintContext& ctx, std::string_view label, double r);
 void ReportCircle(PaintContext& ctx, int slot, std::string_view title, double r);
 void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2);
 void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label);
-// The twelve-line block of the triangle of the screen points of slots i, j, k.
-void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view name);
+// The twelve-line block of the triangle of the screen points of slots i, j, k, titled
+// name + nameTail + "-Dreieck".
+void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view name,
+                    std::string_view nameTail = {});
 
 // The value text of ReportLine: "Y = 0,5 X +1 ; Anstiegswinkel 26,57°" for world points.
+void AppendLineEquation(std::string& out, RealPoint w1, RealPoint w2);
 std::string LineEquationText(RealPoint w1, RealPoint w2);
 
 } // namespace trimora
