@@ -275,6 +275,7 @@ void MainWindow::BuildToolBar() {
     bar->addSeparator();
     pictureTools_ = {tool("print", "Abbildung drucken", Action("picturePrint")),
                      tool("print_vector", "Vektorgrafik drucken", Action("vectorPrint")),
+                     bar->addSeparator(),
                      tool("copy", "Abbildung kopieren", Action("pictureCopy")),
                      tool("copy_vector", "Vektorgrafik in Zwischenablage kopieren", Action("vectorCopy")),
                      tool("save_picture", "Abbildung speichern", Action("pictureSave")),

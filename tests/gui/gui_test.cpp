@@ -26,7 +26,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
+#include <QWidgetAction>
 
 #include <memory>
 
@@ -241,6 +243,37 @@ TEST_F(Gui, AllFourPageTabsAreReadableInTheStandardWindow) {
         // Vertical tabs: the text runs along the tab's height.
         EXPECT_GE(r.height(), tabs->fontMetrics().horizontalAdvance(tabs->tabText(t))) << tabs->tabText(t).toStdString();
     }
+}
+
+// The visible tool bar from left to right: hints of the buttons, "|" for a spacer, "[]" for a
+// panel and "" for a shift arrow.
+QStringList VisibleTools(QToolBar* bar) {
+    QStringList tools;
+    for (QAction* a : bar->actions()) {
+        if (!a->isVisible()) continue;
+        if (a->isSeparator())
+            tools << "|";
+        else if (qobject_cast<QWidgetAction*>(a) || !bar->widgetForAction(a) || !qobject_cast<QToolButton*>(bar->widgetForAction(a)))
+            tools << "[]";
+        else
+            tools << a->toolTip();
+    }
+    return tools;
+}
+
+TEST_F(Gui, ToolBarsInTheirOrderWithTheirSpacers) {
+    auto* bar = window->findChild<QToolBar*>("toolbar");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(VisibleTools(bar).join(" / ").toStdString(),
+              "Daten laden / Daten speichern / | / Abbildung drucken / Vektorgrafik drucken / | / "
+              "Abbildung kopieren / Vektorgrafik in Zwischenablage kopieren / Abbildung speichern / | / "
+              "Millimeternetz ein- und ausschalten / Gitternetz ein- und ausschalten / "
+              "Koordinatensystem ein- und ausschalten / Intervall vergrößern / Grundeinstellung / "
+              "Intervall verkleinern / [] /  /  /  /  / [] / []");
+    window->ShowResults();
+    EXPECT_EQ(VisibleTools(bar).join(" / ").toStdString(),
+              "Daten laden / Daten speichern / | / Berechnungsergebnisse speichern / Berechnungsergebnisse drucken / "
+              "zwei Seiten auf ein Blatt drucken / Berechnungsergebnisse kopieren / [] / []");
 }
 
 TEST_F(Gui, EveryPictureFormatReadsBack) {
