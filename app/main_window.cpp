@@ -312,7 +312,9 @@ void MainWindow::BuildToolBar() {
     statusPanel_->setStyleSheet("color: black; font-family: Verdana; font-size: 11px;");
     pictureTools_.push_back(bar->addWidget(statusPanel_));
 
-    resultsTools_ = {tool("save", "Berechnungsergebnisse speichern", Action("resultsSave")),
+    // The results commands share the pictures of the picture commands ("Speichern", "Drucken",
+    // "Kopieren"); "Daten speichern" beside them keeps its own.
+    resultsTools_ = {tool("save_picture", "Berechnungsergebnisse speichern", Action("resultsSave")),
                      tool("print", "Berechnungsergebnisse drucken", Action("resultsPrint")),
                      tool("print_vector", "zwei Seiten auf ein Blatt drucken", Action("resultsPrint2")),
                      tool("copy", "Berechnungsergebnisse kopieren", Action("resultsCopy"))};

@@ -276,6 +276,25 @@ TEST_F(Gui, ToolBarsInTheirOrderWithTheirSpacers) {
               "zwei Seiten auf ein Blatt drucken / Berechnungsergebnisse kopieren / [] / []");
 }
 
+TEST_F(Gui, VisibleToolButtonsHaveDifferentPictures) {
+    // Two buttons side by side with the same picture but different commands are easily confused
+    // ("Daten speichern" and "Berechnungsergebnisse speichern").
+    auto* bar = window->findChild<QToolBar*>("toolbar");
+    ASSERT_NE(bar, nullptr);
+    for (int mode = 0; mode < 2; ++mode) {
+        if (mode == 1) window->ShowResults();
+        QMap<QString, QString> seen; // picture bytes -> hint
+        for (QAction* a : bar->actions()) {
+            if (!a->isVisible() || a->icon().isNull()) continue;
+            const QImage picture = a->icon().pixmap(20, 20).toImage();
+            const QString key = QString::fromLatin1(
+                QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes()).toBase64());
+            EXPECT_FALSE(seen.contains(key)) << a->toolTip().toStdString() << " / " << seen.value(key).toStdString();
+            seen.insert(key, a->toolTip());
+        }
+    }
+}
+
 TEST_F(Gui, EveryPictureFormatReadsBack) {
     QTemporaryDir dir;
     window->ChooseTopic("Grunddreieck");
