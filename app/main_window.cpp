@@ -94,7 +94,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     connect(Action("resultsPrint2"), &QAction::triggered, this, [this] { PrintResultsDialog(true); });
 
     auto* client = new QWidget(this);
-    client->setStyleSheet("background: white;");
+    client->setObjectName("client");
+    client->setStyleSheet("#client { background: white; }"); // not inherited by the grey selection panel
     auto* clientLayout = new QHBoxLayout(client);
     clientLayout->setContentsMargins(0, 0, 0, 0);
     splitter_ = new QSplitter(Qt::Horizontal, client);

@@ -295,6 +295,20 @@ TEST_F(Gui, VisibleToolButtonsHaveDifferentPictures) {
     }
 }
 
+TEST_F(Gui, SelectionPanelLabelsSitOnThePanelsGrey) {
+    // The white of the drawing side must not shine through behind the labels of the grey panel.
+    QWidget* panel = window->SelectionPanel();
+    const QImage image = panel->grab().toImage();
+    int labels = 0;
+    for (QLabel* label : panel->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty()) continue;
+        const QPoint corner = label->mapTo(panel, QPoint(label->width() - 1, 0));
+        EXPECT_EQ(QColor(image.pixel(corner)), QColor(0xF0, 0xF0, 0xF0)) << label->text().toStdString();
+        ++labels;
+    }
+    EXPECT_GE(labels, 8); // "Dreieckskoordinaten", "A (", ";", ")", ..., "Geschw.", "Darstellung von ..."
+}
+
 TEST_F(Gui, EveryPictureFormatReadsBack) {
     QTemporaryDir dir;
     window->ChooseTopic("Grunddreieck");
