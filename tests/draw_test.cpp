@@ -353,6 +353,43 @@ TEST(PaintRoutine, AxisLabels) {
     EXPECT_EQ(textAt("5"), (std::array{-1, -1}));
 }
 
+TEST(PaintRoutine, GridAndMillimetreGrid) {
+    // 400 x 300, stretch 1: lines every 50 pixels from the origin (200, 150) to both sides, the
+    // first of each run drawn before its bound is tested.
+    Document doc = MakeDocument({100, 100}, {100, 100}, {300, 200}); // reduced picture: no entry on
+    doc.view.showGrid = true;
+    const auto grid = Paint(doc, 400, 300, false);
+    std::vector<std::array<int, 4>> segments;
+    for (const CanvasCall& c : grid.calls) {
+        if (c.kind != CanvasCall::Kind::LineTo || c.pen.color != kSilver) continue;
+        EXPECT_EQ(c.pen.style, PenStyle::Dot);
+        segments.push_back({c.x2, c.y2, c.x1, c.y1});
+    }
+    const std::vector<std::array<int, 4>> expected{
+        {200, 1, 200, 300}, {250, 1, 250, 300}, {300, 1, 300, 300}, {350, 1, 350, 300},
+        {400, 1, 400, 300}, {150, 1, 150, 300}, {100, 1, 100, 300}, {50, 1, 50, 300},
+        {0, 1, 0, 300},     {1, 150, 400, 150}, {1, 200, 400, 200}, {1, 250, 400, 250},
+        {1, 300, 400, 300}, {1, 100, 400, 100}, {1, 50, 400, 50},   {1, 0, 400, 0}};
+    EXPECT_EQ(segments, expected);
+    // The sides of the reduced picture follow in black and solid.
+    ASSERT_FALSE(grid.calls.empty());
+    EXPECT_EQ(grid.calls.back().pen, Pen{});
+
+    // Millimetre grid: every 10 pixels in light cyan (41 vertical, 31 horizontal), then every
+    // 50 pixels in #80FFFF (9 and 7), all solid.
+    doc.view.showGrid = false;
+    doc.view.showMmGrid = true;
+    const auto mm = Paint(doc, 400, 300, false);
+    int fine = 0, coarse = 0;
+    for (const CanvasCall& c : mm.calls) {
+        if (c.kind != CanvasCall::Kind::LineTo) continue;
+        fine += c.pen == Pen{Rgb(0xC0FFFF), 1, PenStyle::Solid};
+        coarse += c.pen == Pen{Rgb(0x80FFFF), 1, PenStyle::Solid};
+    }
+    EXPECT_EQ(fine, 72);
+    EXPECT_EQ(coarse, 16);
+}
+
 TEST(PaintRoutine, CoincidentVerticesGiveTheReducedPicture) {
     Document doc = MakeDocument({100, 100}, {100, 100}, {300, 200}, {0, 1, 2, 3, 4, 5, 13, 17});
     const auto p = Paint(doc, 400, 300);
