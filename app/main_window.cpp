@@ -457,6 +457,7 @@ QWidget* MainWindow::BuildSelectionPanel() {
         ToggleAnimation();
     });
     speedColumn->addWidget(animationButton_);
+    speedColumn->addStretch(); // the label right above its field
     speedColumn->addWidget(new QLabel("Geschw.", panel));
     speed_ = new QSpinBox(panel);
     speed_->setRange(1, 80);

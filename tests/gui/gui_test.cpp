@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -307,6 +308,20 @@ TEST_F(Gui, SelectionPanelLabelsSitOnThePanelsGrey) {
         ++labels;
     }
     EXPECT_GE(labels, 8); // "Dreieckskoordinaten", "A (", ";", ")", ..., "Geschw.", "Darstellung von ..."
+}
+
+TEST_F(Gui, SpeedLabelSitsRightAboveTheSpinField) {
+    QSpinBox* speed = window->findChild<QSpinBox*>();
+    ASSERT_NE(speed, nullptr);
+    QLabel* label = nullptr;
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (l->text() == "Geschw.") label = l;
+    ASSERT_NE(label, nullptr);
+    const QRect text = label->contentsRect();
+    const int textBottom = label->mapTo(window.get(), QPoint(0, (text.height() + label->fontMetrics().height()) / 2)).y();
+    const int spinTop = speed->mapTo(window.get(), QPoint(0, 0)).y();
+    EXPECT_GE(spinTop, textBottom);
+    EXPECT_LE(spinTop - textBottom, 8);
 }
 
 TEST_F(Gui, EveryPictureFormatReadsBack) {
