@@ -508,6 +508,7 @@ QWidget* MainWindow::BuildSelectionPanel() {
         widget->setUniformItemSizes(true);
         for (int entry : list.items) {
             auto* item = new QListWidgetItem(Q(names2[static_cast<std::size_t>(entry)]), widget);
+            item->setToolTip(item->text()); // long names are cut off in the narrow panel
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             item->setCheckState(Qt::Unchecked);
         }

@@ -324,6 +324,21 @@ TEST_F(Gui, SpeedLabelSitsRightAboveTheSpinField) {
     EXPECT_LE(spinTop - textBottom, 8);
 }
 
+TEST_F(Gui, ElementNamesCutOffInTheListCanBeReadAsTooltips) {
+    int cut = 0;
+    const int room = window->TabListWidget(0)->viewport()->width() - 24; // the shown list, less the check box
+    for (int t = 0; t < kTabCount; ++t) {
+        QListWidget* w = window->TabListWidget(t);
+        for (int i = 0; i < w->count(); ++i) {
+            QListWidgetItem* item = w->item(i);
+            if (w->fontMetrics().horizontalAdvance(item->text()) <= room) continue;
+            ++cut;
+            EXPECT_EQ(item->data(Qt::ToolTipRole).toString(), item->text());
+        }
+    }
+    EXPECT_GT(cut, 0); // the standard panel is too narrow for the longest names
+}
+
 TEST_F(Gui, EveryPictureFormatReadsBack) {
     QTemporaryDir dir;
     window->ChooseTopic("Grunddreieck");
