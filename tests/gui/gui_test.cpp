@@ -435,9 +435,15 @@ TEST_F(Gui, PrintingThePictureDoesNotStopTheAnimation) {
     // Printing changes neither the triangle nor the view: a running animation goes on.
     window->Action("animation")->trigger();
     for (const char* print : {"picturePrint", "vectorPrint"}) {
-        QTimer::singleShot(50, [] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+        // Cancels the print dialog as soon as it shows.
+        auto* poll = new QTimer(window.get());
+        QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialog->reject();
+                poll->deleteLater();
+            }
         });
+        poll->start(20);
         window->Action(print)->trigger();
         EXPECT_TRUE(window->AnimationTimer()->isActive()) << print;
         EXPECT_TRUE(window->Action("animation")->isChecked()) << print;
