@@ -5,6 +5,8 @@
 #include "draw/results.h"
 #include "elements/families.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace trimora {
@@ -50,19 +52,24 @@ void GridLines(PaintContext& ctx, double spacing) {
     if (!(spacing > 0)) return;
     auto vertical = [&](double x) { DrawSegmentXY(ctx, RoundClamp(x), 1, RoundClamp(x), H); };
     auto horizontal = [&](double y) { DrawSegmentXY(ctx, 1, RoundClamp(y), W, RoundClamp(y)); };
-    for (int k = 0;; ++k) {
+    // Lines that lie beyond the area on the far side of a shifted origin are invisible: each run
+    // starts at the last of them instead of walking through all of them.
+    auto firstVisible = [&](double beyond, long first) {
+        return std::max(first, static_cast<long>(std::floor(std::max(0.0, beyond) / spacing)));
+    };
+    for (long k = firstVisible(-cx, 0);; ++k) {
         vertical(cx + k * spacing);
         if (!(cx + (k + 1) * spacing <= W)) break;
     }
-    for (int k = 1;; ++k) {
+    for (long k = firstVisible(cx - W, 1);; ++k) {
         vertical(cx - k * spacing);
         if (!(cx - (k + 1) * spacing >= 0)) break;
     }
-    for (int k = 0;; ++k) {
+    for (long k = firstVisible(-cy, 0);; ++k) {
         horizontal(cy + k * spacing);
         if (!(cy + (k + 1) * spacing <= H)) break;
     }
-    for (int k = 1;; ++k) {
+    for (long k = firstVisible(cy - H, 1);; ++k) {
         horizontal(cy - k * spacing);
         if (!(cy - (k + 1) * spacing >= 0)) break;
     }

@@ -446,3 +446,23 @@ TEST(PaintRoutine, SmallTrianglesGetNoCircumcircle) {
 
 } // namespace
 } // namespace trimora
+
+namespace trimora {
+namespace {
+
+TEST(PaintRoutine, GridWithAFarShiftedOriginDrawsOnlyTheVisibleLines) {
+    Document doc = MakeDocument({290, 190}, {220, 420}, {560, 420});
+    doc.view.showMmGrid = true;
+    doc.view.stretchFactor = 0.2; // 2-pixel lines of the fine grid
+    doc.view.panX = 1000000;      // the origin far to the right of the area
+    const auto p = testing::Paint(doc, 821, 660, false);
+    int vertical = 0;
+    for (const CanvasCall& c : p.calls)
+        if (c.kind == CanvasCall::Kind::LineTo && c.x1 == c.x2 && c.y1 == 660) ++vertical;
+    // Every visible column of both passes, and only a handful beyond the edge.
+    EXPECT_GE(vertical, 821 / 2 + 821 / 10);
+    EXPECT_LE(vertical, 821 / 2 + 821 / 10 + 8);
+}
+
+} // namespace
+} // namespace trimora
