@@ -3,7 +3,7 @@
 // part and set the error code, evaluation goes on. All state lives in one Evaluator per evaluation.
 #include "fktint/fktint.h"
 
-#include "fktint/special_functions.h"
+#include "fktint/higher_functions.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // Numerical methods of the interpreter's special functions. Every loop has a fixed upper bound.
-#include "fktint/special_functions.h"
+#include "fktint/higher_functions.h"
 
 #include <algorithm>
 #include <array>
