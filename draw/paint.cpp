@@ -129,8 +129,6 @@ void Axes(PaintContext& ctx) {
     c.SetPenColor(kBlack);
 }
 
-RealPoint Midpoint(RealPoint p, RealPoint q) { return {(p.x + q.x) / 2, (p.y + q.y) / 2}; }
-
 // The degenerate triangle: its three sides and the labelled vertices, nothing else.
 void ReducedPicture(PaintContext& ctx) {
     ctx.doc.view.triangleDegenerate = true;

@@ -53,18 +53,17 @@ void Medians(PaintContext& ctx, RealPoint A, RealPoint B, RealPoint C) {
     if (sb) DrawMedianFrom(ctx, kSlotB, kSlotC, kSlotA);
     if (sc) DrawMedianFrom(ctx, kSlotC, kSlotB, kSlotA);
     if (!ctx.Shown()) return;
-    auto mid = [](RealPoint p, RealPoint q) { return RealPoint{(p.x + q.x) / 2, (p.y + q.y) / 2}; };
     if (sa) {
-        ReportLine(ctx, "Seitenhalbierende a", mid(B, C), A);
-        ReportDistance(ctx, "Länge der Seitenhalbierenden von a", mid(B, C), A);
+        ReportLine(ctx, "Seitenhalbierende a", Midpoint(B, C), A);
+        ReportDistance(ctx, "Länge der Seitenhalbierenden von a", Midpoint(B, C), A);
     }
     if (sb) {
-        ReportLine(ctx, "Seitenhalbierende b", mid(A, C), B);
-        ReportDistance(ctx, "Länge der Seitenhalbierenden von b", mid(A, C), B);
+        ReportLine(ctx, "Seitenhalbierende b", Midpoint(A, C), B);
+        ReportDistance(ctx, "Länge der Seitenhalbierenden von b", Midpoint(A, C), B);
     }
     if (sc) {
-        ReportLine(ctx, "Seitenhalbierende c", mid(A, B), C);
-        ReportDistance(ctx, "Länge der Seitenhalbierenden von c", mid(A, B), C);
+        ReportLine(ctx, "Seitenhalbierende c", Midpoint(A, B), C);
+        ReportDistance(ctx, "Länge der Seitenhalbierenden von c", Midpoint(A, B), C);
     }
 }
 

@@ -65,9 +65,6 @@ constexpr Color kLightYellow = Rgb(0xFFFFC0); // fill of the outer triangles
 
 constexpr double kHalfSqrt3 = 0.8660254037844386; // height of the equilateral triangle of side 1
 
-RealPoint Mid(RealPoint p, RealPoint q) {
-    return {(p.x + q.x) / 2, (p.y + q.y) / 2};
-}
 RealPoint Reflect(RealPoint p, RealPoint centre) {
     return {2 * centre.x - p.x, 2 * centre.y - p.y};
 }
@@ -101,7 +98,7 @@ bool ErectOuterTriangle(PaintContext& ctx, const OuterSide& s) {
     Canvas& canvas = ctx.canvas;
 
     // 1. Midpoint of the side.
-    PlaceSlot(pt, kSlotWork, Mid(ScreenAsReal(pt, s.p), ScreenAsReal(pt, s.q)));
+    PlaceSlot(pt, kSlotWork, Midpoint(ScreenAsReal(pt, s.p), ScreenAsReal(pt, s.q)));
     const RealPoint M = pt.precise[kSlotWork];
 
     // 2. A point on the perpendicular through M, on the far side of P Q from R.
@@ -266,7 +263,7 @@ void InnerNapoleonFamily(PaintContext& ctx) {
     // The outer part left its apexes and centroids in the table (stale ones if it stopped early).
     canvas.SetPenColor(kGreen);
     for (const InnerSide& s : kInnerSides) {
-        PlaceSlot(pt, kSlotWork, Mid(ScreenAsReal(pt, s.p), ScreenAsReal(pt, s.q)));
+        PlaceSlot(pt, kSlotWork, Midpoint(ScreenAsReal(pt, s.p), ScreenAsReal(pt, s.q)));
         const RealPoint M = pt.precise[kSlotWork];
         PlaceSlot(pt, s.apex, Reflect(pt.precise[s.outerApex], M));
         PlaceSlot(pt, s.centroid, Reflect(pt.precise[s.outerCentroid], M));

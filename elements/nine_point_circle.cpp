@@ -71,10 +71,9 @@ void NinePointCircle(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     const BaseMeasureRecord& m = ctx.base;
     const RealPoint a = pt.precise[kSlotA], b = pt.precise[kSlotB], c = pt.precise[kSlotC];
-    auto mid = [](RealPoint p, RealPoint q) { return RealPoint{(p.x + q.x) / 2, (p.y + q.y) / 2}; };
 
     // 1.-2. Radius through the side midpoints, centre from its trilinears.
-    const double rho = RadiusThrough(mid(a, b), mid(b, c), mid(c, a));
+    const double rho = RadiusThrough(Midpoint(a, b), Midpoint(b, c), Midpoint(c, a));
     SlotFromTrilinear(ctx, kSlotNinePoint, std::cos(m.Beta - m.Gamma), std::cos(m.Gamma - m.Alpha),
                       std::cos(m.Alpha - m.Beta));
     const RealPoint N = pt.precise[kSlotNinePoint];

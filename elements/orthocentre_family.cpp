@@ -105,9 +105,6 @@ bool Vanishes(double v) {
 
 constexpr double kMaxMusselmanRadius = 10000; // pixels; larger circles are listed but not drawn
 
-RealPoint Mid(RealPoint p, RealPoint q) {
-    return {(p.x + q.x) / 2, (p.y + q.y) / 2};
-}
 RealPoint Reflect(RealPoint p, RealPoint centre) {
     return {2 * centre.x - p.x, 2 * centre.y - p.y};
 }
@@ -532,9 +529,9 @@ void CarnotExtras(PaintContext& ctx) {
     PlaceSlot(pt, kSlotCarnotFoot1, Reflect(pt.precise[kSlotFootB], N));
     PlaceSlot(pt, kSlotCarnotFoot2, Reflect(pt.precise[kSlotFootA], N));
     PlaceSlot(pt, kSlotCarnotFoot3, Reflect(pt.precise[kSlotFootC], N));
-    PlaceSlot(pt, kSlotHalfAH, Mid(pt.precise[kSlotA], H));
-    PlaceSlot(pt, kSlotHalfBH, Mid(pt.precise[kSlotB], H));
-    PlaceSlot(pt, kSlotHalfCH, Mid(pt.precise[kSlotC], H));
+    PlaceSlot(pt, kSlotHalfAH, Midpoint(pt.precise[kSlotA], H));
+    PlaceSlot(pt, kSlotHalfBH, Midpoint(pt.precise[kSlotB], H));
+    PlaceSlot(pt, kSlotHalfCH, Midpoint(pt.precise[kSlotC], H));
 
     if (ctx.On(kCarnotDreieckHoehen)) {
         canvas.SetPenColor(kBlue);

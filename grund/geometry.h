@@ -15,4 +15,6 @@ struct RealPoint {
     friend bool operator==(const RealPoint&, const RealPoint&) = default;
 };
 
+inline RealPoint Midpoint(RealPoint p, RealPoint q) { return {(p.x + q.x) / 2, (p.y + q.y) / 2}; }
+
 } // namespace trimora
