@@ -10,7 +10,7 @@
 #include "grund/format.h"
 #include "grund/presets.h"
 #include "grund/resource.h"
-#include "grund/savefile.h"
+#include "output/savefile.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -2,10 +2,10 @@
 
 #include "app/qpainter_canvas.h"
 #include "draw/document.h"
-#include "draw/paint.h"
-#include "grund/emf_canvas.h"
-#include "grund/print_layout.h"
-#include "grund/savefile.h"
+#include "paint/paint.h"
+#include "output/emf_canvas.h"
+#include "output/print_layout.h"
+#include "output/savefile.h"
 
 #include <QBuffer>
 #include <QFileInfo>

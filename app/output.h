@@ -2,7 +2,7 @@
 // clipboard and printer) around the encoders and layouts of the core.
 #pragma once
 
-#include "grund/picture_encoders.h"
+#include "output/picture_encoders.h"
 
 #include <QByteArray>
 #include <QImage>

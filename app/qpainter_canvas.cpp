@@ -1,7 +1,7 @@
 #include "app/qpainter_canvas.h"
 
 #include "draw/document.h"
-#include "draw/paint.h"
+#include "paint/paint.h"
 
 #include <QFont>
 #include <QPolygon>

@@ -1,7 +1,7 @@
 // One drag step as the window does it at every mouse move: the vertex follows the mouse, the six
 // fields are rewritten, and the whole picture and results are painted again.
 #include "app/core/session.h"
-#include "draw/paint.h"
+#include "paint/paint.h"
 #include "draw/recording_canvas.h"
 #include "grund/resource.h"
 

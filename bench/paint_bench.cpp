@@ -1,7 +1,7 @@
 // One whole repaint with every catalogue entry on and the results shown: the work done at every
 // mouse move while a vertex is dragged.
 #include "draw/document.h"
-#include "draw/paint.h"
+#include "paint/paint.h"
 #include "draw/recording_canvas.h"
 
 #include <benchmark/benchmark.h>

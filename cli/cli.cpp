@@ -2,12 +2,12 @@
 
 #include "app/core/session.h"
 #include "draw/document.h"
-#include "draw/paint.h"
+#include "paint/paint.h"
 #include "draw/recording_canvas.h"
 #include "grund/catalogue.h"
 #include "grund/presets.h"
 #include "grund/resource.h"
-#include "grund/savefile.h"
+#include "output/savefile.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,7 +1,7 @@
 // Picture encoders and the metafile canvas, read back by the libraries' own decoders.
-#include "grund/emf_canvas.h"
-#include "grund/picture_encoders.h"
-#include "grund/savefile.h"
+#include "output/emf_canvas.h"
+#include "output/picture_encoders.h"
+#include "output/savefile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The column and page layout of printed results, without a printer.
-#include "grund/print_layout.h"
+#include "output/print_layout.h"
 
 #include <gtest/gtest.h>
 

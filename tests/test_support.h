@@ -2,7 +2,7 @@
 #pragma once
 
 #include "draw/document.h"
-#include "draw/paint.h"
+#include "paint/paint.h"
 #include "draw/recording_canvas.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "grund/emf_canvas.h"
+#include "output/emf_canvas.h"
 
 #include <libEMF/emf.h>
 // The platform headers name their text functions by macro; our canvas has a TextOut of its own.

@@ -1,4 +1,4 @@
-#include "grund/picture_encoders.h"
+#include "output/picture_encoders.h"
 
 #include <gif_lib.h>
 #include <png.h>

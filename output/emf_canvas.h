@@ -3,7 +3,7 @@
 #pragma once
 
 #include "draw/canvas.h"
-#include "grund/picture_encoders.h"
+#include "output/picture_encoders.h"
 
 #include <cstdio>
 #include <memory>

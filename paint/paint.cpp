@@ -1,4 +1,4 @@
-#include "draw/paint.h"
+#include "paint/paint.h"
 
 #include "draw/point_table.h"
 #include "draw/primitives.h"

@@ -1,4 +1,4 @@
-#include "grund/savefile.h"
+#include "output/savefile.h"
 
 #include "grund/codepage.h"
 

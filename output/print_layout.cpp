@@ -1,4 +1,4 @@
-#include "grund/print_layout.h"
+#include "output/print_layout.h"
 
 #include <algorithm>
 #include <cmath>
