@@ -4,6 +4,7 @@
 // families read slots that earlier repaints or earlier families left behind.
 #pragma once
 
+#include "draw/slots.h"
 #include "grund/geometry.h"
 
 #include <array>
@@ -16,25 +17,6 @@ namespace trimora {
 
 inline constexpr int kSlotCount = 421;
 inline constexpr int kEntryCount = 507;
-
-// Slots of the drawing core and the classic centres; the families name their own.
-inline constexpr int kSlotA = 1;
-inline constexpr int kSlotB = 2;
-inline constexpr int kSlotC = 3;
-inline constexpr int kSlotIncentre = 4;     // I
-inline constexpr int kSlotCircumcentre = 5; // U
-inline constexpr int kSlotOrthocentre = 6;  // H
-inline constexpr int kSlotCentroid = 7;     // S
-inline constexpr int kSlotNinePoint = 8;    // Feuerbach-Punkt
-inline constexpr int kSlotMidAB = 11;
-inline constexpr int kSlotMidAC = 12;
-inline constexpr int kSlotMidBC = 13;
-inline constexpr int kSlotFootB = 16; // foot of the altitude from B on b
-inline constexpr int kSlotFootA = 17; // foot of the altitude from A on a
-inline constexpr int kSlotFootC = 18; // foot of the altitude from C on c
-inline constexpr int kSlotHalfH = 19; // scratch: midpoint of H and a vertex
-inline constexpr int kSlotNagel = 23;
-inline constexpr int kSlotPedal = 90; // scratch: current pedal point
 
 // A point is absent when its screen x is below -99; constructions that find nothing store this.
 inline constexpr double kAbsent = -100.0;

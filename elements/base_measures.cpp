@@ -25,10 +25,6 @@ constexpr int kWinkelhalbierendeBeta = 358;  // "Winkelhalbierende beta"
 constexpr int kWinkelhalbierendeGamma = 359; // "Winkelhalbierende gamma"
 constexpr int kWinkelhalbierendeGeraden = 445; // "Winkelhalbierende-Geraden"
 
-constexpr int kSlotBisectorFootA = 213; // feet of the angle bisectors from A on BC,
-constexpr int kSlotBisectorFootB = 214; // from B on CA
-constexpr int kSlotBisectorFootC = 215; // and from C on AB
-
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
 // The interior angle opposite `opposite`; pi when it cannot be computed.

@@ -49,7 +49,6 @@ constexpr int kNeubergDreieck = 245;         // "Neuberg-Dreieck"
 constexpr int kInversesNeubergDreieck = 246; // "Inverses Neuberg-Dreieck"
 
 // Slots.
-constexpr int kSlotLemoine = 59;     // K, from the symmedian family
 constexpr int kSlotSecondFootA = 64; // feet of the second Brocard cevians from A (on BC), B, C
 constexpr int kSlotSecondFootB = 65;
 constexpr int kSlotSecondFootC = 66;

@@ -42,9 +42,6 @@ constexpr int kAnkreisTangentenpunkte = 408; // "Ankreis-Tangentenpunkte"
 constexpr int kAnkreisaussendreiecke = 409;  // "Ankreisaußendreiecke"
 
 // Slots.
-constexpr int kSlotExcentreA = 94; // Ia, Ib, Ic (opposite A, B, C)
-constexpr int kSlotExcentreB = 95;
-constexpr int kSlotExcentreC = 96;
 constexpr int kSlotTouchA = 20; // the A-excircle on BC, the B-excircle on CA, the C-excircle on AB
 constexpr int kSlotTouchB = 21;
 constexpr int kSlotTouchC = 22;

@@ -44,11 +44,10 @@ constexpr int kSlotWork = 108;       // midpoint of the side in hand; after the 
 constexpr int kSlotCentroidAB = 109; // centroids of the outer equilateral triangles
 constexpr int kSlotCentroidAC = 110;
 constexpr int kSlotCentroidBC = 111;
-constexpr int kSlotFermat = 119;
-constexpr int kSlotNapoleonCopy = 394; // the Napoleon point for later families
-constexpr int kSlotCircleAB = 214;     // centres of the circles of the outer triangles
-constexpr int kSlotCircleAC = 215;
-constexpr int kSlotCircleBC = 216;
+// Centres of the circles of the outer triangles, in 214-216 over the bisector feet.
+constexpr int kSlotCircleAB = kSlotBisectorFootB;
+constexpr int kSlotCircleAC = kSlotCircleAB + 1;
+constexpr int kSlotCircleBC = kSlotCircleAB + 2;
 constexpr int kSlotFermatAltitudes = 315; // 315 .. 318: feet and orthocentre of the Fermat triangle
 constexpr int kSlotInnerApexAB = 260;     // inner apexes, each followed by its centroid
 constexpr int kSlotInnerApexAC = 262;

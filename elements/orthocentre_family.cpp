@@ -70,7 +70,7 @@ constexpr int kSlotMirrorC = 296;   // C* = 2 Hc - C
 constexpr int kSlotMusselman = 297; // the last Musselman circle centre, then the Musselman point
 constexpr int kSlotSchiffler = 158;
 constexpr int kSlotVilliers = 376;
-constexpr int kSlotThebault = 213;
+constexpr int kSlotThebault = kSlotBisectorFootA;
 constexpr int kSlotCarnot1 = 254;           // centre of the circle A, B, H
 constexpr int kSlotCarnot2 = 255;           // A, C, H
 constexpr int kSlotCarnot3 = 256;           // B, C, H

@@ -30,23 +30,19 @@ constexpr int kGrebeLinien = 366;             // "Grebe-Linien"
 constexpr int kSlotSymmedianFootA = 56; // on BC
 constexpr int kSlotSymmedianFootB = 57; // on CA
 constexpr int kSlotSymmedianFootC = 58; // on AB
-constexpr int kSlotLemoine = 59;        // K, read by the Brocard family
-constexpr int kSlotGrebe1 = 250;        // Grebe triangle, written by the side-squares family
-constexpr int kSlotGrebe2 = 251;
-constexpr int kSlotGrebe3 = 252;
 // The six points of the first Lémoine circle (shared with the Adams circle points, which are
 // overwritten here): the parallel to AB through K meets CA in 167 and BC in 168, the parallel to
 // AC meets AB in 169 and BC in 170, the parallel to BC meets AB in 171 and CA in 172.
-constexpr int kSlotCirclePoint1 = 167;
-constexpr int kSlotCirclePoint2 = 168;
-constexpr int kSlotCirclePoint3 = 169;
-constexpr int kSlotCirclePoint4 = 170;
-constexpr int kSlotCirclePoint5 = 171;
-constexpr int kSlotCirclePoint6 = 172;
-constexpr int kSlotCircleCentre = 173; // midpoint of U and K
-constexpr int kSlotLemoineTriangle1 = 174;
-constexpr int kSlotLemoineTriangle2 = 175;
-constexpr int kSlotLemoineTriangle3 = 176;
+constexpr int kSlotCirclePoint1 = kSlotSixPointCircle;
+constexpr int kSlotCirclePoint2 = kSlotSixPointCircle + 1;
+constexpr int kSlotCirclePoint3 = kSlotSixPointCircle + 2;
+constexpr int kSlotCirclePoint4 = kSlotSixPointCircle + 3;
+constexpr int kSlotCirclePoint5 = kSlotSixPointCircle + 4;
+constexpr int kSlotCirclePoint6 = kSlotSixPointCircle + 5;
+constexpr int kSlotCircleCentre = kSlotSixPointCircle + 6; // midpoint of U and K
+constexpr int kSlotLemoineTriangle1 = kSlotSixPointCircle + 7;
+constexpr int kSlotLemoineTriangle2 = kSlotSixPointCircle + 8;
+constexpr int kSlotLemoineTriangle3 = kSlotSixPointCircle + 9;
 
 void SymmediansAndLemoinePoint(PaintContext& ctx) {
     Canvas& canvas = ctx.canvas;
