@@ -1,5 +1,6 @@
 #include "draw/point_table.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace trimora {
@@ -18,17 +19,18 @@ void SyncSlot(PointTable& pt, int slot) {
     if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
         pt.precise[slot] = {kAbsent, kAbsent};
         s = {static_cast<int>(kAbsent), static_cast<int>(kAbsent)};
-    } else if (p.x < -10000) {
-        s.x = -10000;
-    } else if (p.x > 10000) {
-        s.x = 10000;
-    } else if (p.y < -10000) {
-        s.y = -10000;
-    } else if (p.y > 10000) {
-        s.y = 10000;
     } else {
-        s = {RoundClamp(p.x), RoundClamp(p.y)};
+        s = {RoundClamp(std::clamp(p.x, -10000.0, 10000.0)), RoundClamp(std::clamp(p.y, -10000.0, 10000.0))};
     }
+}
+
+void ClearComputedSlots(PointTable& pt) {
+    for (int slot = kSlotC + 1; slot < kSlotCount; ++slot) {
+        pt.precise[slot] = {kAbsent, kAbsent};
+        pt.screen[slot] = {static_cast<int>(kAbsent), static_cast<int>(kAbsent)};
+    }
+    pt.screen[0] = {static_cast<int>(kAbsent), static_cast<int>(kAbsent)};
+    pt.precise[0] = {kAbsent, kAbsent};
 }
 
 void PlaceSlot(PointTable& pt, int slot, RealPoint p) {
@@ -40,7 +42,8 @@ void PlaceAbsent(PointTable& pt, int slot) { PlaceSlot(pt, slot, {kAbsent, kAbse
 
 IntPoint WorldToScreen(double x, double y, double stretch, int width, int height, int panX, int panY) {
     const double s = 100.0 * stretch;
-    return {RoundClamp(x * s + (width / 2.0 + panX)), -RoundClamp(s * y - (height / 2.0 + panY))};
+    const double originX = width / 2 + panX, originY = height / 2 + panY;
+    return {RoundClamp(x * s + originX), -RoundClamp(s * y - originY)};
 }
 
 RealPoint ScreenToWorld(const PaintContext& ctx, RealPoint pixel) {
@@ -52,6 +55,20 @@ namespace {
 double Dist(RealPoint p, RealPoint q) { return std::sqrt(std::fabs((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y))); }
 
 } // namespace
+
+bool NearlyCollinear(RealPoint p1, RealPoint p2, RealPoint p3) {
+    // Twice the signed area against the square of the longest side: rounding noise in the
+    // coordinates leaves a relative area of about 1e-16, a triangle of one pixel height on a side
+    // of 10^5 pixels still 1e-5. Three points within rounding noise of each other count as one.
+    const double area2 = (p2.x - p1.x) * (p3.y - p1.y) - (p3.x - p1.x) * (p2.y - p1.y);
+    auto sq = [](RealPoint p, RealPoint q) { return (p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y); };
+    const double longest = std::max({sq(p1, p2), sq(p1, p3), sq(p2, p3)});
+    const double magnitude = 1 + std::max({std::fabs(p1.x), std::fabs(p1.y), std::fabs(p2.x), std::fabs(p2.y),
+                                           std::fabs(p3.x), std::fabs(p3.y)});
+    constexpr double kCollinear = 1e-10, kNoise = 1e-9;
+    if (!(longest > (kNoise * magnitude) * (kNoise * magnitude))) return true;
+    return !(std::fabs(area2) > kCollinear * longest);
+}
 
 std::optional<RealPoint> TrilinearToPoint(double t1, double t2, double t3, RealPoint A, RealPoint B, RealPoint C) {
     // 1.-2. The incentre, from the bisector foot on AB.
@@ -106,15 +123,15 @@ std::optional<RealPoint> TrilinearToPoint(double t1, double t2, double t3, RealP
     return result;
 }
 
-RealPoint PointFromTrilinear(const PaintContext& ctx, double t1, double t2, double t3) {
+std::optional<RealPoint> PointFromTrilinear(const PaintContext& ctx, double t1, double t2, double t3) {
     auto world = [&](int slot) { return ScreenToWorld(ctx, ScreenAsReal(ctx.pt, slot)); };
-    const auto p = TrilinearToPoint(t1, t2, t3, world(kSlotA), world(kSlotB), world(kSlotC));
-    const RealPoint w = p.value_or(RealPoint{0, 0});
-    return {ctx.originX + 100 * w.x, ctx.originY - 100 * w.y};
+    const auto w = TrilinearToPoint(t1, t2, t3, world(kSlotA), world(kSlotB), world(kSlotC));
+    if (!w) return std::nullopt;
+    return RealPoint{ctx.originX + 100 * w->x, ctx.originY - 100 * w->y};
 }
 
 void SlotFromTrilinear(PaintContext& ctx, int slot, double t1, double t2, double t3) {
-    PlaceSlot(ctx.pt, slot, PointFromTrilinear(ctx, t1, t2, t3));
+    PlaceSlot(ctx.pt, slot, PointFromTrilinear(ctx, t1, t2, t3).value_or(RealPoint{kAbsent, kAbsent}));
 }
 
 double SlotDistancePixels(const PointTable& pt, int i, int j) {
@@ -142,15 +159,16 @@ int LongestSideIndex(const PointTable& pt, int i, int j, int k) {
 
 CircleDataResult CircleData(RealPoint p1, RealPoint p2, RealPoint p3) {
     CircleDataResult out;
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2) || IsAbsentPoint(p3)) return out;
     const double v = Dist(p1, p2), p = Dist(p1, p3), q = Dist(p3, p2);
     if (p * q == 0) return out;
     const double cosR = (v * v - p * p - q * q) / (-2 * p * q);
     if (!(std::fabs(cosR) <= 1)) return out;
     const double angle3 = std::acos(cosR);
     if (p + q + v != 0) out.r = p * q * std::sin(angle3) / (p + q + v);
-    if (std::sin(angle3) != 0) out.R = v / std::sin(angle3) / 2;
+    if (std::sin(angle3) != 0 && !NearlyCollinear(p1, p2, p3)) out.R = v / std::sin(angle3) / 2;
     const double F = p1.x * p2.y + p2.x * p3.y + p3.x * p1.y - p2.y * p3.x - p3.y * p1.x - p1.y * p2.x;
-    if (F != 0) {
+    if (!NearlyCollinear(p1, p2, p3)) {
         const double n1 = p1.x * p1.x + p1.y * p1.y, n2 = p2.x * p2.x + p2.y * p2.y, n3 = p3.x * p3.x + p3.y * p3.y;
         const double ux = (n1 * (p2.y - p3.y) + n2 * (p3.y - p1.y) + n3 * (p1.y - p2.y)) / (2 * F);
         const double uy = (n1 * (p3.x - p2.x) + n2 * (p1.x - p3.x) + n3 * (p2.x - p1.x)) / (2 * F);

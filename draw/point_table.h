@@ -14,21 +14,30 @@ int RoundClamp(double v);
 void SetPrecise(PointTable& pt, int slot, double x, double y);
 inline void SetPrecise(PointTable& pt, int slot, RealPoint p) { SetPrecise(pt, slot, p.x, p.y); }
 
-// Derives the screen point from the precise point. A coordinate beyond +-10000 sets only that
-// screen coordinate to the bound and leaves the other stale; a non-finite precise point becomes
-// the absent sentinel in both arrays.
+// Derives the screen point from the precise point; each coordinate beyond +-10000 is held at that
+// bound. A non-finite precise point becomes the absent sentinel in both arrays.
 void SyncSlot(PointTable& pt, int slot);
 
 // SetPrecise + SyncSlot.
 void PlaceSlot(PointTable& pt, int slot, RealPoint p);
 void PlaceAbsent(PointTable& pt, int slot);
 
-inline bool Present(const PointTable& pt, int slot) { return pt.screen[slot].x >= -99; }
+// Absent means exactly the sentinel, in both arrays: a real point far left of the area (screen x
+// below -99 after a pan) stays present.
+inline bool IsAbsentPoint(RealPoint p) { return p.x == kAbsent && p.y == kAbsent; }
+inline bool Present(const PointTable& pt, int slot) {
+    const IntPoint s = pt.screen[slot];
+    return !(s.x == static_cast<int>(kAbsent) && s.y == static_cast<int>(kAbsent) && IsAbsentPoint(pt.precise[slot]));
+}
+// Every slot but the vertices becomes absent: a slot that this repaint does not compute is absent
+// for every element that reads it, never a value of an earlier repaint.
+void ClearComputedSlots(PointTable& pt);
 inline RealPoint ScreenAsReal(const PointTable& pt, int slot) {
     return {static_cast<double>(pt.screen[slot].x), static_cast<double>(pt.screen[slot].y)};
 }
 
-// World point -> pixel of the drawing area (the vertex input), real halves of the area's size.
+// World point -> pixel of the drawing area (the vertex input). The origin is the same whole pixel
+// that the results measure from, so a vertex typed with two decimals is listed as typed.
 IntPoint WorldToScreen(double x, double y, double stretch, int width, int height, int panX, int panY);
 
 RealPoint ScreenToWorld(const PaintContext& ctx, RealPoint pixel);
@@ -36,8 +45,10 @@ RealPoint ScreenToWorld(const PaintContext& ctx, RealPoint pixel);
 // The point whose signed distances from BC, CA, AB are in the ratio t1 : t2 : t3.
 std::optional<RealPoint> TrilinearToPoint(double t1, double t2, double t3, RealPoint a, RealPoint b, RealPoint c);
 
-// For the current vertices; on failure the drawing origin.
-RealPoint PointFromTrilinear(const PaintContext& ctx, double t1, double t2, double t3);
+// For the current vertices; nothing when the construction fails (collinear vertices, a zero
+// weighted sum).
+std::optional<RealPoint> PointFromTrilinear(const PaintContext& ctx, double t1, double t2, double t3);
+// The slot is absent when the construction fails.
 void SlotFromTrilinear(PaintContext& ctx, int slot, double t1, double t2, double t3);
 
 double SlotDistanceWorld(const PointTable& pt, int i, int j);
@@ -47,6 +58,9 @@ double WorldDistance(RealPoint p1, RealPoint p2);
 // 1, 2 or 3 for the longest of |ij|, |ik|, |jk|; ties fall to the later index.
 int LongestSideIndex(const PointTable& pt, int i, int j, int k);
 
+// True when the three points lie on one line up to rounding noise (scale-aware), or are not finite.
+bool NearlyCollinear(RealPoint p1, RealPoint p2, RealPoint p3);
+
 struct CircleDataResult {
     bool circumcentreValid = false;
     RealPoint circumcentre;
@@ -55,6 +69,7 @@ struct CircleDataResult {
     bool incentreValid = false;
     RealPoint incentre;
 };
+// Nothing is valid when one of the points is absent.
 CircleDataResult CircleData(RealPoint p1, RealPoint p2, RealPoint p3);
 
 } // namespace trimora

@@ -15,12 +15,14 @@ void MarkPoint(PaintContext& ctx, double x, double y) {
 }
 
 void MarkSlot(PaintContext& ctx, int slot) {
+    if (!Present(ctx.pt, slot)) return;
     ctx.canvas.SetBrushColor(kYellow);
     const IntPoint s = ctx.pt.screen[slot];
     MarkPoint(ctx, s.x, s.y);
 }
 
 void MarkSlotLetter(PaintContext& ctx, int slot, std::string_view letter) {
+    if (!Present(ctx.pt, slot)) return;
     MarkSlot(ctx, slot);
     ctx.canvas.SetBrushStyle(BrushStyle::Clear);
     const IntPoint s = ctx.pt.screen[slot];
@@ -35,7 +37,7 @@ void MarkSlotTwoLetters(PaintContext& ctx, int slot, std::string_view ch1, std::
 
 void DrawCircle(PaintContext& ctx, double cx, double cy, double r) {
     ctx.canvas.SetBrushStyle(BrushStyle::Clear);
-    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return;
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r) || IsAbsentPoint({cx, cy})) return;
     ctx.canvas.Ellipse(RoundClamp(cx - r), RoundClamp(cy - r), RoundClamp(cx + r + 1), RoundClamp(cy + r + 1));
 }
 
@@ -45,13 +47,18 @@ void DrawSegmentXY(PaintContext& ctx, double x1, double y1, double x2, double y2
 }
 
 void DrawSegment(PaintContext& ctx, int i, int j) {
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
     const IntPoint a = ctx.pt.screen[i], b = ctx.pt.screen[j];
     DrawSegmentXY(ctx, a.x, a.y, b.x, b.y);
 }
 
-void DrawSegmentPrecise(PaintContext& ctx, RealPoint p1, RealPoint p2) { DrawSegmentXY(ctx, p1.x, p1.y, p2.x, p2.y); }
+void DrawSegmentPrecise(PaintContext& ctx, RealPoint p1, RealPoint p2) {
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
+    DrawSegmentXY(ctx, p1.x, p1.y, p2.x, p2.y);
+}
 
 void DrawMedianFrom(PaintContext& ctx, int i, int j, int k) {
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j) || !Present(ctx.pt, k)) return;
     const IntPoint a = ctx.pt.screen[i], b = ctx.pt.screen[j], c = ctx.pt.screen[k];
     const double mx = (static_cast<double>(b.x) + c.x) / 2, my = (static_cast<double>(b.y) + c.y) / 2;
     DrawSegmentXY(ctx, a.x, a.y, RoundClamp(mx), RoundClamp(my));
@@ -76,6 +83,7 @@ void ArrowLine(PaintContext& ctx, int x1, int y1, int x2, int y2) {
 void DrawLineAcross(PaintContext& ctx, double x1, double y1, double x2, double y2) {
     const double W = ctx.width, H = ctx.height;
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    if (IsAbsentPoint({x1, y1}) || IsAbsentPoint({x2, y2})) return;
     if (x1 != x2 && y1 != y2) {
         const double m = (y2 - y1) / (x2 - x1);
         std::array<RealPoint, 2> ends{RealPoint{0, -1}, RealPoint{W, -1}};
@@ -100,20 +108,24 @@ void DrawLineAcross(PaintContext& ctx, double x1, double y1, double x2, double y
 }
 
 void DrawLineReported(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
     DrawLineAcross(ctx, p1.x, p1.y, p2.x, p2.y);
     if (ctx.Shown()) ReportLine(ctx, label, p1, p2);
 }
 
 void DrawSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
     DrawLineReported(ctx, label, ScreenAsReal(ctx.pt, i), ScreenAsReal(ctx.pt, j));
 }
 
 void DrawSlotSegment(PaintContext& ctx, int i, int j, std::string_view label) {
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
     DrawSegment(ctx, i, j);
     if (ctx.Shown()) ReportSlotLine(ctx, i, j, label);
 }
 
 void PedalFamily(PaintContext& ctx, int p, int q, std::string_view title) {
+    if (!Present(ctx.pt, p)) return;
     const int qp = q, ql = q + 1, qt = q + 2;
     constexpr int kTriangleSlots[3] = {220, 221, 222};
 
@@ -175,8 +187,9 @@ CircleResult NeubergCircle(bool sameSide, double omega, RealPoint v, RealPoint p
     const double d = std::hypot(p2.x - p0.x, p2.y - p0.y);
     const double t = std::tan(omega);
     if (t == 0) {
-        // No such circle: the centre stays (0, 0) and the radius is not finite, so that callers
+        // No such circle: the centre is absent and the radius is not finite, so that callers
         // neither draw nor report it.
+        out.centre = {kAbsent, kAbsent};
         out.radius = HUGE_VAL;
         return out;
     }

@@ -52,6 +52,7 @@ void AppendTrilinear(PaintContext& ctx, std::string& line, RealPoint world) {
 void AppendTitle(PaintContext& ctx, std::string_view title) { ctx.doc.results.Append(title); }
 
 void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
+    if (IsAbsentPoint(p)) return;
     const RealPoint w = ScreenToWorld(ctx, p);
     std::string& line = StartLine(ctx, label);
     line += "( ";
@@ -62,14 +63,18 @@ void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
     if (ctx.showTrilinear) AppendTrilinear(ctx, line, w);
 }
 
-void ReportSlot(PaintContext& ctx, int slot, std::string_view label) { ReportPoint(ctx, label, ctx.pt.precise[slot]); }
+void ReportSlot(PaintContext& ctx, int slot, std::string_view label) {
+    if (Present(ctx.pt, slot)) ReportPoint(ctx, label, ctx.pt.precise[slot]);
+}
 
 void ReportDistance(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
     const double d = Distance(ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
     StartLine(ctx, label) += FormatReal(d, 3);
 }
 
 void ReportSlotDistance(PaintContext& ctx, int i, int j, std::string_view label) {
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
     ReportDistance(ctx, label, ScreenAsReal(ctx.pt, i), ScreenAsReal(ctx.pt, j));
 }
 
@@ -84,6 +89,7 @@ void ReportRadius(PaintContext& ctx, std::string_view label, double r) {
 }
 
 void ReportCircle(PaintContext& ctx, int slot, std::string_view title, double r) {
+    if (!Present(ctx.pt, slot)) return;
     AppendTitle(ctx, title);
     ReportSlot(ctx, slot, "… Mittelpunkt");
     ReportRadius(ctx, "… Radius", r);
@@ -120,15 +126,18 @@ std::string LineEquationText(RealPoint w1, RealPoint w2) {
 }
 
 void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
     AppendLineEquation(StartLine(ctx, label), ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
 }
 
 void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
     ReportLine(ctx, label, ScreenAsReal(ctx.pt, i), ScreenAsReal(ctx.pt, j));
 }
 
 void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view name,
                     std::string_view nameTail) {
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j) || !Present(ctx.pt, k)) return;
     // The title is written straight into the list's line, which keeps its memory between repaints.
     std::string& title = ctx.doc.results.Append();
     title += name;

@@ -318,6 +318,7 @@ std::optional<Circle> CircleThrough(IntPoint p1, IntPoint p2, IntPoint p3) {
 // the moment. Collinear points suppress all four of its entries.
 void BrocardCircle(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
+    if (!Present(pt, kSlotCircumcentre) || !Present(pt, kSlotBrocard1) || !Present(pt, kSlotBrocard2)) return;
     const std::optional<Circle> circle =
         CircleThrough(pt.screen[kSlotCircumcentre], pt.screen[kSlotBrocard1], pt.screen[kSlotBrocard2]);
     if (!circle) return;
@@ -366,8 +367,7 @@ void InnerBrocardTriangle(PaintContext& ctx) {
 
 // Steps 13-14: the Neuberg circles (on the vertex's side of the opposite side) and the inverse
 // ones (on the other side), and the triangles of their centres. While the Brocard angle is 0
-// (three distinct collinear vertices) a Neuberg circle has no finite radius: its centre stays at
-// the pixel (0, 0) as always, but it is neither drawn, marked nor reported.
+// (three distinct collinear vertices) there are no Neuberg circles and no triangles of them.
 void NeubergCircles(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;

@@ -21,6 +21,7 @@ constexpr int kSlotCentroidCircle3 = 37; // circle B, C, S
 } // namespace
 
 double CircleThroughSlots(PaintContext& ctx, int i, int j, int k, int slot) {
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j) || !Present(ctx.pt, k)) return 0;
     // Screen coordinates as reals: their products overflow 32 bits for large typed coordinates.
     const double x1 = ctx.pt.screen[i].x, y1 = ctx.pt.screen[i].y;
     const double x2 = ctx.pt.screen[j].x, y2 = ctx.pt.screen[j].y;

@@ -97,15 +97,9 @@ double Distance(RealPoint p, RealPoint q) {
     return Hypot(p.x - q.x, p.y - q.y);
 }
 
-// A constructed point is missing when its slot holds the absent sentinel (screen x exactly -100).
-// Points off the left edge of the drawing area count as found: lines through them are real.
-bool Found(const PointTable& pt, int slot) {
-    return pt.screen[slot].x != static_cast<int>(kAbsent);
-}
-
 // Marks a found slot with its letters and lists it.
 void MarkAndList(PaintContext& ctx, int slot, std::string_view letters, std::string_view label) {
-    if (!Found(ctx.pt, slot)) return;
+    if (!Present(ctx.pt, slot)) return;
     if (letters.empty())
         MarkSlot(ctx, slot);
     else
@@ -198,7 +192,7 @@ void OuterSoddyTouchPoints(PaintContext& ctx, const Sides& s, double rho) {
     if (ctx.On(kSoddyDreieck)) {
         bool complete = true;
         for (int slot = kSlotSoddyTriangle1; slot <= kSlotSoddyTriangle3; ++slot) {
-            complete = complete && Found(pt, slot);
+            complete = complete && Present(pt, slot);
             MarkAndList(ctx, slot, "", "Soddydreieck-Punkt");
         }
         if (complete && ctx.Shown())
@@ -212,10 +206,7 @@ void SoddyCircles(PaintContext& ctx, const Sides& s) {
     Canvas& canvas = ctx.canvas;
 
     // 1. Both centres start absent.
-    for (int slot : {kSlotInnerSoddy, kSlotOuterSoddy}) {
-        pt.precise[slot].x = kAbsent;
-        pt.screen[slot].x = static_cast<int>(kAbsent);
-    }
+    for (int slot : {kSlotInnerSoddy, kSlotOuterSoddy}) PlaceAbsent(pt, slot);
 
     // 2. The outer Soddy circle. Its radius belongs to this repaint only: no circle, no touch points
     // when it cannot be computed.
@@ -246,13 +237,13 @@ void SoddyCircles(PaintContext& ctx, const Sides& s) {
         }
         canvas.SetPenColor(kBlack);
         SyncSlot(pt, kSlotOuterSoddy);
-        if (ctx.On(kAeussererSoddyPunkt) && Found(pt, kSlotOuterSoddy)) {
+        if (ctx.On(kAeussererSoddyPunkt) && Present(pt, kSlotOuterSoddy)) {
             MarkSlotTwoLetters(ctx, kSlotOuterSoddy, "S", "a");
             if (ctx.Shown()) ReportSlot(ctx, kSlotOuterSoddy, "Äußerer Soddykreismittelpunkt");
         }
         PedalFamily(ctx, kSlotOuterSoddy, kAussenSoddyLotpunkte, "Außen-Soddypunkt");
 
-        if (std::fabs(rho) > kTinyRadius && Found(pt, kSlotOuterSoddy)) OuterSoddyTouchPoints(ctx, s, rho);
+        if (std::fabs(rho) > kTinyRadius && Present(pt, kSlotOuterSoddy)) OuterSoddyTouchPoints(ctx, s, rho);
     }
 
     // 3. The inner Soddy circle, its pedal elements and the Soddy line.
@@ -271,13 +262,13 @@ void SoddyCircles(PaintContext& ctx, const Sides& s) {
         }
         canvas.SetPenColor(kBlack);
         SyncSlot(pt, kSlotInnerSoddy);
-        if (ctx.On(kInnererSoddyPunkt) && Found(pt, kSlotInnerSoddy)) {
+        if (ctx.On(kInnererSoddyPunkt) && Present(pt, kSlotInnerSoddy)) {
             MarkSlotTwoLetters(ctx, kSlotInnerSoddy, "S", "i");
             if (ctx.Shown()) ReportSlot(ctx, kSlotInnerSoddy, "Innerer Soddykreismittelpunkt");
         }
     }
     PedalFamily(ctx, kSlotInnerSoddy, kInnenSoddyLotpunkte, "Innen-Soddypunkt");
-    if (ctx.On(kSoddyGerade) && Found(pt, kSlotInnerSoddy) && Found(pt, kSlotOuterSoddy)) {
+    if (ctx.On(kSoddyGerade) && Present(pt, kSlotInnerSoddy) && Present(pt, kSlotOuterSoddy)) {
         canvas.SetPenColor(kGreen);
         DrawLineReported(ctx, "Soddy-Gerade", pt.precise[kSlotInnerSoddy], pt.precise[kSlotOuterSoddy]);
     }
@@ -353,7 +344,7 @@ std::optional<std::pair<int, int>> GergonneLinePair(const PointTable& pt) {
     constexpr std::pair<int, int> kPairs[3] = {
         {kSlotNobbsA, kSlotNobbsB}, {kSlotNobbsA, kSlotNobbsC}, {kSlotNobbsB, kSlotNobbsC}};
     for (const auto& p : kPairs)
-        if (Found(pt, p.first) && Found(pt, p.second)) return p;
+        if (Present(pt, p.first) && Present(pt, p.second)) return p;
     return std::nullopt;
 }
 
@@ -382,7 +373,7 @@ void NobbsPointsAndGergonneLine(PaintContext& ctx) {
     double length[3];
     for (int n = 0; n < 3; ++n) {
         const auto [i, j] = kPairs[n];
-        length[n] = Found(pt, i) && Found(pt, j) ? Distance(pt.precise[i], pt.precise[j]) : -1;
+        length[n] = Present(pt, i) && Present(pt, j) ? Distance(pt.precise[i], pt.precise[j]) : -1;
     }
     const double longest = std::max({length[0], length[1], length[2]});
     for (int n = 0; n < 3; ++n) {
@@ -404,14 +395,14 @@ void EvansAndFletcherPoints(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     const auto line = GergonneLinePair(pt);
     const RealPoint S = pt.precise[kSlotCentroid], H = pt.precise[kSlotOrthocentre];
-    if (line && Found(pt, kSlotOrthocentre) && !(S == H))
+    if (line && Present(pt, kSlotOrthocentre) && !(S == H))
         PlaceIntersection(pt, kSlotEvans, S, H, pt.precise[line->first], pt.precise[line->second]);
     else
         PlaceAbsent(pt, kSlotEvans);
     if (ctx.On(kEvansPunkt)) MarkAndList(ctx, kSlotEvans, "E", "Evans-Punkt");
 
     const RealPoint Si = pt.precise[kSlotInnerSoddy], So = pt.precise[kSlotOuterSoddy];
-    if (line && Found(pt, kSlotInnerSoddy) && Found(pt, kSlotOuterSoddy) && !(Si == So))
+    if (line && Present(pt, kSlotInnerSoddy) && Present(pt, kSlotOuterSoddy) && !(Si == So))
         PlaceIntersection(pt, kSlotFletcher, Si, So, pt.precise[line->first], pt.precise[line->second]);
     else
         PlaceAbsent(pt, kSlotFletcher);
@@ -431,7 +422,7 @@ void GergonneLines(PaintContext& ctx) {
                   {kSlotNobbsC, kSlotB, kSlotContactA},
                   {kSlotNobbsA, kSlotC, kSlotContactB}};
     for (const auto& l : sides)
-        if (Found(pt, l.nobbs)) DrawSegmentPrecise(ctx, ScreenAsReal(pt, l.vertex), pt.precise[l.nobbs]);
+        if (Present(pt, l.nobbs)) DrawSegmentPrecise(ctx, ScreenAsReal(pt, l.vertex), pt.precise[l.nobbs]);
     // From each Nobbs point to the farther of the two contact points on its line (the first on a tie).
     const struct {
         int nobbs, contact1, contact2;
@@ -439,14 +430,14 @@ void GergonneLines(PaintContext& ctx) {
                    {kSlotNobbsB, kSlotContactA, kSlotContactC},
                    {kSlotNobbsC, kSlotContactA, kSlotContactB}};
     for (const auto& c : chords) {
-        if (!Found(pt, c.nobbs)) continue;
+        if (!Present(pt, c.nobbs)) continue;
         const RealPoint N = pt.precise[c.nobbs];
         const RealPoint p1 = pt.precise[c.contact1], p2 = pt.precise[c.contact2];
         DrawSegmentPrecise(ctx, N, Distance(N, p1) >= Distance(N, p2) ? p1 : p2);
     }
     if (!ctx.Shown()) return;
     for (const auto& l : sides)
-        if (Found(pt, l.nobbs))
+        if (Present(pt, l.nobbs))
             ReportLine(ctx, "Gergonne-Linien", pt.precise[l.contact], pt.precise[l.nobbs]);
 }
 
@@ -476,7 +467,7 @@ void AdamsCircle(PaintContext& ctx) {
     if (ctx.On(kAdamsKreismittelpunkt)) MarkAndList(ctx, kSlotAdamsCentre, "", "Adams-Kreismittelpunkt");
     const double radius = SlotDistancePixels(pt, kSlotIncentre, kSlotAdams1);
     canvas.SetPenColor(kBlue);
-    if (ctx.On(kAdamsKreis) && Found(pt, kSlotAdams1) && Found(pt, kSlotAdamsCentre)) {
+    if (ctx.On(kAdamsKreis) && Present(pt, kSlotAdams1) && Present(pt, kSlotAdamsCentre)) {
         const RealPoint I = pt.precise[kSlotAdamsCentre];
         DrawCircle(ctx, I.x, I.y, radius);
         if (ctx.Shown()) ReportRadius(ctx, "Adams-Kreisradius", radius);
@@ -485,7 +476,7 @@ void AdamsCircle(PaintContext& ctx) {
         {kSlotAdams1, kSlotAdams2}, {kSlotAdams3, kSlotAdams4}, {kSlotAdams5, kSlotAdams6}};
     if (ctx.On(kAdamsStrecken)) {
         for (const auto& c : chords) {
-            if (!Found(pt, c[0]) || !Found(pt, c[1])) continue;
+            if (!Present(pt, c[0]) || !Present(pt, c[1])) continue;
             DrawSegment(ctx, c[0], c[1]);
             if (ctx.Shown()) ReportSlotDistance(ctx, c[0], c[1], "Adams-Streckenlänge");
         }
@@ -497,13 +488,13 @@ void AdamsCircle(PaintContext& ctx) {
         {kSlotAdams1, kSlotAdams3}, {kSlotAdams2, kSlotAdams5}, {kSlotAdams4, kSlotAdams6}};
     if (ctx.On(kAdamsGeraden)) {
         for (const auto& l : lines)
-            if (Found(pt, l[0]) && Found(pt, l[1])) DrawSlotLine(ctx, l[0], l[1], "Adams-Gerade");
+            if (Present(pt, l[0]) && Present(pt, l[1])) DrawSlotLine(ctx, l[0], l[1], "Adams-Gerade");
     }
     const int corners[3][2] = {{0, 1}, {0, 2}, {1, 2}};
     for (int n = 0; n < 3; ++n) {
         const int* l1 = lines[corners[n][0]];
         const int* l2 = lines[corners[n][1]];
-        if (Found(pt, l1[0]) && Found(pt, l1[1]) && Found(pt, l2[0]) && Found(pt, l2[1]))
+        if (Present(pt, l1[0]) && Present(pt, l1[1]) && Present(pt, l2[0]) && Present(pt, l2[1]))
             PlaceIntersection(pt, kSlotAdamsTriangle1 + n, pt.precise[l1[0]], pt.precise[l1[1]],
                               pt.precise[l2[0]], pt.precise[l2[1]]);
         else
@@ -514,8 +505,8 @@ void AdamsCircle(PaintContext& ctx) {
         for (int slot = kSlotAdamsTriangle1; slot <= kSlotAdamsTriangle3; ++slot)
             MarkAndList(ctx, slot, "", "Adams-Dreieckspunkt");
     canvas.SetPenColor(kPink);
-    if (ctx.On(kAdamsDreieck) && Found(pt, kSlotAdamsTriangle1) && Found(pt, kSlotAdamsTriangle2) &&
-        Found(pt, kSlotAdamsTriangle3)) {
+    if (ctx.On(kAdamsDreieck) && Present(pt, kSlotAdamsTriangle1) && Present(pt, kSlotAdamsTriangle2) &&
+        Present(pt, kSlotAdamsTriangle3)) {
         DrawSegment(ctx, kSlotAdamsTriangle1, kSlotAdamsTriangle2);
         DrawSegment(ctx, kSlotAdamsTriangle3, kSlotAdamsTriangle2);
         DrawSegment(ctx, kSlotAdamsTriangle1, kSlotAdamsTriangle3);
@@ -556,16 +547,16 @@ void AltitudesOfSlotTriangle(PaintContext& ctx, int p, int q, int r, std::string
     if (ctx.On(entry)) {
         const int vertices[3] = {p, q, r};
         for (int n = 0; n < 3; ++n)
-            if (Found(pt, firstSlot + n)) DrawSlotSegment(ctx, vertices[n], firstSlot + n, altitude);
+            if (Present(pt, firstSlot + n)) DrawSlotSegment(ctx, vertices[n], firstSlot + n, altitude);
     }
     if (ctx.On(entry + 1)) {
         for (int n : {0, 2, 1, 3})
-            if (Found(pt, firstSlot + n)) MarkSlot(ctx, firstSlot + n);
+            if (Present(pt, firstSlot + n)) MarkSlot(ctx, firstSlot + n);
         if (ctx.Shown()) {
             const std::string foot = std::string(name) + " HFußpunkt";
             for (int n = 0; n < 3; ++n)
-                if (Found(pt, firstSlot + n)) ReportSlot(ctx, firstSlot + n, foot);
-            if (Found(pt, firstSlot + 3))
+                if (Present(pt, firstSlot + n)) ReportSlot(ctx, firstSlot + n, foot);
+            if (Present(pt, firstSlot + 3))
                 ReportSlot(ctx, firstSlot + 3, std::string(name) + " HSchnittpunkt");
         }
     }

@@ -23,8 +23,10 @@ double RadiusThrough(RealPoint p1, RealPoint p2, RealPoint p3) {
                    double c3) { return a1 * (b2 * c3 - b3 * c2) - b1 * (a2 * c3 - a3 * c2) + c1 * (a2 * b3 - a3 * b2); };
     const double r1 = -(p1.x * p1.x + p1.y * p1.y), r2 = -(p2.x * p2.x + p2.y * p2.y),
                  r3 = -(p3.x * p3.x + p3.y * p3.y);
-    double main = det3(p1.x, p1.y, 1, p2.x, p2.y, 1, p3.x, p3.y, 1);
-    if (main == 0) main = 0.00001;
+    // Collinear midpoints (collinear vertices) have no circle: an infinite radius is neither drawn
+    // nor listed.
+    if (NearlyCollinear(p1, p2, p3)) return HUGE_VAL;
+    const double main = det3(p1.x, p1.y, 1, p2.x, p2.y, 1, p3.x, p3.y, 1);
     const double D = det3(r1, p1.y, 1, r2, p2.y, 1, r3, p3.y, 1) / main;
     const double E = det3(p1.x, r1, 1, p2.x, r2, 1, p3.x, r3, 1) / main;
     const double F = det3(p1.x, p1.y, r1, p2.x, p2.y, r2, p3.x, p3.y, r3) / main;

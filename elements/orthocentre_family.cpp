@@ -109,30 +109,19 @@ RealPoint Reflect(RealPoint p, RealPoint centre) {
     return {2 * centre.x - p.x, 2 * centre.y - p.y};
 }
 
-struct Altitude {
-    RealPoint p1, p2;
-};
-
-// The altitude through `vertex` onto the side from p to q, as two points 2L apart whose offsets
-// are whole pixels. A vertical side gives a horizontal altitude.
-Altitude AltitudeThrough(RealPoint vertex, RealPoint p, RealPoint q, double L) {
-    const double theta = p.x == q.x ? M_PI : std::atan((q.y - p.y) / (q.x - p.x)) + M_PI / 2;
-    const double dx = RoundClamp(L * std::cos(theta)), dy = RoundClamp(L * std::sin(theta));
-    return {{vertex.x + dx, vertex.y + dy}, {vertex.x - dx, vertex.y - dy}};
-}
-
 // H and the three feet, computed at every repaint.
 void OrthocentreAndFeet(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
-    const double L = std::max(2.0 * ctx.originX, 2.0 * ctx.originY);
     const RealPoint A = pt.precise[kSlotA], B = pt.precise[kSlotB], C = pt.precise[kSlotC];
-    const Altitude throughC = AltitudeThrough(C, A, B, L);
-    const Altitude throughB = AltitudeThrough(B, A, C, L);
-    const Altitude throughA = AltitudeThrough(A, B, C, L);
-    PlaceSlot(pt, kSlotOrthocentre, IntersectLines(throughB.p1, throughB.p2, throughA.p1, throughA.p2).p);
-    PlaceSlot(pt, kSlotFootB, IntersectLines(A, C, throughB.p1, throughB.p2).p);
-    PlaceSlot(pt, kSlotFootA, IntersectLines(throughA.p1, throughA.p2, B, C).p);
-    PlaceSlot(pt, kSlotFootC, IntersectLines(A, B, throughC.p1, throughC.p2).p);
+    // From the exact perpendiculars: altitudes through whole-pixel offsets would move H by up to a
+    // pixel.
+    auto perpendicularThrough = [](RealPoint v, RealPoint p, RealPoint q) {
+        return RealPoint{v.x - (q.y - p.y), v.y + (q.x - p.x)};
+    };
+    PlaceSlot(pt, kSlotOrthocentre, IntersectLines(B, perpendicularThrough(B, A, C), A, perpendicularThrough(A, B, C)).p);
+    PlaceSlot(pt, kSlotFootB, PerpendicularFoot(B, A, C).p);
+    PlaceSlot(pt, kSlotFootA, PerpendicularFoot(A, B, C).p);
+    PlaceSlot(pt, kSlotFootC, PerpendicularFoot(C, A, B).p);
 }
 
 void PolarCircle(PaintContext& ctx) {
@@ -345,8 +334,8 @@ void SubTriangleElements(PaintContext& ctx, const SubTriangle& t) {
     const int centroid = t.circumcentre + 1;
 
     // 1. The circumcentre and centroid count as absent until they are found.
-    pt.screen[t.circumcentre].x = -100;
-    pt.screen[centroid].x = -100;
+    PlaceAbsent(pt, t.circumcentre);
+    PlaceAbsent(pt, centroid);
 
     // 2. Incircle.
     const RealPoint p1 = pt.precise[t.v1], p2 = pt.precise[t.v2], p3 = pt.precise[t.v3];
@@ -388,8 +377,7 @@ void SubTriangleElements(PaintContext& ctx, const SubTriangle& t) {
 
     // 5. Euler line.
     canvas.SetPenColor(kSilver);
-    if (pt.screen[t.circumcentre].x != -100 && pt.screen[centroid].x != -100 && ctx.On(t.circleEntry + 2) &&
-        t.eulerLine)
+    if (ctx.On(t.circleEntry + 2) && t.eulerLine)
         DrawLineReported(ctx, "Euler-Gerade " + name, pt.precise[t.circumcentre], pt.precise[centroid]);
 }
 
@@ -484,8 +472,8 @@ void Thebault(PaintContext& ctx) {
     }
 }
 
-// The circles through H and two vertices. A circle that does not exist leaves its centre at
-// (-10, -10), which counts as present for the Carnot triangle.
+// The circles through H and two vertices. A circle that does not exist leaves its centre absent,
+// and with it the Carnot triangle.
 void CarnotCircles(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     ctx.canvas.SetPenColor(kOlive);
@@ -496,7 +484,7 @@ void CarnotCircles(PaintContext& ctx) {
                     {kSlotA, kSlotC, kSlotCarnot2, "C2"},
                     {kSlotB, kSlotC, kSlotCarnot3, "C3"}};
     for (const auto& c : circles)
-        PlaceSlot(pt, c.slot, {-10, -10});
+        PlaceAbsent(pt, c.slot);
     for (const auto& c : circles) {
         const CircleDataResult d =
             CircleData(pt.precise[c.v1], pt.precise[c.v2], pt.precise[kSlotOrthocentre]);
@@ -508,7 +496,9 @@ void CarnotCircles(PaintContext& ctx) {
         DrawCircle(ctx, centre.x, centre.y, d.R);
         if (ctx.Shown() && std::isfinite(d.R)) ReportCircle(ctx, c.slot, "Carnot-Kreis", d.R);
     }
-    if (!ctx.On(kCarnotDreieck)) return;
+    if (!ctx.On(kCarnotDreieck) || !Present(pt, kSlotCarnot1) || !Present(pt, kSlotCarnot2) ||
+        !Present(pt, kSlotCarnot3))
+        return;
     DrawSegment(ctx, kSlotCarnot1, kSlotCarnot2);
     DrawSegment(ctx, kSlotCarnot1, kSlotCarnot3);
     DrawSegment(ctx, kSlotCarnot2, kSlotCarnot3);

@@ -7,6 +7,9 @@ namespace trimora {
 
 LinePoint IntersectLines(RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4) {
     LinePoint r;
+    // A line through a point that was not found is no line.
+    for (const RealPoint& p : {p1, p2, p3, p4})
+        if (p.x == r.p.x && p.y == r.p.y) return r;
     const double dx1 = p1.x - p2.x, dy1 = p1.y - p2.y;
     const double dx2 = p3.x - p4.x, dy2 = p3.y - p4.y;
     if (dx1 != 0 && dx2 != 0 && dx2 * dy1 != dx1 * dy2) {

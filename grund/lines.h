@@ -10,8 +10,9 @@ struct LinePoint {
     bool ok = false;
 };
 
-// The common point of the lines P1P2 and P3P4. Exact comparisons with zero; parallel lines and
-// results that would not be finite give the sentinel (-100, -100) with ok = false.
+// The common point of the lines P1P2 and P3P4. Exact comparisons with zero; parallel lines,
+// results that would not be finite and a sentinel among the four points give the sentinel
+// (-100, -100) with ok = false.
 LinePoint IntersectLines(RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4);
 
 // The foot of the perpendicular from P on the line Q1Q2.

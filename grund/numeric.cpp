@@ -211,6 +211,12 @@ RealPoint ReflectIfSameSide(IntPoint l1, IntPoint l2, IntPoint r, RealPoint x, R
 
 RealPoint PerpendicularPoint(RealPoint p1, RealPoint p2, RealPoint p0) {
     RealPoint result{-1000, -1000};
+    // A rise or run that is rounding noise against the other makes the line horizontal or vertical;
+    // otherwise the perpendicular's slope of about 1e12 would give a second point at 1e14.
+    constexpr double kFlat = 1e-9;
+    const double dx = std::fabs(p1.x - p2.x), dy = std::fabs(p1.y - p2.y);
+    if (dy != 0 && dy <= kFlat * dx) return {p0.x, p2.y - 20};
+    if (dx != 0 && dx <= kFlat * dy) return {p2.x - 20, p0.y};
     if (p1.x != p2.x && p1.y != p2.y) {
         const double g = std::clamp((p1.y - p2.y) / (p1.x - p2.x), -1000.0, 1000.0);
         if (g != 0.0) {

@@ -314,7 +314,8 @@ void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown) {
     if (doc.view.showMmGrid) MillimetreGrid(ctx);
     if (doc.view.showAxes) Axes(ctx);
 
-    // 5. The vertices' screen points are their precise points.
+    // 5. The vertices' screen points are their precise points; every other slot starts absent.
+    ClearComputedSlots(doc.points);
     for (int v = kSlotA; v <= kSlotC; ++v) doc.points.precise[v] = ScreenAsReal(doc.points, v);
 
     // 6. Fill.

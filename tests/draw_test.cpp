@@ -65,12 +65,15 @@ TEST(PointTable, RoundClampRoundsTiesToEvenAndClamps) {
     EXPECT_EQ(RoundClamp(INFINITY), 100000);
 }
 
-TEST(PointTable, SyncSlotKeepsOneStaleCoordinateAndRejectsNonFinite) {
+TEST(PointTable, SyncSlotHoldsEachCoordinateAtItsBoundAndRejectsNonFinite) {
     PointTable pt;
     pt.screen[40] = {7, 8};
     SetPrecise(pt, 40, 20000, 50);
     SyncSlot(pt, 40);
-    EXPECT_EQ(pt.screen[40], (IntPoint{10000, 8}));
+    EXPECT_EQ(pt.screen[40], (IntPoint{10000, 50}));
+    SetPrecise(pt, 40, -3, -1e9);
+    SyncSlot(pt, 40);
+    EXPECT_EQ(pt.screen[40], (IntPoint{-3, -10000}));
 
     SetPrecise(pt, 41, NAN, 3);
     SyncSlot(pt, 41);
@@ -78,9 +81,10 @@ TEST(PointTable, SyncSlotKeepsOneStaleCoordinateAndRejectsNonFinite) {
     EXPECT_EQ(pt.precise[41], (RealPoint{-100, -100}));
 }
 
-TEST(PointTable, WorldToScreenUsesRealHalves) {
-    // 421 / 2 = 210.5; a vertex typed at x = 0 lands on 210 (ties to even).
+TEST(PointTable, WorldToScreenUsesTheWholePixelOrigin) {
+    // 421 div 2 = 210, the origin the results measure from.
     EXPECT_EQ(WorldToScreen(0, 0, 1, 421, 660, 0, 0), (IntPoint{210, 330}));
+    EXPECT_EQ(WorldToScreen(1.01, -1.11, 1, 821, 661, 0, 0), (IntPoint{511, 441}));
     // At stretch 2 one unit is 200 pixels.
     EXPECT_EQ(WorldToScreen(1, 0, 2, 821, 660, 0, 0).x, 610);
 }
@@ -103,14 +107,14 @@ TEST(PointTable, TrilinearCentresOfARightTriangle) {
     EXPECT_FALSE(TrilinearToPoint(1, 1, 1, A, A, C));
 }
 
-TEST(PointTable, FailedTrilinearPlacesTheSlotAtTheOrigin) {
+TEST(PointTable, FailedTrilinearLeavesTheSlotAbsent) {
     Document doc = MakeDocument({290, 190}, {220, 420}, {560, 420});
     RecordingCanvas canvas(421, 660);
     PaintContext ctx(doc, canvas, false);
     ctx.originX = 210;
     ctx.originY = 330;
     SlotFromTrilinear(ctx, 50, 0, 0, 0);
-    EXPECT_EQ(doc.points.screen[50], (IntPoint{210, 330}));
+    EXPECT_FALSE(Present(doc.points, 50));
 }
 
 TEST(PointTable, LongestSideIndexAndCircleData) {
