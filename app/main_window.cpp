@@ -899,6 +899,12 @@ void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (activated_) return;
     activated_ = true;
+    // The standard drawing area is 821 x 660 pixels, whatever the style's bars and frames take.
+    const QSize missing = QSize(821, 660) - drawing_->size();
+    if (!missing.isNull()) {
+        resize(size() + missing);
+        layout()->activate();
+    }
     // Activation: the vertices at their start pixels, the fields written around the centre of the
     // drawing area as it is now.
     session_.width = std::max(1, drawing_->width());

@@ -188,6 +188,23 @@ bool IsWhole(double v) {
     return std::isfinite(v) && std::trunc(v) == v;
 }
 
+// The n-th root of a > 0 (n whole, 2 or more), as near as a double gets: e^(ln a / n) is off by a
+// few units in the last place, so that the cube root of 8 would come out as 1.9999999999999998 and
+// its whole part as 1. One Newton step in long double, then a whole number or a decimal of up to
+// six places within a few units in the last place of the root is taken as the root itself.
+double NthRoot(double a, double n) {
+    const double start = n == 2.0 ? std::sqrt(a) : n == 3.0 ? std::cbrt(a) : std::pow(a, 1.0 / n);
+    if (!(start > 0.0) || !std::isfinite(start)) return start;
+    const long double r = start, p = std::pow(r, static_cast<long double>(n) - 1);
+    const double root = static_cast<double>(r - (r * p - a) / (static_cast<long double>(n) * p));
+    const double ulps = 4 * (std::nextafter(root, HUGE_VAL) - root);
+    for (double scale = 1.0; scale <= 1e6; scale *= 10.0) {
+        const double candidate = std::nearbyint(root * scale) / scale;
+        if (std::abs(candidate - root) <= ulps) return candidate;
+    }
+    return root;
+}
+
 // The whole part rounded down as "[" and INT compute it: trunc(v) for v >= 0, trunc(v - 1) for v < 0,
 // so that a negative whole number n gives n - 1.
 double WholePartDown(double v) {
@@ -609,7 +626,9 @@ class Evaluator {
         if (b == 0.0 || error_ >= kFormulaDomain) return Fail(kFormulaDomain, 0.0);
         const double exponent = 1.0 / b;
         if (!std::isfinite(exponent)) return Fail(kFormulaDomain, 0.0);
-        return PowerRule(a, exponent, 15.0);
+        const double power = PowerRule(a, exponent, 15.0);
+        if (a > 0.0 && b >= 2.0 && IsWhole(b) && power > 0.0) return NthRoot(a, b);
+        return power;
     }
 
     // --- functions ---------------------------------------------------------------------------------------
@@ -755,10 +774,10 @@ class Evaluator {
             return std::abs(x) >= 1.0 ? Fail(kFormulaDomain, 0.0) : 0.5 * std::log((1.0 + x) / (1.0 - x));
         case Fn::Wurzel3:
         case Fn::W3:
-            return x < 0.0 ? -std::cbrt(-x) : std::cbrt(x);
+            return x < 0.0 ? -NthRoot(-x, 3.0) : x > 0.0 ? NthRoot(x, 3.0) : 0.0;
         case Fn::Wurzel4:
         case Fn::W4:
-            return x < 0.0 ? Fail(kFormulaDomain, 0.0) : std::sqrt(std::sqrt(x));
+            return x < 0.0 ? Fail(kFormulaDomain, 0.0) : x > 0.0 ? NthRoot(x, 4.0) : 0.0;
         case Fn::Wp:
             if (x <= 0.0 || P == 0.0 || !std::isfinite(P) || !(std::abs(std::log(x) / P) < 50.0))
                 return Fail(kFormulaDomain, 0.0);

@@ -201,6 +201,16 @@ TEST(FormulaOperators, ValuesAndFailures) {
     EXPECT_EQ(RunCases(cases), 50);
 }
 
+TEST(FormulaOperators, RootsAreExactWhereTheRootIsShort) {
+    // e^(ln 8 / 3) is 1.9999999999999998, whose whole part would be 1.
+    const std::vector<Case> exact = {
+        {"[8\\3]", 2},       {"[27\\3]", 3},      {"[1000\\3]", 10},  {"[81\\4]", 3},
+        {"[32\\5]", 2},      {"0.001\\3", 0.1},   {"2.25\\2", 1.5},   {"W3(64)", 4},
+        {"W3(-125)", -5},      {"W4(0.0016)", 0.2},   {"2\\2", std::sqrt(2.0)}, {"10\\3", std::cbrt(10.0)},
+    };
+    EXPECT_EQ(RunCases(exact, 0), 12);
+}
+
 TEST(FormulaOperators, PowerAfterAnErrorFails) {
     // An error code of 2 or more makes every following power 0 with code 2.
     EXPECT_EQ(Eval("INT(2.5)+2^2").value, 2.0);

@@ -69,6 +69,7 @@ TEST_F(Gui, StartUpCheckMarksAndFields) {
     EXPECT_EQ(a, (IntPoint{290, 190}));
     EXPECT_FALSE(window->Field(0)->text().isEmpty());
     EXPECT_TRUE(window->ZoomPanel()->text().startsWith("Streckungsfaktor 1"));
+    EXPECT_EQ(window->Drawing()->size(), QSize(821, 660));
 }
 
 TEST_F(Gui, TogglingAnItemCopiesTheWholeList) {
