@@ -44,7 +44,12 @@ void SymmedianFamily(PaintContext& ctx);
 void NapoleonFermatFamily(PaintContext& ctx);
 // Inner equilateral triangles and the inner Napoleon triangle, from the outer part's slots.
 void InnerNapoleonFamily(PaintContext& ctx);
+// The anticomplementary triangle with its lines, vertices, circumcircle and incircle, and the
+// Carnot-Johnson segments from H.
+void AnticomplementaryTriangle(PaintContext& ctx);
 // Tangential circles, Brocard points, circle and axis, inner Brocard triangle, Neuberg circles.
 void BrocardFamily(PaintContext& ctx);
+// Malfatti circles with touch points, centres and triangle; Ajima and Ajima-Malfatti points.
+void MalfattiFamily(PaintContext& ctx);
 
 } // namespace trimora

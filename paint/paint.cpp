@@ -216,7 +216,9 @@ void RunFamilies(PaintContext& ctx) {
     InnerNapoleonFamily(ctx);      // inner Napoleon triangles and lines
     SpiekerCircle(ctx);            // Spieker circle
     NagelHalfTriangle(ctx);        // Nagel-point half triangle
+    AnticomplementaryTriangle(ctx); // anticomplementary triangle, its circumcircle and incircle
     BrocardFamily(ctx);            // Brocard points and circle, Neuberg circles, tangential circles
+    MalfattiFamily(ctx);           // Malfatti circles, Ajima and Ajima-Malfatti points
 }
 
 void MainSequence(PaintContext& ctx) {
