@@ -51,5 +51,9 @@ void AnticomplementaryTriangle(PaintContext& ctx);
 void BrocardFamily(PaintContext& ctx);
 // Malfatti circles with touch points, centres and triangle; Ajima and Ajima-Malfatti points.
 void MalfattiFamily(PaintContext& ctx);
+// Morley trisectors, Morley points and the Morley triangle.
+void MorleyFamily(PaintContext& ctx);
+// Division points into thirds and quarters with their cevians, and the Rosenbaum triangle.
+void SideDivisionFamily(PaintContext& ctx);
 
 } // namespace trimora

@@ -101,11 +101,14 @@ void MalfattiFamily(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;
 
-    // 1. Sides in world units; a triangle without perimeter has no Malfatti circles.
+    // 1. Sides in world units. A triangle without perimeter, with a side of length 0 or with three
+    // collinear vertices (whose perpendiculars at the touch points never meet) has no Malfatti
+    // circles; the slots keep their contents.
     const double a = SlotDistanceWorld(pt, kSlotB, kSlotC), b = SlotDistanceWorld(pt, kSlotC, kSlotA),
                  c = SlotDistanceWorld(pt, kSlotA, kSlotB);
     const double s = (a + b + c) / 2;
-    if (s == 0 || a * b * c == 0) return;
+    const RealPoint A = ScreenAsReal(pt, kSlotA), B = ScreenAsReal(pt, kSlotB), C = ScreenAsReal(pt, kSlotC);
+    if (s == 0 || a * b * c == 0 || (B.x - A.x) * (C.y - A.y) - (C.x - A.x) * (B.y - A.y) == 0) return;
 
     // 2.-3. Tangent lengths from each vertex to the touch points of its circle.
     const double thetaA = AuxiliaryAngle(a / s), thetaB = AuxiliaryAngle(b / s),
@@ -115,7 +118,6 @@ void MalfattiFamily(PaintContext& ctx) {
                  tC = s * std::pow(std::sin(h - thetaC), 2);
 
     // 4. The six touch points with the sides.
-    const RealPoint A = ScreenAsReal(pt, kSlotA), B = ScreenAsReal(pt, kSlotB), C = ScreenAsReal(pt, kSlotC);
     PlaceSlot(pt, kSlotTouchAonAB, Along(A, B, tA / c));
     PlaceSlot(pt, kSlotTouchAonAC, Along(A, C, tA / b));
     PlaceSlot(pt, kSlotTouchBonBA, Along(B, A, tB / c));

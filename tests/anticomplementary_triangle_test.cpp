@@ -68,7 +68,8 @@ TEST(AnticomplementaryTriangle, MedialTriangleIsABCAndCirclesDouble) {
         const double R = a * b * c / (4 * area);
         for (int slot : {60, 61, 62})
             EXPECT_NEAR(Dist(centre, pt.precise[slot]), 2 * R, 1e-6 * R);
-        const RealPoint H = Meet(A, {A.x + C.y - B.y, A.y + B.x - C.x}, B, {B.x + C.y - A.y, B.y + A.x - C.x});
+        const RealPoint H =
+            Meet(A, {A.x + C.y - B.y, A.y + B.x - C.x}, B, {B.x + C.y - A.y, B.y + A.x - C.x});
         EXPECT_NEAR(Dist(centre, H), 0, 1e-6 * R);
 
         // The incircle touches the three sides of the triangle and sits at the Nagel point.
@@ -94,7 +95,8 @@ TEST(AnticomplementaryTriangle, CollinearVerticesHaveNoCircles) {
     EXPECT_FALSE(FindLine(p.lines, "Antikomplementärumkreis"));
     EXPECT_FALSE(FindLine(p.lines, "Antikomplementärinkreis"));
     for (const CanvasCall& call : p.calls)
-        EXPECT_FALSE(call.kind == CanvasCall::Kind::Ellipse && (call.pen.color == kBlue || call.pen.color == kMagenta));
+        EXPECT_FALSE(call.kind == CanvasCall::Kind::Ellipse &&
+                     (call.pen.color == kBlue || call.pen.color == kMagenta));
 }
 
 } // namespace

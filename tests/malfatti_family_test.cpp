@@ -34,7 +34,9 @@ Malfatti MalfattiOf(RealPoint A, RealPoint B, RealPoint C) {
     return m;
 }
 
-RealPoint Towards(RealPoint p, RealPoint q, double t) { return {p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)}; }
+RealPoint Towards(RealPoint p, RealPoint q, double t) {
+    return {p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
+}
 
 TEST(MalfattiFamily, EveryEntryAloneDrawsAndWritesItsLines) {
     const RealPoint A{1, 2}, B{-2, -1}, C{2, -1};
@@ -44,7 +46,8 @@ TEST(MalfattiFamily, EveryEntryAloneDrawsAndWritesItsLines) {
     const double* r = m.radius;
     const RealPoint I = Barycentric(A, B, C, a, b, c), Ib = Barycentric(A, B, C, a, -b, c),
                     Ic = Barycentric(A, B, C, a, b, -c);
-    const RealPoint tab = Towards(M[0], M[1], r[0] / (r[0] + r[1])), tac = Towards(M[0], M[2], r[0] / (r[0] + r[2]));
+    const RealPoint tab = Towards(M[0], M[1], r[0] / (r[0] + r[1])),
+                    tac = Towards(M[0], M[2], r[0] / (r[0] + r[2]));
     const RealPoint first = Meet(tac, B, tab, C), second = Meet(tac, Ib, tab, Ic);
     // The touch point of the A-circle on AB, at the tangent length r_A cot(alpha / 2) from A.
     const double tA = Dist(A, M[0]) * Dist(A, M[0]) - r[0] * r[0];
@@ -57,8 +60,9 @@ TEST(MalfattiFamily, EveryEntryAloneDrawsAndWritesItsLines) {
         {194,
          circle,
          kBlue,
-         {PointLine("… Mittelpunkt", M[0]), "… Radius\t" + FormatReal(r[0], 3), PointLine("… Mittelpunkt", M[1]),
-          "… Radius\t" + FormatReal(r[1], 3), PointLine("… Mittelpunkt", M[2]), "… Radius\t" + FormatReal(r[2], 3)}},
+         {PointLine("… Mittelpunkt", M[0]), "… Radius\t" + FormatReal(r[0], 3),
+          PointLine("… Mittelpunkt", M[1]), "… Radius\t" + FormatReal(r[1], 3),
+          PointLine("… Mittelpunkt", M[2]), "… Radius\t" + FormatReal(r[2], 3)}},
         {195, six, kTeal, {PointLine(six[0], touchAB)}},
         {196, {"Malfatti-Dreieck"}, kGrey},
         {197, std::vector<std::string>(3, "Malfatti-Linie"), kGrey},
@@ -118,7 +122,8 @@ TEST(MalfattiFamily, CirclesTouchTwoSidesAndEachOther) {
         // Each pair touches.
         for (int n = 0; n < 3; ++n) {
             const int i = n, j = (n + 1) % 3;
-            EXPECT_NEAR(Dist(pt.precise[137 + i], pt.precise[137 + j]), radius[i] + radius[j], 1e-6 * radius[i]);
+            EXPECT_NEAR(Dist(pt.precise[137 + i], pt.precise[137 + j]), radius[i] + radius[j],
+                        1e-6 * radius[i]);
         }
         // Three circles drawn, in blue, red and dark green.
         int circles = 0;
@@ -130,6 +135,18 @@ TEST(MalfattiFamily, CirclesTouchTwoSidesAndEachOther) {
         ++checked;
     }
     EXPECT_EQ(checked, 4);
+}
+
+TEST(MalfattiFamily, CollinearVerticesDrawNothing) {
+    // The perpendiculars at the touch points are parallel: no centre, no circle, no touch point.
+    Document doc = MakeDocument({100, 300}, {200, 300}, {400, 300});
+    const Painted before = Paint(doc, kAreaWidth, kAreaHeight);
+    Document on = MakeDocument({100, 300}, {200, 300}, {400, 300});
+    for (int entry = 193; entry <= 212; ++entry)
+        on.SetOn(entry);
+    const Painted after = Paint(on, kAreaWidth, kAreaHeight);
+    EXPECT_EQ(after.lines, before.lines);
+    EXPECT_EQ(after.calls.size(), before.calls.size());
 }
 
 } // namespace
