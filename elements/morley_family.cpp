@@ -31,15 +31,27 @@ struct Trisectors {
     RealPoint first, second; // turned by a third and by two thirds of the angle
 };
 
+// Whether P lies strictly on R's side of the line V L.
+bool StrictlyOnSideOf(RealPoint v, RealPoint l, RealPoint p, RealPoint r) {
+    const double sp = (l.x - v.x) * (p.y - v.y) - (l.y - v.y) * (p.x - v.x);
+    const double sr = (l.x - v.x) * (r.y - v.y) - (l.y - v.y) * (r.x - v.x);
+    return sp * sr > 0;
+}
+
 // The two trisector points at vertex V: P turned about V by angle / 3 and 2 angle / 3, towards the
 // reference point R of the line V L. When the first point, rounded, is not strictly on R's side
 // of that line, both turn the other way.
 Trisectors TrisectAt(const PointTable& pt, int v, int l, int r, RealPoint p, double angle) {
     const RealPoint V = ScreenAsReal(pt, v);
-    Trisectors t{RotatePoint(V, p, angle / 3), RotatePoint(V, p, 2 * angle / 3)};
-    const IntPoint rounded{RoundClamp(t.first.x), RoundClamp(t.first.y)};
-    if (SameSideTest(pt.screen[v], pt.screen[l], rounded, pt.screen[r]))
-        t = {RotatePoint(V, p, -angle / 3), RotatePoint(V, p, -2 * angle / 3)};
+    const Trisectors turned{RotatePoint(V, p, angle / 3), RotatePoint(V, p, 2 * angle / 3)};
+    const Trisectors back{RotatePoint(V, p, -angle / 3), RotatePoint(V, p, -2 * angle / 3)};
+    const IntPoint rounded{RoundClamp(turned.first.x), RoundClamp(turned.first.y)};
+    Trisectors t = SameSideTest(pt.screen[v], pt.screen[l], rounded, pt.screen[r]) ? back : turned;
+    // A very small angle turns the point less than a pixel, so that rounding can put it on or
+    // across the line: then the unrounded point shows the side, and the trisector stays inside
+    // the angle.
+    const RealPoint L = ScreenAsReal(pt, l), R = ScreenAsReal(pt, r);
+    if (!StrictlyOnSideOf(V, L, t.first, R)) t = (t.first == turned.first) ? back : turned;
     return t;
 }
 
