@@ -57,46 +57,45 @@ TEST(AnticomplementaryTriangle, MedialTriangleIsABCAndCirclesDouble) {
         SCOPED_TRACE(checked);
         Document doc = MakeDocument(t.a, t.b, t.c, {494});
         Paint(doc, kAreaWidth, kAreaHeight);
-        const PointTable& pt = doc.points;
+        const RealPoint* V = &doc.points.precise[60]; // 60, 61, 62
         const RealPoint A = AsReal(t.a), B = AsReal(t.b), C = AsReal(t.c);
-        EXPECT_EQ(Mid(pt.precise[60], pt.precise[61]), A);
-        EXPECT_EQ(Mid(pt.precise[61], pt.precise[62]), B);
-        EXPECT_EQ(Mid(pt.precise[60], pt.precise[62]), C);
-        // The circumcircle through the three vertices has its centre at H.
-        const RealPoint centre = pt.precise[398];
-        const double a = Dist(B, C), b = Dist(C, A), c = Dist(A, B), area = Area(A, B, C);
-        const double R = a * b * c / (4 * area);
-        for (int slot : {60, 61, 62})
-            EXPECT_NEAR(Dist(centre, pt.precise[slot]), 2 * R, 1e-6 * R);
+        EXPECT_EQ(Mid(V[0], V[1]), A);
+        EXPECT_EQ(Mid(V[1], V[2]), B);
+        EXPECT_EQ(Mid(V[0], V[2]), C);
+        // Circumcircle: through the three vertices, centre H, twice the circumradius.
+        const double a = Dist(B, C), b = Dist(C, A), c = Dist(A, B), s = (a + b + c) / 2,
+                     area = Area(A, B, C);
+        const double R = a * b * c / (4 * area), r = area / s;
         const RealPoint H =
             Meet(A, {A.x + C.y - B.y, A.y + B.x - C.x}, B, {B.x + C.y - A.y, B.y + A.x - C.x});
-        EXPECT_NEAR(Dist(centre, H), 0, 1e-6 * R);
-
-        // The incircle touches the three sides of the triangle and sits at the Nagel point.
+        EXPECT_NEAR(Dist(doc.points.precise[398], H), 0, 1e-6 * R);
+        for (int n = 0; n < 3; ++n)
+            EXPECT_NEAR(Dist(H, V[n]), 2 * R, 1e-6 * R);
+        // Incircle: touches the three sides, centre at the Nagel point, twice the inradius.
         Document in = MakeDocument(t.a, t.b, t.c, {495});
         const Painted p = Paint(in, kAreaWidth, kAreaHeight);
-        const double s = (a + b + c) / 2, r = area / s;
         const RealPoint nagel = Barycentric(A, B, C, s - a, s - b, s - c);
         EXPECT_NEAR(Dist(in.points.precise[398], nagel), 0, 1e-6 * s);
-        const RealPoint* V = &in.points.precise[60];
         for (int n = 0; n < 3; ++n)
             EXPECT_NEAR(LineDistance(nagel, V[n], V[(n + 1) % 3]), 2 * r, 1e-6 * s);
-        const auto radius = FindLine(p.lines, "… Radius");
-        ASSERT_TRUE(radius);
-        EXPECT_NEAR(ValueOf(*radius), 2 * r / 100, 6e-4);
+        ASSERT_TRUE(FindLine(p.lines, "… Radius"));
+        EXPECT_NEAR(ValueOf(*FindLine(p.lines, "… Radius")), 2 * r / 100, 6e-4);
         ++checked;
     }
     EXPECT_EQ(checked, 4);
 }
 
-TEST(AnticomplementaryTriangle, CollinearVerticesHaveNoCircles) {
-    Document doc = MakeDocument({100, 300}, {200, 300}, {400, 300}, {494, 495});
-    const Painted p = Paint(doc, kAreaWidth, kAreaHeight);
-    EXPECT_FALSE(FindLine(p.lines, "Antikomplementärumkreis"));
-    EXPECT_FALSE(FindLine(p.lines, "Antikomplementärinkreis"));
-    for (const CanvasCall& call : p.calls)
-        EXPECT_FALSE(call.kind == CanvasCall::Kind::Ellipse &&
-                     (call.pen.color == kBlue || call.pen.color == kMagenta));
+TEST(DerivedTriangles, CollinearVerticesGiveNoCircleNoMalfattiNoMorleyNoRosenbaum) {
+    // The perpendiculars at the Malfatti touch points and the Rosenbaum cevians are parallel, the
+    // angles 0: nothing is drawn or listed, where a circle about the sentinel would appear.
+    Document bare = MakeDocument({100, 300}, {200, 300}, {400, 300});
+    const Painted before = Paint(bare, kAreaWidth, kAreaHeight);
+    Document on = MakeDocument({100, 300}, {200, 300}, {400, 300}, {494, 495, 395, 396, 397, 505});
+    for (int entry = 193; entry <= 212; ++entry)
+        on.SetOn(entry);
+    const Painted after = Paint(on, kAreaWidth, kAreaHeight);
+    EXPECT_EQ(after.lines, before.lines);
+    EXPECT_EQ(after.calls.size(), before.calls.size());
 }
 
 } // namespace

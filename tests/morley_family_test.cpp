@@ -75,14 +75,5 @@ TEST(MorleyFamily, EquilateralAndTrisectingOnEveryShape) {
     EXPECT_EQ(checked, 10);
 }
 
-TEST(MorleyFamily, CollinearVerticesDrawNothing) {
-    Document doc = MakeDocument({100, 300}, {200, 300}, {400, 300});
-    const Painted before = Paint(doc, kAreaWidth, kAreaHeight);
-    Document on = MakeDocument({100, 300}, {200, 300}, {400, 300}, {395, 396, 397});
-    const Painted after = Paint(on, kAreaWidth, kAreaHeight);
-    EXPECT_EQ(after.lines, before.lines);
-    EXPECT_EQ(after.calls.size(), before.calls.size());
-}
-
 } // namespace
 } // namespace trimora
