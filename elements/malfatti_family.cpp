@@ -140,6 +140,11 @@ void MalfattiFamily(PaintContext& ctx) {
 
     // 8.-10. Where the circles touch each other, and the two Ajima-Malfatti points. Without them
     // (a vanishing sum of two radii) the points are absent rather than left from an earlier triangle.
+    // The excircle family leaves its slots as they were when it finds no excentres (a tiny
+    // triangle); only an exradius of this repaint vouches for them.
+    const bool excentres = ctx.base.ExradiusA != 0 && ctx.base.ExradiusB != 0 && ctx.base.ExradiusC != 0 &&
+                           Present(pt, kSlotExcentreA) && Present(pt, kSlotExcentreB) &&
+                           Present(pt, kSlotExcentreC);
     bool touching = allCentres && rA + rB != 0 && rA + rC != 0 && rB + rC != 0;
     bool first = false, second = false;
     if (touching) {
@@ -148,9 +153,8 @@ void MalfattiFamily(PaintContext& ctx) {
         PlaceSlot(pt, kSlotTouchBC, Along(MB, MC, rB / (rB + rC)));
         const RealPoint tab = pt.precise[kSlotTouchAB], tac = pt.precise[kSlotTouchAC];
         first = PlaceMeet(ctx, kSlotAjimaMalfatti1, tac, B, tab, C);
-        second = Present(pt, kSlotExcentreB) && Present(pt, kSlotExcentreC) &&
-                 PlaceMeet(ctx, kSlotAjimaMalfatti2, tac, pt.precise[kSlotExcentreB], tab,
-                           pt.precise[kSlotExcentreC]);
+        second = excentres && PlaceMeet(ctx, kSlotAjimaMalfatti2, tac, pt.precise[kSlotExcentreB], tab,
+                                        pt.precise[kSlotExcentreC]);
     } else {
         for (int slot : {kSlotTouchAB, kSlotTouchAC, kSlotTouchBC})
             PlaceAbsent(pt, slot);
@@ -230,7 +234,7 @@ void MalfattiFamily(PaintContext& ctx) {
             if (ctx.Shown()) ReportSlot(ctx, kSlotAjimaMalfatti2, "2.Ajima-Malfatti-Punkt");
         }
         constexpr int kExcentres[3] = {kSlotExcentreA, kSlotExcentreB, kSlotExcentreC};
-        if (ctx.On(kZweiteAjimaMalfattiLinien) && Present(pt, kSlotExcentreA))
+        if (ctx.On(kZweiteAjimaMalfattiLinien))
             SegmentsTo(ctx, kExcentres, kSlotAjimaMalfatti2, "2.Ajima-Malfatti-Linie");
     }
     if (first) PedalFamily(ctx, kSlotAjimaMalfatti1, kErsterAjimaMalfattiLotpunkte, "1.Ajima-Malfatti-Punkt");

@@ -128,5 +128,17 @@ TEST(MalfattiFamily, CirclesTouchTwoSidesAndEachOther) {
     EXPECT_EQ(checked, 4);
 }
 
+TEST(MalfattiFamily, NoSecondAjimaMalfattiPointFromExcentresOfAnEarlierTriangle) {
+    // A 30-pixel triangle has no excentres: slots 94 to 96 still hold those of the basic triangle.
+    Document doc = MakeDocument(kBasic.a, kBasic.b, kBasic.c, {203, 205});
+    EXPECT_TRUE(FindLine(Paint(doc, kAreaWidth, kAreaHeight).lines, "2.Ajima-Malfatti-Punkt"));
+    doc.points.screen[kSlotB] = {440, 330};
+    doc.points.screen[kSlotC] = {410, 300};
+    doc.points.screen[kSlotA] = {410, 330};
+    const Painted tiny = Paint(doc, kAreaWidth, kAreaHeight);
+    EXPECT_TRUE(FindLine(tiny.lines, "1.Ajima-Malfatti-Punkt"));
+    EXPECT_FALSE(FindLine(tiny.lines, "2.Ajima-Malfatti-Punkt"));
+}
+
 } // namespace
 } // namespace trimora
