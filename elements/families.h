@@ -44,7 +44,16 @@ void SymmedianFamily(PaintContext& ctx);
 void NapoleonFermatFamily(PaintContext& ctx);
 // Inner equilateral triangles and the inner Napoleon triangle, from the outer part's slots.
 void InnerNapoleonFamily(PaintContext& ctx);
+// The anticomplementary triangle with its lines, vertices, circumcircle and incircle, and the
+// Carnot-Johnson segments from H.
+void AnticomplementaryTriangle(PaintContext& ctx);
 // Tangential circles, Brocard points, circle and axis, inner Brocard triangle, Neuberg circles.
 void BrocardFamily(PaintContext& ctx);
+// Malfatti circles with touch points, centres and triangle; Ajima and Ajima-Malfatti points.
+void MalfattiFamily(PaintContext& ctx);
+// Morley trisectors, Morley points and the Morley triangle.
+void MorleyFamily(PaintContext& ctx);
+// Division points into thirds and quarters with their cevians, and the Rosenbaum triangle.
+void SideDivisionFamily(PaintContext& ctx);
 
 } // namespace trimora

@@ -216,7 +216,11 @@ void RunFamilies(PaintContext& ctx) {
     InnerNapoleonFamily(ctx);      // inner Napoleon triangles and lines
     SpiekerCircle(ctx);            // Spieker circle
     NagelHalfTriangle(ctx);        // Nagel-point half triangle
+    AnticomplementaryTriangle(ctx); // anticomplementary triangle, its circumcircle and incircle
     BrocardFamily(ctx);            // Brocard points and circle, Neuberg circles, tangential circles
+    MalfattiFamily(ctx);           // Malfatti circles, Ajima and Ajima-Malfatti points
+    MorleyFamily(ctx);             // Morley trisectors and Morley triangle
+    SideDivisionFamily(ctx);       // side division points, Rosenbaum triangle (the last family)
 }
 
 void MainSequence(PaintContext& ctx) {
