@@ -26,18 +26,6 @@ constexpr int kSlotOppositeC = 61;     // A + B - C
 constexpr int kSlotOppositeA = 62;     // B + C - A
 constexpr int kSlotCircleCentre = 398; // centre of the circle being reported
 
-// Twice the signed area of three points below this share of their longest side squared counts as
-// no triangle: the circumcentre would be rounding noise and the incircle a point.
-constexpr double kFlatShare = 1e-10;
-
-bool NearlyCollinear(RealPoint p, RealPoint q, RealPoint r) {
-    const double twiceArea = (q.x - p.x) * (r.y - p.y) - (r.x - p.x) * (q.y - p.y);
-    const double longest2 = std::max({(q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y),
-                                      (r.x - p.x) * (r.x - p.x) + (r.y - p.y) * (r.y - p.y),
-                                      (r.x - q.x) * (r.x - q.x) + (r.y - q.y) * (r.y - q.y)});
-    return !(std::fabs(twiceArea) > kFlatShare * longest2);
-}
-
 } // namespace
 
 void AnticomplementaryTriangle(PaintContext& ctx) {

@@ -45,9 +45,6 @@ constexpr int kSlotTouchAC = 142;
 constexpr int kSlotTouchBC = 143;
 constexpr int kSlotAjimaMalfatti1 = 144;
 constexpr int kSlotAjimaMalfatti2 = 145;
-constexpr int kSlotExcentreA = 94; // Ia, Ib, Ic, written by the excircle family
-constexpr int kSlotExcentreB = 95;
-constexpr int kSlotExcentreC = 96;
 
 constexpr Color kCircleColours[3] = {kBlue, kRed, kGreen};
 
