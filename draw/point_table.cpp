@@ -8,7 +8,7 @@ namespace trimora {
 int RoundClamp(double v) {
     if (std::isnan(v) || v < -100000.0) return -100000;
     if (v > 100000.0) return 100000;
-    return static_cast<int>(std::nearbyint(v)); // the default rounding mode rounds ties to even
+    return static_cast<int>(std::floor(v + 0.5));
 }
 
 void SetPrecise(PointTable& pt, int slot, double x, double y) { pt.precise[slot] = {x, y}; }
@@ -20,7 +20,7 @@ void SyncSlot(PointTable& pt, int slot) {
         pt.precise[slot] = {kAbsent, kAbsent};
         s = {static_cast<int>(kAbsent), static_cast<int>(kAbsent)};
     } else {
-        s = {RoundClamp(std::clamp(p.x, -10000.0, 10000.0)), RoundClamp(std::clamp(p.y, -10000.0, 10000.0))};
+        s = {RoundClamp(p.x), RoundClamp(p.y)};
     }
 }
 

@@ -8,14 +8,16 @@
 
 namespace trimora {
 
-// Nearest integer (ties to even), limited to +-100000; NaN gives -100000.
+// Nearest integer, ties upwards, so that a whole-pixel pan moves every rounded point by exactly
+// the pan (ties to even would send 0.5 and 1.5 two pixels apart); limited to +-100000, NaN gives
+// -100000.
 int RoundClamp(double v);
 
 void SetPrecise(PointTable& pt, int slot, double x, double y);
 inline void SetPrecise(PointTable& pt, int slot, RealPoint p) { SetPrecise(pt, slot, p.x, p.y); }
 
-// Derives the screen point from the precise point; each coordinate beyond +-10000 is held at that
-// bound. A non-finite precise point becomes the absent sentinel in both arrays.
+// Derives the screen point from the precise point, each coordinate rounded and held within
+// +-100000. A non-finite precise point becomes the absent sentinel in both arrays.
 void SyncSlot(PointTable& pt, int slot);
 
 // SetPrecise + SyncSlot.

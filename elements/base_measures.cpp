@@ -124,7 +124,9 @@ double NormalAngle(RealPoint p, RealPoint q) {
 }
 
 void AltitudesAndPerpendicularBisectors(PaintContext& ctx, RealPoint A, RealPoint B, RealPoint C) {
-    const double L = 2.0 * std::max(ctx.originX, ctx.originY);
+    // Long enough to cross the drawing area from anywhere near it; twice the larger of the origin's
+    // coordinates would be nothing at all with the origin panned to the corner.
+    const double L = 2.0 * std::max(ctx.width, ctx.height);
     struct Side {
         RealPoint p, q, opposite;
         const char* altitude;
@@ -137,19 +139,23 @@ void AltitudesAndPerpendicularBisectors(PaintContext& ctx, RealPoint A, RealPoin
     for (const Side& s : sides) {
         const double psi = NormalAngle(s.p, s.q);
         const double dx = RoundClamp(L * std::cos(psi)), dy = RoundClamp(L * std::sin(psi));
-        if (ctx.On(kHoehengeraden))
-            DrawLineReported(ctx, s.altitude, {s.opposite.x + dx, s.opposite.y + dy},
-                             {s.opposite.x - dx, s.opposite.y - dy});
+        if (!ctx.On(kHoehengeraden)) continue;
+        DrawLineAcross(ctx, s.opposite.x + dx, s.opposite.y + dy, s.opposite.x - dx, s.opposite.y - dy);
+        // The equation from the exact perpendicular: the whole-pixel offsets depend on the origin.
+        const RealPoint normal{s.opposite.x - (s.q.y - s.p.y), s.opposite.y + (s.q.x - s.p.x)};
+        if (ctx.Shown()) ReportLine(ctx, s.altitude, s.opposite, normal);
     }
     ctx.canvas.SetPenColor(kMagenta);
     for (const Side& s : sides) {
         const double psi = NormalAngle(s.p, s.q);
         const RealPoint m{(s.p.x + s.q.x) / 2, (s.p.y + s.q.y) / 2};
-        const RealPoint e1{m.x - L * std::cos(psi), m.y - L * std::sin(psi)};
-        const RealPoint e2{m.x + L * std::cos(psi), m.y + L * std::sin(psi)};
+        const double reach = L + std::hypot(m.x - ctx.width / 2.0, m.y - ctx.height / 2.0);
+        const RealPoint e1{m.x - reach * std::cos(psi), m.y - reach * std::sin(psi)};
+        const RealPoint e2{m.x + reach * std::cos(psi), m.y + reach * std::sin(psi)};
         if (ctx.On(kMittelsenkrechte)) {
             DrawSegmentXY(ctx, e1.x, e1.y, e2.x, e2.y);
-            if (ctx.Shown()) ReportLine(ctx, s.bisector, e1, e2);
+            const RealPoint normal{m.x - (s.q.y - s.p.y), m.y + (s.q.x - s.p.x)};
+            if (ctx.Shown()) ReportLine(ctx, s.bisector, m, normal);
         }
     }
 }

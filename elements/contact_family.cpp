@@ -228,7 +228,7 @@ void SoddyCircles(PaintContext& ctx, const Sides& s) {
 
         canvas.SetBrushStyle(BrushStyle::Clear);
         canvas.SetPenColor(kMaroon);
-        if (ctx.On(kAeussererSoddyKreis) && hasRadius) {
+        if (ctx.On(kAeussererSoddyKreis) && hasRadius && Present(pt, kSlotOuterSoddy)) {
             const RealPoint S = pt.precise[kSlotOuterSoddy];
             const double size = std::fabs(rho) + 1;
             canvas.Ellipse(RoundClamp(S.x - size), RoundClamp(S.y - size), RoundClamp(S.x + size),

@@ -122,11 +122,13 @@ void OuterTangents(PaintContext& ctx, const Excentres& x) {
         DrawLineReported(ctx, "", p[4], p[5]);
     }
 
-    // Each corner is kept only while the previous ones were found inside the bound; otherwise the
-    // remaining corners keep their former values and no triangle is drawn.
+    // Each corner is kept only while the previous ones were found within the bound around the
+    // drawing origin (so that a pan changes nothing); otherwise the remaining corners stay absent
+    // and no triangle is drawn.
     auto corner = [&](RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4, int slot) {
         const LinePoint q = IntersectLines(p1, p2, p3, p4);
-        if (!q.ok || !(std::fabs(q.p.x) < kTangentBound) || !(std::fabs(q.p.y) < kTangentBound)) return false;
+        if (!q.ok || !(std::fabs(q.p.x - ctx.originX) < kTangentBound) || !(std::fabs(q.p.y - ctx.originY) < kTangentBound))
+            return false;
         PlaceSlot(pt, slot, q.p);
         return true;
     };

@@ -16,8 +16,7 @@ constexpr int kFeuerbachLotpunkte = 101;    // "Feuerbach-Lotpunkte" (102, 103 f
 constexpr int kFeuerbachHypozykloiden = 488; // "Feuerbach-Hypozykloiden"
 constexpr int kInkreisHypozykloiden = 489;  // "Inkreis-Hypozykloiden"
 
-// Radius of the circle x^2 + y^2 + Dx + Ey + F = 0 through three points, by Cramer's rule; a zero
-// main determinant is replaced by a tiny one so that the radius stays finite but huge.
+// Radius of the circle x^2 + y^2 + Dx + Ey + F = 0 through three points, by Cramer's rule.
 double RadiusThrough(RealPoint p1, RealPoint p2, RealPoint p3) {
     auto det3 = [](double a1, double b1, double c1, double a2, double b2, double c2, double a3, double b3,
                    double c3) { return a1 * (b2 * c3 - b3 * c2) - b1 * (a2 * c3 - a3 * c2) + c1 * (a2 * b3 - a3 * b2); };
@@ -53,6 +52,7 @@ static_assert((HypocycloidTable::kSteps - 1) * 0.05 <= 6.333185307179586 &&
 
 // Four closed curves around `centre` for the rolling ratios 1.5, 2, 2.5 and 3.
 void Hypocycloids(PaintContext& ctx, RealPoint centre, double rho) {
+    if (IsAbsentPoint(centre) || !std::isfinite(rho)) return;
     static const HypocycloidTable table;
     for (double k : {1.5, 2.0, 2.5, 3.0}) {
         const double p = rho / 2 * (k - 1), o = rho / 2 * (k + 1);

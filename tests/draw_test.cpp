@@ -55,10 +55,11 @@ namespace {
 using testing::MakeDocument;
 using testing::Paint;
 
-TEST(PointTable, RoundClampRoundsTiesToEvenAndClamps) {
-    EXPECT_EQ(RoundClamp(2.5), 2);
+TEST(PointTable, RoundClampRoundsTiesUpwardsAndClamps) {
+    EXPECT_EQ(RoundClamp(2.5), 3);
     EXPECT_EQ(RoundClamp(3.5), 4);
     EXPECT_EQ(RoundClamp(-2.5), -2);
+    EXPECT_EQ(RoundClamp(-2.5000001), -3);
     EXPECT_EQ(RoundClamp(1e9), 100000);
     EXPECT_EQ(RoundClamp(-1e300), -100000);
     EXPECT_EQ(RoundClamp(NAN), -100000);
@@ -68,12 +69,12 @@ TEST(PointTable, RoundClampRoundsTiesToEvenAndClamps) {
 TEST(PointTable, SyncSlotHoldsEachCoordinateAtItsBoundAndRejectsNonFinite) {
     PointTable pt;
     pt.screen[40] = {7, 8};
-    SetPrecise(pt, 40, 20000, 50);
+    SetPrecise(pt, 40, 200000, 50);
     SyncSlot(pt, 40);
-    EXPECT_EQ(pt.screen[40], (IntPoint{10000, 50}));
+    EXPECT_EQ(pt.screen[40], (IntPoint{100000, 50}));
     SetPrecise(pt, 40, -3, -1e9);
     SyncSlot(pt, 40);
-    EXPECT_EQ(pt.screen[40], (IntPoint{-3, -10000}));
+    EXPECT_EQ(pt.screen[40], (IntPoint{-3, -100000}));
 
     SetPrecise(pt, 41, NAN, 3);
     SyncSlot(pt, 41);
