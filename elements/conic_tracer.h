@@ -14,11 +14,13 @@ namespace trimora {
 // The five points of a conic; the last one is the sweep pole.
 using FivePoints = std::array<RealPoint, 5>;
 
-// The fixed part of the hexagon construction for five points. Nothing when the points fix no
-// conic (two of them coincide) or no order of the first four gives a finite fixed point.
+// The fixed part of the hexagon construction for five points. Nothing when the points fix no proper
+// conic (two of them coincide or three lie on one line) or no order of the first four gives a
+// finite fixed point.
 struct PascalHexagon {
     FivePoints p;
-    RealPoint p6; // P3P4 ∩ P5P1
+    RealPoint p6;                     // P3P4 ∩ P5P1
+    std::optional<RealPoint> tangent; // direction of the tangent at the pole, when constructible
 };
 std::optional<PascalHexagon> MakePascalHexagon(const FivePoints& points);
 
@@ -28,7 +30,7 @@ std::optional<PascalHexagon> MakePascalHexagon(const FivePoints& points);
 std::optional<RealPoint> PascalPoint(const PascalHexagon& h, double t, double reach);
 
 // The conic through the precise points of five slots, s5 the sweep pole, in blue; the pen stays
-// blue. Nothing is drawn when a slot is absent or the points fix no conic.
+// blue. Nothing is drawn when a slot is absent or the points fix no proper conic.
 void ConicThroughFivePoints(PaintContext& ctx, int s1, int s2, int s3, int s4, int s5);
 
 // The Jerabek hyperbola through A, B, C, H (slot sH) and U (slot sU, the pole), then its centre

@@ -65,8 +65,12 @@ std::optional<Circle> EnclosingCircle(const Circle (&ex)[3]) {
     const double p = (o * v - A * L2) / D - x1, q = (-o * C + r * L2) / D - y1;
     const double M = (2 * J * p + 2 * G2 * q - 2 * Ra) / K;
     const double N = std::sqrt(std::fabs(M * M / 4 - (p * p + q * q - Ra * Ra) / K));
-    const double rho = std::fabs(-M / 2 - N);
-    const Circle c{{p + x1 + J * rho, q + y1 + G2 * rho}, rho};
+    // With these signs of J and G' the quadratic is that of |X − Ii| = ρ + Ri; its smaller root is
+    // negative, minus the radius of the enclosing circle, and the centre needs it with that sign
+    // (with the radius instead the centre would land on the far side of (p + x1, q + y1)).
+    const double root = -M / 2 - N;
+    const double rho = std::fabs(root);
+    const Circle c{{p + x1 + J * root, q + y1 + G2 * root}, rho};
     if (!std::isfinite(c.centre.x) || !std::isfinite(c.centre.y) || !std::isfinite(rho)) return std::nullopt;
     return c;
 }
@@ -138,11 +142,12 @@ void ExcircleApolloniusCircle(PaintContext& ctx) {
     }
 
     // 8. Their common point and its pedal elements.
-    PlaceSlot(pt, kSlotApolloniusPoint,
-              IntersectLines(pt.precise[kSlotB], pt.precise[kSlotTouchB], pt.precise[kSlotA],
-                             pt.precise[kSlotTouchA])
-                  .p);
-    if (!Present(pt, kSlotApolloniusPoint)) return;
+    // The lines as drawn, through the screen points: a touch point straight below a vertex then gives
+    // an exactly vertical line rather than a nearly vertical one with a useless slope.
+    const LinePoint ap = IntersectLines(ScreenAsReal(pt, kSlotB), ScreenAsReal(pt, kSlotTouchB),
+                                        ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotTouchA));
+    PlaceSlot(pt, kSlotApolloniusPoint, ap.p);
+    if (!ap.ok) return; // parallel lines: no point to mark or to drop perpendiculars from
     if (ctx.On(kApolloniusPunkt)) {
         MarkSlotTwoLetters(ctx, kSlotApolloniusPoint, "A", "p");
         if (ctx.Shown()) ReportSlot(ctx, kSlotApolloniusPoint, "Apollonius-Punkt");

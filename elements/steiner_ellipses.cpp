@@ -69,7 +69,7 @@ void SteinerPoint(PaintContext& ctx) {
         return;
     }
     PlaceSlot(pt, kSlotSteinerPoint, *steiner);
-    if (ctx.On(kSteinerPunkt) && Present(pt, kSlotSteinerPoint)) {
+    if (ctx.On(kSteinerPunkt)) {
         MarkSlotTwoLetters(ctx, kSlotSteinerPoint, "S", "t");
         if (ctx.Shown()) ReportSlot(ctx, kSlotSteinerPoint, "Steiner-Punkt");
     }

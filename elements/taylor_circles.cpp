@@ -46,6 +46,11 @@ constexpr Color kLinePen = kGreen;
 // collinear: their rounded screen points would give a huge circle that is not there.
 constexpr double kCollinearHeight = 1.0;
 
+// A slot holds no point when it carries the absent sentinel; points beyond the left edge are real.
+bool Found(const PointTable& pt, int slot) {
+    return pt.screen[static_cast<std::size_t>(slot)].x != static_cast<int>(kAbsent);
+}
+
 struct Circle {
     RealPoint centre;
     double radius;
@@ -77,7 +82,7 @@ struct CircleStep {
 void DrawTaylorOrTuckerCircle(PaintContext& ctx, const CircleStep& s) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;
-    if (!Present(pt, s.p) || !Present(pt, s.q) || !Present(pt, s.r)) return;
+    if (!Found(pt, s.p) || !Found(pt, s.q) || !Found(pt, s.r)) return;
     const std::optional<Circle> circle = CircleThrough(pt.screen[s.p], pt.screen[s.q], pt.screen[s.r]);
     if (!circle) return; // collinear: the target slot keeps its value, nothing is drawn
     canvas.SetPenColor(kCirclePen);
@@ -126,7 +131,7 @@ void TaylorCircles(PaintContext& ctx) {
                  {kSlotHaOnAB, Ha, kSlotA, kSlotB}, {kSlotHaOnAC, Ha, kSlotA, kSlotC},
                  {kSlotHcOnAC, Hc, kSlotA, kSlotC}, {kSlotHcOnBC, Hc, kSlotB, kSlotC}};
     for (const auto& f : feet) {
-        if (Present(pt, f.foot))
+        if (Found(pt, f.foot))
             PlaceSlot(
                 pt, f.slot,
                 PerpendicularFoot(pt.precise[f.foot], ScreenAsReal(pt, f.v1), ScreenAsReal(pt, f.v2)).p);
@@ -139,7 +144,7 @@ void TaylorCircles(PaintContext& ctx) {
         ctx.canvas.SetPenColor(kLinePen);
         bool first = true;
         for (const auto& f : feet) {
-            if (!Present(pt, f.slot)) continue;
+            if (!Found(pt, f.slot)) continue;
             DrawSlotSegment(ctx, f.foot, f.slot, first ? "Taylor-Linie" : "");
             first = false;
         }
@@ -166,7 +171,7 @@ void TaylorCircles(PaintContext& ctx) {
     // 5. The feet on top.
     if (ctx.On(kTaylorfusspunkte)) {
         for (const auto& f : feet) {
-            if (!Present(pt, f.slot)) continue;
+            if (!Found(pt, f.slot)) continue;
             MarkSlot(ctx, f.slot);
             if (ctx.Shown()) ReportSlot(ctx, f.slot, "Taylorfußpunkt");
         }
