@@ -214,7 +214,7 @@ void JerabekHyperbola(PaintContext& ctx, int sH, int sU) {
         TrilinearToPoint(std::cos(al) * sq(std::sin(be - ga)), std::cos(be) * sq(std::sin(ga - al)),
                          std::cos(ga) * sq(std::sin(al - be)), ScreenAsReal(pt, kSlotA),
                          ScreenAsReal(pt, kSlotB), ScreenAsReal(pt, kSlotC));
-    if (!centre) {
+    if (!centre || !std::isfinite(centre->x) || !std::isfinite(centre->y)) {
         PlaceAbsent(pt, kSlotJerabekCentre);
         return;
     }

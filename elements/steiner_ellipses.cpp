@@ -64,7 +64,7 @@ void SteinerPoint(PaintContext& ctx) {
     std::optional<RealPoint> steiner;
     if (bc != 0 && ca != 0 && ab != 0)
         steiner = TrilinearToPoint(b * c / bc, c * a / ca, a * b / ab, A, B, C);
-    if (!steiner) {
+    if (!steiner || !std::isfinite(steiner->x) || !std::isfinite(steiner->y)) {
         PlaceAbsent(pt, kSlotSteinerPoint);
         return;
     }

