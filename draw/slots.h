@@ -46,7 +46,14 @@ inline constexpr int kSlotGrebe1 = 250;
 inline constexpr int kSlotGrebe2 = 251;
 inline constexpr int kSlotGrebe3 = 252;
 
+// Steiner ellipse family: the Steiner point, read by the Steiner lines; absent for an isosceles
+// triangle.
+inline constexpr int kSlotSteinerPoint = 151;
+
 // Scratch slots that several routines overwrite in turn; nobody reads them across families.
+// The control point of the Bézier circum-parabola being drawn by the conic steps; the circles
+// through two vertices and a centre use it for their own centres.
+inline constexpr int kSlotBezierControl = 388;
 inline constexpr int kSlotPedal = 90; // the pedal family: the current pedal point
 // The angle-bisector feet of the base measures (213-215); afterwards the orthocentre family keeps
 // the Thébault centre in 213 and the Napoleon family the centres of the outer Napoleon circles in

@@ -37,6 +37,8 @@ void AltitudesOfSlotTriangle(PaintContext& ctx, int p, int q, int r, std::string
                              int firstSlot);
 // The gasket of inner Soddy circles between the three touching circles about the vertices.
 void RecursiveSoddyCircles(PaintContext& ctx);
+// The circle touching and enclosing the three excircles, its touch points, the Apollonius point.
+void ExcircleApolloniusCircle(PaintContext& ctx);
 
 // Symmedians, Lémoine point K (slot 59), Grebe lines and the first Lémoine circle.
 void SymmedianFamily(PaintContext& ctx);
@@ -44,6 +46,8 @@ void SymmedianFamily(PaintContext& ctx);
 void NapoleonFermatFamily(PaintContext& ctx);
 // Inner equilateral triangles and the inner Napoleon triangle, from the outer part's slots.
 void InnerNapoleonFamily(PaintContext& ctx);
+// Taylor feet, lines, circle and point; first, second and third Tucker circles and centres.
+void TaylorCircles(PaintContext& ctx);
 // The anticomplementary triangle with its lines, vertices, circumcircle and incircle, and the
 // Carnot-Johnson segments from H.
 void AnticomplementaryTriangle(PaintContext& ctx);
@@ -51,9 +55,14 @@ void AnticomplementaryTriangle(PaintContext& ctx);
 void BrocardFamily(PaintContext& ctx);
 // Malfatti circles with touch points, centres and triangle; Ajima and Ajima-Malfatti points.
 void MalfattiFamily(PaintContext& ctx);
+// Steiner circumellipse; the Steiner point (slot 151, absent for an isosceles triangle).
+void SteinerEllipse(PaintContext& ctx);
+void SteinerInellipse(PaintContext& ctx);
 // Morley trisectors, Morley points and the Morley triangle.
 void MorleyFamily(PaintContext& ctx);
 // Division points into thirds and quarters with their cevians, and the Rosenbaum triangle.
 void SideDivisionFamily(PaintContext& ctx);
+// The conics drawn after all families: five-point conics, Jerabek hyperbola, Bézier parabolas.
+void TriangleConics(PaintContext& ctx);
 
 } // namespace trimora

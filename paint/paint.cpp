@@ -209,6 +209,7 @@ void RunFamilies(PaintContext& ctx) {
     ExcircleFamily(ctx);           // excircles, Nagel point, Mittenpunkt
     ContactFamily(ctx);            // contact triangle, Gergonne point, Soddy circles, Adams circle
     if (ctx.On(kRekursiveSoddyKreise)) RecursiveSoddyCircles(ctx);
+    ExcircleApolloniusCircle(ctx); // excircle Apollonius circle and Apollonius point
     CentroidCircles(ctx);          // centroid circles
     CircumcirclePointCircles(ctx); // circles through two vertices and U, Kosnita segments
     SymmedianFamily(ctx);          // symmedians, Lémoine point, first Lémoine circle, Grebe lines
@@ -216,9 +217,12 @@ void RunFamilies(PaintContext& ctx) {
     InnerNapoleonFamily(ctx);      // inner Napoleon triangles and lines
     SpiekerCircle(ctx);            // Spieker circle
     NagelHalfTriangle(ctx);        // Nagel-point half triangle
+    TaylorCircles(ctx);            // Taylor feet and lines, Taylor and Tucker circles
     AnticomplementaryTriangle(ctx); // anticomplementary triangle, its circumcircle and incircle
     BrocardFamily(ctx);            // Brocard points and circle, Neuberg circles, tangential circles
     MalfattiFamily(ctx);           // Malfatti circles, Ajima and Ajima-Malfatti points
+    SteinerEllipse(ctx);           // Steiner ellipse and Steiner point
+    SteinerInellipse(ctx);         // Steiner inellipse
     MorleyFamily(ctx);             // Morley trisectors and Morley triangle
     SideDivisionFamily(ctx);       // side division points, Rosenbaum triangle (the last family)
 }
@@ -244,6 +248,9 @@ void MainSequence(PaintContext& ctx) {
 
     // 5. The families.
     RunFamilies(ctx);
+
+    // 6.-8. Five-point conics, Jerabek hyperbola, Bézier parabolas.
+    TriangleConics(ctx);
 
     // 9. Mid-parallels with whatever pen the families left.
     if (ctx.On(kMittelparallelen)) {
