@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
@@ -18,6 +19,8 @@
 #include <string_view>
 
 int main(int argc, char** argv) {
+    // Beyond a file-size limit a write then fails with a message instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const bool openFile = argc == 2 && std::string_view(argv[1]).size() > 0 && argv[1][0] != '-';
     if (argc > 1 && !openFile) {
         // Pictures are drawn with Qt, on the offscreen platform: no display is needed.
@@ -42,6 +45,13 @@ int main(int argc, char** argv) {
             return trimora::ExportPicture(doc, w, h, format, file).toStdString();
         };
         return trimora::RunCommandLine(argc, argv, std::cout, std::cerr, exporter);
+    }
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
+        std::cerr << "trimora: Kein Bildschirm gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).\n"
+                     "Ohne Bildschirm rechnet und zeichnet Trimora über die Befehlszeile, z. B.\n"
+                     "  trimora --topic \"Feuerbach-Kreis\" --results - --export bild.png\n"
+                     "(trimora --help zeigt alle Optionen.)\n";
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Trimora 2013");

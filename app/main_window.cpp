@@ -58,7 +58,6 @@ namespace {
 constexpr int kPanelWidth = 210;
 constexpr int kShiftStep = 50;
 const QColor kNavy(0x00, 0x00, 0x80);
-constexpr qint64 kMaxDataFileBytes = 16 << 20;
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string S(const QString& s) { return s.toUtf8().toStdString(); }
@@ -769,22 +768,15 @@ void MainWindow::SaveDataFileAs() {
 
 bool MainWindow::LoadDataFile(const QString& path) {
     StopAnimation(false);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowMessage("Daten laden", "Die Datei \"" + path + "\" kann nicht geöffnet werden:\n" + file.errorString());
-        return false;
-    }
-    if (file.size() > kMaxDataFileBytes) {
-        ShowMessage("Daten laden", "Die Datei \"" + path + "\" ist keine Dreiecksdatei (zu groß).");
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        ShowMessage("Daten laden", "Die Datei \"" + path + "\" kann nicht gelesen werden:\n" + file.errorString());
+    // At most the limit plus one byte, whatever size the file claims (a device claims none).
+    std::string error;
+    const std::optional<std::string> bytes = ReadFileLimited(S(path), kMaxDataFileBytes, error);
+    if (!bytes) {
+        ShowMessage("Daten laden", Q(error));
         return false;
     }
     lastOpenedFile_ = path;
-    LoadDataFileLines(session_, DecodeTextFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    LoadDataFileLines(session_, DecodeTextFile(*bytes));
     SyncFieldsFromSession();
     SyncTabListsFromSession();
     Repaint();

@@ -159,9 +159,16 @@ Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format
 }
 
 QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path) {
-    const Encoded e = EncodePicture(doc, width, height, format);
-    if (!e.ok()) return Q(e.error);
-    return Q(WriteFileAtomically(path.toStdString(), e.bytes));
+    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
+        static_cast<long long>(width) * height > kMaxPicturePixels)
+        return "Die Abbildung ist zu groß (höchstens 16384 Pixel je Seite und 64 Millionen Pixel).";
+    try {
+        const Encoded e = EncodePicture(doc, width, height, format);
+        if (!e.ok()) return Q(e.error);
+        return Q(WriteFileAtomically(path.toStdString(), e.bytes));
+    } catch (const std::bad_alloc&) {
+        return "Nicht genug Arbeitsspeicher für diese Abbildung.";
+    }
 }
 
 QString ResultsText(const QStringList& lines) {

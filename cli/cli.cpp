@@ -7,6 +7,8 @@
 #include "grund/catalogue.h"
 #include "grund/presets.h"
 #include "grund/resource.h"
+#include "grund/codepage.h"
+#include "output/picture_encoders.h"
 #include "output/savefile.h"
 
 #include <cctype>
@@ -42,7 +44,8 @@ constexpr const char* kUsage =
     "  --mmgrid             Millimetergitter zeichnen\n"
     "  --stretch F          Streckungsfaktor (Standard 1)\n"
     "  --pan X,Y            Verschiebung des Ursprungs in Pixeln\n"
-    "  --size BxH           Größe der Zeichenfläche in Pixeln (Standard 821x660)\n"
+    "  --size BxH           Größe der Zeichenfläche in Pixeln (Standard 821x660; höchstens\n"
+    "                       16384 je Seite und 64 Millionen Pixel, das sind 256 MB)\n"
     "  --results DATEI      Berechnungsergebnisse schreiben (\"-\": Standardausgabe, UTF-8)\n"
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
     "                       bmp, jpg, gif, png, wmf, svg, pdf\n"
@@ -74,10 +77,11 @@ bool ParseInt(std::string_view text, int& out) {
     return ec == std::errc() && ptr == end;
 }
 
+// A decimal number with a point or a comma ("0x10", "inf" and "nan" are none).
 std::optional<double> ParseReal(std::string text) {
     for (char& ch : text)
         if (ch == ',') ch = '.';
-    if (text.empty()) return std::nullopt;
+    if (text.empty() || text.find_first_not_of("0123456789.+-eE") != std::string::npos) return std::nullopt;
     char* end = nullptr;
     errno = 0;
     const double v = std::strtod(text.c_str(), &end);
@@ -146,11 +150,15 @@ Options Parse(int argc, const char* const* argv) {
             const auto x = text.find_first_of("xX");
             if (x == std::string::npos || !ParseInt(std::string_view(text).substr(0, x), o.width) ||
                 !ParseInt(std::string_view(text).substr(x + 1), o.height) || o.width < 1 || o.height < 1 ||
-                o.width > 20000 || o.height > 20000)
-                throw UsageError{"Ungültige Größe (erwartet BxH, 1 bis 20000 Pixel): " + text};
+                o.width > kMaxPictureSide || o.height > kMaxPictureSide ||
+                static_cast<long long>(o.width) * o.height > kMaxPicturePixels)
+                throw UsageError{"Ungültige Größe (erwartet BxH, 1 bis 16384 Pixel je Seite, höchstens 64 Millionen "
+                                 "Pixel): " + text};
         } else if (arg == "--results") {
+            if (o.results) throw UsageError{"--results ist nur einmal erlaubt."};
             o.results = value(i);
         } else if (arg == "--export") {
+            if (o.exportPath) throw UsageError{"--export ist nur einmal erlaubt."};
             o.exportPath = value(i);
             if (!IsPictureExtension(*o.exportPath))
                 throw UsageError{"Unbekanntes Bildformat (erwartet .bmp, .jpg, .gif, .png, .wmf, .svg oder .pdf): " +
@@ -161,6 +169,9 @@ Options Parse(int argc, const char* const* argv) {
             throw UsageError{"Unbekannte Option: " + std::string(arg)};
         }
     }
+    if (o.bmp16 && !(o.exportPath && o.exportPath->size() >= 4 &&
+                     FoldCase(o.exportPath->substr(o.exportPath->size() - 4)) == ".bmp"))
+        throw UsageError{"--bmp16 gilt nur zusammen mit --export DATEI.bmp."};
     return o;
 }
 
@@ -182,20 +193,11 @@ struct FileError {
     std::string message;
 };
 
-// A data file is small; anything beyond this is not one.
-constexpr std::size_t kMaxDataFileBytes = 16u << 20;
-
 std::vector<std::string> ReadDataFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError{"Die Datei \"" + path + "\" kann nicht geöffnet werden."};
-    std::string bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kMaxDataFileBytes) throw FileError{"Die Datei \"" + path + "\" ist keine Dreiecksdatei (zu groß)."};
-    }
-    if (in.bad()) throw FileError{"Die Datei \"" + path + "\" kann nicht gelesen werden."};
-    return DecodeTextFile(bytes);
+    std::string error;
+    const std::optional<std::string> bytes = ReadFileLimited(path, kMaxDataFileBytes, error);
+    if (!bytes) throw FileError{error};
+    return DecodeTextFile(*bytes);
 }
 
 } // namespace
@@ -218,7 +220,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         o = Parse(argc, argv);
         if (o.help) {
             out << kUsage;
-            return 0;
+            return out.flush() ? 0 : 1;
         }
         Session session;
         InitSession(session, o.width, o.height);
@@ -252,7 +254,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             const std::vector<std::string> lines = doc.results.Lines();
             if (*o.results == "-") {
                 for (const std::string& line : lines) out << line << '\n';
-                out.flush();
+                if (!out.flush())
+                    throw FileError{"Die Ergebnisse konnten nicht auf die Standardausgabe geschrieben werden."};
             } else {
                 const std::string failure = WriteFileAtomically(*o.results, ToWindowsText(lines));
                 if (!failure.empty()) {
@@ -269,6 +272,9 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         return 0;
     } catch (const FileError& e) {
         err << "trimora: " << e.message << '\n';
+        return 1;
+    } catch (const std::bad_alloc&) {
+        err << "trimora: Nicht genug Arbeitsspeicher für diese Abbildung.\n";
         return 1;
     } catch (const UsageError& e) {
         err << "trimora: " << e.message << "\n(trimora --help zeigt die Optionen.)\n";

@@ -915,10 +915,16 @@ std::string Prepare(std::string_view text) {
     }
     // A leading sign acts as an operator with 0 on its left.
     if (!s.empty() && (s[0] == '-' || s[0] == '+')) s.insert(s.begin(), '0');
-    // "(-X^" becomes "(0-X^", so that -X^2 inside brackets is the negative of the square.
-    for (std::size_t at = s.find("(-X^"); at != std::string::npos; at = s.find("(-X^", at + 2))
-        s.insert(at + 1, 1, '0');
-    return s;
+    // "(-X^" becomes "(0-X^", so that -X^2 inside brackets is the negative of the square; one pass
+    // into a new string, since an insertion per match would make long texts quadratic.
+    if (s.find("(-X^") == std::string::npos) return s;
+    std::string out;
+    out.reserve(s.size() + s.size() / 4);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        out.push_back(s[i]);
+        if (s[i] == '(' && s.compare(i + 1, 3, "-X^") == 0) out.push_back('0');
+    }
+    return out;
 }
 
 FormulaResult EvaluateWithin(std::string_view text, double x, const FormulaParams& params, Budget& budget) {

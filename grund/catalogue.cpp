@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <unordered_map>
 
 namespace trimora {
 namespace {
@@ -118,10 +119,15 @@ const std::vector<std::string>& CatalogueNames() {
 }
 
 int FindCatalogueEntry(std::string_view name) {
-    const std::vector<std::string>& names = CatalogueNames();
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (EqualsIgnoringCase(names[i], name)) return static_cast<int>(i);
-    return -1;
+    // One hash look-up a name: a data file may hold hundreds of thousands of lines.
+    static const std::unordered_map<std::string, int> byFoldedName = [] {
+        std::unordered_map<std::string, int> map;
+        const std::vector<std::string>& names = CatalogueNames();
+        for (std::size_t i = 0; i < names.size(); ++i) map.emplace(FoldCase(names[i]), static_cast<int>(i));
+        return map;
+    }();
+    const auto it = byFoldedName.find(FoldCase(name));
+    return it == byFoldedName.end() ? -1 : it->second;
 }
 
 } // namespace trimora

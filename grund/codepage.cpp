@@ -147,6 +147,20 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+std::string FoldCase(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const Decoded d = DecodeAt(text, i);
+        if (d.valid)
+            AppendUtf8(out, ToSmall(d.cp));
+        else
+            out += text.substr(i, d.length);
+        i += d.length;
+    }
+    return out;
+}
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {

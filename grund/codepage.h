@@ -30,4 +30,9 @@ bool IsValidUtf8(std::string_view bytes);
 // Malformed UTF-8 is compared byte for byte.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
+// The text with the capitals that EqualsIgnoringCase matches turned small: two texts are equal
+// without regard to case exactly when their folded forms are equal, so that the folded form can
+// be a hash key.
+std::string FoldCase(std::string_view text);
+
 } // namespace trimora

@@ -71,15 +71,13 @@ std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t lf = text.find('\n', start);
-        if (lf == std::string_view::npos) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
             lines.emplace_back(text.substr(start));
             break;
         }
-        std::size_t end = lf;
-        if (end > start && text[end - 1] == '\r') --end;
         lines.emplace_back(text.substr(start, end - start));
-        start = lf + 1;
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
 }

@@ -27,8 +27,8 @@ std::string InflateZlib(std::span<const unsigned char> data, std::string_view wh
 // Throws ResourceError when there is no such resource or it is damaged.
 std::string LoadResourceBytes(std::string_view name);
 
-// Lines of a text: split at CR LF and at a lone LF (a lone CR stays in its line); a line end at the
-// end of the text does not start another line, so "" gives no lines and "a\r\n" one.
+// Lines of a text: split at CR LF, at a lone LF and at a lone CR (old Macintosh files); a line end
+// at the end of the text does not start another line, so "" gives no lines and "a\r\n" one.
 std::vector<std::string> SplitLines(std::string_view text);
 
 // The lines of the built-in resource `name`, converted from Windows-1252 to UTF-8.

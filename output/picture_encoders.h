@@ -8,6 +8,11 @@
 
 namespace trimora {
 
+// The largest picture drawn or saved: 16384 pixels a side and 64 million pixels, 256 MB at four
+// bytes a pixel. Larger requests are refused before anything is allocated.
+inline constexpr int kMaxPictureSide = 16384;
+inline constexpr long long kMaxPicturePixels = 64'000'000;
+
 struct RgbImage {
     int width = 0;
     int height = 0;

@@ -82,7 +82,15 @@ TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {
                                                {"--vertices", "1;2;3"},
                                                {"--results"},
                                                {"--export", "bild.xyz"},
-                                               {"--export", "ohne-endung"}}) {
+                                               {"--export", "ohne-endung"},
+                                               {"--stretch", "0x10"},
+                                               {"--stretch", "inf"},
+                                               {"--size", "20000x20000"},
+                                               {"--size", "16384x16384"},
+                                               {"--bmp16"},
+                                               {"--bmp16", "--export", "bild.png"},
+                                               {"--results", "a.txt", "--results", "b.txt"},
+                                               {"--export", "a.png", "--export", "b.png"}}) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << args[0];
         EXPECT_FALSE(r.err.empty());

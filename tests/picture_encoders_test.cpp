@@ -191,23 +191,5 @@ TEST(Metafile, HeaderRecordsAndUmlauts) {
     EXPECT_NE(e.bytes.find(std::string("\xE4\x00", 2)), std::string::npos);
 }
 
-TEST(SafeWriting, AFailedWriteLeavesTheOldFileByteForByte) {
-    const auto dir = std::filesystem::temp_directory_path() / "trimora_safe_write";
-    std::filesystem::create_directories(dir);
-    // A name so long that no temporary name fits beside it: the write must fail before touching it.
-    const std::filesystem::path path = dir / std::string(250, 'x');
-    {
-        std::ofstream f(path, std::ios::binary);
-        f << "alt\r\n";
-    }
-    const std::string failure = WriteFileAtomically(path.string(), "neu");
-    EXPECT_NE(failure.find("konnte nicht geschrieben werden"), std::string::npos);
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), {}), "alt\r\n");
-    // And a good write replaces it whole.
-    EXPECT_EQ(WriteFileAtomically((dir / "ok.txt").string(), "neu"), "");
-    std::filesystem::remove_all(dir);
-}
-
 } // namespace
 } // namespace trimora

@@ -151,8 +151,9 @@ TEST(SplitLines, LineEnds) {
     EXPECT_EQ(SplitLines("a\nb\n"), (Lines{"a", "b"}));
     EXPECT_EQ(SplitLines("a\r\n\r\n#\r\n"), (Lines{"a", "", "#"}));
     EXPECT_EQ(SplitLines("a\n\nb"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(SplitLines("a\rb\r\n"), Lines{"a\rb"});
-    EXPECT_EQ(SplitLines("a\r\r\n"), Lines{"a\r"});
+    EXPECT_EQ(SplitLines("a\rb\r\n"), (Lines{"a", "b"}));
+    EXPECT_EQ(SplitLines("a\r\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(SplitLines("1\r2\r#\r"), (Lines{"1", "2", "#"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "draw/document.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -92,6 +93,8 @@ void LoadDataFileLines(Session& s, std::span<const std::string> lines);
 // Bytes of a data file as read from disk -> lines: Windows-1252, or UTF-8 when the bytes are valid
 // UTF-8 with non-ASCII letters; CR LF or LF.
 std::vector<std::string> DecodeTextFile(std::string_view bytes);
+// A data file is small; anything beyond this is not one.
+inline constexpr std::size_t kMaxDataFileBytes = 16u << 20;
 
 // Animation.
 void SetAnimationSpeed(Session& s, int speed); // interval 81 - speed milliseconds

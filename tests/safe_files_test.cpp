@@ -1,0 +1,161 @@
+// Files are written without harm to what the target is (a link, a private or protected file, a
+// device or a pipe), reads stop at their limit, and failures are reported, never success.
+#include "app/core/session.h"
+#include "cli/cli.h"
+#include "output/savefile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace trimora {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TempDir {
+    fs::path path;
+    TempDir() : path(fs::temp_directory_path() / ("trimora_files_" + std::to_string(getpid()))) {
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~TempDir() { fs::remove_all(path); }
+    std::string operator/(const std::string& name) const { return (path / name).string(); }
+    // Nothing but the named files: no temporary file left behind.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(path)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+mode_t Mode(const std::string& path) {
+    struct stat st;
+    lstat(path.c_str(), &st);
+    return st.st_mode;
+}
+
+TEST(SafeFiles, ExistingFilesKeepTheirPermissions) {
+    TempDir dir;
+    for (mode_t mode : {0600, 0640, 0444}) {
+        const std::string path = dir / "f.txt";
+        fs::remove(path);
+        std::ofstream(path) << "alt";
+        chmod(path.c_str(), mode);
+        const std::string failure = WriteFileAtomically(path, "neu");
+        if (geteuid() != 0 && !(mode & 0200)) {
+            // An ordinary user may not write a protected file: refused, untouched.
+            EXPECT_NE(failure.find("keine Berechtigung"), std::string::npos) << failure;
+            EXPECT_EQ(Contents(path), "alt");
+        } else {
+            EXPECT_EQ(failure, "");
+            EXPECT_EQ(Contents(path), "neu");
+        }
+        EXPECT_EQ(Mode(path) & 07777, mode);
+    }
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"f.txt"});
+}
+
+TEST(SafeFiles, LinksDevicesAndPipesStayWhatTheyAre) {
+    TempDir dir;
+    // A symbolic link: its target is written, the link stays.
+    std::ofstream(dir / "ziel.txt") << "alt";
+    fs::create_symlink("ziel.txt", dir / "link.txt");
+    EXPECT_EQ(WriteFileAtomically(dir / "link.txt", "neu"), "");
+    EXPECT_TRUE(S_ISLNK(Mode(dir / "link.txt")));
+    EXPECT_EQ(Contents(dir / "ziel.txt"), "neu");
+
+    // A named pipe is written into, not replaced by a file.
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = Contents(dir / "pipe"); });
+    EXPECT_EQ(WriteFileAtomically(dir / "pipe", "durch die Leitung"), "");
+    reader.join();
+    EXPECT_EQ(received, "durch die Leitung");
+    EXPECT_TRUE(S_ISFIFO(Mode(dir / "pipe")));
+
+    // A device: /dev/null stays a device.
+    EXPECT_EQ(WriteFileAtomically("/dev/null", "nichts"), "");
+    EXPECT_TRUE(S_ISCHR(Mode("/dev/null")));
+
+    // A long name whose temporary name would not fit beside it.
+    const std::string longName = dir / std::string(250, 'x');
+    EXPECT_EQ(WriteFileAtomically(longName, "lang"), "");
+    EXPECT_EQ(Contents(longName), "lang");
+}
+
+TEST(SafeFiles, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    TempDir dir;
+    const std::string path = dir / "alt.txt";
+    std::ofstream(path) << "alt\r\n";
+    // Beyond the file-size limit a write fails (SIGXFSZ ignored, as the program does).
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit old;
+    getrlimit(RLIMIT_FSIZE, &old);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::string failure = WriteFileAtomically(path, std::string(100000, 'n'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_NE(failure.find("Datei zu groß"), std::string::npos) << failure;
+    EXPECT_EQ(Contents(path), "alt\r\n");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"alt.txt"});
+    // A folder that does not exist, in German.
+    EXPECT_NE(WriteFileAtomically(dir / "fehlt/x.txt", "x").find("nicht gefunden"), std::string::npos);
+}
+
+TEST(SafeFiles, ReadsStopAtTheirLimit) {
+    std::string error;
+    // A device claims no size and never ends.
+    EXPECT_FALSE(ReadFileLimited("/dev/zero", 1000, error));
+    EXPECT_NE(error.find("zu groß"), std::string::npos);
+    EXPECT_FALSE(ReadFileLimited("/nicht/da", 1000, error));
+    EXPECT_NE(error.find("nicht gefunden"), std::string::npos);
+    const std::vector<std::string> args{"trimora", "--load", "/dev/zero", "--results", "-"};
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err), 1);
+    EXPECT_NE(err.str().find("zu groß"), std::string::npos);
+}
+
+TEST(SafeFiles, AFailingStandardOutputIsReported) {
+    struct Full : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+        std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+    } full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    const char* argv[] = {"trimora", "--results", "-"};
+    EXPECT_EQ(RunCommandLine(3, argv, out, err), 1);
+    EXPECT_NE(err.str().find("Standardausgabe"), std::string::npos);
+}
+
+TEST(SafeFiles, DataFilesWithEveryLineEnd) {
+    for (const std::string end : {"\r\n", "\n", "\r"}) {
+        Session s;
+        InitSession(s, 821, 660);
+        std::string text;
+        for (const char* line : {"1", "2", "-2", "-1", "2", "-1", "Umkreis", "#"}) text += line + end;
+        LoadDataFileLines(s, DecodeTextFile(text));
+        EXPECT_EQ(s.doc.fields[3], "-1");
+        EXPECT_TRUE(s.doc.IsOn(17)) << "line end " << int(end.back()); // "Umkreis"
+    }
+}
+
+} // namespace
+} // namespace trimora
