@@ -19,7 +19,7 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
 void DrawingArea::Render(Document& doc, bool resultsShown) {
     const QSize size(std::max(1, width()), std::max(1, height()));
     if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
-    RenderPicture(doc, image_, resultsShown, antialiasing_);
+    raster_.Render(doc, image_, resultsShown, antialiasing_);
     update();
 }
 

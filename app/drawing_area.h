@@ -2,6 +2,8 @@
 // shows it in one step; reports mouse actions to the window.
 #pragma once
 
+#include "app/fast_raster.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -35,6 +37,7 @@ protected:
 
 private:
     QImage image_;
+    FastRaster raster_;
     bool antialiasing_ = true;
     int wheelRemainder_ = 0;
 };

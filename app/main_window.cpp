@@ -43,6 +43,7 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QDateTime>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -76,6 +77,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     topicLines_ = LoadResourceLines("WTRIMORA");
     InitSession(session_, 821, 660);
 
+    dragFrame_ = new QTimer(this);
+    dragFrame_->setSingleShot(true);
+    connect(dragFrame_, &QTimer::timeout, this, [this] {
+        lastDragPaint_ = QDateTime::currentMSecsSinceEpoch();
+        Repaint();
+    });
     timer_ = new QTimer(this);
     timer_->setInterval(10);
     connect(timer_, &QTimer::timeout, this, &MainWindow::OnTimer);
@@ -539,18 +546,26 @@ void MainWindow::WireDrawingArea() {
     drawing_->onMove = [this](QMouseEvent* e) {
         const QPoint p = e->position().toPoint();
         if (dragging_) {
-            if (inStep_) return; // a step is still painting: drop this one
-            inStep_ = true;
             DragVertexTo(session_, dragVertex_, p.x(), p.y());
             SyncFieldsFromSession();
-            Repaint();
-            inStep_ = false;
+            if (!dragFrame_->isActive()) {
+                constexpr qint64 kFrameMs = 16; // 60 repaints a second
+                const qint64 since = QDateTime::currentMSecsSinceEpoch() - lastDragPaint_;
+                dragFrame_->start(static_cast<int>(std::clamp<qint64>(kFrameMs - since, 0, kFrameMs)));
+            }
             return;
         }
         if (const auto text = MouseReadout(session_, p.x(), p.y())) statusPanel_->setText(Q(*text));
         drawing_->setCursor(PickVertex(session_.doc, p.x(), p.y()) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
     };
-    drawing_->onRelease = [this](QMouseEvent*) { dragging_ = false; };
+    drawing_->onRelease = [this](QMouseEvent*) {
+        dragging_ = false;
+        // The last position is painted now, not a frame later.
+        if (dragFrame_->isActive()) {
+            dragFrame_->stop();
+            Repaint();
+        }
+    };
     drawing_->onWheel = [this](int steps) {
         SyncSessionFromFields();
         for (int n = 0; n < std::abs(steps); ++n) steps > 0 ? StretchUp(session_) : StretchDown(session_);

@@ -136,6 +136,10 @@ private:
     QTabWidget* pages_ = nullptr;
     std::array<QListWidget*, kTabCount> tabLists_{};
     QTimer* timer_ = nullptr;
+    // While dragging, the vertex follows every mouse move at once, but the picture is painted at
+    // most once a screen refresh: moves that come faster wait for the next frame.
+    QTimer* dragFrame_ = nullptr;
+    qint64 lastDragPaint_ = 0;
     QMenu* pictureMenu_ = nullptr;
     QMenu* resultsMenu_ = nullptr;
     std::vector<QAction*> pictureTools_, resultsTools_;

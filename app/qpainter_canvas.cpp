@@ -82,6 +82,27 @@ void QPainterCanvas::LineTo(int x, int y) {
     position_ = to;
 }
 
+void QPainterCanvas::Lines(std::span<const QLine> lines) {
+    ApplyPen();
+    painter_.drawLines(lines.data(), static_cast<int>(lines.size()));
+}
+
+void QPainterCanvas::PolygonQuickFill(std::span<const IntPoint> points) {
+    QVarLengthArray<QPoint, 16> qpoints;
+    for (const IntPoint& p : points) qpoints.append(QPoint(p.x, p.y));
+    const bool smooth = painter_.testRenderHint(QPainter::Antialiasing);
+    ApplyBrush();
+    painter_.setPen(Qt::NoPen);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.drawPolygon(qpoints.constData(), static_cast<int>(qpoints.size()));
+    painter_.setRenderHint(QPainter::Antialiasing, smooth);
+    penApplied_ = false;
+    ApplyPen();
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPolygon(qpoints.constData(), static_cast<int>(qpoints.size()));
+    brushApplied_ = false;
+}
+
 void QPainterCanvas::Ellipse(int left, int top, int right, int bottom) {
     ApplyPen();
     ApplyBrush();

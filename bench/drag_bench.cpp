@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #ifdef TRIMORA_BENCH_QT
+#include "app/fast_raster.h"
 #include "app/qpainter_canvas.h"
 #endif
 
@@ -52,6 +53,24 @@ void BM_DragStepPicture(benchmark::State& state) {
     state.counters["repaints/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_DragStepPicture)->Unit(benchmark::kMicrosecond);
+
+// The same step with every entry on, painted as the drawing area paints it.
+void BM_DragStepAllEntries(benchmark::State& state) {
+    trimora::Session s;
+    trimora::InitSession(s, 821, 660);
+    s.doc.checked.set();
+    QImage image(821, 660, QImage::Format_RGB32);
+    trimora::FastRaster raster;
+    int step = 0;
+    for (auto _ : state) {
+        const int dx = step++ % 100;
+        trimora::DragVertexTo(s, 0, 300 + dx, 200 + dx / 2);
+        raster.Render(s.doc, image, false, true);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["repaints/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_DragStepAllEntries)->Unit(benchmark::kMillisecond)->UseRealTime();
 #endif
 
 } // namespace

@@ -83,6 +83,9 @@ public:
         if (brush_.style == BrushStyle::Clear) brush_.style = BrushStyle::Solid;
     }
     void SetBrushStyle(BrushStyle s) { brush_.style = s; }
+    void SetPen(const Pen& p) { pen_ = p; }
+    void SetBrush(const Brush& b) { brush_ = b; }
+    void SetFont(const Font& f) { font_ = f; }
     void SetFont(std::string_view name, int pointSize) {
         font_.name = name;
         font_.pointSize = pointSize;
@@ -99,6 +102,9 @@ public:
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     // Text (UTF-8) with its top-left corner at (x, y), on a clear background when the brush is clear.
     virtual void TextOut(int x, int y, std::string_view text) = 0;
+    // The paint routine has drawn the background layers (grid, millimetre grid, axes), which
+    // depend on the view alone; a canvas may keep them between repaints.
+    virtual void EndOfBackground() {}
 
 private:
     int width_;

@@ -52,6 +52,7 @@ void RecordingCanvas::TextOut(int x, int y, std::string_view text) {
     c.x1 = x;
     c.y1 = y;
     c.text = text;
+    c.font = CurrentFont();
 }
 
 } // namespace trimora

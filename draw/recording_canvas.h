@@ -14,6 +14,7 @@ struct CanvasCall {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // MoveTo/LineTo use x1, y1; LineTo also records its start in x2, y2
     std::vector<IntPoint> points;       // Polygon
     std::string text;                   // Text
+    Font font;                          // Text
     Pen pen;
     Brush brush;
 };
@@ -31,11 +32,18 @@ public:
 
     const std::vector<CanvasCall>& Calls() const { return calls_; }
     // Forget the calls but keep the memory, so that repeated repaints do not allocate.
-    void Clear() { calls_.clear(); }
+    void Clear() {
+        calls_.clear();
+        backgroundCalls_ = 0;
+    }
+    // The calls of the background layers (grid, millimetre grid, axes) come first; this many.
+    std::size_t BackgroundCalls() const { return backgroundCalls_; }
+    void EndOfBackground() override { backgroundCalls_ = calls_.size(); }
 
 private:
     CanvasCall& Add(CanvasCall::Kind kind);
     std::vector<CanvasCall> calls_;
+    std::size_t backgroundCalls_ = 0;
     IntPoint position_;
 };
 

@@ -324,6 +324,7 @@ void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown) {
     if (doc.view.showGrid) Grid(ctx);
     if (doc.view.showMmGrid) MillimetreGrid(ctx);
     if (doc.view.showAxes) Axes(ctx);
+    canvas.EndOfBackground();
 
     // 5. The vertices' screen points are their precise points; every other slot starts absent.
     ClearComputedSlots(doc.points);

@@ -1,0 +1,36 @@
+// The drawing area's fast path to the same picture: the repaint is recorded once, the background
+// layers (grid, millimetre grid, axes) are kept while the view stays the same, and the rest is
+// rasterised in two horizontal strips at once, each strip handed only what it can show.
+// Exports and printing keep the plain path through QPainterCanvas.
+#pragma once
+
+#include "draw/recording_canvas.h"
+
+#include <QImage>
+
+#include <memory>
+#include <tuple>
+
+namespace trimora {
+
+struct Document;
+
+class FastRaster {
+public:
+    // Paints the whole picture on `image` (its size is the drawing area's), as RenderPicture does.
+    void Render(Document& doc, QImage& image, bool resultsShown, bool antialiasing);
+
+private:
+    std::unique_ptr<RecordingCanvas> recorder_;
+    QImage background_;
+    // What the background layers depend on: size, stretch, pan, switches, anti-aliasing.
+    std::tuple<int, int, double, int, int, bool, bool, bool, bool> backgroundKey_{};
+    bool backgroundValid_ = false;
+};
+
+// Replays recorded calls from `first` on onto the rows top .. top + rows - 1 of `image`; calls
+// that cannot touch those rows are skipped.
+void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QImage& image, int top, int rows,
+                   bool antialiasing);
+
+} // namespace trimora

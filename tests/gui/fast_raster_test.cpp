@@ -1,0 +1,88 @@
+// The drawing area's fast path paints the picture of the plain path. Tolerance: with anti-aliasing
+// at most 0.5 % of the pixels differ, each channel by at most 32 (edge pixels of polygon fills
+// under their outline, and of lines where the two strips meet); without it at most 0.01 %.
+#include "app/fast_raster.h"
+#include "app/qpainter_canvas.h"
+#include "draw/document.h"
+#include "draw/point_table.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+namespace trimora {
+namespace {
+
+struct Difference {
+    double share = 0;   // of all pixels, those that differ at all
+    int largest = 0;    // the largest difference of one colour channel
+    double mean = 0;    // mean difference per channel over the whole picture
+};
+
+Difference Compare(const QImage& a, const QImage& b) {
+    Difference d;
+    long long differing = 0, sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const QRgb* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (p[x] == q[x]) continue;
+            ++differing;
+            for (int channel : {qRed(p[x]) - qRed(q[x]), qGreen(p[x]) - qGreen(q[x]), qBlue(p[x]) - qBlue(q[x])}) {
+                d.largest = std::max(d.largest, std::abs(channel));
+                sum += std::abs(channel);
+            }
+        }
+    }
+    const double pixels = double(a.width()) * a.height();
+    d.share = differing / pixels;
+    d.mean = sum / (3 * pixels);
+    return d;
+}
+
+TEST(FastRaster, PaintsThePlainPicture) {
+    struct Case {
+        IntPoint a, b, c;
+        double stretch;
+        int panX, panY;
+        bool grid, axes;
+    };
+    const std::vector<Case> cases{
+        {{510, 130}, {210, 430}, {610, 430}, 1, 0, 0, false, false},     // the textbook triangle
+        {{290, 190}, {220, 420}, {560, 420}, 1, 0, 0, true, true},       // the start triangle, grid and axes
+        {{100, 300}, {700, 300}, {400, 306}, 1, 0, 0, false, false},     // nearly flat: huge circles
+        {{5300, 130}, {4900, 430}, {5400, 430}, 1, 4790, 0, false, true}, // panned far: most lines miss
+        {{450, 300}, {430, 340}, {480, 335}, 0.2, 0, 0, true, false},   // zoomed out
+    };
+    int run = 0;
+    for (const Case& k : cases)
+        for (bool smooth : {true, false}) {
+            SCOPED_TRACE(run);
+            Document doc;
+            InitDocument(doc, 821, 660);
+            doc.points.screen[kSlotA] = k.a, doc.points.screen[kSlotB] = k.b, doc.points.screen[kSlotC] = k.c;
+            doc.view.stretchFactor = k.stretch, doc.view.panX = k.panX, doc.view.panY = k.panY;
+            doc.view.showGrid = k.grid, doc.view.showAxes = k.axes;
+            doc.checked.set();
+            QImage plain(821, 660, QImage::Format_RGB32), fast(821, 660, QImage::Format_RGB32);
+            RenderPicture(doc, plain, true, smooth);
+            FastRaster raster;
+            raster.Render(doc, fast, true, smooth);
+            raster.Render(doc, fast, true, smooth); // again, on the kept background
+            const Difference d = Compare(plain, fast);
+            if (smooth) {
+                // Smoothed: only edge pixels of polygon fills under their outline, and of lines where
+                // the strips meet, and those only slightly.
+                EXPECT_LT(d.share, 0.005);
+                EXPECT_LE(d.largest, 32);
+            } else {
+                // Unsmoothed: a line cut where the strips meet may step one pixel aside: a few pixels.
+                EXPECT_LT(d.share, 0.0001);
+            }
+            ++run;
+        }
+    EXPECT_EQ(run, 10);
+}
+
+} // namespace
+} // namespace trimora
