@@ -29,6 +29,7 @@ void DrawingArea::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), Qt::white);
     else
         p.drawImage(0, 0, image_);
+    if (onPainted) onPainted();
 }
 
 void DrawingArea::resizeEvent(QResizeEvent*) {

@@ -26,6 +26,7 @@ public:
     std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
     std::function<void(int steps)> onWheel; // positive: away from the user
     std::function<void()> onResized;
+    std::function<void()> onPainted; // after the picture reached the screen
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,5 +1,6 @@
 // Trimora: without arguments the window opens; a single ".tmo" file opens the window with that
 // triangle; with options the command line front end paints headless and exits.
+#include "app/drawing_area.h"
 #include "app/main_window.h"
 #include "app/output.h"
 #include "app/qpainter_canvas.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdlib>
@@ -61,6 +63,10 @@ int main(int argc, char** argv) {
     font.setPixelSize(13);
     QApplication::setFont(font);
     trimora::MainWindow window;
+    if (std::getenv("TRIMORA_QUIT_AFTER_FIRST_PAINT")) {
+        // For measuring the start-up: the program ends once the first picture is on the screen.
+        window.Drawing()->onPainted = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
+    }
     window.show();
     if (openFile) window.LoadDataFile(QString::fromLocal8Bit(argv[1]));
     return app.exec();
