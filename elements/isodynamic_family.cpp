@@ -77,7 +77,8 @@ double AngleFromCosine(double cosine) {
 
 // A point of the family: with its entry on, pen black, the mark (with a label of one or two
 // letters when given) and its result line.
-void OutputPoint(PaintContext& ctx, int entry, int slot, std::string_view label, std::string_view letters = {}) {
+void OutputPoint(PaintContext& ctx, int entry, int slot, std::string_view label,
+                 std::string_view letters = {}) {
     if (!ctx.On(entry)) return;
     ctx.canvas.SetPenColor(kBlack);
     if (letters.empty())
@@ -141,7 +142,8 @@ void ParryAndApolloniusCircles(PaintContext& ctx) {
 void ExcentralAndVilliersCircles(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;
-    const RealPoint Ia = pt.precise[kSlotExcentreA], Ib = pt.precise[kSlotExcentreB], Ic = pt.precise[kSlotExcentreC];
+    const RealPoint Ia = pt.precise[kSlotExcentreA], Ib = pt.precise[kSlotExcentreB],
+                    Ic = pt.precise[kSlotExcentreC];
     const CircleDataResult ex = CircleData(Ia, Ib, Ic);
     if (ctx.On(kAnkreisdreieckUmkreis)) {
         canvas.SetPenColor(kGreen);
@@ -164,7 +166,8 @@ void ExcentralAndVilliersCircles(PaintContext& ctx) {
 
     const struct {
         int v1, v2, excentre;
-    } triples[3] = {{kSlotA, kSlotB, kSlotExcentreC}, {kSlotA, kSlotC, kSlotExcentreB}, {kSlotB, kSlotC, kSlotExcentreA}};
+    } triples[3] = {
+        {kSlotA, kSlotB, kSlotExcentreC}, {kSlotA, kSlotC, kSlotExcentreB}, {kSlotB, kSlotC, kSlotExcentreA}};
     for (int n = 0; n < 3; ++n) {
         const RealPoint p1 = pt.precise[triples[n].v1], p2 = pt.precise[triples[n].v2],
                         p3 = pt.precise[triples[n].excentre];
@@ -206,9 +209,11 @@ void Centres(PaintContext& ctx, double a, double b, double c, const Angles& own)
     }
 
     // 3. Isodynamic points.
-    SlotFromTrilinear(ctx, kSlotIsodynamic1, std::sin(alpha + k60), std::sin(beta + k60), std::sin(gamma + k60));
+    SlotFromTrilinear(ctx, kSlotIsodynamic1, std::sin(alpha + k60), std::sin(beta + k60),
+                      std::sin(gamma + k60));
     OutputPoint(ctx, kIsodynamischerPunkt1, kSlotIsodynamic1, "1.isodynamischer Punkt", "I1");
-    SlotFromTrilinear(ctx, kSlotIsodynamic2, std::sin(alpha - k60), std::sin(beta - k60), std::sin(gamma - k60));
+    SlotFromTrilinear(ctx, kSlotIsodynamic2, std::sin(alpha - k60), std::sin(beta - k60),
+                      std::sin(gamma - k60));
     OutputPoint(ctx, kIsodynamischerPunkt2, kSlotIsodynamic2, "2.isodynamischer Punkt", "I2");
 
     // 4.-6.
@@ -224,9 +229,10 @@ void Centres(PaintContext& ctx, double a, double b, double c, const Angles& own)
 
     // 8.-9. Isodynamic circle: the diameter runs from one isodynamic point to the other.
     if (Present(pt, kSlotIsodynamic1) && Present(pt, kSlotIsodynamic2)) {
-        PlaceSlot(pt, kSlotIsodynamicCentre, Midpoint(pt.precise[kSlotIsodynamic1], pt.precise[kSlotIsodynamic2]));
-        OutputPoint(ctx, kIsodynamischerKreismittelpunkt, kSlotIsodynamicCentre, "Isodynamischer Kreismittelpunkt",
-                    "IK");
+        PlaceSlot(pt, kSlotIsodynamicCentre,
+                  Midpoint(pt.precise[kSlotIsodynamic1], pt.precise[kSlotIsodynamic2]));
+        OutputPoint(ctx, kIsodynamischerKreismittelpunkt, kSlotIsodynamicCentre,
+                    "Isodynamischer Kreismittelpunkt", "IK");
     }
     canvas.SetPenColor(kLime);
     if (ctx.On(kIsodynamischerKreis) && Present(pt, kSlotIsodynamicCentre)) {
@@ -302,14 +308,21 @@ void TarryPoint(PaintContext& ctx, double a, double b, double c) {
             const int v = kSlotA + n, neuberg = kSlotNeubergFirst + n;
             if (!Present(pt, neuberg)) continue;
             switch (LongestSideIndex(pt, v, neuberg, kSlotTarry)) {
-            case 1: DrawSegment(ctx, v, neuberg); break;
-            case 2: DrawSegment(ctx, v, kSlotTarry); break;
-            default: DrawSegment(ctx, neuberg, kSlotTarry); break;
+            case 1:
+                DrawSegment(ctx, v, neuberg);
+                break;
+            case 2:
+                DrawSegment(ctx, v, kSlotTarry);
+                break;
+            default:
+                DrawSegment(ctx, neuberg, kSlotTarry);
+                break;
             }
         }
     }
     OutputPoint(ctx, kTarryPunkt, kSlotTarry, "Tarry-Punkt", "T");
-    if (ctx.On(kSteinerTarryLinie)) DrawSlotSegment(ctx, kSlotSteinerPoint, kSlotTarry, "Steiner-Tarry-Linie");
+    if (ctx.On(kSteinerTarryLinie))
+        DrawSlotSegment(ctx, kSlotSteinerPoint, kSlotTarry, "Steiner-Tarry-Linie");
 }
 
 } // namespace

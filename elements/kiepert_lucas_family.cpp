@@ -17,48 +17,48 @@ namespace trimora {
 namespace {
 
 // Catalogue entries.
-constexpr int kKiepertHyperbel = 399;             // "Kiepert-Hyperbel"
-constexpr int kKiepertZentrum = 406;              // "Kiepert-Zentrum"
-constexpr int kTriplexPunkte = 407;               // "Triplex-Punkte"
-constexpr int kLucasKreise = 414;                 // "Lucas-Kreise"
-constexpr int kLucasDreieck = 416;                // "Lucas-Dreieck"
-constexpr int kLucasBeruehrungspunkte = 417;      // "Lucas-Berührungspunkte"
-constexpr int kInneresLucasDreieck = 418;         // "Inneres Lucas-Dreieck"
-constexpr int kInnererLucasKreis = 419;           // "Innerer Lucas-Kreis"
-constexpr int kLucasKreise2 = 421;                // "Lucas-Kreise 2.Ordnung"
-constexpr int kLucasKreise3 = 422;                // "Lucas-Kreise 3.Ordnung"
-constexpr int kLucasSoddyKreis = 423;             // "Lucas-Soddy-Kreis"
-constexpr int kLucasSoddyPunkte = 424;            // "Lucas-Soddy-Punkte"
-constexpr int kAnInKreisPunkte = 425;             // "An-In-Kreis-Punkte"
-constexpr int kAnInKreise = 426;                  // "An-In-Kreise"
-constexpr int kAeusseresAnkreisdreieck = 427;     // "Äußeres Ankreisdreieck"
-constexpr int kAeussAnkreisdreieckpunkte = 428;   // "Äuß.Ankreisdreieckpunkte"
-constexpr int kAeussAnkreisdreieckzentrum = 429;  // "Äuß.Ankreisdreieckzentrum"
-constexpr int kAnInPerspektivzentren = 430;       // "An-In-Kreis-Perspektivzentren"
-constexpr int kAadHoehenstrecken = 431;           // "ÄAD ... Höhenstrecken"
-constexpr int kAazKontaktpunktstrecken = 432;     // "ÄAZ ... Kontaktpunktstrecken"
-constexpr int kKiepertAsymptotenpunkte = 433;     // "Kiepert-Asymptotenpunkte"
-constexpr int kKiepertHyperbelasymptoten = 434;   // "Kiepert-Hyperbelasymptoten"
-constexpr int kBrocardachseUmkreispunkt = 435;    // "Brocardachse-Umkreispunkt"
-constexpr int kMosesKreis = 436;                  // "Moses-Kreis"
-constexpr int kHexylDreieck = 438;                // "Hexyl-Dreieck"
-constexpr int kHexylSechseck = 439;               // "Hexyl-Sechseck"
-constexpr int kHexylPunkte = 440;                 // "Hexyl-Punkte"
-constexpr int kHexylKreis = 441;                  // "Hexyl-Kreis"
-constexpr int kHexylInkreis = 442;                // "Hexyl-Inkreis"
-constexpr int kConwayKreis = 443;                 // "Conway-Kreis"
-constexpr int kConwayPunkte = 444;                // "Conway-Punkte"
-constexpr int kUmkreisInkreisInversion = 446;     // "Umkreis-Inkreis-Inversion"
-constexpr int kSeitenInkreisInversion = 447;      // "Seiten-Inkreis-Inversion"
-constexpr int kSchnittUmkreisEulerGerade = 450;   // "Schnitt Umkreis-Euler-Gerade"
-constexpr int kLesterKreis = 457;                 // "Lester-Kreis"
-constexpr int kWeillPunkt = 462;                  // "Weill-Punkt"
-constexpr int kHofstadterTrapez = 464;            // "Hofstadter-Trapez"
-constexpr int kHofstadterTrapezpunkt = 465;       // "Hofstadter-Trapezpunkt"
-constexpr int kKiepertPunktArctan2 = 472;         // "Kiepert-Punkt arctan 2"
-constexpr int kKiepertPunktArctanMinus2 = 473;    // "Kiepert-Punkt arctan -2"
-constexpr int kSchnittUmkreisIUGerade = 482;      // "Schnitt Umkreis-IU-Gerade"
-constexpr int kSchnittInkreisIUGerade = 483;      // "Schnitt Inkreis-IU-Gerade"
+constexpr int kKiepertHyperbel = 399;            // "Kiepert-Hyperbel"
+constexpr int kKiepertZentrum = 406;             // "Kiepert-Zentrum"
+constexpr int kTriplexPunkte = 407;              // "Triplex-Punkte"
+constexpr int kLucasKreise = 414;                // "Lucas-Kreise"
+constexpr int kLucasDreieck = 416;               // "Lucas-Dreieck"
+constexpr int kLucasBeruehrungspunkte = 417;     // "Lucas-Berührungspunkte"
+constexpr int kInneresLucasDreieck = 418;        // "Inneres Lucas-Dreieck"
+constexpr int kInnererLucasKreis = 419;          // "Innerer Lucas-Kreis"
+constexpr int kLucasKreise2 = 421;               // "Lucas-Kreise 2.Ordnung"
+constexpr int kLucasKreise3 = 422;               // "Lucas-Kreise 3.Ordnung"
+constexpr int kLucasSoddyKreis = 423;            // "Lucas-Soddy-Kreis"
+constexpr int kLucasSoddyPunkte = 424;           // "Lucas-Soddy-Punkte"
+constexpr int kAnInKreisPunkte = 425;            // "An-In-Kreis-Punkte"
+constexpr int kAnInKreise = 426;                 // "An-In-Kreise"
+constexpr int kAeusseresAnkreisdreieck = 427;    // "Äußeres Ankreisdreieck"
+constexpr int kAeussAnkreisdreieckpunkte = 428;  // "Äuß.Ankreisdreieckpunkte"
+constexpr int kAeussAnkreisdreieckzentrum = 429; // "Äuß.Ankreisdreieckzentrum"
+constexpr int kAnInPerspektivzentren = 430;      // "An-In-Kreis-Perspektivzentren"
+constexpr int kAadHoehenstrecken = 431;          // "ÄAD ... Höhenstrecken"
+constexpr int kAazKontaktpunktstrecken = 432;    // "ÄAZ ... Kontaktpunktstrecken"
+constexpr int kKiepertAsymptotenpunkte = 433;    // "Kiepert-Asymptotenpunkte"
+constexpr int kKiepertHyperbelasymptoten = 434;  // "Kiepert-Hyperbelasymptoten"
+constexpr int kBrocardachseUmkreispunkt = 435;   // "Brocardachse-Umkreispunkt"
+constexpr int kMosesKreis = 436;                 // "Moses-Kreis"
+constexpr int kHexylDreieck = 438;               // "Hexyl-Dreieck"
+constexpr int kHexylSechseck = 439;              // "Hexyl-Sechseck"
+constexpr int kHexylPunkte = 440;                // "Hexyl-Punkte"
+constexpr int kHexylKreis = 441;                 // "Hexyl-Kreis"
+constexpr int kHexylInkreis = 442;               // "Hexyl-Inkreis"
+constexpr int kConwayKreis = 443;                // "Conway-Kreis"
+constexpr int kConwayPunkte = 444;               // "Conway-Punkte"
+constexpr int kUmkreisInkreisInversion = 446;    // "Umkreis-Inkreis-Inversion"
+constexpr int kSeitenInkreisInversion = 447;     // "Seiten-Inkreis-Inversion"
+constexpr int kSchnittUmkreisEulerGerade = 450;  // "Schnitt Umkreis-Euler-Gerade"
+constexpr int kLesterKreis = 457;                // "Lester-Kreis"
+constexpr int kWeillPunkt = 462;                 // "Weill-Punkt"
+constexpr int kHofstadterTrapez = 464;           // "Hofstadter-Trapez"
+constexpr int kHofstadterTrapezpunkt = 465;      // "Hofstadter-Trapezpunkt"
+constexpr int kKiepertPunktArctan2 = 472;        // "Kiepert-Punkt arctan 2"
+constexpr int kKiepertPunktArctanMinus2 = 473;   // "Kiepert-Punkt arctan -2"
+constexpr int kSchnittUmkreisIUGerade = 482;     // "Schnitt Umkreis-IU-Gerade"
+constexpr int kSchnittInkreisIUGerade = 483;     // "Schnitt Inkreis-IU-Gerade"
 
 // Slots.
 constexpr int kSlotKiepertCentre = 298;
@@ -67,12 +67,12 @@ constexpr int kSlotLucasA = 319;   // centres of the Lucas circles of A, B, C: 3
 constexpr int kSlotLucasTouchAB = 322;
 constexpr int kSlotLucasTouchAC = 323;
 constexpr int kSlotLucasTouchBC = 324;
-constexpr int kSlotLucasWork = 325; // second- and third-order centres, then the inner Lucas centre
+constexpr int kSlotLucasWork = 325;   // second- and third-order centres, then the inner Lucas centre
 constexpr int kSlotLucasSoddy1 = 326; // 326, 327, 328
 constexpr int kSlotLucasSoddyCentre = 329;
-constexpr int kSlotAnInTouch = 330;   // 330 .. 338, three per An-In circle
-constexpr int kSlotAnInCentre = 339;  // 339, 340, 341
-constexpr int kSlotPerspective = 342; // 342, 343, 344
+constexpr int kSlotAnInTouch = 330;      // 330 .. 338, three per An-In circle
+constexpr int kSlotAnInCentre = 339;     // 339, 340, 341
+constexpr int kSlotPerspective = 342;    // 342, 343, 344
 constexpr int kSlotOuterExcentral = 345; // 345, 346, 347
 constexpr int kSlotOuterExcentralCentre = 348;
 constexpr int kSlotAsymptote1 = 349;
@@ -101,8 +101,8 @@ constexpr Color kNavy = Rgb(0x000080);
 constexpr double k60 = M_PI / 3;
 // The hyperbola of a nearly equilateral triangle is left out: both angles within 2° of 60°.
 constexpr double kNearlyEquilateral = M_PI / 90;
-constexpr double kSweepStep = 0.005;  // radians between two samples of the hyperbola
-constexpr int kSweepMargin = 100;     // pixels beyond the area where a sample still continues a stroke
+constexpr double kSweepStep = 0.005; // radians between two samples of the hyperbola
+constexpr int kSweepMargin = 100;    // pixels beyond the area where a sample still continues a stroke
 
 double Dist(RealPoint p, RealPoint q) {
     return std::hypot(p.x - q.x, p.y - q.y);
@@ -119,9 +119,11 @@ RealPoint ReflectIn(RealPoint centre, RealPoint q) {
 }
 
 void MarkAndList(PaintContext& ctx, std::initializer_list<int> slots, std::string_view label) {
-    for (int slot : slots) MarkSlot(ctx, slot);
+    for (int slot : slots)
+        MarkSlot(ctx, slot);
     if (ctx.Shown())
-        for (int slot : slots) ReportSlot(ctx, slot, label);
+        for (int slot : slots)
+            ReportSlot(ctx, slot, label);
 }
 
 // A circle about a present slot with a positive radius, in the given pen, reported under `title`.
@@ -157,7 +159,8 @@ void KiepertHyperbolaCentreTriplex(PaintContext& ctx, const Measures& w) {
             for (int k = 0;; ++k) {
                 const double phi = -M_PI / 2 + k * kSweepStep;
                 if (phi > M_PI / 2) break;
-                const double sa = std::sin(alpha + phi), sb = std::sin(beta + phi), sc = std::sin(gamma + phi);
+                const double sa = std::sin(alpha + phi), sb = std::sin(beta + phi),
+                             sc = std::sin(gamma + phi);
                 const std::optional<RealPoint> p = PointFromTrilinear(ctx, sb * sc, sc * sa, sa * sb);
                 if (!p) {
                     penUp = true;
@@ -179,8 +182,8 @@ void KiepertHyperbolaCentreTriplex(PaintContext& ctx, const Measures& w) {
 
         // 2. Kiepert centre.
         auto sq = [](double v) { return v * v; };
-        SlotFromTrilinear(ctx, kSlotKiepertCentre, a * sq(std::sin(beta - gamma)), b * sq(std::sin(gamma - alpha)),
-                          c * sq(std::sin(alpha - beta)));
+        SlotFromTrilinear(ctx, kSlotKiepertCentre, a * sq(std::sin(beta - gamma)),
+                          b * sq(std::sin(gamma - alpha)), c * sq(std::sin(alpha - beta)));
         if (ctx.On(kKiepertZentrum)) {
             MarkSlotTwoLetters(ctx, kSlotKiepertCentre, "K", "i");
             if (ctx.Shown()) ReportSlot(ctx, kSlotKiepertCentre, "Kiepert-Zentrum");
@@ -193,7 +196,8 @@ void KiepertHyperbolaCentreTriplex(PaintContext& ctx, const Measures& w) {
         SlotFromTrilinear(ctx, kSlotTriplexA, -(A2 - B2) * (A2 - C2) / a, b * (A2 - B2), c * (A2 - C2));
         SlotFromTrilinear(ctx, kSlotTriplexA + 1, a * (B2 - A2), -(B2 - A2) * (B2 - C2) / b, c * (B2 - C2));
         SlotFromTrilinear(ctx, kSlotTriplexA + 2, a * (C2 - A2), b * (C2 - B2), -(C2 - B2) * (C2 - A2) / c);
-        for (int n = 0; n < 3; ++n) MarkSlot(ctx, kSlotTriplexA + n);
+        for (int n = 0; n < 3; ++n)
+            MarkSlot(ctx, kSlotTriplexA + n);
         if (ctx.Shown()) {
             ReportSlot(ctx, kSlotTriplexA, "Triplex-Punkt A");
             ReportSlot(ctx, kSlotTriplexA + 1, "Triplex-Punkt B");
@@ -214,7 +218,8 @@ void LucasCircles(PaintContext& ctx) {
     // 1. Centres and radii; the radii stay 0 when there are no circles.
     std::array<double, 3> r{0, 0, 0};
     const double sides[3] = {a, b, c};
-    if (m.AreaPixels > 0 && a * a + h != 0 && b * b + h != 0 && c * c + h != 0 && Present(pt, kSlotCircumcentre)) {
+    if (m.AreaPixels > 0 && a * a + h != 0 && b * b + h != 0 && c * c + h != 0 &&
+        Present(pt, kSlotCircumcentre)) {
         for (int n = 0; n < 3; ++n) {
             const RealPoint V = pt.precise[kSlotA + n];
             PlaceSlot(pt, kSlotLucasA + n, Along(V, U, h / (sides[n] * sides[n] + h)));
@@ -254,7 +259,8 @@ void LucasCircles(PaintContext& ctx) {
         DrawSegment(ctx, kSlotLucasTouchAB, kSlotLucasTouchAC);
         DrawSegment(ctx, kSlotLucasTouchAB, kSlotLucasTouchBC);
         DrawSegment(ctx, kSlotLucasTouchAC, kSlotLucasTouchBC);
-        if (ctx.Shown()) ReportTriangle(ctx, kSlotLucasTouchAB, kSlotLucasTouchAC, kSlotLucasTouchBC, "Inneres Lucas");
+        if (ctx.Shown())
+            ReportTriangle(ctx, kSlotLucasTouchAB, kSlotLucasTouchAC, kSlotLucasTouchBC, "Inneres Lucas");
     }
     if (ctx.On(kLucasBeruehrungspunkte))
         MarkAndList(ctx, {kSlotLucasTouchAB, kSlotLucasTouchAC, kSlotLucasTouchBC}, "Lucas-Berührungspunkt");
@@ -268,7 +274,8 @@ void LucasCircles(PaintContext& ctx) {
     auto drawOrder = [&](const Order& o, std::string_view title) {
         SlotFromTrilinear(ctx, kSlotLucasWork, o.t1, o.t2, o.t3);
         if (!circles || !Present(pt, kSlotLucasWork)) return;
-        const double radius = Dist(pt.precise[kSlotLucasWork], pt.precise[kSlotLucasA + o.lucas]) - r[o.lucas];
+        const double radius =
+            Dist(pt.precise[kSlotLucasWork], pt.precise[kSlotLucasA + o.lucas]) - r[o.lucas];
         if (!(radius > 0)) return;
         MarkSlot(ctx, kSlotLucasWork);
         SlotCircle(ctx, kSlotLucasWork, radius, kRed, title);
@@ -278,18 +285,20 @@ void LucasCircles(PaintContext& ctx) {
         const Order orders[3] = {{a * (SA - 2 * h), b * (SB + 4 * h), c * (SC + 4 * h), 1},
                                  {a * (SA + 4 * h), b * (SB - 2 * h), c * (SC + 4 * h), 0},
                                  {a * (SA + 4 * h), b * (SB + 4 * h), c * (SC - 2 * h), 0}};
-        for (const Order& o : orders) drawOrder(o, "Lucas-Kreis 2.Ordnung Kreis");
+        for (const Order& o : orders)
+            drawOrder(o, "Lucas-Kreis 2.Ordnung Kreis");
     }
     if (ctx.On(kLucasKreise3)) {
         const Order orders[3] = {{a * (7 * SA - 4 * h), b * (7 * SB + 12 * h), c * (7 * SC + 12 * h), 2},
                                  {a * (7 * SA + 12 * h), b * (7 * SB - 4 * h), c * (7 * SC + 12 * h), 0},
                                  {a * (7 * SA + 12 * h), b * (7 * SB + 12 * h), c * (7 * SC - 4 * h), 0}};
-        for (const Order& o : orders) drawOrder(o, "Lucas-Kreis 3.Ordnung Kreis");
+        for (const Order& o : orders)
+            drawOrder(o, "Lucas-Kreis 3.Ordnung Kreis");
     }
 
     // 9. Inner Lucas circle through the touch points; its centre replaces the working centre.
-    const CircleDataResult inner =
-        CircleData(pt.precise[kSlotLucasTouchAB], pt.precise[kSlotLucasTouchAC], pt.precise[kSlotLucasTouchBC]);
+    const CircleDataResult inner = CircleData(pt.precise[kSlotLucasTouchAB], pt.precise[kSlotLucasTouchAC],
+                                              pt.precise[kSlotLucasTouchBC]);
     if (inner.circumcentreValid) {
         PlaceSlot(pt, kSlotLucasWork, inner.circumcentre);
         if (ctx.On(kInnererLucasKreis)) {
@@ -300,11 +309,15 @@ void LucasCircles(PaintContext& ctx) {
     }
 
     // 10.-11. Lucas-Soddy points and circle.
-    SlotFromTrilinear(ctx, kSlotLucasSoddy1, a * (4 * SA + 3 * h), 2 * b * (h + 2 * SB), 2 * c * (h + 2 * SC));
-    SlotFromTrilinear(ctx, kSlotLucasSoddy1 + 1, 2 * a * (h + 2 * SA), b * (4 * SB + 3 * h), 2 * c * (h + 2 * SC));
-    SlotFromTrilinear(ctx, kSlotLucasSoddy1 + 2, 2 * a * (h + 2 * SA), 2 * b * (h + 2 * SB), c * (4 * SC + 3 * h));
+    SlotFromTrilinear(ctx, kSlotLucasSoddy1, a * (4 * SA + 3 * h), 2 * b * (h + 2 * SB),
+                      2 * c * (h + 2 * SC));
+    SlotFromTrilinear(ctx, kSlotLucasSoddy1 + 1, 2 * a * (h + 2 * SA), b * (4 * SB + 3 * h),
+                      2 * c * (h + 2 * SC));
+    SlotFromTrilinear(ctx, kSlotLucasSoddy1 + 2, 2 * a * (h + 2 * SA), 2 * b * (h + 2 * SB),
+                      c * (4 * SC + 3 * h));
     if (ctx.On(kLucasSoddyPunkte))
-        MarkAndList(ctx, {kSlotLucasSoddy1, kSlotLucasSoddy1 + 1, kSlotLucasSoddy1 + 2}, "Lucas-Soddy-Berührungspunkt");
+        MarkAndList(ctx, {kSlotLucasSoddy1, kSlotLucasSoddy1 + 1, kSlotLucasSoddy1 + 2},
+                    "Lucas-Soddy-Berührungspunkt");
     const CircleDataResult soddy = CircleData(pt.precise[kSlotLucasSoddy1], pt.precise[kSlotLucasSoddy1 + 1],
                                               pt.precise[kSlotLucasSoddy1 + 2]);
     if (soddy.circumcentreValid) {
@@ -334,7 +347,8 @@ void AnInCirclesAndOuterExcentral(PaintContext& ctx) {
             {b * b * (s - b) * (s - c) / a, a * a * (s - a) * (s - c) / b, sq(a + b) * (s - a) * (s - b) / c},
             {-sq(a * c - b * (s - c)) / a, s * a * a * (s - c) / b, s * sq(a + b) * (s - b) / c},
             {s * b * b * (s - c) / a, -sq(b * c - a * (s - c)) / b, s * sq(a + b) * (s - a) / c}};
-        for (int n = 0; n < 9; ++n) SlotFromTrilinear(ctx, kSlotAnInTouch + n, t[n][0], t[n][1], t[n][2]);
+        for (int n = 0; n < 9; ++n)
+            SlotFromTrilinear(ctx, kSlotAnInTouch + n, t[n][0], t[n][1], t[n][2]);
 
         // 1.
         for (int k = 0; k < 3; ++k) {
@@ -349,9 +363,11 @@ void AnInCirclesAndOuterExcentral(PaintContext& ctx) {
         }
         if (ctx.On(kAnInKreise)) canvas.SetPenColor(kBlack);
         if (ctx.On(kAnInKreisPunkte)) {
-            for (int n = 0; n < 9; ++n) MarkSlot(ctx, kSlotAnInTouch + n);
+            for (int n = 0; n < 9; ++n)
+                MarkSlot(ctx, kSlotAnInTouch + n);
             if (ctx.Shown())
-                for (int n = 0; n < 9; ++n) ReportSlot(ctx, kSlotAnInTouch + n, "An-In-Kreis-Berührungspunkt");
+                for (int n = 0; n < 9; ++n)
+                    ReportSlot(ctx, kSlotAnInTouch + n, "An-In-Kreis-Berührungspunkt");
         }
     }
 
@@ -375,8 +391,8 @@ void AnInCirclesAndOuterExcentral(PaintContext& ctx) {
 
     // 4. Its centre.
     if (a * b * c * (b + c - a) * (c + a - b) * (a + b - c) != 0) {
-        SlotFromTrilinear(ctx, kSlotOuterExcentralCentre, (b + c) / (a * (b + c - a)), (c + a) / (b * (c + a - b)),
-                          (a + b) / (c * (a + b - c)));
+        SlotFromTrilinear(ctx, kSlotOuterExcentralCentre, (b + c) / (a * (b + c - a)),
+                          (c + a) / (b * (c + a - b)), (a + b) / (c * (a + b - c)));
         if (ctx.On(kAeussAnkreisdreieckzentrum))
             MarkAndList(ctx, {kSlotOuterExcentralCentre}, "Äußeres Ankreisdreieckzentrum ÄAZ");
     }
@@ -398,11 +414,13 @@ void AnInCirclesAndOuterExcentral(PaintContext& ctx) {
         MarkSlotLetter(ctx, X2, "V");
         MarkSlotLetter(ctx, X3, "W");
         if (ctx.Shown())
-            for (int slot : {X1, X2, X3}) ReportSlot(ctx, slot, "Äußerer Ankreisdreieckpunkt");
+            for (int slot : {X1, X2, X3})
+                ReportSlot(ctx, slot, "Äußerer Ankreisdreieckpunkt");
     }
     if (ctx.On(kAadHoehenstrecken)) {
         canvas.SetPenColor(kLime);
-        for (int slot : {X1, X2, X3}) DrawSlotSegment(ctx, kSlotOrthocentre, slot, "ÄAD … Höhenstrecken");
+        for (int slot : {X1, X2, X3})
+            DrawSlotSegment(ctx, kSlotOrthocentre, slot, "ÄAD … Höhenstrecken");
     }
 }
 
@@ -416,7 +434,8 @@ void AsymptotesAndBrocardAxis(PaintContext& ctx) {
     if (!(g2 >= 0)) return;
     const double G = std::sqrt(g2);
     const double ca = std::cos(m.Alpha), cb = std::cos(m.Beta), cc = std::cos(m.Gamma);
-    const double wa = std::cos(m.Alpha + omega), wb = std::cos(m.Beta + omega), wc = std::cos(m.Gamma + omega);
+    const double wa = std::cos(m.Alpha + omega), wb = std::cos(m.Beta + omega),
+                 wc = std::cos(m.Gamma + omega);
 
     SlotFromTrilinear(ctx, kSlotAsymptote1, G * ca + 2 * G * cb * cc + wa, G * cb + 2 * G * cc * ca + wb,
                       G * cc + 2 * G * ca * cb + wc);
@@ -465,7 +484,8 @@ void Hexyl(PaintContext& ctx) {
     if (ctx.On(kHexylSechseck)) {
         const int sides[6][2] = {{kSlotExcentreB, H1}, {kSlotExcentreC, H1}, {kSlotExcentreC, H2},
                                  {kSlotExcentreA, H2}, {kSlotExcentreA, H3}, {kSlotExcentreB, H3}};
-        for (const auto& s : sides) DrawSlotSegment(ctx, s[0], s[1], "Hexyl-Sechseckseite");
+        for (const auto& s : sides)
+            DrawSlotSegment(ctx, s[0], s[1], "Hexyl-Sechseckseite");
     }
     canvas.SetPenColor(kBlack);
     if (ctx.On(kHexylPunkte)) MarkAndList(ctx, {H1, H2, H3}, "Hexyl-Punkt");
@@ -508,8 +528,10 @@ void Conway(PaintContext& ctx) {
     PlaceSlot(pt, kSlotConway + 5, Along(A, B, -a / c));
     if (ctx.On(kConwayPunkte)) {
         if (ctx.Shown())
-            for (int n = 0; n < 6; ++n) ReportSlot(ctx, kSlotConway + n, "Conway-Punkt");
-        for (int n = 0; n < 6; ++n) MarkSlot(ctx, kSlotConway + n);
+            for (int n = 0; n < 6; ++n)
+                ReportSlot(ctx, kSlotConway + n, "Conway-Punkt");
+        for (int n = 0; n < 6; ++n)
+            MarkSlot(ctx, kSlotConway + n);
     }
 }
 
@@ -553,15 +575,17 @@ void LineIntersections(PaintContext& ctx) {
     const double ca = std::cos(m.Alpha), cb = std::cos(m.Beta), cc = std::cos(m.Gamma);
     const double Rw = m.Circumradius / 100, rw = m.Inradius / 100;
     const RealPoint U = pt.precise[kSlotCircumcentre], I = pt.precise[kSlotIncentre];
-    if (ctx.On(kSchnittUmkreisEulerGerade) && Present(pt, kSlotOrthocentre) && Present(pt, kSlotCircumcentre)) {
-        const double d = SlotDistancePixels(pt, kSlotCircumcentre, kSlotOrthocentre) / 100;
-        SlotFromTrilinear(ctx, kSlotEulerCut1, ca * (Rw - d) - 2 * Rw * cb * cc, cb * (Rw - d) - 2 * Rw * cc * ca,
-                          cc * (Rw - d) - 2 * Rw * ca * cb);
+    // Distances from the precise centres, so that the points lie on the circle to rounding noise.
+    if (ctx.On(kSchnittUmkreisEulerGerade) && Present(pt, kSlotOrthocentre) &&
+        Present(pt, kSlotCircumcentre)) {
+        const double d = Dist(U, pt.precise[kSlotOrthocentre]) / 100;
+        SlotFromTrilinear(ctx, kSlotEulerCut1, ca * (Rw - d) - 2 * Rw * cb * cc,
+                          cb * (Rw - d) - 2 * Rw * cc * ca, cc * (Rw - d) - 2 * Rw * ca * cb);
         PlaceSlot(pt, kSlotEulerCut2, ReflectIn(U, pt.precise[kSlotEulerCut1]));
         MarkAndList(ctx, {kSlotEulerCut1, kSlotEulerCut2}, "Schnittpunkt Umkreis-Euler-Gerade");
     }
     if (ctx.On(kSchnittUmkreisIUGerade) && Present(pt, kSlotIncentre) && Present(pt, kSlotCircumcentre)) {
-        const double d = SlotDistancePixels(pt, kSlotCircumcentre, kSlotIncentre) / 100;
+        const double d = Dist(U, I) / 100;
         SlotFromTrilinear(ctx, kSlotPerspector2, ca * (d - Rw) + rw, cb * (d - Rw) + rw, cc * (d - Rw) + rw);
         PlaceSlot(pt, kSlotPerspectorMinus2, ReflectIn(U, pt.precise[kSlotPerspector2]));
         MarkAndList(ctx, {kSlotPerspector2, kSlotPerspectorMinus2}, "Schnittpunkt Umkreis-IU-Gerade");
@@ -606,9 +630,11 @@ void LesterWeillTrapezium(PaintContext& ctx) {
                                  {kSlotCircumcentre, kSlotNagel},
                                  {kSlotOrthocentre, kSlotNagel},
                                  {kSlotCircumcentre, kSlotIncentre}};
-        for (const auto& s : sides) DrawSlotSegment(ctx, s[0], s[1], "Hofstadter-Trapezseite");
+        for (const auto& s : sides)
+            DrawSlotSegment(ctx, s[0], s[1], "Hofstadter-Trapezseite");
         if (ctx.Shown())
-            for (const auto& s : sides) ReportSlotDistance(ctx, s[0], s[1], "Hofstadter-Trapezseite");
+            for (const auto& s : sides)
+                ReportSlotDistance(ctx, s[0], s[1], "Hofstadter-Trapezseite");
     }
     if (ctx.On(kHofstadterTrapezpunkt)) {
         const double ca = std::cos(m.Alpha), cb = std::cos(m.Beta), cc = std::cos(m.Gamma);

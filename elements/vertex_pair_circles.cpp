@@ -11,12 +11,12 @@ namespace trimora {
 namespace {
 
 // Catalogue entries.
-constexpr int kKreiseEckpunkteI = 469;       // "Kreise Eckpunkte-I"
-constexpr int kKreiseEckpunkteU = 470;       // "Kreise Eckpunkte-U"
-constexpr int kKreiseEckpunkteH = 471;       // "Kreise Eckpunkte-H"
-constexpr int kFermatGerade = 485;           // "Fermat-Gerade"
-constexpr int kNapoleonGerade = 486;         // "Napoleon-Gerade"
-constexpr int kFermatNapoleonGeraden = 487;  // "Fermat-Napoleon-Geraden"
+constexpr int kKreiseEckpunkteI = 469;      // "Kreise Eckpunkte-I"
+constexpr int kKreiseEckpunkteU = 470;      // "Kreise Eckpunkte-U"
+constexpr int kKreiseEckpunkteH = 471;      // "Kreise Eckpunkte-H"
+constexpr int kFermatGerade = 485;          // "Fermat-Gerade"
+constexpr int kNapoleonGerade = 486;        // "Napoleon-Gerade"
+constexpr int kFermatNapoleonGeraden = 487; // "Fermat-Napoleon-Geraden"
 
 // The centre of the circle in hand goes to the scratch slot of the Bézier control point.
 constexpr int kSlotCentre = kSlotBezierControl;

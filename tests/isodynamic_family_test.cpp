@@ -72,9 +72,15 @@ TEST(IsodynamicFamily, EveryEntryAloneDrawsAndWritesItsLines) {
         {468, std::vector<std::string>(3, "Äußerer Villiers-Inkreis"), kRed},
         // The circles through two vertices and I are the outer Villiers circumcircles.
         {469, {"Kreis ABI", "Kreis ACI", "Kreis BCI"}, kRed},
-        {470, {"Kreis ABU", "Kreis ACU", "Kreis BCU"}, kRed, {"… Mittelpunkt\t( 0 | -2,5 )", "… Radius\t2,5"}},
+        {470,
+         {"Kreis ABU", "Kreis ACU", "Kreis BCU"},
+         kRed,
+         {"… Mittelpunkt\t( 0 | -2,5 )", "… Radius\t2,5"}},
         // Each circle through two vertices and H has the radius R.
-        {471, {"Kreis ABH", "Kreis ACH", "Kreis BCH"}, kRed, {"… Mittelpunkt\t( -1 | 1 )", "… Radius\t2,236"}},
+        {471,
+         {"Kreis ABH", "Kreis ACH", "Kreis BCH"},
+         kRed,
+         {"… Mittelpunkt\t( -1 | 1 )", "… Radius\t2,236"}},
         {485, {"Fermat-Gerade"}, kBlack},
         {486, {"Napoleon-Gerade"}, kBlack},
         {487,
