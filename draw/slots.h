@@ -81,6 +81,12 @@ inline constexpr int kSlotPedal = 90; // the pedal family: the current pedal poi
 inline constexpr int kSlotBisectorFootA = 213; // on BC
 inline constexpr int kSlotBisectorFootB = 214; // on CA
 inline constexpr int kSlotBisectorFootC = 215; // on AB
+// The isodynamic family keeps the centres of the Apollonius circles of A, B, C in 217-219 for its
+// Lémoine line; the Kiepert parabola family then writes its touch points there.
+inline constexpr int kSlotApolloniusCentreA = 217;
+// The Kimberling point X37 of the Epstein/Yff family, then the first point of the Brocard axis on
+// the circumcircle (Kiepert/Lucas family).
+inline constexpr int kSlotBrocardAxisPoint1 = 351;
 // Ten slots 167-176 for a circle through six points: six points, the centre, a triangle. The contact
 // family fills them with the Adams circle, the symmedian family then with the first Lémoine circle.
 inline constexpr int kSlotSixPointCircle = 167;
