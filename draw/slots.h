@@ -27,12 +27,22 @@ inline constexpr int kSlotFootB = 16;      // foot of the altitude from B on b
 inline constexpr int kSlotFootA = 17;      // foot of the altitude from A on a
 inline constexpr int kSlotFootC = 18;      // foot of the altitude from C on c
 
+// Contact family: the incircle contact points on BC, CA, AB, read by the outer excentral triangle's
+// contact segments and the side inversion circles of the Kiepert/Lucas family.
+inline constexpr int kSlotContactA = 24;
+inline constexpr int kSlotContactB = 25;
+inline constexpr int kSlotContactC = 26;
+
 // Excircle family: the Nagel point is read by the Spieker circle and the Nagel half triangle, the
 // excentres by the excircle Apollonius circle, the Malfatti circles and the Stammler hyperbola.
 inline constexpr int kSlotNagel = 23;
 inline constexpr int kSlotExcentreA = 94; // Ia, opposite A
 inline constexpr int kSlotExcentreB = 95; // Ib
 inline constexpr int kSlotExcentreC = 96; // Ic
+// The vertices of the outer tangents triangle, read by the Clawson segments of the isodynamic family.
+inline constexpr int kSlotTangentTriangle1 = 203;
+inline constexpr int kSlotTangentTriangle2 = 204;
+inline constexpr int kSlotTangentTriangle3 = 205;
 
 // Symmedian family: the Lémoine point K, read by the Brocard family and the Stammler hyperbola.
 inline constexpr int kSlotLemoine = 59;
@@ -40,6 +50,16 @@ inline constexpr int kSlotLemoine = 59;
 // Napoleon and Fermat family: read by the Fermat and Napoleon lines.
 inline constexpr int kSlotFermat = 119;
 inline constexpr int kSlotNapoleonCopy = 394; // the Napoleon point, kept for later families
+
+// Brocard family: the midpoint of the Brocard points, read by the Moses circle; the Neuberg centres
+// for A, B, C (161-163, then the inverse ones in 164-166), read by the Tarry lines.
+inline constexpr int kSlotBrocardMid = 89;
+inline constexpr int kSlotNeubergFirst = 161;
+
+// Isodynamic family: the second Napoleon point and the outer Fermat point, read by the Fermat and
+// Napoleon lines.
+inline constexpr int kSlotSecondNapoleon = 194;
+inline constexpr int kSlotOuterFermat = 289;
 
 // Side-squares family: the Grebe triangle, read by the Grebe lines of the symmedian family.
 inline constexpr int kSlotGrebe1 = 250;
@@ -61,6 +81,12 @@ inline constexpr int kSlotPedal = 90; // the pedal family: the current pedal poi
 inline constexpr int kSlotBisectorFootA = 213; // on BC
 inline constexpr int kSlotBisectorFootB = 214; // on CA
 inline constexpr int kSlotBisectorFootC = 215; // on AB
+// The isodynamic family keeps the centres of the Apollonius circles of A, B, C in 217-219 for its
+// Lémoine line; the Kiepert parabola family then writes its touch points there.
+inline constexpr int kSlotApolloniusCentreA = 217;
+// The Kimberling point X37 of the Epstein/Yff family, then the first point of the Brocard axis on
+// the circumcircle (Kiepert/Lucas family).
+inline constexpr int kSlotBrocardAxisPoint1 = 351;
 // Ten slots 167-176 for a circle through six points: six points, the centre, a triangle. The contact
 // family fills them with the Adams circle, the symmedian family then with the first Lémoine circle.
 inline constexpr int kSlotSixPointCircle = 167;

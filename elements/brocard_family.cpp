@@ -73,13 +73,10 @@ constexpr int kSlotTangentialBC = 85; // through B, tangent to CA at C
 constexpr int kSlotBrocard1 = 86;
 constexpr int kSlotBrocard2 = 87;
 constexpr int kSlotBrocardCircle = 88;
-constexpr int kSlotBrocardMid = 89;
 constexpr int kSlotInnerBrocard1 = 91;
 constexpr int kSlotInnerBrocard2 = 92;
 constexpr int kSlotInnerBrocard3 = 93;
 constexpr int kSlotNeubergWork = 160;  // centre of the circle being drawn
-constexpr int kSlotNeubergFirst = 161; // 161 .. 163 Neuberg centres for A, B, C;
-                                       // 164 .. 166 the inverse ones
 
 // Colours.
 constexpr Color kTeal = Rgb(0x008080);

@@ -52,9 +52,6 @@ constexpr int kSoddyDreieck = 345;           // "Soddy-Dreieck"
 constexpr int kKontaktdreieckHoehen = 410;   // "Kontaktdreieck Höhen" (411 "Kontaktdreieck HPunkte")
 
 // Slots.
-constexpr int kSlotContactA = 24; // contact points of the incircle on BC, CA, AB
-constexpr int kSlotContactB = 25;
-constexpr int kSlotContactC = 26;
 constexpr int kSlotNobbsA = 27; // line 25-26 on BC, line 24-26 on CA, line 24-25 on AB
 constexpr int kSlotNobbsB = 28;
 constexpr int kSlotNobbsC = 29;

@@ -47,9 +47,6 @@ constexpr int kSlotTouchB = 21;
 constexpr int kSlotTouchC = 22;
 constexpr int kSlotTangentFirst = 197;     // 197, 198: B and C reflected in Ib Ic; 199, 200: A and C
                                            // in Ia Ic; 201, 202: A and B in Ia Ib
-constexpr int kSlotTangentTriangle1 = 203; // vertices of the outer tangents triangle
-constexpr int kSlotTangentTriangle2 = 204;
-constexpr int kSlotTangentTriangle3 = 205;
 constexpr int kSlotExcentreMidAB = 102; // midpoints of Ia Ib, Ia Ic, Ib Ic
 constexpr int kSlotExcentreMidAC = 103;
 constexpr int kSlotExcentreMidBC = 104;

@@ -58,8 +58,16 @@ void MalfattiFamily(PaintContext& ctx);
 // Steiner circumellipse; the Steiner point (slot 151, absent for an isosceles triangle).
 void SteinerEllipse(PaintContext& ctx);
 void SteinerInellipse(PaintContext& ctx);
+// Hofstadter, isodynamic, Bevan, Clawson, Kosnita and Tarry points; Parry, Apollonius, isodynamic,
+// excentral and outer Villiers circles. Writes the second Napoleon point and the outer Fermat point.
+void IsodynamicFamily(PaintContext& ctx);
 // Morley trisectors, Morley points and the Morley triangle.
 void MorleyFamily(PaintContext& ctx);
+// Kiepert hyperbola, centre, asymptotes and perspectors; Lucas circles; An-In circles, hexyl
+// triangle, Conway circle and the further elements of that procedure.
+void KiepertLucasFamily(PaintContext& ctx);
+// Circles through two vertices and I, U or H; the Fermat and Napoleon lines.
+void VertexPairCircles(PaintContext& ctx);
 // Division points into thirds and quarters with their cevians, and the Rosenbaum triangle.
 void SideDivisionFamily(PaintContext& ctx);
 // The conics drawn after all families: five-point conics, Jerabek hyperbola, Bézier parabolas.

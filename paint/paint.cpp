@@ -223,7 +223,10 @@ void RunFamilies(PaintContext& ctx) {
     MalfattiFamily(ctx);           // Malfatti circles, Ajima and Ajima-Malfatti points
     SteinerEllipse(ctx);           // Steiner ellipse and Steiner point
     SteinerInellipse(ctx);         // Steiner inellipse
+    IsodynamicFamily(ctx);         // isodynamic and Hofstadter points, Parry, Apollonius, Villiers circles
     MorleyFamily(ctx);             // Morley trisectors and Morley triangle
+    KiepertLucasFamily(ctx);       // Kiepert hyperbola, Lucas circles, hexyl triangle, Conway circle
+    VertexPairCircles(ctx);        // circles through two vertices and I, U or H; Fermat and Napoleon lines
     SideDivisionFamily(ctx);       // side division points, Rosenbaum triangle (the last family)
 }
 

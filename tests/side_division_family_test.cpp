@@ -23,9 +23,9 @@ TEST(SideDivisionFamily, EveryEntryAloneDrawsAndWritesItsLines) {
     const RealPoint S = Meet(C, Towards(A, B, 2.0 / 3), B, Towards(C, A, 1.0 / 3));
     const RealPoint T = Meet(A, Towards(B, C, 2.0 / 3), C, Towards(A, B, 1.0 / 3));
     const std::vector<EntryCase> cases{
-        {501, {}, kRed}, // the marks keep the red pen of the Morley family before
+        {501, {}, kBlack}, // the marks keep the black pen that the Kiepert/Lucas family leaves
         {502, {}, kLime},
-        {503, {}, kRed},
+        {503, {}, kBlack},
         {504, {}, kRed},
         {505, {"Rosenbaum-Dreieck"}, kBlue, {"… Dreiecksflächeninhalt\t" + FormatReal(Area(R, S, T), 3)}},
     };
