@@ -12,10 +12,10 @@ namespace trimora {
 namespace {
 
 // Catalogue entries.
-constexpr int kSchwerpunktdreiecke = 330;       // "Schwerpunktdreiecke"
-constexpr int kSchwerpunktdreieckkreise = 331;  // "Schwerpunktdreieckkreise"
-constexpr int kLamoenKreis = 332;               // "Lamoen-Kreis"
-constexpr int kSDreieckeSchraffieren = 333;     // "... SDreiecke schraffieren"
+constexpr int kSchwerpunktdreiecke = 330;      // "Schwerpunktdreiecke"
+constexpr int kSchwerpunktdreieckkreise = 331; // "Schwerpunktdreieckkreise"
+constexpr int kLamoenKreis = 332;              // "Lamoen-Kreis"
+constexpr int kSDreieckeSchraffieren = 333;    // "... SDreiecke schraffieren"
 
 // Slots.
 constexpr int kSlotCentroidTriangleCentre = 220; // scratch: the circumcentre being drawn
@@ -35,9 +35,10 @@ void CentroidTriangles(PaintContext& ctx) {
     };
     const IntPoint A = pt.screen[kSlotA], B = pt.screen[kSlotB], C = pt.screen[kSlotC],
                    S = pt.screen[kSlotCentroid];
-    const IntPoint mAB = midpoint(kSlotA, kSlotB), mAC = midpoint(kSlotA, kSlotC), mBC = midpoint(kSlotB, kSlotC);
-    const std::array<std::array<IntPoint, 3>, 6> triangles{{
-        {A, S, mAB}, {A, S, mAC}, {B, S, mBC}, {B, S, mAB}, {C, S, mAC}, {C, S, mBC}}};
+    const IntPoint mAB = midpoint(kSlotA, kSlotB), mAC = midpoint(kSlotA, kSlotC),
+                   mBC = midpoint(kSlotB, kSlotC);
+    const std::array<std::array<IntPoint, 3>, 6> triangles{
+        {{A, S, mAB}, {A, S, mAC}, {B, S, mBC}, {B, S, mAB}, {C, S, mAC}, {C, S, mBC}}};
 
     // 1.-3. The fills, without outlines, alternating green and blue from T1 on.
     canvas.SetPenStyle(PenStyle::Clear);

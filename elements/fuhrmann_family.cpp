@@ -14,21 +14,21 @@ namespace trimora {
 namespace {
 
 // Catalogue entries.
-constexpr int kUmkreisbogenMittelpunkte = 175;      // "Umkreisbogen-Mittelpunkte"
-constexpr int kFuhrmannPunkte = 176;                // "Fuhrmann-Punkte"
-constexpr int kFuhrmannLinien = 177;                // "Fuhrmann-Linien"
-constexpr int kFuhrmannKreis = 178;                 // "Fuhrmann-Kreis"
-constexpr int kFuhrmannKreismittelpunkt = 179;      // "Fuhrmann-Kreismittelpunkt"
-constexpr int kFuhrmannDreieck = 180;               // "Fuhrmann-Dreieck"
-constexpr int kFuhrmannKreisLotpunkte = 181;        // "Fuhrmann-Kreis-Lotpunkte" (182, 183 follow)
-constexpr int kFuhrmannPunktALotpunkte = 184;       // "Fuhrmann-Punkt A-Lotpunkte" (185, 186 follow)
-constexpr int kFuhrmannPunktBLotpunkte = 187;       // "Fuhrmann-Punkt B-Lotpunkte" (188, 189 follow)
-constexpr int kFuhrmannPunktCLotpunkte = 190;       // "Fuhrmann-Punkt C-Lotpunkte" (191, 192 follow)
+constexpr int kUmkreisbogenMittelpunkte = 175; // "Umkreisbogen-Mittelpunkte"
+constexpr int kFuhrmannPunkte = 176;           // "Fuhrmann-Punkte"
+constexpr int kFuhrmannLinien = 177;           // "Fuhrmann-Linien"
+constexpr int kFuhrmannKreis = 178;            // "Fuhrmann-Kreis"
+constexpr int kFuhrmannKreismittelpunkt = 179; // "Fuhrmann-Kreismittelpunkt"
+constexpr int kFuhrmannDreieck = 180;          // "Fuhrmann-Dreieck"
+constexpr int kFuhrmannKreisLotpunkte = 181;   // "Fuhrmann-Kreis-Lotpunkte" (182, 183 follow)
+constexpr int kFuhrmannPunktALotpunkte = 184;  // "Fuhrmann-Punkt A-Lotpunkte" (185, 186 follow)
+constexpr int kFuhrmannPunktBLotpunkte = 187;  // "Fuhrmann-Punkt B-Lotpunkte" (188, 189 follow)
+constexpr int kFuhrmannPunktCLotpunkte = 190;  // "Fuhrmann-Punkt C-Lotpunkte" (191, 192 follow)
 
 // Slots.
-constexpr int kSlotArcAB = 124; // "Uc": midpoint of the arc AB away from C
-constexpr int kSlotArcAC = 125; // "Ub"
-constexpr int kSlotArcBC = 126; // "Ua"
+constexpr int kSlotArcAB = 124;      // "Uc": midpoint of the arc AB away from C
+constexpr int kSlotArcAC = 125;      // "Ub"
+constexpr int kSlotArcBC = 126;      // "Ua"
 constexpr int kSlotFuhrmannAB = 127; // "F3": the arc midpoint reflected in the side midpoint
 constexpr int kSlotFuhrmannAC = 128; // "F1"
 constexpr int kSlotFuhrmannBC = 129; // "F2"

@@ -42,8 +42,8 @@ constexpr Color kOrange = Rgb(0xFF8000);
 
 // 4π/(3√3): the Steiner ellipse's area over the triangle's.
 constexpr double kSteinerAreaFactor = 2.4183991523122904674;
-constexpr double kParabolaStep = 0.004;   // radians between two rays from the focus
-constexpr double kParabolaMargin = 200;   // pixels beyond the area still plotted
+constexpr double kParabolaStep = 0.004; // radians between two rays from the focus
+constexpr double kParabolaMargin = 200; // pixels beyond the area still plotted
 
 // The parabola of the focus F and the directrix D1 D2, one pixel per ray from the focus: the point
 // of the ray's directrix crossing D that is as far from F as from the directrix. Nothing when the
@@ -76,7 +76,8 @@ void Parabolas(PaintContext& ctx) {
     const double a = ctx.base.SideA, b = ctx.base.SideB, c = ctx.base.SideC;
     if (a == b || b == c || a == c) return;
     const double a2 = a * a, b2 = b * b, c2 = c * c;
-    const std::optional<RealPoint> focus = PointFromTrilinear(ctx, a / (b2 - c2), b / (c2 - a2), c / (a2 - b2));
+    const std::optional<RealPoint> focus =
+        PointFromTrilinear(ctx, a / (b2 - c2), b / (c2 - a2), c / (a2 - b2));
     // Only the screen point is written: the precise point of the slot keeps the centre of the
     // Napoleon circle on BC, which shares it.
     if (focus) {
@@ -96,7 +97,7 @@ void Parabolas(PaintContext& ctx) {
     const struct {
         RealPoint focus, d1, d2;
         bool exists;
-    } parabolas[6] = {{A, B, C, true},      {B, A, C, true},      {C, B, A, true},
+    } parabolas[6] = {{A, B, C, true},     {B, A, C, true},     {C, B, A, true},
                       {I, A, B, incentre}, {I, B, C, incentre}, {I, A, C, incentre}};
     for (int n = 0; n < 6; ++n)
         if (ctx.On(kParabelABC + n) && parabolas[n].exists)
@@ -148,10 +149,9 @@ void SteinerEllipseData(PaintContext& ctx) {
     const double T = a4 * b4 * (d2 - sigma * c2) + c4 * a4 * (d2 - sigma * b2) + b4 * c4 * (d2 - sigma * a2);
     const double Q = std::sqrt(std::fabs(2 * K * K * K * a2 * b2 * c2 - 2 * T));
     const RealPoint S = pt.precise[kSlotCentroid];
-    const std::optional<RealPoint> f1 =
-        PointFromTrilinear(ctx, (Q - 2 * (b2 - c2) * (a4 - b2 * c2 - K * a2)) / a,
-                           (Q - 2 * (c2 - a2) * (b4 - c2 * a2 - K * b2)) / b,
-                           (Q - 2 * (a2 - b2) * (c4 - a2 * b2 - K * c2)) / c);
+    const std::optional<RealPoint> f1 = PointFromTrilinear(
+        ctx, (Q - 2 * (b2 - c2) * (a4 - b2 * c2 - K * a2)) / a,
+        (Q - 2 * (c2 - a2) * (b4 - c2 * a2 - K * b2)) / b, (Q - 2 * (a2 - b2) * (c4 - a2 * b2 - K * c2)) / c);
     if (f1) {
         PlaceSlot(pt, kSlotFocus1, *f1);
         PlaceSlot(pt, kSlotFocus2, {2 * S.x - f1->x, 2 * S.y - f1->y});
@@ -230,7 +230,8 @@ void SteinerEllipseData(PaintContext& ctx) {
             if (foci) {
                 ReportSlot(ctx, kSlotMinorAxis, "Steiner-Innenellipse Brennpunkt");
                 ReportSlot(ctx, kSlotInnerFocus2, "Steiner-Innenellipse Brennpunkt");
-                ReportValue(ctx, "Steiner-Innenellipse Brennweite", WorldDistance(S, pt.precise[kSlotMinorAxis]));
+                ReportValue(ctx, "Steiner-Innenellipse Brennweite",
+                            WorldDistance(S, pt.precise[kSlotMinorAxis]));
             }
             ReportValue(ctx, "Steiner-Innenellipse Flächeninhalt", area * kSteinerAreaFactor / 40000);
             ReportValue(ctx, "Steiner-Innenellipse große Halbachse", M / 2);

@@ -13,15 +13,15 @@ namespace trimora {
 namespace {
 
 // Catalogue entries.
-constexpr int kUmkreistangenteInA = 145;       // "Umkreistangente in A"
-constexpr int kUmkreistangenteInB = 146;       // "Umkreistangente in B"
-constexpr int kUmkreistangenteInC = 147;       // "Umkreistangente in C"
-constexpr int kTangentialdreieckPunkte = 148;  // "Tangentialdreieck-Punkte"
-constexpr int kTangentialdreieckSH = 149;      // "Tangentialdreieck SH"
-constexpr int kExeterPunkt = 150;              // "Exeter-Punkt"
-constexpr int kInkreisUmkreisGerade = 151;     // "Inkreis-Umkreis-Gerade"
-constexpr int kExeterPunktLotpunkte = 166;     // "Exeter-Punkt-Lotpunkte" (167, 168 follow)
-constexpr int kTangentialdreieckMP = 321;      // "Tangentialdreieck MP"
+constexpr int kUmkreistangenteInA = 145;      // "Umkreistangente in A"
+constexpr int kUmkreistangenteInB = 146;      // "Umkreistangente in B"
+constexpr int kUmkreistangenteInC = 147;      // "Umkreistangente in C"
+constexpr int kTangentialdreieckPunkte = 148; // "Tangentialdreieck-Punkte"
+constexpr int kTangentialdreieckSH = 149;     // "Tangentialdreieck SH"
+constexpr int kExeterPunkt = 150;             // "Exeter-Punkt"
+constexpr int kInkreisUmkreisGerade = 151;    // "Inkreis-Umkreis-Gerade"
+constexpr int kExeterPunktLotpunkte = 166;    // "Exeter-Punkt-Lotpunkte" (167, 168 follow)
+constexpr int kTangentialdreieckMP = 321;     // "Tangentialdreieck MP"
 
 // Slots: first a second point of each tangent, then the side midpoints of the tangential triangle.
 constexpr int kSlotWorkA = 112; // tangent at A, then the midpoint of T1 T2

@@ -48,9 +48,9 @@ constexpr int kSlotParry = 182;
 constexpr int kSlotEqualPerimeter = 183;
 constexpr int kSlotEqualDetour = 184;
 constexpr int kSlotEqualParallels = 185;
-constexpr int kSlotParallelWork = 186;  // a second point of the parallel in hand
-constexpr int kSlotParallelEnd1 = 187;  // 187 .. 192: the ends of the three parallels
-constexpr int kSlotBorderCA1 = 225;     // 225 .. 230: where the central triangle's sides cut the sides
+constexpr int kSlotParallelWork = 186; // a second point of the parallel in hand
+constexpr int kSlotParallelEnd1 = 187; // 187 .. 192: the ends of the three parallels
+constexpr int kSlotBorderCA1 = 225;    // 225 .. 230: where the central triangle's sides cut the sides
 constexpr int kSlotBorderBC1 = 226;
 constexpr int kSlotBorderBC2 = 227;
 constexpr int kSlotBorderCA2 = 228;
@@ -66,7 +66,9 @@ constexpr int kSlotGriffiths = 393; // X1373
 constexpr Color kMaroon = Rgb(0x800000);
 constexpr Color kBorderFill = Rgb(0xFFC8FF);
 
-RealPoint Plus(RealPoint p, RealPoint q, RealPoint r) { return {p.x + q.x - r.x, p.y + q.y - r.y}; }
+RealPoint Plus(RealPoint p, RealPoint q, RealPoint r) {
+    return {p.x + q.x - r.x, p.y + q.y - r.y};
+}
 
 // 1. The Epstein points, each only while it is wanted; the first also for its pedal elements.
 void EpsteinPoints(PaintContext& ctx) {
@@ -94,15 +96,16 @@ void EpsteinPoints(PaintContext& ctx) {
 void YffCentralTriangle(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;
-    const double u = std::cos(ctx.base.Alpha / 2), v = std::cos(ctx.base.Beta / 2), w = std::cos(ctx.base.Gamma / 2);
+    const double u = std::cos(ctx.base.Alpha / 2), v = std::cos(ctx.base.Beta / 2),
+                 w = std::cos(ctx.base.Gamma / 2);
     SlotFromTrilinear(ctx, kSlotYffCentral, v + w - u, w + u - v, u + v - w);
     SlotFromTrilinear(ctx, kSlotYffCentral1, v * w, w * (u + w), v * (u + v));
     SlotFromTrilinear(ctx, kSlotYffCentral2, w * (v + w), u * w, u * (u + v));
     SlotFromTrilinear(ctx, kSlotYffCentral3, v * (v + w), u * (u + w), u * w);
     const RealPoint Y = pt.precise[kSlotYffCentral], Y1 = pt.precise[kSlotYffCentral1],
                     Y2 = pt.precise[kSlotYffCentral2], Y3 = pt.precise[kSlotYffCentral3];
-    const bool triangle = Present(pt, kSlotYffCentral1) && Present(pt, kSlotYffCentral2) &&
-                          Present(pt, kSlotYffCentral3);
+    const bool triangle =
+        Present(pt, kSlotYffCentral1) && Present(pt, kSlotYffCentral2) && Present(pt, kSlotYffCentral3);
 
     // 2. Parallels to the central triangle's sides through the central point.
     if (ctx.On(kYffZentralgeraden)) {
@@ -191,7 +194,8 @@ void ParryAndEqualPerimeterPoints(PaintContext& ctx) {
         if (ctx.Shown()) ReportSlot(ctx, kSlotParry, "Parry-Punkt");
     }
 
-    const double u = std::cos(ctx.base.Alpha / 2), v = std::cos(ctx.base.Beta / 2), w = std::cos(ctx.base.Gamma / 2);
+    const double u = std::cos(ctx.base.Alpha / 2), v = std::cos(ctx.base.Beta / 2),
+                 w = std::cos(ctx.base.Gamma / 2);
     if (u == 0 || v == 0 || w == 0) return;
     auto segments = [&](int slot) {
         canvas.SetPenColor(kBlue);
@@ -218,8 +222,8 @@ void EqualParallelsPoint(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;
     const double a = ctx.base.SideA, b = ctx.base.SideB, c = ctx.base.SideC;
-    SlotFromTrilinear(ctx, kSlotEqualParallels, b * c * (a * b + a * c - b * c), c * a * (a * b + b * c - c * a),
-                      a * b * (b * c + c * a - a * b));
+    SlotFromTrilinear(ctx, kSlotEqualParallels, b * c * (a * b + a * c - b * c),
+                      c * a * (a * b + b * c - c * a), a * b * (b * c + c * a - a * b));
     if (ctx.On(kGleicheParallelenPunkt)) {
         MarkSlot(ctx, kSlotEqualParallels);
         if (ctx.Shown()) ReportSlot(ctx, kSlotEqualParallels, "Gleiche-Parallelen-Punkt");
@@ -259,8 +263,8 @@ void KimberlingCentres(PaintContext& ctx) {
     const double a = ctx.base.SideA, b = ctx.base.SideB, c = ctx.base.SideC;
     const double alpha = ctx.base.Alpha, beta = ctx.base.Beta, gamma = ctx.base.Gamma;
     if (ctx.On(kFeuerbachInkreisPunkt)) {
-        SlotFromTrilinear(ctx, kSlotFeuerbachIncircle, 1 - std::cos(beta - gamma), 1 - std::cos(gamma - alpha),
-                          1 - std::cos(alpha - beta));
+        SlotFromTrilinear(ctx, kSlotFeuerbachIncircle, 1 - std::cos(beta - gamma),
+                          1 - std::cos(gamma - alpha), 1 - std::cos(alpha - beta));
         MarkSlotTwoLetters(ctx, kSlotFeuerbachIncircle, "1", "1");
         if (ctx.Shown()) ReportSlot(ctx, kSlotFeuerbachIncircle, "Feuerbach-Inkreis-Punkt");
     }

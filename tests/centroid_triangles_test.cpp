@@ -71,14 +71,17 @@ TEST(CentroidTriangles, SixCircumcentresOnTheLamoenCircle) {
         Paint(doc, kAreaWidth, kAreaHeight);
         const RealPoint L = doc.points.precise[221];
         const RealPoint A = AsReal(t.a), B = AsReal(t.b), C = AsReal(t.c), S = doc.points.precise[7];
-        auto mid = [](RealPoint p, RealPoint q) { return RealPoint{std::round(Mid(p, q).x), std::round(Mid(p, q).y)}; };
+        auto mid = [](RealPoint p, RealPoint q) {
+            return RealPoint{std::round(Mid(p, q).x), std::round(Mid(p, q).y)};
+        };
         const RealPoint Sr{std::round(S.x), std::round(S.y)};
         const RealPoint centres[6] = {Circumcentre(A, Sr, mid(A, B)), Circumcentre(A, Sr, mid(A, C)),
                                       Circumcentre(B, Sr, mid(B, C)), Circumcentre(B, Sr, mid(A, B)),
                                       Circumcentre(C, Sr, mid(A, C)), Circumcentre(C, Sr, mid(B, C))};
         const double radius = Dist(L, centres[0]);
         // The whole-pixel centroid and midpoints bend the circle by a fraction of a pixel.
-        for (const RealPoint& c : centres) EXPECT_NEAR(Dist(L, c), radius, 0.02 * radius) << checked;
+        for (const RealPoint& c : centres)
+            EXPECT_NEAR(Dist(L, c), radius, 0.02 * radius) << checked;
         ++checked;
     }
     EXPECT_EQ(checked, 4);

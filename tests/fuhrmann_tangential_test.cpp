@@ -30,14 +30,18 @@ TEST(FuhrmannFamily, EveryEntryAloneDrawsAndWritesItsLines) {
         {175,
          {"Umkreisbogen-Mittelpunkt Uc", "Umkreisbogen-Mittelpunkt Ub", "Umkreisbogen-Mittelpunkt Ua"},
          kGrey,
-         {PointLine("Umkreisbogen-Mittelpunkt Uc", arc(A, B)), PointLine("Umkreisbogen-Mittelpunkt Ub", arc(A, C)),
+         {PointLine("Umkreisbogen-Mittelpunkt Uc", arc(A, B)),
+          PointLine("Umkreisbogen-Mittelpunkt Ub", arc(A, C)),
           PointLine("Umkreisbogen-Mittelpunkt Ua", arc(B, C))}},
         {176,
          {"Fuhrmann-Punkt F3", "Fuhrmann-Punkt F1", "Fuhrmann-Punkt F2"},
          kGrey,
          {PointLine("Fuhrmann-Punkt F3", fuhrmann(A, B)), PointLine("Fuhrmann-Punkt F1", fuhrmann(A, C)),
           PointLine("Fuhrmann-Punkt F2", fuhrmann(B, C))}},
-        {177, {"Fuhrmann-Linie", "Fuhrmann-Linie", "Fuhrmann-Linie"}, kGrey, {"Fuhrmann-Linie\tX = 0 ; Anstiegswinkel 90°"}},
+        {177,
+         {"Fuhrmann-Linie", "Fuhrmann-Linie", "Fuhrmann-Linie"},
+         kGrey,
+         {"Fuhrmann-Linie\tX = 0 ; Anstiegswinkel 90°"}},
         {178, {}, kRed},
         {179, {"Fuhrmann-Kreis"}, kRed},
         {180, {"Fuhrmann-Dreieck"}, kBlue},
@@ -116,11 +120,21 @@ TEST(TangentialTriangle, EveryEntryAloneDrawsAndWritesItsLines) {
     const RealPoint A{1, 2}, B{-2, -1}, C{2, -1};
     const RealPoint T1{-5, 5}, T2{3, 1}, T3{0, -5};
     // Exeter point: barycentric a²(b⁴ + c⁴ - a⁴) : … with a² = 16, b² = 10, c² = 18.
-    const RealPoint exeter = Barycentric(A, B, C, 16 * (100 + 324 - 256), 10 * (324 + 256 - 100), 18 * (256 + 100 - 324));
+    const RealPoint exeter =
+        Barycentric(A, B, C, 16 * (100 + 324 - 256), 10 * (324 + 256 - 100), 18 * (256 + 100 - 324));
     const std::vector<EntryCase> cases{
-        {145, {"Tangentialdreieck-Seite"}, kGreen, {"Tangentialdreieck-Seite\tY = -0,5 X +2,5 ; Anstiegswinkel -26,57°"}},
-        {146, {"Tangentialdreieck-Seite"}, kGreen, {"Tangentialdreieck-Seite\tY = -2 X -5 ; Anstiegswinkel -63,43°"}},
-        {147, {"Tangentialdreieck-Seite"}, kGreen, {"Tangentialdreieck-Seite\tY = 2 X -5 ; Anstiegswinkel 63,43°"}},
+        {145,
+         {"Tangentialdreieck-Seite"},
+         kGreen,
+         {"Tangentialdreieck-Seite\tY = -0,5 X +2,5 ; Anstiegswinkel -26,57°"}},
+        {146,
+         {"Tangentialdreieck-Seite"},
+         kGreen,
+         {"Tangentialdreieck-Seite\tY = -2 X -5 ; Anstiegswinkel -63,43°"}},
+        {147,
+         {"Tangentialdreieck-Seite"},
+         kGreen,
+         {"Tangentialdreieck-Seite\tY = 2 X -5 ; Anstiegswinkel 63,43°"}},
         {148,
          {"Tangentialdreieck-Punkt T1", "Tangentialdreieck-Punkt T2", "Tangentialdreieck-Punkt T3"},
          kRed,
@@ -157,9 +171,7 @@ TEST(TangentialTriangle, SidesTouchTheCircumcircleAtTheVertices) {
         const double R = Dist(U, A), tol = 1e-6 * R;
         const RealPoint T1 = pt.precise[115], T2 = pt.precise[116], T3 = pt.precise[117];
         // T1 T2 touches at A, T1 T3 at B, T2 T3 at C: the vertex is on the side and U is R from it.
-        const struct {
-            RealPoint p, q, v;
-        } sides[3] = {{T1, T2, A}, {T1, T3, B}, {T2, T3, C}};
+        const struct { RealPoint p, q, v; } sides[3] = {{T1, T2, A}, {T1, T3, B}, {T2, T3, C}};
         for (const auto& s : sides) {
             EXPECT_NEAR(LineDistance(s.v, s.p, s.q), 0, tol);
             EXPECT_NEAR(LineDistance(U, s.p, s.q), R, tol);
@@ -176,7 +188,8 @@ TEST(TangentialTriangle, RightAngleLeavesTheVertexAtInfinityAbsent) {
     EXPECT_FALSE(Present(doc.points, 117));
     EXPECT_TRUE(Present(doc.points, 115));
     EXPECT_TRUE(Present(doc.points, 116));
-    for (const std::string& l : p.lines) EXPECT_EQ(l.find("e+"), std::string::npos) << l;
+    for (const std::string& l : p.lines)
+        EXPECT_EQ(l.find("e+"), std::string::npos) << l;
 }
 
 } // namespace

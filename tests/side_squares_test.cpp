@@ -23,12 +23,16 @@ TEST(SideSquares, EveryEntryAloneDrawsAndWritesItsLines) {
     const RealPoint vecten = Meet(B, centres[1], C, centres[0]);
     const RealPoint grebe1 = Meet(corners[0], corners[1], corners[2], corners[3]);
     std::vector<std::string> cornerLines;
-    for (const RealPoint& p : corners) cornerLines.push_back(PointLine("Grebe-Punkt", p));
+    for (const RealPoint& p : corners)
+        cornerLines.push_back(PointLine("Grebe-Punkt", p));
 
     const std::vector<EntryCase> cases{
         {361, std::vector<std::string>(6, "Grebe-Punkt"), kTeal, cornerLines},
         {362, {}, kBlack},
-        {363, {"Grebe-Gerade", "Grebe-Gerade", "Grebe-Gerade"}, kGreen, {"Grebe-Gerade\tY = 1 X +7 ; Anstiegswinkel 45°"}},
+        {363,
+         {"Grebe-Gerade", "Grebe-Gerade", "Grebe-Gerade"},
+         kGreen,
+         {"Grebe-Gerade\tY = 1 X +7 ; Anstiegswinkel 45°"}},
         {364, {}, kBlack},
         {365,
          {"Grebe-Dreieckspunkte", "Grebe-Dreieckspunkte", "Grebe-Dreieckspunkte", "Grebe-Dreieck"},
@@ -74,7 +78,8 @@ TEST(SideSquares, VectenLinesMeetAndSquaresLieOutside) {
         for (bool mirrored : {false, true}) {
             SCOPED_TRACE(checked);
             // The mirror image runs the other way round.
-            const Triangle u = mirrored ? Triangle{{821 - t.a.x, t.a.y}, {821 - t.b.x, t.b.y}, {821 - t.c.x, t.c.y}} : t;
+            const Triangle u =
+                mirrored ? Triangle{{821 - t.a.x, t.a.y}, {821 - t.b.x, t.b.y}, {821 - t.c.x, t.c.y}} : t;
             Document doc = MakeDocument(u.a, u.b, u.c);
             Paint(doc, kAreaWidth, kAreaHeight);
             const PointTable& pt = doc.points;
@@ -105,8 +110,10 @@ TEST(SideSquares, VectenLinesMeetAndSquaresLieOutside) {
 TEST(SideSquares, CollinearVerticesGiveNoSquares) {
     Document doc = MakeDocument({510, 230}, {610, 230}, {810, 230}, {361, 362, 365, 366, 372, 380});
     const Painted p = Paint(doc, kAreaWidth, kAreaHeight);
-    for (int slot : {244, 249, 250, 251, 252, 273}) EXPECT_FALSE(Present(doc.points, slot)) << slot;
-    for (const char* label : {"Grebe-Punkt", "Grebe-Dreieck", "Grebe-Linien", "Grebe-Umkreis", "Vecten-Punkt"})
+    for (int slot : {244, 249, 250, 251, 252, 273})
+        EXPECT_FALSE(Present(doc.points, slot)) << slot;
+    for (const char* label :
+         {"Grebe-Punkt", "Grebe-Dreieck", "Grebe-Linien", "Grebe-Umkreis", "Vecten-Punkt"})
         EXPECT_FALSE(FindLine(p.lines, label)) << label;
 }
 

@@ -18,10 +18,13 @@ constexpr Color kMaroon = Rgb(0x800000), kOrange = Rgb(0xFF8000);
 struct Basic {
     RealPoint A{1, 2}, B{-2, -1}, C{2, -1};
     double a = 4, b = std::sqrt(10.0), c = std::sqrt(18.0), area = 6;
-    double alpha = std::acos((b * b + c * c - a * a) / (2 * b * c)), beta = std::acos((c * c + a * a - b * b) / (2 * c * a)),
+    double alpha = std::acos((b * b + c * c - a * a) / (2 * b * c)),
+           beta = std::acos((c * c + a * a - b * b) / (2 * c * a)),
            gamma = std::acos((a * a + b * b - c * c) / (2 * a * b));
     // The point with trilinears t1 : t2 : t3 (barycentric a t1 : b t2 : c t3).
-    RealPoint Tri(double t1, double t2, double t3) const { return Barycentric(A, B, C, a * t1, b * t2, c * t3); }
+    RealPoint Tri(double t1, double t2, double t3) const {
+        return Barycentric(A, B, C, a * t1, b * t2, c * t3);
+    }
 };
 
 TEST(YffCentralFamily, EveryEntryAloneDrawsAndWritesItsLines) {
@@ -31,48 +34,83 @@ TEST(YffCentralFamily, EveryEntryAloneDrawsAndWritesItsLines) {
     const double a2 = a * a, b2 = b * b, c2 = c * c;
     const RealPoint yff1 = t.Tri(v * w, w * (u + w), v * (u + v));
     const std::vector<EntryCase> cases{
-        {263, {"1.Epstein-Punkt"}, kMaroon,
-         {PointLine("1.Epstein-Punkt", t.Tri(1 - 4 * t.area / pa, 1 - 4 * t.area / pb, 1 - 4 * t.area / pc))}},
+        {263,
+         {"1.Epstein-Punkt"},
+         kMaroon,
+         {PointLine("1.Epstein-Punkt",
+                    t.Tri(1 - 4 * t.area / pa, 1 - 4 * t.area / pb, 1 - 4 * t.area / pc))}},
         {278, {"1.Epstein-Punkt"}, kBlack},
         {279, {"1.Epstein-Punkt"}, kLime},
         {280, {"1.Epstein-Punkt-Lot-Dreieck"}, kGrey},
-        {390, {"2.Epstein-Punkt"}, kMaroon,
-         {PointLine("2.Epstein-Punkt", t.Tri(1 + 4 * t.area / pa, 1 + 4 * t.area / pb, 1 + 4 * t.area / pc))}},
-        {264, {"Yff Zentralpunkt"}, kMaroon, {PointLine("Yff Zentralpunkt", t.Tri(v + w - u, w + u - v, u + v - w))}},
+        {390,
+         {"2.Epstein-Punkt"},
+         kMaroon,
+         {PointLine("2.Epstein-Punkt",
+                    t.Tri(1 + 4 * t.area / pa, 1 + 4 * t.area / pb, 1 + 4 * t.area / pc))}},
+        {264,
+         {"Yff Zentralpunkt"},
+         kMaroon,
+         {PointLine("Yff Zentralpunkt", t.Tri(v + w - u, w + u - v, u + v - w))}},
         {265, {"1.Yff Zentraldreieckspunkt"}, kMaroon, {PointLine("1.Yff Zentraldreieckspunkt", yff1)}},
-        {266, {"2.Yff Zentraldreieckspunkt"}, kMaroon,
+        {266,
+         {"2.Yff Zentraldreieckspunkt"},
+         kMaroon,
          {PointLine("2.Yff Zentraldreieckspunkt", t.Tri(w * (v + w), u * w, u * (u + v)))}},
-        {267, {"3.Yff Zentraldreieckspunkt"}, kMaroon,
+        {267,
+         {"3.Yff Zentraldreieckspunkt"},
+         kMaroon,
          {PointLine("3.Yff Zentraldreieckspunkt", t.Tri(v * (v + w), u * (u + w), u * w))}},
         {268, {}, kBlue},
         {269, std::vector<std::string>(3, "Zentraldreieck-Linie"), kMaroon},
         {336, std::vector<std::string>(6, "Yff-Randdreieckspunkt"), kMaroon},
         {337, std::vector<std::string>(3, "Yff-Zentralgerade"), kLime},
         {338, std::vector<std::string>(3, "Yff-Rand-Dreieck"), kMaroon},
-        {270, {"Parry-Punkt"}, kMaroon,
-         {PointLine("Parry-Punkt", t.Tri(a / (2 * a2 - b2 - c2), b / (2 * b2 - c2 - a2), c / (2 * c2 - a2 - b2)))}},
-        {271, {"Gleicher-Umfang-Punkt"}, kMaroon,
+        {270,
+         {"Parry-Punkt"},
+         kMaroon,
+         {PointLine("Parry-Punkt",
+                    t.Tri(a / (2 * a2 - b2 - c2), b / (2 * b2 - c2 - a2), c / (2 * c2 - a2 - b2)))}},
+        {271,
+         {"Gleicher-Umfang-Punkt"},
+         kMaroon,
          {PointLine("Gleicher-Umfang-Punkt", t.Tri(v * w / u - 1, w * u / v - 1, u * v / w - 1))}},
         {272, {"… Strecke nach A", "… Strecke nach B", "… Strecke nach C"}, kBlue},
-        {273, {"Gleicher-Umweg-Punkt"}, kMaroon,
+        {273,
+         {"Gleicher-Umweg-Punkt"},
+         kMaroon,
          {PointLine("Gleicher-Umweg-Punkt", t.Tri(v * w / u + 1, w * u / v + 1, u * v / w + 1))}},
         {274, {"… Strecke nach A", "… Strecke nach B", "… Strecke nach C"}, kBlue},
-        {275, {"Gleiche-Parallelen-Punkt"}, kMaroon,
+        {275,
+         {"Gleiche-Parallelen-Punkt"},
+         kMaroon,
          {PointLine("Gleiche-Parallelen-Punkt",
-                    t.Tri(b * c * (a * b + a * c - b * c), c * a * (a * b + b * c - c * a), a * b * (b * c + c * a - a * b)))}},
+                    t.Tri(b * c * (a * b + a * c - b * c), c * a * (a * b + b * c - c * a),
+                          a * b * (b * c + c * a - a * b)))}},
         {276, std::vector<std::string>(3, "… Parallele"), kGreen},
         {277, std::vector<std::string>(6, "… Parallelen-Punkt"), kMaroon},
         // The Steiner data leave the pen black.
-        {392, {"Feuerbach-Inkreis-Punkt"}, kBlack,
-         {PointLine("Feuerbach-Inkreis-Punkt", t.Tri(1 - std::cos(t.beta - t.gamma), 1 - std::cos(t.gamma - t.alpha),
-                                                     1 - std::cos(t.alpha - t.beta)))}},
-        {393, {"Kimberling-Punkt X12"}, kBlack,
-         {PointLine("Kimberling-Punkt X12", t.Tri(1 + std::cos(t.beta - t.gamma), 1 + std::cos(t.gamma - t.alpha),
-                                                  1 + std::cos(t.alpha - t.beta)))}},
-        {437, {"Kimberling-Punkt X37"}, kBlack, {PointLine("Kimberling-Punkt X37", t.Tri(b + c, c + a, a + b))}},
+        {392,
+         {"Feuerbach-Inkreis-Punkt"},
+         kBlack,
+         {PointLine("Feuerbach-Inkreis-Punkt",
+                    t.Tri(1 - std::cos(t.beta - t.gamma), 1 - std::cos(t.gamma - t.alpha),
+                          1 - std::cos(t.alpha - t.beta)))}},
+        {393,
+         {"Kimberling-Punkt X12"},
+         kBlack,
+         {PointLine("Kimberling-Punkt X12",
+                    t.Tri(1 + std::cos(t.beta - t.gamma), 1 + std::cos(t.gamma - t.alpha),
+                          1 + std::cos(t.alpha - t.beta)))}},
+        {437,
+         {"Kimberling-Punkt X37"},
+         kBlack,
+         {PointLine("Kimberling-Punkt X37", t.Tri(b + c, c + a, a + b))}},
         {394, {"Far-Out-Punkt X23"}, kBlack, {"Far-Out-Punkt X23\t( 15 | 0 )"}},
-        {484, {"1.Griffiths-Punkt X1373"}, kBlack,
-         {PointLine("1.Griffiths-Punkt X1373", t.Tri(1 + 8 * t.area / pa, 1 + 8 * t.area / pb, 1 + 8 * t.area / pc))}},
+        {484,
+         {"1.Griffiths-Punkt X1373"},
+         kBlack,
+         {PointLine("1.Griffiths-Punkt X1373",
+                    t.Tri(1 + 8 * t.area / pa, 1 + 8 * t.area / pb, 1 + 8 * t.area / pc))}},
         // Barycentric a²/(b² - c²) : … = -2 : 5 : 3.
         {291, {"Kiepert-Fokus"}, kMaroon, {"Kiepert-Fokus\t( -1 | -2 )"}},
         {292, {}, kBlue},
@@ -85,11 +123,13 @@ TEST(YffCentralFamily, EveryEntryAloneDrawsAndWritesItsLines) {
         {299, std::vector<std::string>(3, "Steiner-Linie"), kMaroon},
         {300, std::vector<std::string>(3, "Kiepertparabel-Berührungspunkt"), kMaroon},
         {301, {"Steiner-Dreieck"}, kRed},
-        {383, {"Steiner-Ellipse Brennpunkt f1", "Steiner-Ellipse Brennpunkt f2", "Steiner-Ellipse Brennweite"}, kBlack},
+        {383,
+         {"Steiner-Ellipse Brennpunkt f1", "Steiner-Ellipse Brennpunkt f2", "Steiner-Ellipse Brennweite"},
+         kBlack},
         // The area is 4π/(3√3) times the triangle's.
         {384,
-         {"Steiner-Ellipse Flächeninhalt", "1.Steiner-Achse", "2.Steiner-Achse", "Steiner-Ellipse große Halbachse",
-          "Steiner-Ellipse kleine Halbachse"},
+         {"Steiner-Ellipse Flächeninhalt", "1.Steiner-Achse", "2.Steiner-Achse",
+          "Steiner-Ellipse große Halbachse", "Steiner-Ellipse kleine Halbachse"},
          kOrange,
          {"Steiner-Ellipse Flächeninhalt\t" + FormatReal(t.area * 4 * M_PI / (3 * std::sqrt(3.0)), 3)}},
         {400, std::vector<std::string>(4, "Steiner-Scheitelpunkt"), kBlack},
@@ -122,7 +162,8 @@ TEST(YffTriangle, EveryEntryAloneDrawsAndWritesItsLines) {
         {341,
          std::vector<std::string>(3, "Yff-Seitenpunkt"),
          kBlue,
-         {PointLine("Yff-Seitenpunkt", towards(t.A, t.B, t.c)), PointLine("Yff-Seitenpunkt", towards(t.B, t.C, t.a)),
+         {PointLine("Yff-Seitenpunkt", towards(t.A, t.B, t.c)),
+          PointLine("Yff-Seitenpunkt", towards(t.B, t.C, t.a)),
           PointLine("Yff-Seitenpunkt", towards(t.C, t.A, t.b))}},
         {342, {"Yff-Punkt"}, kBlue},
     };
@@ -148,7 +189,8 @@ TEST(YffTriangle, CeviansMeetWithEqualDistancesFromTheVertices) {
         Paint(doc, kAreaWidth, kAreaHeight);
         const PointTable& pt = doc.points;
         const RealPoint A = AsReal(t.a), B = AsReal(t.b), C = AsReal(t.c);
-        const RealPoint pAB = pt.precise[231], pBC = pt.precise[232], pCA = pt.precise[233], Y = pt.precise[234];
+        const RealPoint pAB = pt.precise[231], pBC = pt.precise[232], pCA = pt.precise[233],
+                        Y = pt.precise[234];
         // BA' = CB' = AC' (the root is read back with five decimals).
         EXPECT_NEAR(Dist(A, pAB), Dist(B, pBC), 1e-4);
         EXPECT_NEAR(Dist(A, pAB), Dist(C, pCA), 1e-4);
@@ -174,11 +216,10 @@ TEST(KiepertParabola, TouchesTheSideLines) {
         const double a2 = std::pow(Dist(B, C), 2), b2 = std::pow(Dist(C, A), 2), c2 = std::pow(Dist(A, B), 2);
         const RealPoint F = Barycentric(A, B, C, a2 / (b2 - c2), b2 / (c2 - a2), c2 / (a2 - b2));
         // A line touches a parabola when the focus mirrored in it lies on the directrix.
-        const struct {
-            RealPoint p, q;
-        } sides[3] = {{B, C}, {C, A}, {A, B}};
+        const struct { RealPoint p, q; } sides[3] = {{B, C}, {C, A}, {A, B}};
         for (const auto& s : sides) {
-            const double k = ((F.x - s.p.x) * (s.q.x - s.p.x) + (F.y - s.p.y) * (s.q.y - s.p.y)) / std::pow(Dist(s.p, s.q), 2);
+            const double k = ((F.x - s.p.x) * (s.q.x - s.p.x) + (F.y - s.p.y) * (s.q.y - s.p.y)) /
+                             std::pow(Dist(s.p, s.q), 2);
             const RealPoint foot{s.p.x + k * (s.q.x - s.p.x), s.p.y + k * (s.q.y - s.p.y)};
             EXPECT_NEAR(LineDistance({2 * foot.x - F.x, 2 * foot.y - F.y}, U, H), 0, 1e-6 * Dist(U, H));
         }
@@ -199,7 +240,8 @@ TEST(KiepertParabola, TouchesTheSideLines) {
             ++pixels;
         }
         EXPECT_GT(pixels, 100);
-        for (int n = 0; n < 3; ++n) EXPECT_LT(std::min(-side[n][0], side[n][1]), 1.5) << n;
+        for (int n = 0; n < 3; ++n)
+            EXPECT_LT(std::min(-side[n][0], side[n][1]), 1.5) << n;
         ++checked;
     }
     EXPECT_EQ(checked, 5);
@@ -212,7 +254,8 @@ TEST(SteinerEllipseData, FociOfTheEllipseThroughTheVertices) {
         Document doc = MakeDocument(t.a, t.b, t.c, {383, 384});
         Paint(doc, kAreaWidth, kAreaHeight);
         const PointTable& pt = doc.points;
-        const RealPoint A = AsReal(t.a), B = AsReal(t.b), C = AsReal(t.c), f1 = pt.precise[274], f2 = pt.precise[275];
+        const RealPoint A = AsReal(t.a), B = AsReal(t.b), C = AsReal(t.c), f1 = pt.precise[274],
+                        f2 = pt.precise[275];
         const RealPoint S{(A.x + B.x + C.x) / 3, (A.y + B.y + C.y) / 3};
         EXPECT_NEAR(Dist(Mid(f1, f2), S), 0, 1e-9);
         const double sum = Dist(A, f1) + Dist(A, f2);
@@ -230,8 +273,10 @@ TEST(SteinerEllipseData, CollinearVerticesGiveNoNaN) {
         EXPECT_EQ(l.find("nan"), std::string::npos) << l;
         EXPECT_EQ(l.find("inf"), std::string::npos) << l;
     }
-    EXPECT_NE(std::find(p.lines.begin(), p.lines.end(), "Steiner-Ellipse kleine Halbachse\t0"), p.lines.end());
-    for (int slot = 290; slot <= 293; ++slot) EXPECT_FALSE(Present(doc.points, slot)) << slot;
+    EXPECT_NE(std::find(p.lines.begin(), p.lines.end(), "Steiner-Ellipse kleine Halbachse\t0"),
+              p.lines.end());
+    for (int slot = 290; slot <= 293; ++slot)
+        EXPECT_FALSE(Present(doc.points, slot)) << slot;
 }
 
 } // namespace
