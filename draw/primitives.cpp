@@ -127,7 +127,7 @@ void DrawSlotSegment(PaintContext& ctx, int i, int j, std::string_view label) {
 void PedalFamily(PaintContext& ctx, int p, int q, std::string_view title) {
     if (!Present(ctx.pt, p)) return;
     const int qp = q, ql = q + 1, qt = q + 2;
-    constexpr int kTriangleSlots[3] = {220, 221, 222};
+    constexpr int kTriangleSlots[3] = {kSlotPedalTriangle, kSlotPedalTriangle + 1, kSlotPedalTriangle + 2};
 
     // 1. Feet on AB, AC and CB.
     // A point beyond the drawing range is held at the limit on the screen; its feet, perpendiculars

@@ -18,8 +18,8 @@ constexpr int kLamoenKreis = 332;              // "Lamoen-Kreis"
 constexpr int kSDreieckeSchraffieren = 333;    // "... SDreiecke schraffieren"
 
 // Slots.
-constexpr int kSlotCentroidTriangleCentre = 220; // scratch: the circumcentre being drawn
-constexpr int kSlotLamoenCentre = 221;
+constexpr int kSlotCentroidTriangleCentre = kSlotPedalTriangle; // scratch: the circumcentre being drawn
+constexpr int kSlotLamoenCentre = kSlotPedalTriangle + 1;
 
 constexpr Color kLightGreen = Rgb(0xD0FFD0);
 constexpr Color kLightBlue = Rgb(0xD0D0FF);

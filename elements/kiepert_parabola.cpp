@@ -28,7 +28,6 @@ constexpr int kSteinerEllipsenachsen = 384;           // "Steiner-Ellipsenachsen
 constexpr int kSteinerScheitelpunkte = 400;           // "Steiner-Scheitelpunkte"
 
 // Slots.
-constexpr int kSlotKiepertFocus = 216;
 constexpr int kSlotTouchBC = 217; // where the Steiner lines cut the opposite sides
 constexpr int kSlotTouchAC = 218;
 constexpr int kSlotTouchAB = 219;
@@ -78,8 +77,7 @@ void Parabolas(PaintContext& ctx) {
     const double a2 = a * a, b2 = b * b, c2 = c * c;
     const std::optional<RealPoint> focus =
         PointFromTrilinear(ctx, a / (b2 - c2), b / (c2 - a2), c / (a2 - b2));
-    // Only the screen point is written: the precise point of the slot keeps the centre of the
-    // Napoleon circle on BC, which shares it.
+    // Only the screen point is written (see draw/slots.h).
     if (focus) {
         pt.screen[kSlotKiepertFocus] = {RoundClamp(focus->x), RoundClamp(focus->y)};
         if (ctx.On(kKiepertFokus)) {
