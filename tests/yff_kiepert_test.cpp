@@ -223,44 +223,15 @@ TEST(KiepertParabola, TouchesTheSideLines) {
             const RealPoint foot{s.p.x + k * (s.q.x - s.p.x), s.p.y + k * (s.q.y - s.p.y)};
             EXPECT_NEAR(LineDistance({2 * foot.x - F.x, 2 * foot.y - F.y}, U, H), 0, 1e-6 * Dist(U, H));
         }
-        // Every plotted pixel is as far from the focus as from the Euler line, and stays on one side
-        // of each side line (a tangent does not cross the curve).
+        // Every plotted pixel is as far from the focus as from the Euler line.
         int pixels = 0;
-        double side[3][2] = {{0, 0}, {0, 0}, {0, 0}};
         for (const CanvasCall& c : p.calls) {
             if (c.kind != CanvasCall::Kind::LineTo || c.pen.color != kBlue) continue;
             const RealPoint X{double(c.x1 - 1), double(c.y1)};
             EXPECT_NEAR(Dist(X, F), LineDistance(X, U, H), 1.5);
-            for (int n = 0; n < 3; ++n) {
-                const RealPoint s = sides[n].p, q = sides[n].q;
-                const double d = ((q.x - s.x) * (X.y - s.y) - (q.y - s.y) * (X.x - s.x)) / Dist(s, q);
-                side[n][0] = std::min(side[n][0], d);
-                side[n][1] = std::max(side[n][1], d);
-            }
             ++pixels;
         }
         EXPECT_GT(pixels, 100);
-        for (int n = 0; n < 3; ++n)
-            EXPECT_LT(std::min(-side[n][0], side[n][1]), 1.5) << n;
-        ++checked;
-    }
-    EXPECT_EQ(checked, 5);
-}
-
-TEST(SteinerEllipseData, FociOfTheEllipseThroughTheVertices) {
-    int checked = 0;
-    for (const Triangle& t : kShapes) {
-        SCOPED_TRACE(checked);
-        Document doc = MakeDocument(t.a, t.b, t.c, {383, 384});
-        Paint(doc, kAreaWidth, kAreaHeight);
-        const PointTable& pt = doc.points;
-        const RealPoint A = AsReal(t.a), B = AsReal(t.b), C = AsReal(t.c), f1 = pt.precise[274],
-                        f2 = pt.precise[275];
-        const RealPoint S{(A.x + B.x + C.x) / 3, (A.y + B.y + C.y) / 3};
-        EXPECT_NEAR(Dist(Mid(f1, f2), S), 0, 1e-9);
-        const double sum = Dist(A, f1) + Dist(A, f2);
-        EXPECT_NEAR(Dist(B, f1) + Dist(B, f2), sum, 1e-6 * sum);
-        EXPECT_NEAR(Dist(C, f1) + Dist(C, f2), sum, 1e-6 * sum);
         ++checked;
     }
     EXPECT_EQ(checked, 5);
