@@ -127,10 +127,14 @@ void DrawSlotSegment(PaintContext& ctx, int i, int j, std::string_view label) {
 void PedalFamily(PaintContext& ctx, int p, int q, std::string_view title) {
     if (!Present(ctx.pt, p)) return;
     const int qp = q, ql = q + 1, qt = q + 2;
-    constexpr int kTriangleSlots[3] = {220, 221, 222};
+    constexpr int kTriangleSlots[3] = {kSlotPedalTriangle, kSlotPedalTriangle + 1, kSlotPedalTriangle + 2};
 
     // 1. Feet on AB, AC and CB.
-    const RealPoint P = ScreenAsReal(ctx.pt, p);
+    // A point beyond the drawing range is held at the limit on the screen; its feet, perpendiculars
+    // and lengths come from where it really is.
+    const RealPoint screen = ScreenAsReal(ctx.pt, p), precise = ctx.pt.precise[p];
+    const bool held = std::fabs(screen.x - precise.x) > 1 || std::fabs(screen.y - precise.y) > 1;
+    const RealPoint P = held ? precise : screen;
     const RealPoint A = ScreenAsReal(ctx.pt, kSlotA), B = ScreenAsReal(ctx.pt, kSlotB),
                     C = ScreenAsReal(ctx.pt, kSlotC);
     const std::array<RealPoint, 3> feet{PerpendicularFoot(P, A, B).p, PerpendicularFoot(P, A, C).p,

@@ -90,5 +90,11 @@ inline constexpr int kSlotBrocardAxisPoint1 = 351;
 // Ten slots 167-176 for a circle through six points: six points, the centre, a triangle. The contact
 // family fills them with the Adams circle, the symmedian family then with the first Lémoine circle.
 inline constexpr int kSlotSixPointCircle = 167;
+// Three slots 220-222 for the triangle block of the pedal family. Before it, the centroid triangles
+// keep the circumcentre being drawn in 220 and the Lamoen centre in 221.
+inline constexpr int kSlotPedalTriangle = 220;
+// The Kiepert focus gets only the screen point of 216; its precise point keeps the centre of the
+// outer Napoleon circle on BC.
+inline constexpr int kSlotKiepertFocus = kSlotBisectorFootC + 1;
 
 } // namespace trimora

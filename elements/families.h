@@ -8,6 +8,12 @@
 
 namespace trimora {
 
+// The six centroid triangles, their circumcircles and the Lamoen circle; runs right after the
+// centroid, before every other family, so that its fills lie under everything.
+void CentroidTriangles(PaintContext& ctx);
+// Squares on the sides, Vecten point and triangle, Grebe points, triangle, lines and circles.
+void SideSquaresFamily(PaintContext& ctx);
+
 // Base measures: sides, angles, area, Brocard angle, medians, bisectors, altitudes and
 // perpendicular bisectors. False when two vertices coincide.
 bool BaseMeasures(PaintContext& ctx);
@@ -46,6 +52,10 @@ void SymmedianFamily(PaintContext& ctx);
 void NapoleonFermatFamily(PaintContext& ctx);
 // Inner equilateral triangles and the inner Napoleon triangle, from the outer part's slots.
 void InnerNapoleonFamily(PaintContext& ctx);
+// Circumcircle arc midpoints, Fuhrmann points, triangle and circle with their pedal elements.
+void FuhrmannFamily(PaintContext& ctx);
+// Tangential triangle with its midpoints and medians, Exeter point, the line through I and U.
+void TangentialTriangle(PaintContext& ctx);
 // Taylor feet, lines, circle and point; first, second and third Tucker circles and centres.
 void TaylorCircles(PaintContext& ctx);
 // The anticomplementary triangle with its lines, vertices, circumcircle and incircle, and the
@@ -61,6 +71,15 @@ void SteinerInellipse(PaintContext& ctx);
 // Hofstadter, isodynamic, Bevan, Clawson, Kosnita and Tarry points; Parry, Apollonius, isodynamic,
 // excentral and outer Villiers circles. Writes the second Napoleon point and the outer Fermat point.
 void IsodynamicFamily(PaintContext& ctx);
+// Epstein points, Yff central point and triangle, Parry, equal-perimeter, equal-detour and
+// equal-parallels points, Kimberling centres X11, X12, X23, X37 and the first Griffiths point; it
+// runs the Kiepert parabola and Steiner data in between.
+void YffCentralFamily(PaintContext& ctx);
+// Kiepert focus and parabola, focus-directrix parabolas, Steiner lines and triangle, foci, axes,
+// vertices and measures of the Steiner ellipses.
+void KiepertParabolaAndSteinerData(PaintContext& ctx);
+// Yff side points, cevians, triangle and Yff point.
+void YffTriangle(PaintContext& ctx);
 // Morley trisectors, Morley points and the Morley triangle.
 void MorleyFamily(PaintContext& ctx);
 // Kiepert hyperbola, centre, asymptotes and perspectors; Lucas circles; An-In circles, hexyl

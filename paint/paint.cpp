@@ -204,6 +204,7 @@ void AltitudeFeetAndNinePoints(PaintContext& ctx) {
 
 // The element families in their binding order. A family that is not built yet is absent.
 void RunFamilies(PaintContext& ctx) {
+    SideSquaresFamily(ctx);        // side squares, Vecten point, Grebe triangle and circles
     CircleRadii(ctx);              // circumcircle, incircle and their centres
     OrthocentreFamily(ctx);        // orthocentre, altitude feet, nine-point circle
     ExcircleFamily(ctx);           // excircles, Nagel point, Mittenpunkt
@@ -215,6 +216,8 @@ void RunFamilies(PaintContext& ctx) {
     SymmedianFamily(ctx);          // symmedians, Lémoine point, first Lémoine circle, Grebe lines
     NapoleonFermatFamily(ctx);     // outer Napoleon triangles, Napoleon lines, Fermat point lines
     InnerNapoleonFamily(ctx);      // inner Napoleon triangles and lines
+    FuhrmannFamily(ctx);           // arc midpoints, Fuhrmann points, triangle and circle
+    TangentialTriangle(ctx);       // tangential triangle and Exeter point
     SpiekerCircle(ctx);            // Spieker circle
     NagelHalfTriangle(ctx);        // Nagel-point half triangle
     TaylorCircles(ctx);            // Taylor feet and lines, Taylor and Tucker circles
@@ -224,6 +227,8 @@ void RunFamilies(PaintContext& ctx) {
     SteinerEllipse(ctx);           // Steiner ellipse and Steiner point
     SteinerInellipse(ctx);         // Steiner inellipse
     IsodynamicFamily(ctx);         // isodynamic and Hofstadter points, Parry, Apollonius, Villiers circles
+    YffCentralFamily(ctx);         // Epstein and Yff central points, Kiepert parabola, Steiner data
+    YffTriangle(ctx);              // Yff triangle, Yff transversals and Yff point
     MorleyFamily(ctx);             // Morley trisectors and Morley triangle
     KiepertLucasFamily(ctx);       // Kiepert hyperbola, Lucas circles, hexyl triangle, Conway circle
     VertexPairCircles(ctx);        // circles through two vertices and I, U or H; Fermat and Napoleon lines
@@ -240,6 +245,9 @@ void MainSequence(PaintContext& ctx) {
     PlaceSlot(pt, kSlotMidBC, Midpoint(ScreenAsReal(pt, kSlotB), ScreenAsReal(pt, kSlotC)));
     const RealPoint a = pt.precise[kSlotA], b = pt.precise[kSlotB], cc = pt.precise[kSlotC];
     PlaceSlot(pt, kSlotCentroid, {(a.x + b.x + cc.x) / 3, (a.y + b.y + cc.y) / 3});
+
+    // 3. The centroid triangles, under everything else.
+    CentroidTriangles(ctx);
 
     // 4. Centroid: its line is written even while the results are hidden.
     c.SetPenColor(kBlack);

@@ -35,7 +35,12 @@ TEST(Conics, EveryEntryAloneDrawsAndWritesItsLines) {
         {225, {}, kNavy},
         // The Steiner point is marked in the Malfatti family's last pen.
         {226, {"Steiner-Punkt"}, kGrey, {PointLine("Steiner-Punkt", steiner)}},
-        {382, {}, kNavy},
+        // The inellipse's foci and measures come from the Steiner data of the Kiepert-parabola family.
+        {382,
+         {"Steiner-Innenellipse Brennpunkt", "Steiner-Innenellipse Brennpunkt", "Steiner-Innenellipse Brennweite",
+          "Steiner-Innenellipse Flächeninhalt", "Steiner-Innenellipse große Halbachse",
+          "Steiner-Innenellipse kleine Halbachse"},
+         kNavy},
     };
     int run = 0;
     for (const EntryCase& c : cases)

@@ -94,8 +94,8 @@ TEST(SoundResults, SlotsOfSkippedFamiliesAreAbsent) {
     const std::vector<Case> cases{
         // |b c| <= 0.1: no U and I, so no segment UH and no Adams circle from earlier values.
         {{{410, 330}, {440, 330}, {410, 300}}, {449, 247}, {kSlotIncentre, kSlotCircumcentre}, {"Strecke UH", "Adams-Kreis"}},
-        // The Grebe triangle is written by a family of its own: without it no Grebe lines.
-        {kTextbook, {366}, {250, 251, 252}, {"Grebe-Linien"}},
+        // Collinear vertices: the outer square sides are parallel, no Grebe triangle and no Grebe lines.
+        {kCollinear, {366}, {250, 251, 252}, {"Grebe-Linien"}},
         // A right angle at B leaves two Carnot circles out, and with them the Carnot triangle.
         {kRight, {369, 370}, {}, {"Carnot-Dreieck"}},
         // Collinear vertices: no Brocard points, no Neuberg triangle of zero sides.

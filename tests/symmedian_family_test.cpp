@@ -1,6 +1,7 @@
 // The symmedian family: every catalogue entry on its own with exact values on A(1|2) B(-2|-1)
 // C(2|-1), the Lémoine point and the first Lémoine circle against the geometry, and the
 // (nearly) equilateral triangle.
+#include "draw/results.h"
 #include "world_points.h"
 
 #include <gtest/gtest.h>
@@ -48,11 +49,17 @@ TEST(SymmedianFamily, EveryEntryAloneDrawsAndWritesItsLines) {
         {258, {"1.Lémoine-Gerade", "1.Lémoine-Gerade", "1.Lémoine-Gerade"}, kGrey},
         {259, {"1.Lémoine-Dreieckspunkt", "1.Lémoine-Dreieckspunkt", "1.Lémoine-Dreieckspunkt"}, kRed},
         {260, {"1.Lémoine-Dreieck"}, kRed},
+        // From the Grebe vertices of the side-squares family to K, through whole pixels: the
+        // first vertex is (2 | 9), K rounds to the pixel (483, 321).
+        {366,
+         {"Grebe-Linien", "Grebe-Linien", "Grebe-Linien"},
+         kMagenta,
+         {"Grebe-Linien\t" + LineEquationText({2, 9}, ToWorld(RealPoint{483, 321}))}},
     };
     int run = 0;
     for (const EntryCase& c : cases)
         run += CheckEntryCase(kBasic, c);
-    EXPECT_EQ(run, 14);
+    EXPECT_EQ(run, 15);
 }
 
 const std::vector<Triangle> kShapes{

@@ -22,6 +22,15 @@ inline RealPoint ToWorld(IntPoint pixel) {
     return ToWorld(AsReal(pixel));
 }
 
+// The pixel of a listed point "label<TAB>( x | y )" (world units with a decimal comma).
+inline RealPoint WorldToPixel(const std::string& line) {
+    std::string text = line.substr(line.find('(') + 1);
+    std::replace(text.begin(), text.end(), ',', '.');
+    const double x = std::strtod(text.c_str(), nullptr);
+    const double y = std::strtod(text.substr(text.find('|') + 1).c_str(), nullptr);
+    return {410 + 100 * x, 330 - 100 * y};
+}
+
 // "label<TAB>( x | y )" for a world point.
 inline std::string PointLine(const std::string& label, RealPoint world) {
     return label + "\t( " + FormatReal(world.x, 3) + " | " + FormatReal(world.y, 3) + " )";

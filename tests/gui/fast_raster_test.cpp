@@ -74,7 +74,7 @@ TEST(FastRaster, PaintsThePlainPicture) {
                 // Smoothed: only edge pixels of polygon fills under their outline, and of lines where
                 // the strips meet, and those only slightly.
                 EXPECT_LT(d.share, 0.005);
-                EXPECT_LE(d.largest, 32);
+                EXPECT_LE(d.largest, 32) << d.share;
             } else {
                 // Unsmoothed: a line cut where the strips meet may step one pixel aside: a few pixels.
                 EXPECT_LT(d.share, 0.0001);
