@@ -114,7 +114,7 @@ void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QIma
             }
             if (!box.Meets(seen)) break;
             ApplyState(canvas, c);
-            if (antialiasing && c.pen.style == PenStyle::Solid)
+            if (antialiasing)
                 canvas.PolygonQuickFill(c.points);
             else
                 canvas.Polygon(c.points);

@@ -97,10 +97,11 @@ void QPainterCanvas::PolygonQuickFill(std::span<const IntPoint> points) {
     painter_.drawPolygon(qpoints.constData(), static_cast<int>(qpoints.size()));
     painter_.setRenderHint(QPainter::Antialiasing, smooth);
     penApplied_ = false;
+    brushApplied_ = false;
+    if (CurrentPen().style == PenStyle::Clear) return;
     ApplyPen();
     painter_.setBrush(Qt::NoBrush);
     painter_.drawPolygon(qpoints.constData(), static_cast<int>(qpoints.size()));
-    brushApplied_ = false;
 }
 
 void QPainterCanvas::Ellipse(int left, int top, int right, int bottom) {
