@@ -29,11 +29,9 @@ constexpr int kMaxFormulaCalls = 1000; // stored-formula calls per evaluation (t
 constexpr long kMaxBinomialFactors = 1000000;   // '~' with more factors than this is out of range
 constexpr double kMaxWholePowerStepwise = 4096; // whole powers up to this are multiplied out step by step
 
-// The work of one evaluation, stored formulas included, is bounded: loop iterations count one step each
-// (a few nanoseconds), a stored formula its length, an elementary function kElementarySteps and a special
-// function kSpecialSteps (the most its series or reductions take). More than kMaxSteps stops the evaluation
-// with error 2; texts typed into a field stay far below it.
-constexpr long kMaxSteps = 10000000;
+// The work of one evaluation, stored formulas included, is bounded (FormulaParams::maxSteps): loop
+// iterations count one step each (a few nanoseconds), a stored formula its length, an elementary
+// function kElementarySteps and a special function kSpecialSteps (the most its series or reductions take).
 constexpr long kElementarySteps = 20;
 constexpr long kSpecialSteps = 500;
 
@@ -358,10 +356,10 @@ class Evaluator {
     }
     void Leave() { --budget_.depth; }
 
-    // Counts work done; more than kMaxSteps in one evaluation aborts it with error 2.
+    // Counts work done; more than the budget of one evaluation aborts it with error 2.
     void Spend(long steps) {
         budget_.steps += steps;
-        if (budget_.steps > kMaxSteps) Abort(kFormulaDomain);
+        if (budget_.steps > params_.maxSteps) Abort(kFormulaDomain);
     }
 
     double Factor() {
@@ -543,11 +541,14 @@ class Evaluator {
         double numerator = a, divisor = b;
         long factors = 0;
         bool failed = false;
+        // More factors than the budget has left end the evaluation anyway: stop counting there.
+        const long affordable = std::max(0L, params_.maxSteps - budget_.steps) + 1;
         for (; divisor > 0.0; ++factors) {
             if (factors >= kMaxBinomialFactors) {
                 failed = true;
                 break;
             }
+            if (factors >= affordable) break;
             mantissa *= numerator / divisor;
             if (mantissa == 0.0) break; // a factor 0: stays 0
             if (!std::isfinite(mantissa) || mantissa > threshold) {
@@ -972,14 +973,15 @@ FormulaResult Evaluate(std::string_view text, double x, const FormulaParams& par
     return result;
 }
 
-FormulaResult ReadFieldText(std::string_view text) {
+FormulaResult ReadFieldText(std::string_view text, long maxSteps) {
     std::string upper(text);
     for (char& c : upper) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         if (c == ',') c = '.';
     }
-    static const FormulaParams kNoParameters; // immutable: shared by all threads
-    FormulaResult result = Evaluate(upper, 1.0, kNoParameters);
+    FormulaParams noParameters;
+    noParameters.maxSteps = maxSteps;
+    FormulaResult result = Evaluate(upper, 1.0, noParameters);
     if (result.error != kFormulaOk) result.value = 0.0;
     return result;
 }

@@ -22,6 +22,10 @@ struct FormulaParams {
     double P = 0.0, Q = 0.0, R = 0.0;
     std::array<double, 5> K{};
     std::array<std::string, 5> F{};
+    // The most work one evaluation may do, stored formulas included: loop iterations count one step
+    // each, a stored formula its length, a function call 20 to 500. Beyond it the value is 0 with
+    // error 2. Texts typed into a field stay far below the default.
+    long maxSteps = 10'000'000;
 };
 
 struct FormulaResult {
@@ -34,6 +38,6 @@ FormulaResult Evaluate(std::string_view text, double x, const FormulaParams& par
 
 // The field reader: capitals for a..z, "," -> ".", evaluated with X = 1; any error gives the value 0
 // (the error is still reported so that the window can mark the field).
-FormulaResult ReadFieldText(std::string_view text);
+FormulaResult ReadFieldText(std::string_view text, long maxSteps = FormulaParams{}.maxSteps);
 
 } // namespace trimora
