@@ -381,7 +381,8 @@ void NeubergCircles(PaintContext& ctx) {
         const auto& s = sides[n % 3];
         const CircleResult circle = NeubergCircle(n < 3, ctx.base.BrocardAngle, s.vertex, s.p0, s.p2);
         PlaceSlot(pt, kSlotNeubergFirst + n, circle.centre);
-        if (!ctx.On(kNeubergKreisA + n) || !std::isfinite(circle.radius)) continue;
+        const int entry = n < 3 ? kNeubergKreisA + n : kInverserNeubergKreisA + n - 3;
+        if (!ctx.On(entry) || !std::isfinite(circle.radius)) continue;
         PlaceSlot(pt, kSlotNeubergWork, pt.precise[kSlotNeubergFirst + n]);
         DrawCircle(ctx, circle.centre.x, circle.centre.y, circle.radius);
         MarkSlotTwoLetters(ctx, kSlotNeubergWork, "N", kDigits[n]);
