@@ -102,12 +102,14 @@ void DrawTaylorOrTuckerCircle(PaintContext& ctx, const CircleStep& s) {
     const int n = (s.target - kSlotTucker1) % 3 + 1;
     const std::string prefix = std::to_string(kind + 1) + ".Tucker-Kreis";
     const std::string number = " (" + std::to_string(n) + ")";
-    if (ctx.On(kTucker1Kreise + 2 * kind)) {
+    static constexpr int kCircles[3] = {kTucker1Kreise, kTucker2Kreise, kTucker3Kreise};
+    static constexpr int kCentres[3] = {kTucker1Punkte, kTucker2Punkte, kTucker3Punkte};
+    if (ctx.On(kCircles[kind])) {
         DrawCircle(ctx, c.x, c.y, circle->radius);
         if (ctx.Shown()) ReportRadius(ctx, prefix + "radius" + number, circle->radius);
     }
     canvas.SetPenColor(kBlack);
-    if (ctx.On(kTucker1Punkte + 2 * kind)) {
+    if (ctx.On(kCentres[kind])) {
         MarkSlot(ctx, s.target);
         if (ctx.Shown()) ReportPoint(ctx, prefix + "mittelpunkt" + number, ScreenAsReal(pt, s.target));
     }
