@@ -238,19 +238,36 @@ Encoded EncodeGif(const RgbImage& image) {
         }
         for (std::size_t i = 0; i < count; ++i) indices[i] = static_cast<GifByteType>(palette[image.pixels[i]]);
     } else {
-        // 2. Otherwise the quantiser reduces the picture to 256 colours.
-        std::vector<GifByteType> r(count), g(count), b(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            r[i] = static_cast<GifByteType>(image.pixels[i] >> 16);
-            g[i] = static_cast<GifByteType>(image.pixels[i] >> 8);
-            b[i] = static_cast<GifByteType>(image.pixels[i]);
-        }
-        int size = 256;
-        colours.resize(256);
-        if (GifQuantizeBuffer(static_cast<unsigned>(image.width), static_cast<unsigned>(image.height), &size, r.data(),
-                              g.data(), b.data(), indices.data(), colours.data()) != GIF_OK)
+        // 2. Otherwise the quantiser reduces the other colours to 240, and white, black and the
+        // 16 standard pen colours keep exact entries of their own at the end of the palette: the
+        // background stays pure white and the pens keep their colours.
+        std::map<std::uint32_t, int> exact;
+        for (int i = 0; i < 16; ++i)
+            exact.emplace(kPalette16[i], 0);
+        std::vector<GifByteType> r, g, b;
+        for (std::uint32_t p : image.pixels)
+            if (!exact.contains(p)) {
+                r.push_back(static_cast<GifByteType>(p >> 16));
+                g.push_back(static_cast<GifByteType>(p >> 8));
+                b.push_back(static_cast<GifByteType>(p));
+            }
+        int size = 256 - 16;
+        colours.resize(static_cast<std::size_t>(size));
+        std::vector<GifByteType> quantised(r.size());
+        if (GifQuantizeBuffer(static_cast<unsigned>(r.size()), 1, &size, r.data(), g.data(), b.data(),
+                              quantised.data(), colours.data()) != GIF_OK)
             return {{}, "GIF-Fehler: Die Farben lassen sich nicht verringern."};
         colours.resize(static_cast<std::size_t>(size));
+        for (auto& [rgb, index] : exact) {
+            index = static_cast<int>(colours.size());
+            colours.push_back({static_cast<GifByteType>(rgb >> 16), static_cast<GifByteType>(rgb >> 8),
+                               static_cast<GifByteType>(rgb)});
+        }
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto found = exact.find(image.pixels[i]);
+            indices[i] = static_cast<GifByteType>(found != exact.end() ? found->second : quantised[next++]);
+        }
     }
     // The colour map's size must be a power of two.
     std::size_t mapSize = 2;
