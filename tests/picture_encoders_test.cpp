@@ -133,15 +133,16 @@ TEST(PictureEncoders, GifKeepsExactColoursAndQuantisesRichPictures) {
             EXPECT_NEAR(static_cast<int>((back[i] >> shift) & 0xFF), static_cast<int>((rich.pixels[i] >> shift) & 0xFF), 40);
 }
 
-TEST(PictureEncoders, GifQuantisingKeepsWhiteBlackAndThePenColoursExact) {
-    // An anti-aliased picture: 400 shades of grey-blue around the 16 standard colours, most of
-    // the pixels white. The quantiser alone would merge white with the light shades.
-    RgbImage img{40, 20, {}};
+TEST(PictureEncoders, GifQuantisingKeepsWhiteBlackThePenColoursAndTheFillsExact) {
+    // An anti-aliased picture: 400 light shades, the 16 standard colours, a light grey fill and
+    // white. The quantiser alone would merge white and the fill with the shades around them.
+    RgbImage img{40, 30, {}};
     for (std::uint32_t i = 0; i < 400; ++i)
         img.pixels.push_back(0xE0E0E0 + (i % 32) + ((i / 32) << 8));
-    img.pixels.resize(800, 0xFFFFFF);
     for (int c = 0; c < 16; ++c)
-        img.pixels[400 + static_cast<std::size_t>(c)] = StandardPalette16()[c];
+        img.pixels.push_back(StandardPalette16()[c]);
+    img.pixels.resize(800, 0xF0F0F0);
+    img.pixels.resize(1200, 0xFFFFFF);
     const Encoded e = EncodeGif(img);
     ASSERT_TRUE(e.ok());
     int w = 0, h = 0;
