@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/output.h"
 #include "app/qpainter_canvas.h"
+#include "app/translation.h"
 #include "cli/cli.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Trimora 2013");
     QApplication::setApplicationDisplayName("Trimora");
+    trimora::InstallGermanTranslations(app);
     trimora::RegisterFontFallbacks();
     QFont font("Verdana");
     font.setPixelSize(13);

@@ -18,6 +18,8 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -26,6 +28,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -43,7 +46,6 @@
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QDateTime>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -141,10 +143,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     SyncFieldsFromSession();
     SyncTabListsFromSession();
     SyncChecks();
+    UpdateMinimumSize();
     resize(1032, 688 + menuBar()->sizeHint().height());
 }
 
 QAction* MainWindow::Action(const char* name) const { return findChild<QAction*>(name); }
+
+QToolButton* MainWindow::ToolButtonFor(const char* action) const {
+    QAction* button = findChild<QAction*>(QString("tool:") + action);
+    return button ? qobject_cast<QToolButton*>(toolBar_->widgetForAction(button)) : nullptr;
+}
 
 // ---------------------------------------------------------------- menus and tool bar
 
@@ -259,6 +267,7 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::BuildToolBar() {
     QToolBar* bar = addToolBar("Werkzeuge");
+    toolBar_ = bar;
     bar->setObjectName("toolbar");
     bar->setMovable(false);
     bar->setFloatable(false);
@@ -269,6 +278,13 @@ void MainWindow::BuildToolBar() {
         QAction* button = new QAction(Icon(icon), hint, this);
         button->setToolTip(hint);
         if (shared) {
+            button->setObjectName(QString("tool:") + shared->objectName());
+            // A switch shows its state like the menu's check mark, and follows it.
+            if (shared->isCheckable()) {
+                button->setCheckable(true);
+                button->setChecked(shared->isChecked());
+                connect(shared, &QAction::toggled, button, &QAction::setChecked);
+            }
             connect(button, &QAction::triggered, shared, &QAction::trigger);
             connect(shared, &QAction::enabledChanged, button, &QAction::setEnabled);
             button->setEnabled(shared->isEnabled());
@@ -380,7 +396,7 @@ QWidget* MainWindow::BuildSelectionPanel() {
     panel->setMinimumWidth(1);
     auto* outer = new QVBoxLayout(panel);
     outer->setContentsMargins(4, 4, 4, 4);
-    outer->setSpacing(4);
+    outer->setSpacing(3); // room for the four page tabs beside the lists at the standard size
 
     // Vertex fields.
     auto* title = new QLabel("Dreieckskoordinaten ", panel);
@@ -400,6 +416,7 @@ QWidget* MainWindow::BuildSelectionPanel() {
             fields_[static_cast<std::size_t>(2 * v + c)] = field;
             connect(field, &QLineEdit::textChanged, this, [this] { MarkFieldErrors(); });
             connect(field, &QLineEdit::returnPressed, this, [this] { ApplyCoordinates(); });
+            connect(field, &QLineEdit::editingFinished, this, [this, field] { ShowFieldStart(field); });
             grid->addWidget(field, v, 1 + 2 * c);
         }
         auto* semi = new QLabel(";", panel);
@@ -496,6 +513,7 @@ QWidget* MainWindow::BuildSelectionPanel() {
     search_->setPlaceholderText("Elemente suchen …");
     search_->setClearButtonEnabled(true);
     connect(search_, &QLineEdit::textChanged, this, &MainWindow::FilterLists);
+    search_->installEventFilter(this); // Esc clears the search instead of closing the program
     outer->addWidget(search_);
 
     pages_ = new QTabWidget(panel);
@@ -512,6 +530,8 @@ QWidget* MainWindow::BuildSelectionPanel() {
         widget->setObjectName(Q(std::string(list.name)));
         widget->setStyleSheet("QListWidget { background: #F0F0F0; border: none; font-family: Verdana; font-size: 11px; }");
         widget->setUniformItemSizes(true);
+        // Many names differ only at their end ("…-Lotpunkte", "…-Lotdreieck"): cut in the middle.
+        widget->setTextElideMode(Qt::ElideMiddle);
         for (int entry : list.items) {
             auto* item = new QListWidgetItem(Q(names2[static_cast<std::size_t>(entry)]), widget);
             item->setToolTip(item->text()); // long names are cut off in the narrow panel
@@ -520,7 +540,13 @@ QWidget* MainWindow::BuildSelectionPanel() {
         }
         connect(widget, &QListWidget::itemChanged, this, [this, t](QListWidgetItem* item) { OnTabItemChanged(t, item); });
         tabLists_[static_cast<std::size_t>(t)] = widget;
-        pages_->addTab(widget, Q(std::string(list.page)));
+        auto* noHits = new QLabel("Keine Treffer", widget->viewport());
+        noHits->setStyleSheet("color: #606060; font-family: Verdana; font-size: 11px; padding: 4px;");
+        noHits->adjustSize();
+        noHits->hide();
+        noHits_[static_cast<std::size_t>(t)] = noHits;
+        pageNames_[static_cast<std::size_t>(t)] = Q(std::string(list.page));
+        pages_->addTab(widget, pageNames_[static_cast<std::size_t>(t)]);
     }
     outer->addWidget(pages_, 1);
     return panel;
@@ -578,7 +604,10 @@ void MainWindow::WireDrawingArea() {
 void MainWindow::SyncFieldsFromSession() {
     for (std::size_t n = 0; n < fields_.size(); ++n) {
         const QString text = Q(session_.doc.fields[n]);
-        if (fields_[n]->text() != text) fields_[n]->setText(text);
+        if (fields_[n]->text() != text) {
+            fields_[n]->setText(text);
+            ShowFieldStart(fields_[n]);
+        }
     }
 }
 
@@ -612,13 +641,15 @@ void MainWindow::SyncChecks() {
 
 void MainWindow::MarkFieldErrors() {
     for (QLineEdit* field : fields_) {
+        // The narrow field shows only part of a longer formula: the tooltip shows all of it.
         const FormulaResult r = ReadField(S(field->text()));
         if (r.error == kFormulaOk) {
             field->setStyleSheet("");
-            field->setToolTip("");
+            field->setToolTip(field->text());
         } else {
             field->setStyleSheet("QLineEdit { border: 1px solid red; }");
-            field->setToolTip(QString::fromUtf8(FieldErrorText(r.error)) + " Der Wert zählt als 0.");
+            const QString reason = QString::fromUtf8(FieldErrorText(r.error)) + " Der Wert zählt als 0.";
+            field->setToolTip(field->text().isEmpty() ? reason : field->text() + "\n" + reason);
         }
     }
 }
@@ -632,9 +663,54 @@ void MainWindow::OnTabItemChanged(int tab, QListWidgetItem* item) {
 
 void MainWindow::FilterLists(const QString& text) {
     const QString needle = text.trimmed();
-    for (QListWidget* w : tabLists_)
-        for (int i = 0; i < w->count(); ++i)
-            w->setRowHidden(i, !needle.isEmpty() && !w->item(i)->text().contains(needle, Qt::CaseInsensitive));
+    for (int t = 0; t < kTabCount; ++t) {
+        QListWidget* w = tabLists_[static_cast<std::size_t>(t)];
+        int hits = 0;
+        for (int i = 0; i < w->count(); ++i) {
+            const bool hit = needle.isEmpty() || w->item(i)->text().contains(needle, Qt::CaseInsensitive);
+            w->setRowHidden(i, !hit);
+            hits += hit;
+        }
+        // While a search is active each page names its number of hits, on a second line: the
+        // tabs grow thicker, not longer, and all four still fit beside the lists.
+        const QString& name = pageNames_[static_cast<std::size_t>(t)];
+        pages_->setTabText(t, needle.isEmpty() ? name : QString("%1\n(%2)").arg(name).arg(hits));
+        noHits_[static_cast<std::size_t>(t)]->setVisible(hits == 0);
+    }
+}
+
+void MainWindow::ShowFieldStart(QLineEdit* field) {
+    // A formula longer than the field shows its beginning, not its last characters.
+    field->setCursorPosition(0);
+}
+
+void MainWindow::UpdateMinimumSize() {
+    // The smallest window still shows every tool of the picture mode (the shift arrows, the
+    // position read-out, "Objektauswahl") and all four page tabs, also while they name hits.
+    toolBar_->setMinimumWidth(toolBar_->sizeHint().width());
+    QTabBar* tabs = pages_->tabBar();
+    // The longest caption of a page is the one that counts all its items as hits.
+    for (int t = 0; t < kTabCount; ++t)
+        pages_->setTabText(t, QString("%1\n(%2)")
+                                  .arg(pageNames_[static_cast<std::size_t>(t)])
+                                  .arg(tabLists_[static_cast<std::size_t>(t)]->count()));
+    pages_->setMinimumHeight(tabs->sizeHint().height());
+    for (int t = 0; t < kTabCount; ++t)
+        pages_->setTabText(t, pageNames_[static_cast<std::size_t>(t)]);
+    FilterLists(search_->text());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        // Esc in the search field belongs to the field: it clears the search and keeps the
+        // window open ("Beenden" stays on Esc everywhere else).
+        event->accept();
+        if (event->type() == QEvent::KeyPress) search_->clear();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- the repaint
@@ -756,8 +832,54 @@ void MainWindow::Exit() {
 
 // ---------------------------------------------------------------- data files
 
-QString MainWindow::DocumentsFolder() const {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+QString MainWindow::StartFolder() const {
+    // A documents folder that does not exist would be taken for a file name in the home folder.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+std::unique_ptr<QFileDialog> MainWindow::MakeFileDialog(FileDialogKind kind) {
+    auto dialog = std::make_unique<QFileDialog>(this);
+    dialog->setDirectory(StartFolder());
+    dialog->setAcceptMode(kind == FileDialogKind::LoadData ? QFileDialog::AcceptOpen
+                                                           : QFileDialog::AcceptSave);
+    switch (kind) {
+    case FileDialogKind::LoadData:
+        dialog->setWindowTitle("Daten laden");
+        dialog->setNameFilter("Dreiecksdatei (*.tmo)");
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        // The file opened last stays chosen, in its own folder.
+        if (!lastOpenedFile_.isEmpty()) {
+            const QFileInfo last(lastOpenedFile_);
+            if (last.dir().exists()) dialog->setDirectory(last.dir());
+            dialog->selectFile(last.fileName());
+        }
+        return dialog;
+    case FileDialogKind::SaveData:
+        dialog->setWindowTitle("Daten speichern");
+        dialog->setNameFilter("Dreiecksdatei (*.tmo)");
+        dialog->setDefaultSuffix("tmo");
+        break;
+    case FileDialogKind::SavePicture: {
+        dialog->setWindowTitle("Abbildung speichern");
+        const QStringList filters = PictureFilters();
+        dialog->setNameFilters(filters);
+        dialog->selectNameFilter(filters[3]); // GIF
+        dialog->setDefaultSuffix("gif");
+        QFileDialog* d = dialog.get();
+        connect(d, &QFileDialog::filterSelected, d, [d, filters](const QString& f) {
+            d->setDefaultSuffix(PictureSuffix(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
+        });
+        break;
+    }
+    case FileDialogKind::SaveResults:
+        dialog->setWindowTitle("Daten speichern");
+        dialog->setNameFilters({"Text (UTF-8) (*.txt)", "Text (Windows-1252) (*.txt)"});
+        dialog->setDefaultSuffix("txt");
+        break;
+    }
+    dialog->selectFile(QString()); // an empty name
+    return dialog;
 }
 
 void MainWindow::ShowMessage(const QString& title, const QString& text) {
@@ -767,18 +889,16 @@ void MainWindow::ShowMessage(const QString& title, const QString& text) {
 
 void MainWindow::OpenDataFile() {
     StopAnimation(false);
-    const QString start = lastOpenedFile_.isEmpty() ? DocumentsFolder() : lastOpenedFile_;
-    const QString path = QFileDialog::getOpenFileName(this, "Daten laden", start, "Dreiecksdatei (*.tmo)");
-    if (!path.isEmpty()) LoadDataFile(path);
+    const auto dialog = MakeFileDialog(FileDialogKind::LoadData);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    LoadDataFile(dialog->selectedFiles().front());
 }
 
 void MainWindow::SaveDataFileAs() {
     StopAnimation(false);
-    QFileDialog dialog(this, "Daten speichern", DocumentsFolder(), "Dreiecksdatei (*.tmo)");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("tmo");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    SaveDataFile(dialog.selectedFiles().front());
+    const auto dialog = MakeFileDialog(FileDialogKind::SaveData);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    SaveDataFile(dialog->selectedFiles().front());
 }
 
 bool MainWindow::LoadDataFile(const QString& path) {
@@ -813,17 +933,18 @@ bool MainWindow::SaveDataFile(const QString& path) {
 QStringList MainWindow::ResultLines() const { return resultsModel_->Lines(); }
 
 void MainWindow::SavePictureAs() {
-    QFileDialog dialog(this, "Abbildung speichern", DocumentsFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QStringList filters = PictureFilters();
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters[3]); // GIF
-    dialog.setDefaultSuffix("gif");
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
-        dialog.setDefaultSuffix(PictureSuffix(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    SavePicture(dialog.selectedFiles().front(), static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+    const auto dialog = MakeFileDialog(FileDialogKind::SavePicture);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    SavePictureTyped(dialog->selectedFiles().front(),
+                     static_cast<int>(PictureFilters().indexOf(dialog->selectedNameFilter())) + 1);
+}
+
+bool MainWindow::SavePictureTyped(const QString& path, int filter) {
+    const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(filter, 1, 8));
+    PictureFormat format;
+    if (PictureFormatFromPath(path, chosen == PictureFormat::Bmp16, format))
+        return SavePicture(path, static_cast<int>(format));
+    return SavePicture(path + "." + PictureSuffix(chosen), static_cast<int>(chosen));
 }
 
 bool MainWindow::SavePicture(const QString& path, int format) {
@@ -839,15 +960,16 @@ bool MainWindow::SavePicture(const QString& path, int format) {
 }
 
 void MainWindow::SaveResultsAs() {
-    QFileDialog dialog(this, "Daten speichern", DocumentsFolder(), "Textdatei (*.txt)");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("txt");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    SaveResults(dialog.selectedFiles().front());
+    const auto dialog = MakeFileDialog(FileDialogKind::SaveResults);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    SaveResults(dialog->selectedFiles().front(),
+                dialog->selectedNameFilter() == dialog->nameFilters().value(1));
 }
 
-bool MainWindow::SaveResults(const QString& path) {
-    const std::string failure = WriteFileAtomically(S(path), ToWindowsText(session_.doc.results.Lines()));
+bool MainWindow::SaveResults(const QString& path, bool windows1252) {
+    const std::vector<std::string> lines = session_.doc.results.Lines();
+    const std::string failure =
+        WriteFileAtomically(S(path), windows1252 ? ToWindowsText(lines) : ToUtf8Text(lines));
     if (!failure.empty()) {
         ShowMessage("Daten speichern", Q(failure));
         return false;
@@ -906,6 +1028,7 @@ void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (activated_) return;
     activated_ = true;
+    UpdateMinimumSize(); // now that the style sheets have given the tools their sizes
     // The standard drawing area is 821 x 660 pixels, whatever the style's bars and frames take.
     const QSize missing = QSize(821, 660) - drawing_->size();
     if (!missing.isNull()) {

@@ -7,10 +7,12 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
+class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -22,6 +24,7 @@ class QSpinBox;
 class QSplitter;
 class QTabWidget;
 class QTimer;
+class QToolBar;
 class QToolButton;
 class QWidget;
 
@@ -53,7 +56,11 @@ public:
     void Exit();                // Esc: stops a running animation, else closes
     // Output.
     bool SavePicture(const QString& path, int format); // format: index of the dialog's filter
-    bool SaveResults(const QString& path);
+    // The name typed in the picture dialog with the filter chosen there: a known extension chooses
+    // the format, a name without one gets the filter's.
+    bool SavePictureTyped(const QString& path, int filter);
+    // UTF-8 with LF, or Windows-1252 with CR LF for the Windows world.
+    bool SaveResults(const QString& path, bool windows1252 = false);
     void CopyPicture();
     void CopyVector();
     void CopyResults();
@@ -69,6 +76,11 @@ public:
     QTimer* AnimationTimer() const { return timer_; }
     QWidget* SelectionPanel() const { return selectionPanel_; }
     QAction* Action(const char* name) const;
+    enum class FileDialogKind { LoadData, SaveData, SavePicture, SaveResults };
+    // The dialog as the command shows it: filters, start folder and name.
+    std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogKind kind);
+    QLineEdit* SearchField() const { return search_; }
+    QToolButton* ToolButtonFor(const char* action) const;        // the tool-bar button of a menu command
     void SetMessageBoxesEnabled(bool on) { messageBoxes_ = on; } // off in tests
     QString LastMessage() const { return lastMessage_; }
 
@@ -95,10 +107,13 @@ private:
     void ShowMessage(const QString& title, const QString& text);
     void OnTabItemChanged(int tab, QListWidgetItem* item);
     void FilterLists(const QString& text);
+    void ShowFieldStart(QLineEdit* field);
+    void UpdateMinimumSize();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void OnTimer();
     void OpenDataFile();
     void SaveDataFileAs();
-    QString DocumentsFolder() const;
+    QString StartFolder() const;
     void SavePictureAs();
     void SaveResultsAs();
     void PrintPicture(bool vector);
@@ -135,6 +150,9 @@ private:
     QLineEdit* search_ = nullptr;
     QTabWidget* pages_ = nullptr;
     std::array<QListWidget*, kTabCount> tabLists_{};
+    std::array<QLabel*, kTabCount> noHits_{}; // "Keine Treffer" over a list the search emptied
+    std::array<QString, kTabCount> pageNames_{};
+    QToolBar* toolBar_ = nullptr;
     QTimer* timer_ = nullptr;
     // While dragging, the vertex follows every mouse move at once, but the picture is painted at
     // most once a screen refresh: moves that come faster wait for the next frame.

@@ -46,7 +46,8 @@ constexpr const char* kUsage =
     "  --pan X,Y            Verschiebung des Ursprungs in Pixeln\n"
     "  --size BxH           Größe der Zeichenfläche in Pixeln (Standard 821x660; höchstens\n"
     "                       16384 je Seite und 64 Millionen Pixel, das sind 256 MB)\n"
-    "  --results DATEI      Berechnungsergebnisse schreiben (\"-\": Standardausgabe, UTF-8)\n"
+    "  --results DATEI      Berechnungsergebnisse schreiben, UTF-8 (\"-\": Standardausgabe)\n"
+    "  --cp1252             mit --results DATEI: Windows-1252 mit CR LF statt UTF-8\n"
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
     "                       bmp, jpg, gif, png, wmf, svg, pdf\n"
     "  --bmp16              mit --export: Bitmap mit 16 Farben\n"
@@ -62,6 +63,7 @@ struct Options {
     std::optional<std::pair<int, int>> pan;
     int width = 821, height = 660;
     std::optional<std::string> results;
+    bool cp1252 = false;
     std::optional<std::string> exportPath;
     bool bmp16 = false;
     bool help = false;
@@ -154,6 +156,8 @@ Options Parse(int argc, const char* const* argv) {
                 static_cast<long long>(o.width) * o.height > kMaxPicturePixels)
                 throw UsageError{"Ungültige Größe (erwartet BxH, 1 bis 16384 Pixel je Seite, höchstens 64 Millionen "
                                  "Pixel): " + text};
+        } else if (arg == "--cp1252") {
+            o.cp1252 = true;
         } else if (arg == "--results") {
             if (o.results) throw UsageError{"--results ist nur einmal erlaubt."};
             o.results = value(i);
@@ -172,6 +176,8 @@ Options Parse(int argc, const char* const* argv) {
     if (o.bmp16 && !(o.exportPath && o.exportPath->size() >= 4 &&
                      FoldCase(o.exportPath->substr(o.exportPath->size() - 4)) == ".bmp"))
         throw UsageError{"--bmp16 gilt nur zusammen mit --export DATEI.bmp."};
+    if (o.cp1252 && !(o.results && *o.results != "-"))
+        throw UsageError{"--cp1252 gilt nur zusammen mit --results DATEI."};
     return o;
 }
 
@@ -257,7 +263,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
                 if (!out.flush())
                     throw FileError{"Die Ergebnisse konnten nicht auf die Standardausgabe geschrieben werden."};
             } else {
-                const std::string failure = WriteFileAtomically(*o.results, ToWindowsText(lines));
+                const std::string failure =
+                    WriteFileAtomically(*o.results, o.cp1252 ? ToWindowsText(lines) : ToUtf8Text(lines));
                 if (!failure.empty()) {
                     err << "trimora: " << failure << '\n';
                     return 1;

@@ -3,10 +3,13 @@
 #include <gif_lib.h>
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <map>
+#include <unordered_map>
 
 // libjpeg's header expects the standard definitions first.
 #include <jpeglib.h>
@@ -238,19 +241,49 @@ Encoded EncodeGif(const RgbImage& image) {
         }
         for (std::size_t i = 0; i < count; ++i) indices[i] = static_cast<GifByteType>(palette[image.pixels[i]]);
     } else {
-        // 2. Otherwise the quantiser reduces the picture to 256 colours.
-        std::vector<GifByteType> r(count), g(count), b(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            r[i] = static_cast<GifByteType>(image.pixels[i] >> 16);
-            g[i] = static_cast<GifByteType>(image.pixels[i] >> 8);
-            b[i] = static_cast<GifByteType>(image.pixels[i]);
-        }
-        int size = 256;
-        colours.resize(256);
-        if (GifQuantizeBuffer(static_cast<unsigned>(image.width), static_cast<unsigned>(image.height), &size, r.data(),
-                              g.data(), b.data(), indices.data(), colours.data()) != GIF_OK)
+        // 2. Otherwise white, black and the 16 standard pen colours and the most frequent other
+        // colours (the fills) keep exact entries of their own at the end of the palette, and the
+        // quantiser reduces the rest: the background stays pure white, pens and fills keep
+        // their colours, only the shades of anti-aliased edges are approximated.
+        constexpr std::size_t kFrequentKept = 32;
+        std::map<std::uint32_t, int> exact;
+        for (int i = 0; i < 16; ++i)
+            exact.emplace(kPalette16[i], 0);
+        std::unordered_map<std::uint32_t, std::size_t> histogram;
+        for (std::uint32_t p : image.pixels)
+            ++histogram[p];
+        std::vector<std::pair<std::size_t, std::uint32_t>> byCount;
+        for (const auto& [rgb, n] : histogram)
+            if (!exact.contains(rgb)) byCount.emplace_back(n, rgb);
+        const std::size_t kept = std::min(kFrequentKept, byCount.size());
+        std::partial_sort(byCount.begin(), byCount.begin() + static_cast<std::ptrdiff_t>(kept), byCount.end(),
+                          std::greater<>());
+        for (std::size_t i = 0; i < kept; ++i)
+            exact.emplace(byCount[i].second, 0);
+        std::vector<GifByteType> r, g, b;
+        for (std::uint32_t p : image.pixels)
+            if (!exact.contains(p)) {
+                r.push_back(static_cast<GifByteType>(p >> 16));
+                g.push_back(static_cast<GifByteType>(p >> 8));
+                b.push_back(static_cast<GifByteType>(p));
+            }
+        int size = 256 - static_cast<int>(exact.size());
+        colours.resize(static_cast<std::size_t>(size));
+        std::vector<GifByteType> quantised(r.size());
+        if (GifQuantizeBuffer(static_cast<unsigned>(r.size()), 1, &size, r.data(), g.data(), b.data(),
+                              quantised.data(), colours.data()) != GIF_OK)
             return {{}, "GIF-Fehler: Die Farben lassen sich nicht verringern."};
         colours.resize(static_cast<std::size_t>(size));
+        for (auto& [rgb, index] : exact) {
+            index = static_cast<int>(colours.size());
+            colours.push_back({static_cast<GifByteType>(rgb >> 16), static_cast<GifByteType>(rgb >> 8),
+                               static_cast<GifByteType>(rgb)});
+        }
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto found = exact.find(image.pixels[i]);
+            indices[i] = static_cast<GifByteType>(found != exact.end() ? found->second : quantised[next++]);
+        }
     }
     // The colour map's size must be a power of two.
     std::size_t mapSize = 2;

@@ -166,4 +166,13 @@ std::string ToWindowsText(const std::vector<std::string>& utf8Lines) {
     return out;
 }
 
+std::string ToUtf8Text(const std::vector<std::string>& utf8Lines) {
+    std::string out;
+    for (const std::string& line : utf8Lines) {
+        out += line;
+        out += '\n';
+    }
+    return out;
+}
+
 } // namespace trimora

@@ -25,5 +25,7 @@ std::string FileErrorText(int err);
 
 // Lines joined for a text file of the Windows world: Windows-1252 with CR LF after every line.
 std::string ToWindowsText(const std::vector<std::string>& utf8Lines);
+// Lines joined for a text file of the Linux world: UTF-8 with LF after every line.
+std::string ToUtf8Text(const std::vector<std::string>& utf8Lines);
 
 } // namespace trimora

@@ -103,26 +103,36 @@ void Axes(PaintContext& ctx) {
     c.TextOut(ox - 14, 8, "y");
 
     // Unit labels every 100 * stretch pixels; each run ends with the first label past the edge.
+    // A label is written only where it fits wholly inside the picture, clear of the arrow heads
+    // (14 pixels long) and of the "x" and "y" beside them.
+    constexpr int kDigitWidth = 9, kLabelHeight = 16, kArrowClearance = 20;
+    constexpr long kBelowY = 8 + kLabelHeight + 2; // the y-axis labels start below the "y"
+    auto label = [&](long x, long y, long k, long top) {
+        const std::string text = std::to_string(k);
+        const long width = kDigitWidth * static_cast<long>(text.size());
+        if (x >= 0 && x + width <= W - kArrowClearance && y >= top && y + kLabelHeight <= H)
+            c.TextOut(static_cast<int>(x), static_cast<int>(y), text);
+    };
     const int t = RoundClamp(ctx.doc.view.stretchFactor * 100);
     if (t > 0) {
         for (long k = 0;; ++k) {
             const long x = ox + 4 + k * t;
-            c.TextOut(static_cast<int>(x), oy + 2, std::to_string(k));
+            label(x, oy + 2, k, 0);
             if (x > W || x < 0) break;
         }
         for (long k = 1;; ++k) {
             const long x = ox - 15 - k * t;
-            c.TextOut(static_cast<int>(x), oy + 2, std::to_string(-k));
+            label(x, oy + 2, -k, 0);
             if (x > W || x < 0) break;
         }
         for (long k = 1;; ++k) {
             const long y = oy - 6 - k * t;
-            c.TextOut(ox - 14, static_cast<int>(y), std::to_string(k));
+            label(ox - 14, y, k, kBelowY);
             if (y < 0 || y > H) break;
         }
         for (long k = 1;; ++k) {
             const long y = oy - 6 + k * t;
-            c.TextOut(ox - 14, static_cast<int>(y), std::to_string(-k));
+            label(ox - 14, y, -k, kBelowY);
             if (y < 0 || y > H) break;
         }
     }

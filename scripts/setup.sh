@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   zlib1g-dev libjpeg-dev libpng-dev libgif-dev libemf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core

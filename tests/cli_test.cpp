@@ -102,15 +102,36 @@ TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {
     EXPECT_NE(help.out.find("Aufruf: trimora"), std::string::npos);
 }
 
-TEST(CommandLine, ResultsFileIsWindowsTextAndFailuresKeepTheOldFile) {
+TEST(CommandLine, ResultsFileIsUtf8OrWindowsTextAndFailuresKeepTheOldFile) {
     const auto dir = std::filesystem::temp_directory_path() / "trimora_cli_test";
     std::filesystem::create_directories(dir);
     const auto file = dir / "ergebnis.txt";
-    ASSERT_EQ(Cli({"--vertices", "1;2;-2;-1;2;-1", "--results", file.string()}).code, 0);
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(bytes.substr(0, 20), "Punkt A\t( 1 | 2 )\r\nP");
-    EXPECT_NE(bytes.find("Fl\xE4" "cheninhalt\t6\r\n"), std::string::npos); // "ä" as one Windows-1252 byte
+    auto read = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const struct {
+        std::vector<std::string> extra;
+        std::string start, area;
+    } table[] = {
+        {{},
+         "Punkt A\t( 1 | 2 )\nP",
+         "Fl\xC3\xA4"
+         "cheninhalt\t6\n"}, // UTF-8, LF
+        {{"--cp1252"},
+         "Punkt A\t( 1 | 2 )\r\nP",
+         "Fl\xE4"
+         "cheninhalt\t6\r\n"}, // one byte "ä", CR LF
+    };
+    for (const auto& row : table) {
+        std::vector<std::string> args{"--vertices", "1;2;-2;-1;2;-1", "--results", file.string()};
+        args.insert(args.end(), row.extra.begin(), row.extra.end());
+        ASSERT_EQ(Cli(args).code, 0);
+        const std::string bytes = read();
+        EXPECT_EQ(bytes.substr(0, row.start.size()), row.start);
+        EXPECT_NE(bytes.find(row.area), std::string::npos);
+    }
+    EXPECT_EQ(Cli({"--cp1252", "--results", "-"}).code, 2); // standard output is always UTF-8
 
     const CliRun failed = Cli({"--results", (dir / "fehlt" / "x.txt").string()});
     EXPECT_EQ(failed.code, 1);

@@ -351,11 +351,18 @@ TEST(PaintRoutine, AxisLabels) {
     EXPECT_EQ(textAt("-1"), (std::array{95, 332}));
     EXPECT_EQ(textAt("x"), (std::array{406, 308}));
     EXPECT_EQ(textAt("y"), (std::array{196, 8}));
-    // The last label of the run to the right is the first one past the edge.
-    EXPECT_EQ(textAt("3"), (std::array{514, 332}));
-    EXPECT_EQ(textAt("-2"), (std::array{-5, 332}));
-    EXPECT_EQ(textAt("4"), (std::array{196, -76})); // upwards the run ends above the area
-    EXPECT_EQ(textAt("5"), (std::array{-1, -1}));
+    // Labels that would stick out of the picture or run into an arrow head are left out.
+    const std::array<int, 2> none{-1, -1};
+    const std::array<std::pair<const char*, std::array<int, 2>>, 6> table{{
+        {"2", {196, 124}},  // on the x axis at 414 it would reach into the arrow head; on the y axis it fits
+        {"3", none},        // at y = 24 on the y axis it would touch the "y"
+        {"-2", {196, 524}}, // on the x axis it would start at x = -5
+        {"-3", {196, 624}}, // 624 + 16 <= 660
+        {"4", none},
+        {"-4", none},
+    }};
+    for (const auto& [text, at] : table)
+        EXPECT_EQ(textAt(text), at) << text;
 }
 
 TEST(PaintRoutine, GridAndMillimetreGrid) {

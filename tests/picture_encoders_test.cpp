@@ -133,6 +133,25 @@ TEST(PictureEncoders, GifKeepsExactColoursAndQuantisesRichPictures) {
             EXPECT_NEAR(static_cast<int>((back[i] >> shift) & 0xFF), static_cast<int>((rich.pixels[i] >> shift) & 0xFF), 40);
 }
 
+TEST(PictureEncoders, GifQuantisingKeepsWhiteBlackThePenColoursAndTheFillsExact) {
+    // An anti-aliased picture: 400 light shades, the 16 standard colours, a light grey fill and
+    // white. The quantiser alone would merge white and the fill with the shades around them.
+    RgbImage img{40, 30, {}};
+    for (std::uint32_t i = 0; i < 400; ++i)
+        img.pixels.push_back(0xE0E0E0 + (i % 32) + ((i / 32) << 8));
+    for (int c = 0; c < 16; ++c)
+        img.pixels.push_back(StandardPalette16()[c]);
+    img.pixels.resize(800, 0xF0F0F0);
+    img.pixels.resize(1200, 0xFFFFFF);
+    const Encoded e = EncodeGif(img);
+    ASSERT_TRUE(e.ok());
+    int w = 0, h = 0;
+    const auto back = DecodeGif(e.bytes, w, h);
+    ASSERT_EQ(back.size(), img.pixels.size());
+    for (std::size_t i = 400; i < back.size(); ++i)
+        EXPECT_EQ(back[i], img.pixels[i]) << i;
+}
+
 TEST(PictureEncoders, JpegIsBaselineWithTheRightSize) {
     const RgbImage img = TestPicture(64, 48);
     const Encoded e = EncodeJpeg(img, 100);
