@@ -137,6 +137,17 @@ void ParryAndApolloniusCircles(PaintContext& ctx) {
     }
 }
 
+// A circle in `colour` about the centre kept in `slot`, the centre marked in black, and its block of
+// result lines.
+void MarkedCircle(PaintContext& ctx, int slot, RealPoint centre, double radius, Color colour, const char* title) {
+    PlaceSlot(ctx.pt, slot, centre);
+    ctx.canvas.SetPenColor(colour);
+    DrawCircle(ctx, centre.x, centre.y, radius);
+    ctx.canvas.SetPenColor(kBlack);
+    MarkSlot(ctx, slot);
+    if (ctx.Shown()) ReportCircle(ctx, slot, title, radius);
+}
+
 // Steps 11-12: circumcircle and incircle of the excentral triangle; the outer Villiers circles of
 // the triangles of two vertices and the third excentre.
 void ExcentralAndVilliersCircles(PaintContext& ctx) {
@@ -147,22 +158,11 @@ void ExcentralAndVilliersCircles(PaintContext& ctx) {
     const CircleDataResult ex = CircleData(Ia, Ib, Ic);
     if (ctx.On(kAnkreisdreieckUmkreis)) {
         canvas.SetPenColor(kGreen);
-        if (ex.circumcentreValid) {
-            PlaceSlot(pt, kSlotExcentralCircumcentre, ex.circumcentre);
-            DrawCircle(ctx, ex.circumcentre.x, ex.circumcentre.y, ex.R);
-            canvas.SetPenColor(kBlack);
-            MarkSlot(ctx, kSlotExcentralCircumcentre);
-            if (ctx.Shown()) ReportCircle(ctx, kSlotExcentralCircumcentre, "Ankreisdreieck-Umkreis", ex.R);
-        }
+        if (ex.circumcentreValid)
+            MarkedCircle(ctx, kSlotExcentralCircumcentre, ex.circumcentre, ex.R, kGreen, "Ankreisdreieck-Umkreis");
     }
-    if (ctx.On(kAnkreisdreieckInkreis) && IncircleValid(ex, Ia, Ib, Ic)) {
-        PlaceSlot(pt, kSlotExcentralIncentre, ex.incentre);
-        canvas.SetPenColor(kMagenta);
-        DrawCircle(ctx, ex.incentre.x, ex.incentre.y, ex.r);
-        canvas.SetPenColor(kBlack);
-        MarkSlot(ctx, kSlotExcentralIncentre);
-        if (ctx.Shown()) ReportCircle(ctx, kSlotExcentralIncentre, "Ankreisdreieck-Inkreis", ex.r);
-    }
+    if (ctx.On(kAnkreisdreieckInkreis) && IncircleValid(ex, Ia, Ib, Ic))
+        MarkedCircle(ctx, kSlotExcentralIncentre, ex.incentre, ex.r, kMagenta, "Ankreisdreieck-Inkreis");
 
     const struct {
         int v1, v2, excentre;
@@ -173,22 +173,10 @@ void ExcentralAndVilliersCircles(PaintContext& ctx) {
                         p3 = pt.precise[triples[n].excentre];
         const CircleDataResult d = CircleData(p1, p2, p3);
         const int circumSlot = kSlotVilliers + 2 * n, inSlot = circumSlot + 1;
-        if (ctx.On(kVilliersUmkreise) && d.circumcentreValid) {
-            PlaceSlot(pt, circumSlot, d.circumcentre);
-            canvas.SetPenColor(kRed);
-            DrawCircle(ctx, d.circumcentre.x, d.circumcentre.y, d.R);
-            canvas.SetPenColor(kBlack);
-            MarkSlot(ctx, circumSlot);
-            if (ctx.Shown()) ReportCircle(ctx, circumSlot, "Äußerer Villiers-Umkreis", d.R);
-        }
-        if (ctx.On(kVilliersInkreise) && IncircleValid(d, p1, p2, p3)) {
-            PlaceSlot(pt, inSlot, d.incentre);
-            canvas.SetPenColor(kRed);
-            DrawCircle(ctx, d.incentre.x, d.incentre.y, d.r);
-            canvas.SetPenColor(kBlack);
-            MarkSlot(ctx, inSlot);
-            if (ctx.Shown()) ReportCircle(ctx, inSlot, "Äußerer Villiers-Inkreis", d.r);
-        }
+        if (ctx.On(kVilliersUmkreise) && d.circumcentreValid)
+            MarkedCircle(ctx, circumSlot, d.circumcentre, d.R, kRed, "Äußerer Villiers-Umkreis");
+        if (ctx.On(kVilliersInkreise) && IncircleValid(d, p1, p2, p3))
+            MarkedCircle(ctx, inSlot, d.incentre, d.r, kRed, "Äußerer Villiers-Inkreis");
     }
 }
 
