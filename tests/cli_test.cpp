@@ -71,6 +71,15 @@ TEST(CommandLine, ATopicKeepsItsVerticesWhenTheStretchIsGiven) {
     EXPECT_NE(shifted.out.find("Punkt C\t( 0,79 | -0,95 )\n"), std::string::npos) << shifted.out;
 }
 
+TEST(CommandLine, StretchRangeAtItsEnds) {
+    const struct {
+        const char* stretch;
+        int code;
+    } cases[] = {{"0,2", 0}, {"0.2", 0}, {"0,19999", 2}, {"1000", 0}, {"1000,001", 2}, {"-1", 2}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Cli({"--stretch", c.stretch, "--results", "-"}).code, c.code) << c.stretch;
+}
+
 TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"--bogus"},

@@ -19,6 +19,37 @@ TEST(Codepage, KnownBytes) {
     EXPECT_EQ(Cp1252ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
+TEST(Codepage, WholeTableAgainstThePublishedMapping) {
+    // The 32 bytes 0x80..0x9F as the code page's published table gives them; 0 marks the five
+    // bytes it leaves undefined. Every other byte is the character of the same number.
+    constexpr char32_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    int checked = 0;
+    for (int b = 0; b < 256; ++b) {
+        const char32_t expected = b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0 ? kHigh[b - 0x80] : char32_t(b);
+        EXPECT_EQ(Cp1252ToCodePoint(static_cast<unsigned char>(b)), expected) << b;
+        EXPECT_EQ(CodePointToCp1252(expected), static_cast<unsigned char>(b)) << b;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 256);
+}
+
+TEST(Codepage, CaseFoldingAtItsEdges) {
+    // ß and ÿ have no capital in the code page, × and ÷ are no letters, Ÿ pairs with ÿ.
+    const struct {
+        const char* a;
+        const char* b;
+        bool equal;
+    } cases[] = {{"ß", "ß", true},  {"ÿ", "Ÿ", true},  {"×", "÷", false}, {"×", "×", true},
+                 {"Þ", "þ", true},  {"À", "à", true},  {"ª", "º", false}, {"µ", "Μ", false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(EqualsIgnoringCase(c.a, c.b), c.equal) << c.a << " " << c.b;
+        EXPECT_EQ(FoldCase(c.a) == FoldCase(c.b), c.equal) << c.a << " " << c.b;
+    }
+}
+
 TEST(Codepage, UndefinedBytesAreC1Controls) {
     for (unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
         EXPECT_EQ(Cp1252ToCodePoint(b), static_cast<char32_t>(b));

@@ -365,6 +365,25 @@ TEST(PaintRoutine, AxisLabels) {
         EXPECT_EQ(textAt(text), at) << text;
 }
 
+TEST(PaintRoutine, BackgroundLayersInTheirOrder) {
+    // Grid, millimetre grid and axes all on: the grid's dotted silver lines first, then the
+    // millimetre grid's cyan ones, then the grey axes, and nothing of one after the next began.
+    Document doc = MakeDocument({100, 100}, {100, 100}, {300, 200});
+    doc.view.showGrid = doc.view.showMmGrid = doc.view.showAxes = true;
+    const auto p = Paint(doc, 400, 300, false);
+    auto layer = [](const CanvasCall& c) {
+        if (c.kind != CanvasCall::Kind::LineTo) return -1;
+        if (c.pen.color == kSilver) return 0;
+        if (c.pen.color == Rgb(0xC0FFFF) || c.pen.color == Rgb(0x80FFFF)) return 1;
+        if (c.pen.color == kGrey) return 2;
+        return -1;
+    };
+    std::vector<int> order;
+    for (const CanvasCall& c : p.calls)
+        if (const int l = layer(c); l >= 0 && (order.empty() || order.back() != l)) order.push_back(l);
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
+}
+
 TEST(PaintRoutine, GridAndMillimetreGrid) {
     // 400 x 300, stretch 1: lines every 50 pixels from the origin (200, 150) to both sides, the
     // first of each run drawn before its bound is tested.

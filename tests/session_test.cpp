@@ -109,8 +109,12 @@ TEST(Session, PickingDraggingAndReadout) {
     s.doc.points.screen[kSlotB] = {300, 300};
     s.doc.points.screen[kSlotC] = {303, 302};
     EXPECT_EQ(PickVertex(s.doc, 301, 301), 2); // C wins over B
-    EXPECT_EQ(PickVertex(s.doc, 290, 194), 0);
-    EXPECT_EQ(PickVertex(s.doc, 290, 195), -1);
+    // A vertex is picked within 4 pixels in each direction, not 5, in x as in y.
+    const struct {
+        int x, y, vertex;
+    } edges[] = {{290, 194, 0}, {290, 195, -1}, {290, 186, 0}, {290, 185, -1},
+                 {294, 190, 0}, {295, 190, -1}, {286, 190, 0}, {285, 190, -1}, {294, 194, 0}};
+    for (const auto& e : edges) EXPECT_EQ(PickVertex(s.doc, e.x, e.y), e.vertex) << e.x << "," << e.y;
 
     DragVertexTo(s, 0, 510, 130);
     EXPECT_EQ(s.doc.fields[0], "1");
