@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace trimora {
 namespace {
@@ -52,9 +53,15 @@ void FocusDirectrixParabola(PaintContext& ctx, RealPoint F, RealPoint d1, RealPo
     Canvas& canvas = ctx.canvas;
     const Color pen = canvas.CurrentPen().color;
     canvas.SetPenColor(kBlue);
-    for (int k = 0; k * kParabolaStep <= 2 * std::numbers::pi; ++k) {
-        const double phi = k * kParabolaStep;
-        const RealPoint P{F.x + 300 * std::cos(phi), F.y - 300 * std::sin(phi)};
+    // The rays' directions are the same at every repaint: computed once.
+    static const std::vector<RealPoint> kRays = [] {
+        std::vector<RealPoint> rays;
+        for (int k = 0; k * kParabolaStep <= 2 * std::numbers::pi; ++k)
+            rays.push_back({std::cos(k * kParabolaStep), std::sin(k * kParabolaStep)});
+        return rays;
+    }();
+    for (const RealPoint& ray : kRays) {
+        const RealPoint P{F.x + 300 * ray.x, F.y - 300 * ray.y};
         const LinePoint D = IntersectLines(F, P, d1, d2);
         if (!D.ok) continue;
         const RealPoint normal = PerpendicularPoint(d1, d2, D.p);
