@@ -20,6 +20,7 @@ public:
 
     // Paints the whole picture now (synchronously) and shows it.
     void Render(Document& doc, bool resultsShown);
+    // The shown picture: widget size times the screen's device pixel ratio, which it carries.
     const QImage& Image() const { return image_; }
     void SetAntialiasing(bool on) { antialiasing_ = on; }
 
