@@ -819,17 +819,42 @@ void MainWindow::SavePictureAs() {
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters[3]); // GIF
     dialog.setDefaultSuffix("gif");
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
-        dialog.setDefaultSuffix(PictureSuffix(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
-    });
+    // The resolution of the raster formats sits below the file type; 96 dpi is the screen's size.
+    // Qt's own dialog, because only it takes a further row.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* resolution = new QSpinBox(&dialog);
+    resolution->setObjectName("pictureResolution");
+    resolution->setRange(kMinExportDpi, kMaxExportDpi);
+    resolution->setSingleStep(96);
+    resolution->setValue(96);
+    resolution->setSuffix(" dpi");
+    resolution->setToolTip("96 dpi: so groß wie die Zeichenfläche; 288 dpi: dreimal so breit und hoch");
+    auto* resolutionLabel = new QLabel("Auflösung:", &dialog);
+    resolutionLabel->setBuddy(resolution);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(resolutionLabel, row, 0);
+        grid->addWidget(resolution, row, 1);
+    }
+    auto formatOf = [filters](const QString& f) {
+        return static_cast<PictureFormat>(filters.indexOf(f) + 1);
+    };
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog, resolution, formatOf](const QString& f) {
+                dialog.setDefaultSuffix(PictureSuffix(formatOf(f)));
+                resolution->setEnabled(IsRasterFormat(formatOf(f)));
+            });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    SavePicture(dialog.selectedFiles().front(), static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+    SavePicture(dialog.selectedFiles().front(), static_cast<int>(formatOf(dialog.selectedNameFilter())),
+                resolution->value());
 }
 
-bool MainWindow::SavePicture(const QString& path, int format) {
+bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
     SyncSessionFromFields();
     const int w = drawing_->width(), h = drawing_->height();
-    const QString failure = ExportPicture(session_.doc, w, h, static_cast<PictureFormat>(std::clamp(format, 1, 8)), path);
+    const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(format, 1, 8));
+    const QString failure =
+        ExportPicture(session_.doc, w, h, chosen, path, {IsRasterFormat(chosen) ? dpi : 96, 0});
     Repaint();
     if (!failure.isEmpty()) {
         ShowMessage("Abbildung speichern", failure);

@@ -52,7 +52,8 @@ public:
     void ClearSelect();         // the cross-mark button
     void Exit();                // Esc: stops a running animation, else closes
     // Output.
-    bool SavePicture(const QString& path, int format); // format: index of the dialog's filter
+    // format: index of the dialog's filter; dpi: resolution of the raster formats (96: screen size)
+    bool SavePicture(const QString& path, int format, int dpi = 96);
     bool SaveResults(const QString& path);
     void CopyPicture();
     void CopyVector();
