@@ -9,6 +9,7 @@ packages=(
   zlib1g-dev libjpeg-dev libpng-dev libgif-dev libemf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  file dpkg-dev desktop-file-utils xdg-utils shared-mime-info libfile-mimeinfo-perl
 )
 
 missing=()
