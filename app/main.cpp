@@ -8,7 +8,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstdlib>
@@ -59,6 +62,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Qt's own dialogs (the file dialogs, the print dialog) speak German too.
+    QTranslator qtGerman;
+    if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtGerman);
     QApplication::setApplicationName("Trimora 2013");
     QApplication::setApplicationDisplayName("Trimora");
     trimora::RegisterFontFallbacks();

@@ -11,7 +11,8 @@ fail() { echo "FEHLER: $*" >&2; exit 1; }
 cpack --config "$build/CPackConfig.cmake" -B "$tmp" >/dev/null
 deb="$(ls "$tmp"/trimora_*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libqt6widgets6 libqt6svg6 libjpeg62-turbo libpng16-16 libgif7 libemf1 zlib1g fonts-dejavu-core; do
+for library in libqt6widgets6 libqt6svg6 libjpeg62-turbo libpng16-16 libgif7 libemf1 zlib1g fonts-dejavu-core \
+               qt6-translations-l10n; do
   [[ "$depends" == *"$library"* ]] || fail "Depends ohne $library: $depends"
 done
 contents="$(dpkg-deb -c "$deb")"
