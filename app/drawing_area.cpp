@@ -31,6 +31,9 @@ void DrawingArea::Render(Document& doc, bool resultsShown) {
 }
 
 void DrawingArea::paintEvent(QPaintEvent*) {
+    // On a screen of another density the picture is drawn anew for it rather than stretched.
+    if (!image_.isNull() && image_.devicePixelRatio() != devicePixelRatioF() && onRatioChanged)
+        onRatioChanged();
     QPainter p(this);
     if (image_.isNull())
         p.fillRect(rect(), Qt::white);

@@ -28,6 +28,7 @@ public:
     std::function<void(int steps)> onWheel; // positive: away from the user
     std::function<void()> onResized;
     std::function<void()> onPainted; // after the picture reached the screen
+    std::function<void()> onRatioChanged; // the window went to a screen of another pixel density
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -536,6 +536,7 @@ void MainWindow::WireDrawingArea() {
         ApplyTypedCoordinates(session_);
         Repaint();
     };
+    drawing_->onRatioChanged = [this] { Repaint(); };
     drawing_->onPress = [this](QMouseEvent* e) {
         const QPoint p = e->position().toPoint();
         const int v = PickVertex(session_.doc, p.x(), p.y());
@@ -757,7 +758,10 @@ void MainWindow::Exit() {
 // ---------------------------------------------------------------- data files
 
 QString MainWindow::DocumentsFolder() const {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A documents folder that does not exist would land in the dialogs' file name field
+    // ("Documents") and become the name of the saved file; the home folder stands in for it.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void MainWindow::ShowMessage(const QString& title, const QString& text) {
