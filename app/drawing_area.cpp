@@ -17,13 +17,23 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
 }
 
 void DrawingArea::Render(Document& doc, bool resultsShown) {
+    // On a high-density screen the picture is drawn with all the screen's pixels; the document and
+    // the mouse keep counting in the widget's own (logical) pixels.
+    const qreal ratio = devicePixelRatioF();
     const QSize size(std::max(1, width()), std::max(1, height()));
-    if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+    }
     raster_.Render(doc, image_, resultsShown, antialiasing_);
     update();
 }
 
 void DrawingArea::paintEvent(QPaintEvent*) {
+    // On a screen of another density the picture is drawn anew for it rather than stretched.
+    if (!image_.isNull() && image_.devicePixelRatio() != devicePixelRatioF() && onRatioChanged)
+        onRatioChanged();
     QPainter p(this);
     if (image_.isNull())
         p.fillRect(rect(), Qt::white);

@@ -20,6 +20,7 @@ public:
 
     // Paints the whole picture now (synchronously) and shows it.
     void Render(Document& doc, bool resultsShown);
+    // The shown picture: widget size times the screen's device pixel ratio, which it carries.
     const QImage& Image() const { return image_; }
     void SetAntialiasing(bool on) { antialiasing_ = on; }
 
@@ -27,6 +28,7 @@ public:
     std::function<void(int steps)> onWheel; // positive: away from the user
     std::function<void()> onResized;
     std::function<void()> onPainted; // after the picture reached the screen
+    std::function<void()> onRatioChanged; // the window went to a screen of another pixel density
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -53,10 +53,11 @@ void ApplyState(Canvas& canvas, const CanvasCall& c) {
 
 void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QImage& image, int top, int rows,
                    bool antialiasing) {
-    QPainter painter(&image);
-    painter.setClipRect(0, top, image.width(), rows);
-    const int pictureWidth = image.width();
-    QPainterCanvas canvas(painter, pictureWidth, image.height(), antialiasing);
+    QPainter painter(&image); // scaled by the image's device pixel ratio
+    const QSize logical = LogicalSize(image);
+    const int pictureWidth = logical.width();
+    painter.setClipRect(0, top, pictureWidth, rows);
+    QPainterCanvas canvas(painter, pictureWidth, logical.height(), antialiasing);
     const double bottom = top + rows;
     // Runs of whole lines in one pen go to QPainter together.
     std::vector<QLine> run;
@@ -135,8 +136,15 @@ void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QIma
     flush();
 }
 
+QSize LogicalSize(const QImage& image) {
+    const qreal ratio = image.devicePixelRatio();
+    return QSize(qRound(image.width() / ratio), qRound(image.height() / ratio));
+}
+
 void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool antialiasing) {
-    const int width = image.width(), height = image.height();
+    const QSize logical = LogicalSize(image);
+    const int width = logical.width(), height = logical.height();
+    const qreal ratio = image.devicePixelRatio();
     if (!recorder_ || recorder_->Width() != width || recorder_->Height() != height)
         recorder_ = std::make_unique<RecordingCanvas>(width, height);
     recorder_->Clear();
@@ -146,29 +154,43 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
     // 1. The background layers, rasterised again only when the view changed.
     const auto key = std::make_tuple(width, height, doc.view.stretchFactor, doc.view.panX, doc.view.panY,
                                      doc.view.showGrid, doc.view.showMmGrid, doc.view.showAxes, antialiasing);
-    if (!backgroundValid_ || key != backgroundKey_ || background_.size() != image.size()) {
+    if (!backgroundValid_ || key != backgroundKey_ || background_.size() != image.size() ||
+        background_.devicePixelRatio() != ratio) {
         background_ = QImage(image.size(), QImage::Format_RGB32);
+        background_.setDevicePixelRatio(ratio);
         background_.fill(Qt::white);
         std::vector<CanvasCall> layers(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(recorder_->BackgroundCalls()));
         ReplayVisible(layers, 0, background_, 0, height, antialiasing);
         backgroundKey_ = key;
         backgroundValid_ = true;
     }
-    if (image.format() != QImage::Format_RGB32) image = QImage(image.size(), QImage::Format_RGB32);
+    if (image.format() != QImage::Format_RGB32) {
+        image = QImage(image.size(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+    }
     uchar* bits = image.bits();
     const qsizetype rowBytes = image.bytesPerLine();
-    std::memcpy(bits, background_.constBits(), static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(height));
+    const int pixelWidth = image.width(), pixelHeight = image.height();
+    std::memcpy(bits, background_.constBits(),
+                static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(pixelHeight));
 
     // 2. The rest in two strips at once. Each painter has an image of its own over the same
     // pixels (one image takes one painter at a time) and keeps to its rows; both see the whole
     // picture, so that every line is smoothed as the plain path smooths it.
     const std::size_t first = recorder_->BackgroundCalls();
-    const int split = height / 2;
     auto strip = [&](int top, int rows) {
         if (rows <= 0) return;
-        QImage view(bits, width, height, rowBytes, QImage::Format_RGB32);
+        QImage view(bits, pixelWidth, pixelHeight, rowBytes, QImage::Format_RGB32);
+        view.setDevicePixelRatio(ratio);
         ReplayVisible(calls, first, view, top, rows, antialiasing);
     };
+    // The strips must not share a row of pixels: at a fractional ratio the border between them
+    // would fall inside one, so the picture is drawn in one piece.
+    if (ratio != std::floor(ratio)) {
+        strip(0, height);
+        return;
+    }
+    const int split = height / 2;
     std::thread lower(strip, split, height - split);
     strip(0, split);
     lower.join();

@@ -17,7 +17,8 @@ struct Document;
 
 class FastRaster {
 public:
-    // Paints the whole picture on `image` (its size is the drawing area's), as RenderPicture does.
+    // Paints the whole picture on `image` (its size is the drawing area's times the image's device
+    // pixel ratio), as RenderPicture does.
     void Render(Document& doc, QImage& image, bool resultsShown, bool antialiasing);
 
 private:
@@ -28,8 +29,11 @@ private:
     bool backgroundValid_ = false;
 };
 
+// The picture's size in logical pixels: the image's pixels divided by its device pixel ratio.
+QSize LogicalSize(const QImage& image);
+
 // Replays recorded calls from `first` on onto the rows top .. top + rows - 1 of `image`; calls
-// that cannot touch those rows are skipped.
+// that cannot touch those rows are skipped. Rows count in the picture's (logical) pixels.
 void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QImage& image, int top, int rows,
                    bool antialiasing);
 

@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
     if (argc > 1 && !openFile) {
         // Pictures are drawn with Qt, on the offscreen platform: no display is needed.
         std::unique_ptr<QGuiApplication> gui;
-        const trimora::PictureExporter exporter = [&](trimora::Document& doc, int w, int h, const std::string& path,
-                                                      bool bmp16) -> std::string {
+        const trimora::PictureExporter exporter = [&](trimora::Document& doc,
+                                                      const trimora::PictureRequest& request) -> std::string {
             if (!gui) {
                 setenv("QT_QPA_PLATFORM", "offscreen", 1);
                 if (!std::getenv("XDG_RUNTIME_DIR")) {
@@ -42,10 +42,13 @@ int main(int argc, char** argv) {
                 gui = std::make_unique<QGuiApplication>(qtArgc, argv);
                 trimora::RegisterFontFallbacks();
             }
-            const QString file = QString::fromLocal8Bit(path.c_str());
+            const QString file = QString::fromLocal8Bit(request.path.c_str());
             trimora::PictureFormat format;
-            if (!trimora::PictureFormatFromPath(file, bmp16, format)) return "Unbekanntes Bildformat: " + path;
-            return trimora::ExportPicture(doc, w, h, format, file).toStdString();
+            if (!trimora::PictureFormatFromPath(file, request.bmp16, format))
+                return "Unbekanntes Bildformat: " + request.path;
+            return trimora::ExportPicture(doc, request.width, request.height, format, file,
+                                          {request.dpi, request.cmPerUnit})
+                .toStdString();
         };
         return trimora::RunCommandLine(argc, argv, std::cout, std::cerr, exporter);
     }
@@ -59,7 +62,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Trimora 2013");
     QApplication::setApplicationDisplayName("Trimora");
-    trimora::InstallGermanTranslations(app);
+    trimora::InstallGermanTranslations(app); // Qt's own dialogs speak German too
     trimora::RegisterFontFallbacks();
     QFont font("Verdana");
     font.setPixelSize(13);

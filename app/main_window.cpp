@@ -562,6 +562,7 @@ void MainWindow::WireDrawingArea() {
         ApplyTypedCoordinates(session_);
         Repaint();
     };
+    drawing_->onRatioChanged = [this] { Repaint(); };
     drawing_->onPress = [this](QMouseEvent* e) {
         const QPoint p = e->position().toPoint();
         const int v = PickVertex(session_.doc, p.x(), p.y());
@@ -934,23 +935,46 @@ QStringList MainWindow::ResultLines() const { return resultsModel_->Lines(); }
 
 void MainWindow::SavePictureAs() {
     const auto dialog = MakeFileDialog(FileDialogKind::SavePicture);
+    // The resolution of the raster formats sits below the file type; 96 dpi is the screen's size.
+    // Qt's own dialog, because only it takes a further row.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    auto* resolution = new QSpinBox(dialog.get());
+    resolution->setObjectName("pictureResolution");
+    resolution->setRange(kMinExportDpi, kMaxExportDpi);
+    resolution->setSingleStep(96);
+    resolution->setValue(96);
+    resolution->setSuffix(" dpi");
+    resolution->setToolTip("96 dpi: so groß wie die Zeichenfläche; 288 dpi: dreimal so breit und hoch");
+    auto* resolutionLabel = new QLabel("Auflösung:", dialog.get());
+    resolutionLabel->setBuddy(resolution);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(resolutionLabel, row, 0);
+        grid->addWidget(resolution, row, 1);
+    }
+    const QStringList filters = PictureFilters();
+    connect(dialog.get(), &QFileDialog::filterSelected, resolution, [resolution, filters](const QString& f) {
+        resolution->setEnabled(IsRasterFormat(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
+    });
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
     SavePictureTyped(dialog->selectedFiles().front(),
-                     static_cast<int>(PictureFilters().indexOf(dialog->selectedNameFilter())) + 1);
+                     static_cast<int>(filters.indexOf(dialog->selectedNameFilter())) + 1, resolution->value());
 }
 
-bool MainWindow::SavePictureTyped(const QString& path, int filter) {
+bool MainWindow::SavePictureTyped(const QString& path, int filter, int dpi) {
     const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(filter, 1, 8));
     PictureFormat format;
     if (PictureFormatFromPath(path, chosen == PictureFormat::Bmp16, format))
-        return SavePicture(path, static_cast<int>(format));
-    return SavePicture(path + "." + PictureSuffix(chosen), static_cast<int>(chosen));
+        return SavePicture(path, static_cast<int>(format), dpi);
+    return SavePicture(path + "." + PictureSuffix(chosen), static_cast<int>(chosen), dpi);
 }
 
-bool MainWindow::SavePicture(const QString& path, int format) {
+bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
     SyncSessionFromFields();
     const int w = drawing_->width(), h = drawing_->height();
-    const QString failure = ExportPicture(session_.doc, w, h, static_cast<PictureFormat>(std::clamp(format, 1, 8)), path);
+    const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(format, 1, 8));
+    const QString failure =
+        ExportPicture(session_.doc, w, h, chosen, path, {IsRasterFormat(chosen) ? dpi : 96, 0});
     Repaint();
     if (!failure.isEmpty()) {
         ShowMessage("Abbildung speichern", failure);

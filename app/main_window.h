@@ -55,10 +55,11 @@ public:
     void ClearSelect();         // the cross-mark button
     void Exit();                // Esc: stops a running animation, else closes
     // Output.
-    bool SavePicture(const QString& path, int format); // format: index of the dialog's filter
+    // format: index of the dialog's filter; dpi: resolution of the raster formats (96: screen size)
+    bool SavePicture(const QString& path, int format, int dpi = 96);
     // The name typed in the picture dialog with the filter chosen there: a known extension chooses
     // the format, a name without one gets the filter's.
-    bool SavePictureTyped(const QString& path, int filter);
+    bool SavePictureTyped(const QString& path, int filter, int dpi = 96);
     // UTF-8 with LF, or Windows-1252 with CR LF for the Windows world.
     bool SaveResults(const QString& path, bool windows1252 = false);
     void CopyPicture();

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <cmath>
@@ -24,10 +25,18 @@ constexpr const char* kJobTitle = "Kalkora 2013";
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-QImage RenderImage(Document& doc, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    RenderPicture(doc, image, false, true);
-    return image;
+// Picture pixels per world unit: 100 at a stretch factor of 1.
+double PixelsPerUnit(const Document& doc) {
+    return 100.0 * doc.view.stretchFactor;
+}
+
+// The number as SVG writes lengths: up to four decimals with a point, no trailing zeros.
+QString SvgNumber(double v) {
+    QString text = QString::number(v, 'f', 4);
+    while (text.endsWith('0'))
+        text.chop(1);
+    if (text.endsWith('.')) text.chop(1);
+    return text;
 }
 
 // Paints the picture on a QPainter device of width x height with a white background.
@@ -39,19 +48,24 @@ void PaintVector(QPainter& painter, Document& doc, int width, int height) {
     PaintBox1Paintx(doc, canvas, false);
 }
 
-QByteArray RenderPdf(Document& doc, int width, int height) {
+QByteArray RenderPdf(Document& doc, int width, int height, double cmPerUnit) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setTitle("Trimora");
     pdf.setCreator("Trimora");
-    pdf.setResolution(96);
-    pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    // Without a scale the page is given in points (72 per inch) and the picture is drawn at 96
+    // pixels per inch. With one, the page is the picture's size on paper (the PDF rounds it to
+    // whole points) and the figure is scaled from the centimetres, not from the rounded page.
+    const double cm = cmPerUnit > 0 ? cmPerUnit / PixelsPerUnit(doc) : 0; // per picture pixel
+    pdf.setResolution(cm > 0 ? 1200 : 96);
+    const QSizeF page = cm > 0 ? QSizeF(width * cm * 10, height * cm * 10) : QSizeF(width, height);
+    pdf.setPageSize(
+        QPageSize(page, cm > 0 ? QPageSize::Millimeter : QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&pdf);
-    // The page is given in points (72 per inch); the picture is drawn at 96 pixels per inch.
-    const double scale = pdf.width() / static_cast<double>(width);
+    const double scale = cm > 0 ? cm / 2.54 * pdf.resolution() : pdf.width() / static_cast<double>(width);
     painter.scale(scale, scale);
     PaintVector(painter, doc, width, height);
     painter.end();
@@ -117,38 +131,75 @@ RgbImage ToRgbImage(const QImage& source) {
     return out;
 }
 
-QByteArray RenderSvg(Document& doc, int width, int height) {
+bool IsRasterFormat(PictureFormat format) {
+    return format != PictureFormat::Wmf && format != PictureFormat::Svg && format != PictureFormat::Pdf;
+}
+
+QImage RenderImage(Document& doc, int width, int height, int dpi) {
+    const int w = static_cast<int>(ScaledPictureSide(width, dpi)),
+              h = static_cast<int>(ScaledPictureSide(height, dpi));
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    // The figure is drawn anew at the finer resolution: pens and fonts grow with it.
+    painter.scale(w / static_cast<double>(width), h / static_cast<double>(height));
+    QPainterCanvas canvas(painter, width, height, true);
+    PaintBox1Paintx(doc, canvas, false);
+    return image;
+}
+
+QByteArray RenderSvg(Document& doc, int width, int height, double cmPerUnit) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setSize(QSize(width, height));
-    svg.setViewBox(QRect(0, 0, width, height));
+    const double ppu = PixelsPerUnit(doc);
+    // With a scale the view box counts world units, so that one unit is cmPerUnit on paper.
+    if (cmPerUnit > 0)
+        svg.setViewBox(QRectF(0, 0, width / ppu, height / ppu));
+    else
+        svg.setViewBox(QRect(0, 0, width, height));
     svg.setResolution(96);
     svg.setTitle("Trimora");
     QPainter painter(&svg);
+    if (cmPerUnit > 0) painter.scale(1 / ppu, 1 / ppu);
     PaintVector(painter, doc, width, height);
     painter.end();
+    if (cmPerUnit > 0) {
+        // The generator gives the size in whole millimetres of its integer resolution; the exact one
+        // in centimetres replaces it.
+        const qsizetype open = bytes.indexOf("<svg");
+        const qsizetype close = open < 0 ? -1 : bytes.indexOf('>', open);
+        if (close > open) {
+            QString head = QString::fromUtf8(bytes.mid(open, close - open));
+            head.replace(QRegularExpression(R"(\bwidth="[^"]*")"),
+                         QString("width=\"%1cm\"").arg(SvgNumber(width / ppu * cmPerUnit)));
+            head.replace(QRegularExpression(R"(\bheight="[^"]*")"),
+                         QString("height=\"%1cm\"").arg(SvgNumber(height / ppu * cmPerUnit)));
+            bytes.replace(open, close - open, head.toUtf8());
+        }
+    }
     return bytes;
 }
 
-Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format) {
+Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format, PictureScale scale) {
     if (width <= 0 || height <= 0) return {{}, "Die Abbildung hat keine Fläche."};
     switch (format) {
     case PictureFormat::Wmf:
         return RenderMetafile(width, height, [&](Canvas& canvas) { PaintBox1Paintx(doc, canvas, false); });
     case PictureFormat::Svg: {
-        const QByteArray b = RenderSvg(doc, width, height);
+        const QByteArray b = RenderSvg(doc, width, height, scale.cmPerUnit);
         return {b.toStdString(), {}};
     }
     case PictureFormat::Pdf: {
-        const QByteArray b = RenderPdf(doc, width, height);
+        const QByteArray b = RenderPdf(doc, width, height, scale.cmPerUnit);
         return {b.toStdString(), {}};
     }
     default: break;
     }
-    const RgbImage image = ToRgbImage(RenderImage(doc, width, height));
+    const RgbImage image = ToRgbImage(RenderImage(doc, width, height, scale.dpi));
     switch (format) {
     case PictureFormat::Bmp: return EncodeBmp24(image);
     case PictureFormat::Bmp16: return EncodeBmp16Colours(image);
@@ -158,12 +209,17 @@ Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format
     }
 }
 
-QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path) {
-    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
-        static_cast<long long>(width) * height > kMaxPicturePixels)
+QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path,
+                      PictureScale scale) {
+    if (scale.dpi < kMinExportDpi || scale.dpi > kMaxExportDpi || !std::isfinite(scale.cmPerUnit) ||
+        scale.cmPerUnit < 0 || scale.cmPerUnit > 1000)
+        return "Ungültige Auflösung oder ungültiger Maßstab der Abbildung.";
+    if (!IsRasterFormat(format)) scale.dpi = 96;
+    const long long w = ScaledPictureSide(width, scale.dpi), h = ScaledPictureSide(height, scale.dpi);
+    if (width < 1 || height < 1 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
         return "Die Abbildung ist zu groß (höchstens 16384 Pixel je Seite und 64 Millionen Pixel).";
     try {
-        const Encoded e = EncodePicture(doc, width, height, format);
+        const Encoded e = EncodePicture(doc, width, height, format, scale);
         if (!e.ok()) return Q(e.error);
         return Q(WriteFileAtomically(path.toStdString(), e.bytes));
     } catch (const std::bad_alloc&) {
@@ -233,6 +289,8 @@ double BitmapPrintScale(int imageWidth, int dpi, int available) {
 
 void PrintBitmap(QPrinter& printer, const QImage& image) {
     if (image.isNull() || image.width() == 0) return;
+    // A high-density screen's picture prints at the size of the drawing area, with all its pixels.
+    const QSizeF size = image.deviceIndependentSize();
     printer.setDocName(kJobTitle);
     printer.setPageOrientation(QPageLayout::Portrait);
     const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
@@ -243,12 +301,12 @@ void PrintBitmap(QPrinter& printer, const QImage& image) {
     const int left = std::max(0, dots(25, dpiX) - (page.left() - paper.left()));
     const int right = std::max(0, dots(15, dpiX) - (paper.right() - page.right()));
     const int top = std::max(0, dots(10, dpiY) - (page.top() - paper.top()));
-    const double sx = BitmapPrintScale(image.width(), dpiX, page.width() - left - right);
+    const double sx = BitmapPrintScale(qRound(size.width()), dpiX, page.width() - left - right);
     const double sy = sx * dpiY / static_cast<double>(std::max(1, dpiX));
     QPainter painter;
     if (!painter.begin(&printer)) return;
-    const QRect target(left, top, static_cast<int>(std::nearbyint(image.width() * sx)),
-                       static_cast<int>(std::nearbyint(image.height() * sy)));
+    const QRect target(left, top, static_cast<int>(std::nearbyint(size.width() * sx)),
+                       static_cast<int>(std::nearbyint(size.height() * sy)));
     painter.drawImage(target, image);
     painter.end();
 }

@@ -28,13 +28,24 @@ bool PictureFormatFromPath(const QString& path, bool bmp16, PictureFormat& forma
 
 RgbImage ToRgbImage(const QImage& image);
 
-// The picture drawn anew at width x height in the given format.
-Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format);
-// ... and written to `path` through a temporary file; returns a German message on failure.
-QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path);
+// How large the picture comes out: raster formats at `dpi` (96 is one image pixel per pixel of
+// the drawing area; more draws the same figure with more pixels), SVG and PDF with one world unit
+// `cmPerUnit` centimetres long on paper (0: 96 pixels per inch, as on the screen).
+struct PictureScale {
+    int dpi = 96;
+    double cmPerUnit = 0;
+};
+bool IsRasterFormat(PictureFormat format);
 
-// The vector graphic for the clipboard.
-QByteArray RenderSvg(Document& doc, int width, int height);
+// The picture of a width x height drawing area drawn anew in the given format.
+Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format, PictureScale scale = {});
+// ... and written to `path` through a temporary file; returns a German message on failure.
+QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path,
+                      PictureScale scale = {});
+
+// The raster picture at `dpi`, and the vector graphic (for the clipboard without a scale).
+QImage RenderImage(Document& doc, int width, int height, int dpi = 96);
+QByteArray RenderSvg(Document& doc, int width, int height, double cmPerUnit = 0);
 
 // Results: the lines joined with CR LF (clipboard), and printing with the column layout.
 QString ResultsText(const QStringList& lines);

@@ -141,8 +141,10 @@ void RegisterFontFallbacks() { QFont::insertSubstitution("Verdana", "DejaVu Sans
 
 void RenderPicture(Document& doc, QImage& image, bool resultsShown, bool antialiasing) {
     image.fill(Qt::white);
-    QPainter painter(&image);
-    QPainterCanvas canvas(painter, image.width(), image.height(), antialiasing);
+    QPainter painter(&image); // scaled by the image's device pixel ratio
+    const qreal ratio = image.devicePixelRatio();
+    QPainterCanvas canvas(painter, qRound(image.width() / ratio), qRound(image.height() / ratio),
+                          antialiasing);
     PaintBox1Paintx(doc, canvas, resultsShown);
 }
 

@@ -43,7 +43,8 @@ private:
 void RegisterFontFallbacks();
 
 // Paints the whole picture on `image` (cleared to white first); the image's size is the drawing
-// area's. Reusing one image between repaints keeps allocations out of dragging.
+// area's times the image's device pixel ratio. Reusing one image between repaints keeps
+// allocations out of dragging.
 void RenderPicture(struct Document& doc, QImage& image, bool resultsShown, bool antialiasing = true);
 
 } // namespace trimora

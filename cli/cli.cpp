@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <ostream>
@@ -51,7 +52,22 @@ constexpr const char* kUsage =
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
     "                       bmp, jpg, gif, png, wmf, svg, pdf\n"
     "  --bmp16              mit --export: Bitmap mit 16 Farben\n"
+    "  --dpi N              mit --export als bmp, jpg, gif oder png: Auflösung in dpi (Standard 96,\n"
+    "                       das ist ein Bildpunkt je Pixel der Zeichenfläche; 288 gibt die dreifache\n"
+    "                       Breite und Höhe mit derselben Abbildung, 24 bis 2400)\n"
+    "  --scale CM           mit --export als svg oder pdf: eine Einheit des Koordinatensystems wird\n"
+    "                       CM Zentimeter lang auf dem Papier (0,01 bis 1000)\n"
+    "  --version            Name und Version\n"
     "  --help               diese Hilfe\n";
+
+bool HasExtension(const std::string& path, std::initializer_list<const char*> extensions) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos) return false;
+    const std::string ext = FoldCase(path.substr(dot + 1));
+    for (const char* e : extensions)
+        if (ext == e) return true;
+    return false;
+}
 
 struct Options {
     std::optional<std::string> topic;
@@ -66,7 +82,9 @@ struct Options {
     bool cp1252 = false;
     std::optional<std::string> exportPath;
     bool bmp16 = false;
-    bool help = false;
+    std::optional<int> dpi;
+    std::optional<double> cmPerUnit;
+    bool help = false, version = false;
 };
 
 struct UsageError {
@@ -113,6 +131,8 @@ Options Parse(int argc, const char* const* argv) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (arg == "--version") {
+            o.version = true;
         } else if (arg == "--topic") {
             o.topic = value(i);
         } else if (arg == "--load") {
@@ -169,6 +189,18 @@ Options Parse(int argc, const char* const* argv) {
                                  *o.exportPath};
         } else if (arg == "--bmp16") {
             o.bmp16 = true;
+        } else if (arg == "--dpi") {
+            const std::string text = value(i);
+            int dpi = 0;
+            if (!ParseInt(text, dpi) || dpi < kMinExportDpi || dpi > kMaxExportDpi)
+                throw UsageError{"Ungültige Auflösung (24 bis 2400 dpi): " + text};
+            o.dpi = dpi;
+        } else if (arg == "--scale") {
+            const std::string text = value(i);
+            const auto v = ParseReal(text);
+            if (!v || *v < 0.01 || *v > 1000)
+                throw UsageError{"Ungültiger Maßstab (0,01 bis 1000 cm je Einheit): " + text};
+            o.cmPerUnit = *v;
         } else {
             throw UsageError{"Unbekannte Option: " + std::string(arg)};
         }
@@ -178,6 +210,17 @@ Options Parse(int argc, const char* const* argv) {
         throw UsageError{"--bmp16 gilt nur zusammen mit --export DATEI.bmp."};
     if (o.cp1252 && !(o.results && *o.results != "-"))
         throw UsageError{"--cp1252 gilt nur zusammen mit --results DATEI."};
+    if (o.dpi && !(o.exportPath && HasExtension(*o.exportPath, {"bmp", "jpg", "jpeg", "gif", "png"})))
+        throw UsageError{"--dpi gilt nur zusammen mit --export als bmp, jpg, gif oder png."};
+    if (o.cmPerUnit && !(o.exportPath && HasExtension(*o.exportPath, {"svg", "pdf"})))
+        throw UsageError{"--scale gilt nur zusammen mit --export als svg oder pdf."};
+    if (o.dpi) {
+        const long long w = ScaledPictureSide(o.width, *o.dpi), h = ScaledPictureSide(o.height, *o.dpi);
+        if (w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
+            throw UsageError{"Die Abbildung wird bei " + std::to_string(*o.dpi) + " dpi zu groß (" +
+                             std::to_string(w) + "x" + std::to_string(h) +
+                             "; höchstens 16384 Pixel je Seite und 64 Millionen Pixel)."};
+    }
     return o;
 }
 
@@ -208,6 +251,10 @@ std::vector<std::string> ReadDataFile(const std::string& path) {
 
 } // namespace
 
+std::string VersionText() {
+    return "Trimora " TRIMORA_VERSION;
+}
+
 bool IsPictureExtension(const std::string& path) {
     const auto dot = path.find_last_of('.');
     const auto slash = path.find_last_of('/');
@@ -224,8 +271,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     Options o;
     try {
         o = Parse(argc, argv);
-        if (o.help) {
-            out << kUsage;
+        if (o.help || o.version) {
+            out << (o.help ? kUsage : VersionText() + "\n");
             return out.flush() ? 0 : 1;
         }
         Session session;
@@ -273,7 +320,9 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         }
         if (o.exportPath) {
             if (!exporter) throw FileError{"Bilder können hier nicht gespeichert werden."};
-            const std::string failure = exporter(doc, o.width, o.height, *o.exportPath, o.bmp16);
+            const PictureRequest request{
+                *o.exportPath, o.width, o.height, o.bmp16, o.dpi.value_or(96), o.cmPerUnit.value_or(0)};
+            const std::string failure = exporter(doc, request);
             if (!failure.empty()) throw FileError{failure};
         }
         return 0;

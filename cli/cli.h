@@ -9,10 +9,22 @@ namespace trimora {
 
 struct Document;
 
-// Writes the picture of `doc` (width x height) to `path` in the format of its extension;
-// returns a German message on failure. The program supplies it (it draws with Qt).
-using PictureExporter =
-    std::function<std::string(Document& doc, int width, int height, const std::string& path, bool bmp16)>;
+// What --export asks for: the file (its extension names the format), the drawing area's size and
+// the picture's scale.
+struct PictureRequest {
+    std::string path;
+    int width = 821, height = 660; // the drawing area in pixels
+    bool bmp16 = false;
+    int dpi = 96;         // raster formats: 96 draws one image pixel per drawing-area pixel
+    double cmPerUnit = 0; // SVG and PDF: centimetres on paper per world unit; 0 keeps 96 pixels per inch
+};
+
+// Writes the picture of `doc`; returns a German message on failure. The program supplies it (it
+// draws with Qt).
+using PictureExporter = std::function<std::string(Document& doc, const PictureRequest& request)>;
+
+// The program's name and version, as --version prints it.
+std::string VersionText();
 
 // The file extensions --export understands.
 bool IsPictureExtension(const std::string& path);

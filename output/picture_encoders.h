@@ -2,6 +2,7 @@
 // (libjpeg, quality 100, baseline), GIF (giflib) and PNG (libpng).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +13,13 @@ namespace trimora {
 // bytes a pixel. Larger requests are refused before anything is allocated.
 inline constexpr int kMaxPictureSide = 16384;
 inline constexpr long long kMaxPicturePixels = 64'000'000;
+
+// Pictures drawn at another resolution than the screen's 96 dpi: one side of `side` drawing-area
+// pixels becomes this many image pixels at `dpi` (at least 1).
+inline constexpr int kMinExportDpi = 24, kMaxExportDpi = 2400;
+inline long long ScaledPictureSide(int side, int dpi) {
+    return std::max(1LL, (static_cast<long long>(side) * dpi + 48) / 96);
+}
 
 struct RgbImage {
     int width = 0;

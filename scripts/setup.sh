@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   zlib1g-dev libjpeg-dev libpng-dev libgif-dev libemf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core qt6-translations-l10n
+  file dpkg-dev desktop-file-utils xdg-utils shared-mime-info libfile-mimeinfo-perl
 )
 
 missing=()

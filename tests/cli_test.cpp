@@ -99,7 +99,15 @@ TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {
                                                {"--bmp16"},
                                                {"--bmp16", "--export", "bild.png"},
                                                {"--results", "a.txt", "--results", "b.txt"},
-                                               {"--export", "a.png", "--export", "b.png"}}) {
+                                               {"--export", "a.png", "--export", "b.png"},
+                                               {"--dpi", "288"},
+                                               {"--dpi", "288", "--export", "a.svg"},
+                                               {"--dpi", "23", "--export", "a.png"},
+                                               {"--dpi", "96.5", "--export", "a.png"},
+                                               {"--dpi", "2400", "--export", "a.png"},
+                                               {"--scale", "1", "--export", "a.png"},
+                                               {"--scale", "0", "--export", "a.svg"},
+                                               {"--scale", "nan", "--export", "a.pdf"}}) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.code, 2) << args[0];
         EXPECT_FALSE(r.err.empty());
@@ -109,6 +117,9 @@ TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {
     const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("Aufruf: trimora"), std::string::npos);
+    const CliRun version = Cli({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out.rfind("Trimora ", 0), 0u) << version.out;
 }
 
 TEST(CommandLine, ResultsFileIsUtf8OrWindowsTextAndFailuresKeepTheOldFile) {
@@ -157,8 +168,8 @@ TEST(CommandLine, ExportGoesThroughTheProgramsExporter) {
     std::string seenPath;
     bool seen16 = false;
     int seenWidth = 0;
-    const PictureExporter exporter = [&](Document&, int w, int, const std::string& path, bool bmp16) {
-        seenPath = path, seen16 = bmp16, seenWidth = w;
+    const PictureExporter exporter = [&](Document&, const PictureRequest& r) {
+        seenPath = r.path, seen16 = r.bmp16, seenWidth = r.width;
         return std::string();
     };
     std::vector<const char*> argv{"trimora", "--export", "x.BMP", "--bmp16", "--size", "400x300"};
@@ -168,9 +179,23 @@ TEST(CommandLine, ExportGoesThroughTheProgramsExporter) {
     EXPECT_TRUE(seen16);
     EXPECT_EQ(seenWidth, 400);
 
-    const PictureExporter failing = [](Document&, int, int, const std::string&, bool) {
+    const PictureExporter failing = [](Document&, const PictureRequest&) {
         return std::string("Die Datei \"x\" konnte nicht geschrieben werden.");
     };
+    // The resolution and the scale reach the exporter with the drawing area's size.
+    PictureRequest seen;
+    const PictureExporter keeping = [&](Document&, const PictureRequest& r) {
+        return seen = r, std::string();
+    };
+    std::vector<const char*> dpi{"trimora", "--export", "x.png", "--dpi", "288", "--size", "500x400"};
+    EXPECT_EQ(RunCommandLine(static_cast<int>(dpi.size()), dpi.data(), out, err, keeping), 0);
+    EXPECT_EQ(seen.dpi, 288);
+    EXPECT_EQ(seen.width, 500);
+    std::vector<const char*> scale{"trimora", "--scale", "2,5", "--export", "x.pdf"};
+    EXPECT_EQ(RunCommandLine(static_cast<int>(scale.size()), scale.data(), out, err, keeping), 0);
+    EXPECT_EQ(seen.cmPerUnit, 2.5);
+    EXPECT_EQ(seen.dpi, 96);
+
     std::vector<const char*> argv2{"trimora", "--export", "x.png"};
     EXPECT_EQ(RunCommandLine(static_cast<int>(argv2.size()), argv2.data(), out, err, failing), 1);
 }

@@ -10,16 +10,17 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QClipboard>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QImageReader>
-#include <QMimeData>
-#include <QPrinter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
@@ -385,6 +386,37 @@ TEST_F(Gui, EveryPictureFormatReadsBack) {
     QFile wmf(dir.filePath("h.wmf"));
     ASSERT_TRUE(wmf.open(QIODevice::ReadOnly));
     EXPECT_EQ(wmf.readAll().mid(40, 4), QByteArray(" EMF"));
+}
+
+TEST_F(Gui, PictureDialogOffersTheResolutionForRasterFormats) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fein.gif");
+    bool resolutionShown = false, vectorWithoutResolution = false, nameEmpty = false;
+    auto* poll = new QTimer(window.get());
+    QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        poll->deleteLater();
+        auto* resolution = dialog->findChild<QSpinBox*>("pictureResolution");
+        if (!resolution) return dialog->reject();
+        resolutionShown = resolution->isVisible() && resolution->isEnabled() && resolution->value() == 96;
+        // The name field starts empty, even where the documents folder does not exist.
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        nameEmpty = name && name->text().isEmpty();
+        emit dialog->filterSelected(PictureFilters()[6]); // SVG: drawn to scale, no resolution
+        vectorWithoutResolution = !resolution->isEnabled();
+        emit dialog->filterSelected(PictureFilters()[3]);
+        resolution->setValue(288);
+        if (name) name->setText(path);
+        static_cast<QDialog*>(dialog)->accept(); // as the "Speichern" button does
+        if (dialog->isVisible()) dialog->reject();
+    });
+    poll->start(20);
+    window->Action("pictureSave")->trigger();
+    EXPECT_TRUE(resolutionShown);
+    EXPECT_TRUE(vectorWithoutResolution);
+    EXPECT_TRUE(nameEmpty);
+    EXPECT_EQ(QImage(path).size(), window->Drawing()->size() * 3) << window->LastMessage().toStdString();
 }
 
 TEST_F(Gui, ClipboardGetsResultsPictureAndVectorGraphic) {
