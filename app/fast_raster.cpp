@@ -17,7 +17,6 @@ namespace {
 struct Box {
     double left, top, right, bottom;
     bool Meets(const Box& o) const { return left <= o.right && o.left <= right && top <= o.bottom && o.top <= bottom; }
-    bool Holds(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
 // Liang-Barsky: the part of the segment p0 + t (p1 - p0), 0 <= t <= 1, inside the box.
