@@ -7,8 +7,13 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <map>
 #include <thread>
 
 namespace trimora {
@@ -16,7 +21,9 @@ namespace {
 
 struct Box {
     double left, top, right, bottom;
-    bool Meets(const Box& o) const { return left <= o.right && o.left <= right && top <= o.bottom && o.top <= bottom; }
+    bool Meets(const Box& o) const {
+        return left <= o.right && o.left <= right && top <= o.bottom && o.top <= bottom;
+    }
 };
 
 // Liang-Barsky: the part of the segment p0 + t (p1 - p0), 0 <= t <= 1, inside the box.
@@ -48,16 +55,55 @@ void ApplyState(Canvas& canvas, const CanvasCall& c) {
     canvas.SetBrush(c.brush);
 }
 
-} // namespace
+// Small ellipses (the marks of the points, hundreds of one size and colour) are drawn once per
+// repaint and strip as a sprite and then copied: QPainter's smoothed ellipse costs far more than
+// copying its few pixels. Hatched fills are left out, as their pattern is tied to the picture.
+class MarkSprites {
+  public:
+    static constexpr int kLargest = 16;
 
-void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QImage& image, int top, int rows,
-                   bool antialiasing) {
+    static bool Suits(const CanvasCall& c) {
+        return c.x2 - c.x1 <= kLargest && c.y2 - c.y1 <= kLargest && c.x2 > c.x1 && c.y2 > c.y1 &&
+               (c.brush.style == BrushStyle::Solid || c.brush.style == BrushStyle::Clear);
+    }
+
+    void Draw(QPainter& painter, const CanvasCall& c, bool antialiasing) {
+        const int margin = std::max(1, c.pen.width) + 2;
+        const auto key = std::make_tuple(c.x2 - c.x1, c.y2 - c.y1, c.pen.color.r, c.pen.color.g,
+                                         c.pen.color.b, c.pen.width, int(c.pen.style), c.brush.color.r,
+                                         c.brush.color.g, c.brush.color.b, int(c.brush.style));
+        auto found = sprites_.find(key);
+        if (found == sprites_.end()) {
+            const qreal ratio = painter.device()->devicePixelRatio();
+            const int w = c.x2 - c.x1 + 2 * margin, h = c.y2 - c.y1 + 2 * margin;
+            QImage sprite(QSize(w, h) * ratio, QImage::Format_ARGB32_Premultiplied);
+            sprite.setDevicePixelRatio(ratio);
+            sprite.fill(Qt::transparent);
+            {
+                QPainter p(&sprite);
+                QPainterCanvas canvas(p, w, h, antialiasing);
+                ApplyState(canvas, c);
+                canvas.Ellipse(margin, margin, margin + c.x2 - c.x1, margin + c.y2 - c.y1);
+            }
+            found = sprites_.emplace(key, std::move(sprite)).first;
+        }
+        painter.drawImage(QPoint(c.x1 - margin, c.y1 - margin), found->second);
+    }
+
+  private:
+    std::map<std::tuple<int, int, int, int, int, int, int, int, int, int, int>, QImage> sprites_;
+};
+
+// Replays the calls that `next` hands out one by one (nullptr at the end); see ReplayVisible.
+template <class NextCall>
+void ReplayRows(NextCall next, QImage& image, int top, int rows, bool antialiasing) {
     QPainter painter(&image); // scaled by the image's device pixel ratio
     const QSize logical = LogicalSize(image);
     const int pictureWidth = logical.width();
     painter.setClipRect(0, top, pictureWidth, rows);
     QPainterCanvas canvas(painter, pictureWidth, logical.height(), antialiasing);
     const double bottom = top + rows;
+    MarkSprites sprites;
     // Runs of whole lines in one pen go to QPainter together.
     std::vector<QLine> run;
     Pen runPen;
@@ -67,8 +113,8 @@ void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QIma
         canvas.Lines(run);
         run.clear();
     };
-    for (std::size_t n = first; n < calls.size(); ++n) {
-        const CanvasCall& c = calls[n];
+    while (const CanvasCall* call = next()) {
+        const CanvasCall& c = *call;
         if (c.kind != CanvasCall::Kind::LineTo && c.kind != CanvasCall::Kind::MoveTo) flush();
         const double reach = std::max(1, c.pen.width) + 2.0; // pen and anti-aliasing around the geometry
         const Box seen{-reach, top - reach, pictureWidth + reach, bottom + reach};
@@ -87,16 +133,23 @@ void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QIma
         }
         case CanvasCall::Kind::Ellipse:
         case CanvasCall::Kind::Rectangle: {
-            const Box box{double(c.x1) - reach, double(c.y1) - reach, double(c.x2) + reach, double(c.y2) + reach};
+            const Box box{double(c.x1) - reach, double(c.y1) - reach, double(c.x2) + reach,
+                          double(c.y2) + reach};
             if (!box.Meets(seen)) break;
             // A circle around the whole strip without a fill shows nothing of itself.
             const double cx = (c.x1 + c.x2) / 2.0, cy = (c.y1 + c.y2) / 2.0, r = (c.x2 - c.x1) / 2.0;
-            if (c.kind == CanvasCall::Kind::Ellipse && c.brush.style == BrushStyle::Clear && c.x2 - c.x1 == c.y2 - c.y1) {
+            if (c.kind == CanvasCall::Kind::Ellipse && c.brush.style == BrushStyle::Clear &&
+                c.x2 - c.x1 == c.y2 - c.y1) {
                 const double far = r - reach;
                 bool inside = far > 0;
                 for (double x : {seen.left, seen.right})
-                    for (double y : {seen.top, seen.bottom}) inside = inside && std::hypot(x - cx, y - cy) < far;
+                    for (double y : {seen.top, seen.bottom})
+                        inside = inside && std::hypot(x - cx, y - cy) < far;
                 if (inside) break;
+            }
+            if (c.kind == CanvasCall::Kind::Ellipse && MarkSprites::Suits(c)) {
+                sprites.Draw(painter, c, antialiasing);
+                break;
             }
             ApplyState(canvas, c);
             if (c.kind == CanvasCall::Kind::Ellipse)
@@ -109,8 +162,10 @@ void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QIma
             if (c.points.empty()) break;
             Box box{1e300, 1e300, -1e300, -1e300};
             for (const IntPoint& p : c.points) {
-                box.left = std::min(box.left, double(p.x) - reach), box.right = std::max(box.right, double(p.x) + reach);
-                box.top = std::min(box.top, double(p.y) - reach), box.bottom = std::max(box.bottom, double(p.y) + reach);
+                box.left = std::min(box.left, double(p.x) - reach),
+                box.right = std::max(box.right, double(p.x) + reach);
+                box.top = std::min(box.top, double(p.y) - reach),
+                box.bottom = std::max(box.bottom, double(p.y) + reach);
             }
             if (!box.Meets(seen)) break;
             ApplyState(canvas, c);
@@ -123,7 +178,8 @@ void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QIma
         case CanvasCall::Kind::Text: {
             // Generous bounds of a line of text: no glyph is wider than two em or lower than three.
             const double em = c.font.pointSize * 96.0 / 72.0;
-            const Box box{double(c.x1) - 2, double(c.y1) - 2, c.x1 + 2 * em * double(c.text.size()) + 2, c.y1 + 3 * em};
+            const Box box{double(c.x1) - 2, double(c.y1) - 2, c.x1 + 2 * em * double(c.text.size()) + 2,
+                          c.y1 + 3 * em};
             if (!box.Meets(seen)) break;
             ApplyState(canvas, c);
             canvas.SetFont(c.font);
@@ -135,37 +191,166 @@ void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QIma
     flush();
 }
 
+} // namespace
+
+void ReplayVisible(const std::vector<CanvasCall>& calls, std::size_t first, QImage& image, int top, int rows,
+                   bool antialiasing) {
+    std::size_t n = first;
+    ReplayRows([&]() -> const CanvasCall* { return n < calls.size() ? &calls[n++] : nullptr; }, image, top,
+               rows, antialiasing);
+}
+
 QSize LogicalSize(const QImage& image) {
     const qreal ratio = image.devicePixelRatio();
     return QSize(qRound(image.width() / ratio), qRound(image.height() / ratio));
 }
 
+// A recorder whose calls another thread may replay while they are being recorded: the calls live
+// in blocks that never move, and how many are finished is published as they come.
+class FastRaster::Stream final : public Canvas {
+  public:
+    Stream(int width, int height) : Canvas(width, height) {}
+
+    void Start() {
+        count_ = 0;
+        backgroundCalls_ = kUnknown;
+        overflow_ = false;
+        state_.store(0, std::memory_order_release);
+    }
+    // Publishes the last calls and tells the readers that no more will come.
+    void Finish() {
+        if (backgroundCalls_ == kUnknown) backgroundCalls_ = 0;
+        state_.store(count_ | kDone, std::memory_order_release);
+        state_.notify_all();
+    }
+    // False when the calls did not fit; the picture must then be drawn another way.
+    bool Complete() const { return !overflow_; }
+    std::size_t Count() const { return count_; }
+    std::size_t BackgroundCalls() const { return backgroundCalls_; }
+    const CanvasCall& At(std::size_t n) const { return blocks_[n / kBlock][n % kBlock]; }
+
+    // For another thread: waits until call n is recorded and returns it, or nullptr when the
+    // recording ended before it. Calls are published only once the background's end is known.
+    const CanvasCall* WaitFor(std::size_t n) const {
+        for (int round = 0;; ++round) {
+            const std::uint64_t state = state_.load(std::memory_order_acquire);
+            if (n < (state & ~kDone)) return &At(n);
+            if (state & kDone) return nullptr;
+            if (round < 64)
+                std::this_thread::yield();
+            else
+                state_.wait(state, std::memory_order_acquire);
+        }
+    }
+
+    void MoveTo(int x, int y) override {
+        if (CanvasCall* c = Add(CanvasCall::Kind::MoveTo)) c->x1 = x, c->y1 = y;
+        position_ = {x, y};
+    }
+    void LineTo(int x, int y) override {
+        if (CanvasCall* c = Add(CanvasCall::Kind::LineTo))
+            c->x1 = x, c->y1 = y, c->x2 = position_.x, c->y2 = position_.y;
+        position_ = {x, y};
+    }
+    void Ellipse(int left, int top, int right, int bottom) override {
+        if (CanvasCall* c = Add(CanvasCall::Kind::Ellipse))
+            c->x1 = left, c->y1 = top, c->x2 = right, c->y2 = bottom;
+    }
+    void Rectangle(int left, int top, int right, int bottom) override {
+        if (CanvasCall* c = Add(CanvasCall::Kind::Rectangle))
+            c->x1 = left, c->y1 = top, c->x2 = right, c->y2 = bottom;
+    }
+    void Polygon(std::span<const IntPoint> points) override {
+        if (CanvasCall* c = Add(CanvasCall::Kind::Polygon)) c->points.assign(points.begin(), points.end());
+    }
+    void TextOut(int x, int y, std::string_view text) override {
+        if (CanvasCall* c = Add(CanvasCall::Kind::Text))
+            c->x1 = x, c->y1 = y, c->text = text, c->font = CurrentFont();
+    }
+    void EndOfBackground() override {
+        backgroundCalls_ = count_;
+        Publish();
+    }
+
+  private:
+    static constexpr std::size_t kBlock = 4096, kBlocks = 1024;
+    static constexpr std::size_t kUnknown = ~std::size_t{0};
+    static constexpr std::uint64_t kDone = std::uint64_t{1} << 63;
+
+    CanvasCall* Add(CanvasCall::Kind kind) {
+        if (count_ == kBlock * kBlocks) {
+            overflow_ = true;
+            return nullptr;
+        }
+        std::unique_ptr<CanvasCall[]>& block = blocks_[count_ / kBlock];
+        if (!block) block = std::make_unique<CanvasCall[]>(kBlock); // before the call is published
+        CanvasCall& c = block[count_ % kBlock];
+        c.kind = kind;
+        c.pen = CurrentPen();
+        c.brush = CurrentBrush();
+        if (++count_ % 1024 == 0) Publish();
+        return &c;
+    }
+    void Publish() {
+        if (backgroundCalls_ == kUnknown) return;
+        state_.store(count_, std::memory_order_release);
+        state_.notify_one();
+    }
+
+    std::array<std::unique_ptr<CanvasCall[]>, kBlocks> blocks_;
+    std::size_t count_ = 0;
+    std::size_t backgroundCalls_ = kUnknown;
+    bool overflow_ = false;
+    IntPoint position_;
+    std::atomic<std::uint64_t> state_{0};
+};
+
+FastRaster::FastRaster() = default;
+FastRaster::~FastRaster() = default;
+
 void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool antialiasing) {
     const QSize logical = LogicalSize(image);
     const int width = logical.width(), height = logical.height();
     const qreal ratio = image.devicePixelRatio();
-    if (!recorder_ || recorder_->Width() != width || recorder_->Height() != height)
-        recorder_ = std::make_unique<RecordingCanvas>(width, height);
-    recorder_->Clear();
-    PaintBox1Paintx(doc, *recorder_, resultsShown);
-    const std::vector<CanvasCall>& calls = recorder_->Calls();
-
-    // 1. The background layers, rasterised again only when the view changed.
-    const auto key = std::make_tuple(width, height, doc.view.stretchFactor, doc.view.panX, doc.view.panY,
-                                     doc.view.showGrid, doc.view.showMmGrid, doc.view.showAxes, antialiasing);
-    if (!backgroundValid_ || key != backgroundKey_ || background_.size() != image.size() ||
-        background_.devicePixelRatio() != ratio) {
-        background_ = QImage(image.size(), QImage::Format_RGB32);
-        background_.setDevicePixelRatio(ratio);
-        background_.fill(Qt::white);
-        std::vector<CanvasCall> layers(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(recorder_->BackgroundCalls()));
-        ReplayVisible(layers, 0, background_, 0, height, antialiasing);
-        backgroundKey_ = key;
-        backgroundValid_ = true;
-    }
+    if (!stream_ || stream_->Width() != width || stream_->Height() != height)
+        stream_ = std::make_unique<Stream>(width, height);
     if (image.format() != QImage::Format_RGB32) {
         image = QImage(image.size(), QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
+    }
+    Stream& stream = *stream_;
+    auto paint = [&] {
+        stream.Start();
+        try {
+            PaintBox1Paintx(doc, stream, resultsShown);
+        } catch (...) {
+            stream.Finish();
+            throw;
+        }
+        stream.Finish();
+    };
+    // Calls from `first` on, as they are recorded or once they are.
+    auto reader = [&stream](std::size_t first) {
+        return [&stream, n = first]() mutable { return stream.WaitFor(n++); };
+    };
+
+    // 1. The background layers, rasterised again only when the view changed: then the whole
+    // repaint is recorded first.
+    const auto key = std::make_tuple(width, height, doc.view.stretchFactor, doc.view.panX, doc.view.panY,
+                                     doc.view.showGrid, doc.view.showMmGrid, doc.view.showAxes, antialiasing);
+    const bool backgroundKept = backgroundValid_ && key == backgroundKey_ &&
+                                background_.size() == image.size() && background_.devicePixelRatio() == ratio;
+    if (!backgroundKept) {
+        paint();
+        background_ = QImage(image.size(), QImage::Format_RGB32);
+        background_.setDevicePixelRatio(ratio);
+        background_.fill(Qt::white);
+        std::size_t n = 0;
+        const std::size_t end = stream.BackgroundCalls();
+        ReplayRows([&]() -> const CanvasCall* { return n < end ? &stream.At(n++) : nullptr; }, background_, 0,
+                   height, antialiasing);
+        backgroundKey_ = key;
+        backgroundValid_ = true;
     }
     uchar* bits = image.bits();
     const qsizetype rowBytes = image.bytesPerLine();
@@ -175,24 +360,52 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
 
     // 2. The rest in two strips at once. Each painter has an image of its own over the same
     // pixels (one image takes one painter at a time) and keeps to its rows; both see the whole
-    // picture, so that every line is smoothed as the plain path smooths it.
-    const std::size_t first = recorder_->BackgroundCalls();
-    auto strip = [&](int top, int rows) {
+    // picture, so that every line is smoothed as the plain path smooths it. The strips must not
+    // share a row of pixels: at a fractional ratio the border between them would fall inside one,
+    // so the picture is then drawn in one piece.
+    auto strip = [&](int top, int rows, std::size_t first) {
         if (rows <= 0) return;
         QImage view(bits, pixelWidth, pixelHeight, rowBytes, QImage::Format_RGB32);
         view.setDevicePixelRatio(ratio);
-        ReplayVisible(calls, first, view, top, rows, antialiasing);
+        ReplayRows(reader(first), view, top, rows, antialiasing);
     };
-    // The strips must not share a row of pixels: at a fractional ratio the border between them
-    // would fall inside one, so the picture is drawn in one piece.
     if (ratio != std::floor(ratio)) {
-        strip(0, height);
-        return;
+        if (backgroundKept) paint();
+        strip(0, height, stream.BackgroundCalls());
+    } else if (!backgroundKept) {
+        // Recorded already: the strips share the work evenly.
+        const int split = height / 2;
+        std::thread lower(strip, split, height - split, stream.BackgroundCalls());
+        strip(0, split, stream.BackgroundCalls());
+        lower.join();
+    } else {
+        // The upper strip follows the recording on a second thread; this one records, then draws
+        // the lower strip. The border moves from frame to frame towards equal finishing times.
+        using Clock = std::chrono::steady_clock;
+        const int split = std::clamp(static_cast<int>(std::lround(height * split_)), 0, height);
+        Clock::time_point upperDone;
+        std::thread upper([&] {
+            QImage view(bits, pixelWidth, pixelHeight, rowBytes, QImage::Format_RGB32);
+            view.setDevicePixelRatio(ratio);
+            // The background's end is known before the first call is published.
+            const CanvasCall* first = stream.WaitFor(0);
+            (void)first;
+            ReplayRows(reader(stream.BackgroundCalls()), view, 0, split, antialiasing);
+            upperDone = Clock::now();
+        });
+        try {
+            paint();
+        } catch (...) {
+            upper.join();
+            throw;
+        }
+        strip(split, height - split, stream.BackgroundCalls());
+        const Clock::time_point lowerDone = Clock::now();
+        upper.join();
+        split_ = std::clamp(split_ + (upperDone > lowerDone ? -0.02 : 0.02), 0.2, 0.9);
     }
-    const int split = height / 2;
-    std::thread lower(strip, split, height - split);
-    strip(0, split);
-    lower.join();
+    // More calls than any repaint makes: drawn the plain way.
+    if (!stream.Complete()) RenderPicture(doc, image, resultsShown, antialiasing);
 }
 
 } // namespace trimora

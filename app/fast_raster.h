@@ -1,6 +1,7 @@
 // The drawing area's fast path to the same picture: the repaint is recorded once, the background
 // layers (grid, millimetre grid, axes) are kept while the view stays the same, and the rest is
-// rasterised in two horizontal strips at once, each strip handed only what it can show.
+// rasterised in two horizontal strips at once, each strip handed only what it can show. While the
+// background is kept, the upper strip is drawn on a second thread as the calls are recorded.
 // Exports and printing keep the plain path through QPainterCanvas.
 #pragma once
 
@@ -21,8 +22,13 @@ public:
     // pixel ratio), as RenderPicture does.
     void Render(Document& doc, QImage& image, bool resultsShown, bool antialiasing);
 
+    FastRaster();
+    ~FastRaster();
+
 private:
-    std::unique_ptr<RecordingCanvas> recorder_;
+    class Stream;
+    std::unique_ptr<Stream> stream_;
+    double split_ = 0.5; // the upper strip's share of the rows, balanced from frame to frame
     QImage background_;
     // What the background layers depend on: size, stretch, pan, switches, anti-aliasing.
     std::tuple<int, int, double, int, int, bool, bool, bool, bool> backgroundKey_{};

@@ -7,12 +7,15 @@
 #include <QPolygon>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <cmath>
 
 namespace trimora {
 namespace {
 
-QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Color c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 Qt::BrushStyle ToQtBrushStyle(BrushStyle s) {
     switch (s) {
@@ -30,7 +33,43 @@ Qt::BrushStyle ToQtBrushStyle(BrushStyle s) {
     return Qt::SolidPattern;
 }
 
+struct Cubic {
+    QPointF p0, p1, p2, p3;
+};
+
+// The pieces of the cubic that may meet the view, split exactly (de Casteljau), so that they lie
+// on the very curve of the whole outline; pieces that join continue one subpath.
+void AddVisiblePieces(const Cubic& c, const QRectF& view, QPainterPath& path, int depth) {
+    const double left = std::min({c.p0.x(), c.p1.x(), c.p2.x(), c.p3.x()});
+    const double right = std::max({c.p0.x(), c.p1.x(), c.p2.x(), c.p3.x()});
+    const double top = std::min({c.p0.y(), c.p1.y(), c.p2.y(), c.p3.y()});
+    const double bottom = std::max({c.p0.y(), c.p1.y(), c.p2.y(), c.p3.y()});
+    if (right < view.left() || left > view.right() || bottom < view.top() || top > view.bottom()) return;
+    const bool inside =
+        left >= view.left() && right <= view.right() && top >= view.top() && bottom <= view.bottom();
+    if (inside || depth == 0) {
+        if (path.elementCount() == 0 || path.currentPosition() != c.p0) path.moveTo(c.p0);
+        path.cubicTo(c.p1, c.p2, c.p3);
+        return;
+    }
+    const QPointF a = (c.p0 + c.p1) / 2, b = (c.p1 + c.p2) / 2, d = (c.p2 + c.p3) / 2;
+    const QPointF ab = (a + b) / 2, bd = (b + d) / 2, mid = (ab + bd) / 2;
+    AddVisiblePieces({c.p0, a, ab, mid}, view, path, depth - 1);
+    AddVisiblePieces({mid, bd, d, c.p3}, view, path, depth - 1);
+}
+
 } // namespace
+
+QPainterPath VisibleOutline(const QRectF& ellipse, const QRectF& view) {
+    QPainterPath whole;
+    whole.addEllipse(ellipse);
+    QPainterPath visible;
+    for (int i = 1; i + 2 < whole.elementCount(); i += 3)
+        AddVisiblePieces(
+            {whole.elementAt(i - 1), whole.elementAt(i), whole.elementAt(i + 1), whole.elementAt(i + 2)},
+            view, visible, 24);
+    return visible;
+}
 
 QPainterCanvas::QPainterCanvas(QPainter& painter, int width, int height, bool antialiasing)
     : Canvas(width, height), painter_(painter) {
@@ -73,7 +112,9 @@ void QPainterCanvas::ApplyFont() {
     fontApplied_ = true;
 }
 
-void QPainterCanvas::MoveTo(int x, int y) { position_ = QPoint(x, y); }
+void QPainterCanvas::MoveTo(int x, int y) {
+    position_ = QPoint(x, y);
+}
 
 void QPainterCanvas::LineTo(int x, int y) {
     ApplyPen();
@@ -89,7 +130,8 @@ void QPainterCanvas::Lines(std::span<const QLine> lines) {
 
 void QPainterCanvas::PolygonQuickFill(std::span<const IntPoint> points) {
     QVarLengthArray<QPoint, 16> qpoints;
-    for (const IntPoint& p : points) qpoints.append(QPoint(p.x, p.y));
+    for (const IntPoint& p : points)
+        qpoints.append(QPoint(p.x, p.y));
     const bool smooth = painter_.testRenderHint(QPainter::Antialiasing);
     ApplyBrush();
     painter_.setPen(Qt::NoPen);
@@ -104,18 +146,41 @@ void QPainterCanvas::PolygonQuickFill(std::span<const IntPoint> points) {
     painter_.drawPolygon(qpoints.constData(), static_cast<int>(qpoints.size()));
 }
 
+void QPainterCanvas::Outline(const QPainterPath& path) {
+    ApplyPen();
+    painter_.setBrush(Qt::NoBrush);
+    brushApplied_ = false;
+    painter_.drawPath(path);
+}
+
+// The box excludes its right and bottom edges.
+QRectF EllipseBox(int left, int top, int right, int bottom) {
+    return QRectF(left + 0.5, top + 0.5, right - left - 1.0, bottom - top - 1.0);
+}
+
 void QPainterCanvas::Ellipse(int left, int top, int right, int bottom) {
+    // QPainter flattens each quarter of a smoothed outline into at most 64 chords, which for a
+    // circle far larger than the picture strays pixels off the true circle: such an outline is
+    // drawn as its visible arcs, each flattened on its own. Vector devices keep the ellipse.
+    const double reach = std::max(1, CurrentPen().width) + 2.0;
+    const QRectF view(-reach, -reach, Width() + 2 * reach, Height() + 2 * reach);
+    if (CurrentBrush().style == BrushStyle::Clear && painter_.testRenderHint(QPainter::Antialiasing) &&
+        painter_.device()->devType() == QInternal::Image &&
+        (left < view.left() || right > view.right() || top < view.top() || bottom > view.bottom())) {
+        Outline(VisibleOutline(EllipseBox(left, top, right, bottom), view));
+        return;
+    }
     ApplyPen();
     ApplyBrush();
-    // The box excludes its right and bottom edges.
-    painter_.drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1.0, bottom - top - 1.0));
+    painter_.drawEllipse(EllipseBox(left, top, right, bottom));
 }
 
 void QPainterCanvas::Polygon(std::span<const IntPoint> points) {
     ApplyPen();
     ApplyBrush();
     QVarLengthArray<QPoint, 16> qpoints;
-    for (const IntPoint& p : points) qpoints.append(QPoint(p.x, p.y));
+    for (const IntPoint& p : points)
+        qpoints.append(QPoint(p.x, p.y));
     painter_.drawPolygon(qpoints.constData(), static_cast<int>(qpoints.size()));
 }
 
@@ -128,7 +193,8 @@ void QPainterCanvas::Rectangle(int left, int top, int right, int bottom) {
 void QPainterCanvas::TextOut(int x, int y, std::string_view text) {
     ApplyFont();
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QRect box = painter_.fontMetrics().boundingRect(QRect(x, y, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, s);
+    const QRect box =
+        painter_.fontMetrics().boundingRect(QRect(x, y, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, s);
     // An opaque brush paints the text's background, as on the original drawing surface.
     if (CurrentBrush().style != BrushStyle::Clear) painter_.fillRect(box, ToQColor(CurrentBrush().color));
     // Text is black whatever the pen; the pen is set again before the next line.
@@ -137,7 +203,9 @@ void QPainterCanvas::TextOut(int x, int y, std::string_view text) {
     penApplied_ = false;
 }
 
-void RegisterFontFallbacks() { QFont::insertSubstitution("Verdana", "DejaVu Sans"); }
+void RegisterFontFallbacks() {
+    QFont::insertSubstitution("Verdana", "DejaVu Sans");
+}
 
 void RenderPicture(Document& doc, QImage& image, bool resultsShown, bool antialiasing) {
     image.fill(Qt::white);

@@ -5,11 +5,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace trimora {
 
 class QPainterCanvas final : public Canvas {
-public:
+  public:
     // Paints on `painter`, whose device is width x height pixels. Quick drawing matters more than
     // smooth edges while dragging, so anti-aliasing is a choice of the caller.
     QPainterCanvas(QPainter& painter, int width, int height, bool antialiasing = true);
@@ -25,8 +26,10 @@ public:
     // The polygon's fill without anti-aliasing, then its outline with it: the same picture but for
     // the edge pixels under the outline, at a fraction of the cost of a smoothed fill.
     void PolygonQuickFill(std::span<const IntPoint> points);
+    // An unfilled path in the current pen.
+    void Outline(const QPainterPath& path);
 
-private:
+  private:
     void ApplyPen();
     void ApplyBrush();
     void ApplyFont();
@@ -38,6 +41,13 @@ private:
     Font appliedFont_;
     bool penApplied_ = false, brushApplied_ = false, fontApplied_ = false;
 };
+
+// The rectangle QPainter draws the ellipse of the canvas box left, top, right, bottom in.
+QRectF EllipseBox(int left, int top, int right, int bottom);
+
+// The arcs of the ellipse's outline that may show in `view`: the cubics QPainter strokes for the
+// whole outline, less the pieces outside, each piece an exact part of its cubic.
+QPainterPath VisibleOutline(const QRectF& ellipse, const QRectF& view);
 
 // Asks for Verdana and falls back to DejaVu Sans where Verdana is not installed.
 void RegisterFontFallbacks();
