@@ -37,6 +37,15 @@ void ClearComputedSlots(PointTable& pt);
 inline RealPoint ScreenAsReal(const PointTable& pt, int slot) {
     return {static_cast<double>(pt.screen[slot].x), static_cast<double>(pt.screen[slot].y)};
 }
+// The point a result line measures from: the precise point where the screen point was derived
+// from it, so that a distance or a line agrees with the listed points; else the screen point (a
+// slot that holds only a screen point, or a precise point kept for another purpose).
+inline RealPoint ListedPoint(const PointTable& pt, int slot) {
+    const RealPoint p = pt.precise[slot];
+    const IntPoint s = pt.screen[slot];
+    if (RoundClamp(p.x) == s.x && RoundClamp(p.y) == s.y) return p;
+    return ScreenAsReal(pt, slot);
+}
 
 // World point -> pixel of the drawing area (the vertex input). The origin is the same whole pixel
 // that the results measure from, so a vertex typed with two decimals is listed as typed.

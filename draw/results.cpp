@@ -75,7 +75,7 @@ void ReportDistance(PaintContext& ctx, std::string_view label, RealPoint p1, Rea
 
 void ReportSlotDistance(PaintContext& ctx, int i, int j, std::string_view label) {
     if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
-    ReportDistance(ctx, label, ScreenAsReal(ctx.pt, i), ScreenAsReal(ctx.pt, j));
+    ReportDistance(ctx, label, ListedPoint(ctx.pt, i), ListedPoint(ctx.pt, j));
 }
 
 void ReportValue(PaintContext& ctx, std::string_view label, double v) { StartLine(ctx, label) += FormatReal(v, 3); }
@@ -132,7 +132,7 @@ void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoi
 
 void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
     if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
-    ReportLine(ctx, label, ScreenAsReal(ctx.pt, i), ScreenAsReal(ctx.pt, j));
+    ReportLine(ctx, label, ListedPoint(ctx.pt, i), ListedPoint(ctx.pt, j));
 }
 
 void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view name,
@@ -150,8 +150,8 @@ void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view nam
     ReportSlotDistance(ctx, i, k, "");
     ReportSlotDistance(ctx, j, k, "");
 
-    const double u = SlotDistanceWorld(ctx.pt, j, k), v = SlotDistanceWorld(ctx.pt, i, k),
-                 w = SlotDistanceWorld(ctx.pt, i, j);
+    const RealPoint pi = ListedPoint(ctx.pt, i), pj = ListedPoint(ctx.pt, j), pk = ListedPoint(ctx.pt, k);
+    const double u = WorldDistance(pj, pk), v = WorldDistance(pi, pk), w = WorldDistance(pi, pj);
     const double s = (u + v + w) / 2;
     ReportValue(ctx, "… Dreiecksumfang", 2 * s);
     ReportValue(ctx, "… Dreiecksflächeninhalt", std::sqrt(std::fabs(s * (s - u) * (s - v) * (s - w))));

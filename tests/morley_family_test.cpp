@@ -28,7 +28,8 @@ TEST(MorleyFamily, EveryEntryAloneDrawsAndWritesItsLines) {
                                             "Abstand A-Morley 1", "Abstand B-Morley 1", "Abstand A-Morley 2",
                                             "Abstand C-Morley 2", "Abstand B-Morley 3", "Abstand C-Morley 3"};
     const std::vector<EntryCase> cases{
-        {395, segments, kRed, {"Abstand A-Morley 1\t1,858", "Abstand C-Morley 3\t1,652"}},
+        // The distances of the exact Morley points, computed on their own: 1,862 and 1,650.
+        {395, segments, kRed, {"Abstand A-Morley 1\t1,862", "Abstand C-Morley 3\t1,65"}},
         {396, {"Morley-Dreieck"}, kRed},
         {397,
          std::vector<std::string>(3, "Morley-Punkt"),

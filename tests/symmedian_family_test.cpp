@@ -49,12 +49,12 @@ TEST(SymmedianFamily, EveryEntryAloneDrawsAndWritesItsLines) {
         {258, {"1.Lémoine-Gerade", "1.Lémoine-Gerade", "1.Lémoine-Gerade"}, kGrey},
         {259, {"1.Lémoine-Dreieckspunkt", "1.Lémoine-Dreieckspunkt", "1.Lémoine-Dreieckspunkt"}, kRed},
         {260, {"1.Lémoine-Dreieck"}, kRed},
-        // From the Grebe vertices of the side-squares family to K, through whole pixels: the
-        // first vertex is (2 | 9), K rounds to the pixel (483, 321).
+        // From the Grebe vertices of the side-squares family to K: the first vertex is (2 | 9),
+        // K = (a² A + b² B + c² C) / (a² + b² + c²) = (8/11 | 1/11).
         {366,
          {"Grebe-Linien", "Grebe-Linien", "Grebe-Linien"},
          kMagenta,
-         {"Grebe-Linien\t" + LineEquationText({2, 9}, ToWorld(RealPoint{483, 321}))}},
+         {"Grebe-Linien\t" + LineEquationText({2, 9}, {8.0 / 11, 1.0 / 11})}},
     };
     int run = 0;
     for (const EntryCase& c : cases)
