@@ -133,6 +133,15 @@ inline const std::map<int, FirstCoordinate>& CoordinateTable() {
     return table;
 }
 
+// The centre of the circle through three points, nullopt for collinear points.
+inline std::optional<RealPoint> Circumcentre(RealPoint p, RealPoint q, RealPoint r) {
+    const double d = 2 * (p.x * (q.y - r.y) + q.x * (r.y - p.y) + r.x * (p.y - q.y));
+    if (std::fabs(d) < 1e-300) return std::nullopt;
+    const double np = p.x * p.x + p.y * p.y, nq = q.x * q.x + q.y * q.y, nr = r.x * r.x + r.y * r.y;
+    return RealPoint{(np * (q.y - r.y) + nq * (r.y - p.y) + nr * (p.y - q.y)) / d,
+                     (np * (r.x - q.x) + nq * (p.x - r.x) + nr * (q.x - p.x)) / d};
+}
+
 // X(n) of the triangle ABC, or nullopt when n is not known here or has no finite point.
 inline std::optional<RealPoint> Centre(int n, RealPoint pa, RealPoint pb, RealPoint pc) {
     const auto& table = CoordinateTable();
@@ -157,6 +166,24 @@ inline std::optional<RealPoint> Centre(int n, RealPoint pa, RealPoint pb, RealPo
                      c = std::hypot(pa.x - pb.x, pa.y - pb.y), s = (a + b + c) / 2;
         const RealPoint d = touch(pb, pc, s - b, a), e = touch(pc, pa, s - c, b), f = touch(pa, pb, s - a, c);
         return RealPoint{(d.x + e.x + f.x) / 3, (d.y + e.y + f.y) / 3};
+    }
+    case 1116: { // the centre of the Lester circle through X(3), X(5) and X(13)
+        const auto o = centre(3), n5 = centre(5), f = centre(13);
+        if (!o || !n5 || !f) return std::nullopt;
+        return Circumcentre(*o, *n5, *f);
+    }
+    case 164: { // the incentre of the excentral triangle
+        const double a = std::hypot(pb.x - pc.x, pb.y - pc.y), b = std::hypot(pc.x - pa.x, pc.y - pa.y),
+                     c = std::hypot(pa.x - pb.x, pa.y - pb.y);
+        auto excentre = [&](double u, double v, double w) {
+            const double sum = u + v + w;
+            return RealPoint{(u * pa.x + v * pb.x + w * pc.x) / sum, (u * pa.y + v * pb.y + w * pc.y) / sum};
+        };
+        const RealPoint ia = excentre(-a, b, c), ib = excentre(a, -b, c), ic = excentre(a, b, -c);
+        const double la = std::hypot(ib.x - ic.x, ib.y - ic.y), lb = std::hypot(ic.x - ia.x, ic.y - ia.y),
+                     lc = std::hypot(ia.x - ib.x, ia.y - ib.y), sum = la + lb + lc;
+        return RealPoint{(la * ia.x + lb * ib.x + lc * ic.x) / sum,
+                         (la * ia.y + lb * ib.y + lc * ic.y) / sum};
     }
     default:
         return std::nullopt;
