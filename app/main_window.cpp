@@ -230,9 +230,14 @@ void MainWindow::BuildMenus() {
     // "Ansicht": what the result lines show besides the values.
     QMenu* view = menuBar()->addMenu("A&nsicht");
     view->setObjectName("viewMenu");
-    QAction* etc = add(view, "ETC-Nummern", "etcNumbers", [this] { ToggleEtcNumbers(session_); SyncChecks(); Repaint(); });
+    QAction* etc = add(view, "ETC-Nummern", "etcNumbers", [this] {
+        ToggleEtcNumbers(session_);
+        SyncChecks();
+        Repaint();
+    });
     etc->setCheckable(true);
-    etc->setToolTip("Hinter den Ergebniszeilen der Dreieckszentren ihre Nummer X(n) in der Encyclopedia of Triangle Centers");
+    etc->setToolTip("Hinter den Ergebniszeilen der Dreieckszentren ihre Nummer X(n) "
+                    "in der Encyclopedia of Triangle Centers");
 
     // "Themen": the topics in menu columns, with separators between the groups of initials.
     QMenu* topics = menuBar()->addMenu("&Themen");
