@@ -77,6 +77,7 @@ constexpr std::array kRows{
     EtcRow{213, "Hofstadter-Nullpunkt", "", 360, true},
     EtcRow{380, "Vecten-Punkt", "", 485, true},
     EtcRow{466, kCentreLine, "Ankreisdreieck-Inkreis", 164, false},
+    EtcRow{131, "Ankreis-Apollonius-Kreis-Mittelpunkt", "", 970, true},
     EtcRow{457, kCentreLine, "Lester-Kreis", 1116, false},
     EtcRow{198, "Ajima-Punkt", "", 1, true},
     EtcRow{498, "Carnot-Dreieck-Höhenpunkt", "", 3, true},

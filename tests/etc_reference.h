@@ -185,6 +185,33 @@ inline std::optional<RealPoint> Centre(int n, RealPoint pa, RealPoint pb, RealPo
         return RealPoint{(la * ia.x + lb * ib.x + lc * ic.x) / sum,
                          (la * ia.y + lb * ib.y + lc * ic.y) / sum};
     }
+    case 970: { // the centre of the Apollonius circle: it touches the three excircles from outside
+        // them, with the radius (r^2 + s^2) / (4 r); |P - Ia| = radius - ra gives two linear
+        // equations for P.
+        const double a = std::hypot(pb.x - pc.x, pb.y - pc.y), b = std::hypot(pc.x - pa.x, pc.y - pa.y),
+                     c = std::hypot(pa.x - pb.x, pa.y - pb.y), s = (a + b + c) / 2;
+        const double area = std::sqrt(s * (s - a) * (s - b) * (s - c)), r = area / s;
+        const double radius = (r * r + s * s) / (4 * r);
+        auto excentre = [&](double u, double v, double w) {
+            const double sum = u + v + w;
+            return RealPoint{(u * pa.x + v * pb.x + w * pc.x) / sum, (u * pa.y + v * pb.y + w * pc.y) / sum};
+        };
+        const RealPoint e[3] = {excentre(-a, b, c), excentre(a, -b, c), excentre(a, b, -c)};
+        const double d[3] = {radius - area / (s - a), radius - area / (s - b), radius - area / (s - c)};
+        // 2 P.(Ej - Ei) = d_i^2 - d_j^2 - |Ei|^2 + |Ej|^2 for (i, j) = (0, 1), (0, 2).
+        auto row = [&](int i, int j, double& m1, double& m2, double& rhs) {
+            m1 = 2 * (e[j].x - e[i].x);
+            m2 = 2 * (e[j].y - e[i].y);
+            rhs = d[i] * d[i] - d[j] * d[j] - (e[i].x * e[i].x + e[i].y * e[i].y) +
+                  (e[j].x * e[j].x + e[j].y * e[j].y);
+        };
+        double a1, b1, c1, a2, b2, c2;
+        row(0, 1, a1, b1, c1);
+        row(0, 2, a2, b2, c2);
+        const double det = a1 * b2 - a2 * b1;
+        if (std::fabs(det) < 1e-300) return std::nullopt;
+        return RealPoint{(c1 * b2 - c2 * b1) / det, (a1 * c2 - a2 * c1) / det};
+    }
     default:
         return std::nullopt;
     }
