@@ -118,23 +118,5 @@ TEST(EtcNumbers, CircleCentresAreToldApartByTheirBlock) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("Euler-Kreis")), 3);
 }
 
-TEST(EtcNumbers, EntriesNameTheirCentreOnlyWhenTheyAreTheCentre) {
-    const std::pair<int, std::optional<int>> cases[] = {
-        {14, 1},
-        {15, 3},
-        {12, 4},
-        {21, 5},
-        {91, 182},
-        {377, 14},
-        {17, std::nullopt},  // Umkreis: a circle around X(3)
-        {28, std::nullopt},  // Höhenfußpunkte
-        {463, std::nullopt}, // Jerabek-Hyperbel: lists its centre X(125)
-    };
-    for (const auto& [entry, n] : cases)
-        EXPECT_EQ(EtcNumberOfEntry(entry), n) << entry;
-    EXPECT_EQ(FindEtcRow("… Mittelpunkt", "Euler-Kreis"), nullptr);
-    EXPECT_EQ(FindEtcRow("Feuerbach-Punkt", "Umkreis")->n, 5); // a named point ignores the block
-}
-
 } // namespace
 } // namespace trimora::testing
