@@ -6,6 +6,7 @@
 #include "draw/point_table.h"
 #include "grund/catalogue.h"
 #include "grund/codepage.h"
+#include "grund/etc_numbers.h"
 #include "grund/field.h"
 #include "grund/format.h"
 #include "grund/presets.h"
@@ -51,6 +52,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
+
+#include <optional>
 
 // The tool-button pictures live in a static library: their resource is registered by hand.
 static void RegisterIcons() { Q_INIT_RESOURCE(icons); }
@@ -223,6 +226,18 @@ void MainWindow::BuildMenus() {
     resultsMenu_->addSeparator();
     add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", [this] { ToggleTrilinear(session_); SyncChecks(); Repaint(); });
     resultsMenu_->menuAction()->setVisible(false);
+
+    // "Ansicht": what the result lines show besides the values.
+    QMenu* view = menuBar()->addMenu("A&nsicht");
+    view->setObjectName("viewMenu");
+    QAction* etc = add(view, "ETC-Nummern", "etcNumbers", [this] {
+        ToggleEtcNumbers(session_);
+        SyncChecks();
+        Repaint();
+    });
+    etc->setCheckable(true);
+    etc->setToolTip("Hinter den Ergebniszeilen der Dreieckszentren ihre Nummer X(n) "
+                    "in der Encyclopedia of Triangle Centers");
 
     // "Themen": the topics in menu columns, with separators between the groups of initials.
     QMenu* topics = menuBar()->addMenu("&Themen");
@@ -534,7 +549,10 @@ QWidget* MainWindow::BuildSelectionPanel() {
         widget->setTextElideMode(Qt::ElideMiddle);
         for (int entry : list.items) {
             auto* item = new QListWidgetItem(Q(names2[static_cast<std::size_t>(entry)]), widget);
-            item->setToolTip(item->text()); // long names are cut off in the narrow panel
+            // Long names are cut off in the narrow panel; a centre adds its number X(n).
+            QString tip = item->text();
+            if (const std::optional<int> n = EtcNumberOfEntry(entry)) tip += QString(" X(%1)").arg(*n);
+            item->setToolTip(tip);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             item->setCheckState(Qt::Unchecked);
         }
@@ -635,6 +653,7 @@ void MainWindow::SyncChecks() {
     Action("grid")->setChecked(v.showGrid);
     Action("mmgrid")->setChecked(v.showMmGrid);
     Action("trilinear")->setChecked(v.showTrilinear);
+    Action("etcNumbers")->setChecked(v.showEtc);
     Action("animation")->setChecked(session_.animation.buttonDown);
     animationButton_->setChecked(session_.animation.buttonDown);
     if (!session_.animation.running && timer_->isActive()) timer_->stop();

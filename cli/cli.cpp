@@ -40,6 +40,7 @@ constexpr const char* kUsage =
     "  --off N|NAME         Element ausschalten (mehrfach möglich)\n"
     "  --all                alle Elemente einschalten\n"
     "  --trilinear          trilineare Koordinaten in den Ergebnissen\n"
+    "  --etc                ETC-Nummern X(n) der Zentren in den Ergebnissen\n"
     "  --axes               Koordinatenachsen zeichnen\n"
     "  --grid               Gitter zeichnen\n"
     "  --mmgrid             Millimetergitter zeichnen\n"
@@ -74,6 +75,7 @@ struct Options {
     std::optional<std::string> load;
     std::optional<std::string> vertices;
     std::vector<std::pair<bool, int>> switches; // (on, entry) in the order given
+    bool etc = false;
     bool all = false, trilinear = false, axes = false, grid = false, mmgrid = false;
     std::optional<double> stretch;
     std::optional<std::pair<int, int>> pan;
@@ -146,6 +148,8 @@ Options Parse(int argc, const char* const* argv) {
             o.all = true;
         } else if (arg == "--trilinear") {
             o.trilinear = true;
+        } else if (arg == "--etc") {
+            o.etc = true;
         } else if (arg == "--axes") {
             o.axes = true;
         } else if (arg == "--grid") {
@@ -279,6 +283,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         InitSession(session, o.width, o.height);
         Document& doc = session.doc;
         doc.view.showTrilinear = o.trilinear;
+        doc.view.showEtc = o.etc;
         doc.view.showAxes = o.axes;
         doc.view.showGrid = o.grid;
         doc.view.showMmGrid = o.mmgrid;

@@ -36,6 +36,7 @@ struct ViewSettings {
     bool showGrid = false;
     bool showMmGrid = false;
     int panelWidth = 260;
+    bool showEtc = false; // " [X(n)]" after the result lines of centres of the encyclopedia
 };
 
 // The results list: lines "label<TAB>value" or title lines, UTF-8. Clearing keeps the strings'
@@ -62,12 +63,21 @@ private:
     std::size_t count_ = 0;
 };
 
+// A result line of the last repaint that lists the centre X(n): its line index, n and the point
+// as computed (precise pixels), for whoever needs more than the line's three decimals.
+struct EtcCentre {
+    std::size_t line;
+    int n;
+    RealPoint precise;
+};
+
 struct Document {
     std::array<std::string, 6> fields; // E1..E6: x A, y A, x B, y B, x C, y C as typed
     PointTable points;
     ViewSettings view;
     std::bitset<kEntryCount> checked; // the master element list
     ResultsList results;
+    std::vector<EtcCentre> etcCentres; // filled with the results list
     int originX = 0; // drawing origin of the last repaint
     int originY = 0;
 

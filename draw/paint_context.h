@@ -35,8 +35,10 @@ struct PaintContext {
     int originX = 0;
     int originY = 0;
     bool showTrilinear = false;
+    bool showEtc = false;
     bool resultsShown;
     std::string lastLabel;
+    std::string lastTitle; // of the last block (AppendTitle), which tells circle centres apart
     BaseMeasureRecord base;
 
     bool On(int entry) const { return doc.IsOn(entry); }

@@ -1,5 +1,6 @@
 #include "draw/results.h"
 
+#include "draw/etc_centres.h"
 #include "draw/point_table.h"
 #include "grund/format.h"
 #include "grund/numeric.h"
@@ -49,7 +50,10 @@ void AppendTrilinear(PaintContext& ctx, std::string& line, RealPoint world) {
 
 } // namespace
 
-void AppendTitle(PaintContext& ctx, std::string_view title) { ctx.doc.results.Append(title); }
+void AppendTitle(PaintContext& ctx, std::string_view title) {
+    ctx.doc.results.Append(title);
+    ctx.lastTitle.assign(title);
+}
 
 void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
     if (IsAbsentPoint(p)) return;
@@ -61,6 +65,7 @@ void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
     line += FormatReal(w.y, 3);
     line += " )";
     if (ctx.showTrilinear) AppendTrilinear(ctx, line, w);
+    NoteEtcCentre(ctx, line, p);
 }
 
 void ReportSlot(PaintContext& ctx, int slot, std::string_view label) {

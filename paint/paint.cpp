@@ -336,9 +336,11 @@ void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown) {
     doc.originX = ctx.originX;
     doc.originY = ctx.originY;
     ctx.showTrilinear = doc.view.showTrilinear;
+    ctx.showEtc = doc.view.showEtc;
 
     // 2.-3.
     doc.results.Clear();
+    doc.etcCentres.clear();
     canvas.SetFont("Verdana", 9);
 
     // 4. Background layers.

@@ -164,6 +164,7 @@ void ToggleMmGrid(Session& s) {
 }
 
 void ToggleTrilinear(Session& s) { s.doc.view.showTrilinear = !s.doc.view.showTrilinear; }
+void ToggleEtcNumbers(Session& s) { s.doc.view.showEtc = !s.doc.view.showEtc; }
 
 void EnterResultsMode(Session& s) {
     StopAnimation(s, true);

@@ -70,6 +70,7 @@ void ToggleAxes(Session& s);
 void ToggleGrid(Session& s);   // switches the millimetre grid off
 void ToggleMmGrid(Session& s); // switches the grid off
 void ToggleTrilinear(Session& s);
+void ToggleEtcNumbers(Session& s); // " [X(n)]" after the result lines of centres
 // "Berechnung" sets the stretch factor to 1.
 void EnterResultsMode(Session& s);
 void EnterPictureMode(Session& s);

@@ -335,7 +335,8 @@ TEST_F(Gui, ElementNamesCutOffInTheListCanBeReadAsTooltips) {
             QListWidgetItem* item = w->item(i);
             if (w->fontMetrics().horizontalAdvance(item->text()) <= room) continue;
             ++cut;
-            EXPECT_EQ(item->data(Qt::ToolTipRole).toString(), item->text());
+            // The whole name, for a centre followed by its number X(n).
+            EXPECT_TRUE(item->data(Qt::ToolTipRole).toString().startsWith(item->text()));
         }
     }
     EXPECT_GT(cut, 0); // the standard panel is too narrow for the longest names

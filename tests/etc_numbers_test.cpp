@@ -1,0 +1,122 @@
+// The ETC numbers of the catalogue's centres: every row of the table against the centre computed
+// from its published coordinates, and the " [X(n)]" mark of the result lines.
+#include "etc_reference.h"
+#include "family_support.h"
+#include "grund/etc_numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace trimora::testing {
+namespace {
+
+// Centres whose construction goes through whole-pixel screen points, by (label, block): half a
+// pixel. The Kiepert focus is reported from its screen point, the Apollonius point intersects lines
+// through screen points, the Brocard circle passes through the screen points of U and the Brocard
+// points.
+const std::set<std::pair<std::string_view, std::string_view>> kThroughScreenPoints{
+    {"Kiepert-Fokus", ""}, {"Apollonius-Punkt", ""}, {"… Mittelpunkt", "Brocard-Kreis"}};
+
+constexpr double kRelative = 1e-9;
+constexpr double kHalfPixel = 0.5;
+
+// Entries that mark their centre without a line of their own: the slot holding it.
+int SlotOfMarkOnly(int entry) {
+    return entry == 14 ? kSlotIncentre : kSlotCircumcentre;
+}
+
+double Size(const Triangle& t) {
+    auto len = [](IntPoint p, IntPoint q) { return std::hypot(double(p.x - q.x), double(p.y - q.y)); };
+    return std::max({len(t.a, t.b), len(t.b, t.c), len(t.c, t.a)});
+}
+
+RealPoint Real(IntPoint p) {
+    return {double(p.x), double(p.y)};
+}
+
+TEST(EtcNumbers, EveryRowMatchesThePublishedCentre) {
+    const Triangle triangles[] = {
+        {{300, 150}, {180, 420}, {560, 400}}, // scalene acute
+        {{250, 300}, {120, 420}, {620, 400}}, // obtuse at A
+        {{290, 190}, {220, 420}, {560, 420}}, // the start triangle
+    };
+    int checked = 0;
+    for (const EtcRow& row : EtcRows()) {
+        SCOPED_TRACE("X(" + std::to_string(row.n) + ") " + std::string(row.block) + " " +
+                     std::string(row.label));
+        for (const Triangle& t : triangles) {
+            const auto expected = etc::Centre(row.n, Real(t.a), Real(t.b), Real(t.c));
+            ASSERT_TRUE(expected.has_value());
+            Document doc = MakeDocument(t.a, t.b, t.c, {row.entry});
+            Paint(doc, kAreaWidth, kAreaHeight);
+            std::vector<RealPoint> found;
+            if (row.label.empty()) {
+                found.push_back(doc.points.precise[SlotOfMarkOnly(row.entry)]);
+            } else {
+                for (const EtcCentre& c : doc.etcCentres)
+                    if (LabelOf(doc.results[c.line]) == row.label && c.n == row.n) found.push_back(c.precise);
+            }
+            ASSERT_FALSE(found.empty());
+            const double tolerance =
+                kThroughScreenPoints.contains({row.label, row.block}) ? kHalfPixel : kRelative * Size(t);
+            for (RealPoint p : found) {
+                EXPECT_NEAR(p.x, expected->x, tolerance);
+                EXPECT_NEAR(p.y, expected->y, tolerance);
+            }
+        }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 67);
+}
+
+// The line without its mark: everything before " [X(".
+std::string WithoutMark(const std::string& line) {
+    return line.substr(0, line.find(" [X("));
+}
+
+TEST(EtcNumbers, TheSwitchOnlyAppendsTheMarks) {
+    const Triangle t{{300, 150}, {180, 420}, {560, 400}};
+    Document plain = MakeDocument(t.a, t.b, t.c);
+    plain.checked.set();
+    plain.view.showTrilinear = true;
+    Document marked = plain;
+    marked.view.showEtc = true;
+    const auto without = Paint(plain, kAreaWidth, kAreaHeight).lines;
+    const auto with = Paint(marked, kAreaWidth, kAreaHeight).lines;
+    ASSERT_EQ(with.size(), without.size());
+    int marks = 0;
+    for (std::size_t i = 0; i < with.size(); ++i) {
+        EXPECT_EQ(without[i].find("[X("), std::string::npos) << without[i];
+        EXPECT_EQ(WithoutMark(with[i]), without[i]);
+        if (with[i] != without[i]) {
+            ++marks;
+            // After the coordinates and the trilinear part.
+            EXPECT_NE(with[i].find(") ; trilinear ("), std::string::npos) << with[i];
+            EXPECT_TRUE(with[i].ends_with(")]")) << with[i];
+        }
+    }
+    EXPECT_EQ(static_cast<std::size_t>(marks), marked.etcCentres.size());
+    EXPECT_GE(marks, 60);
+}
+
+TEST(EtcNumbers, CircleCentresAreToldApartByTheirBlock) {
+    const Triangle t{{300, 150}, {180, 420}, {560, 400}};
+    Document doc = MakeDocument(t.a, t.b, t.c, {13, 17, 497}); // Schwerpunkt, Umkreis, Eulersche Kreise
+    doc.view.showEtc = true;
+    const auto lines = Paint(doc, kAreaWidth, kAreaHeight).lines;
+    std::vector<std::string> marked;
+    for (const std::string& line : lines)
+        if (line.find(" [X(") != std::string::npos) marked.push_back(line);
+    ASSERT_EQ(marked.size(), 2u);
+    EXPECT_TRUE(marked[0].starts_with("Schwerpunkt S\t( ")) << marked[0];
+    EXPECT_TRUE(marked[0].ends_with(" [X(2)]"));
+    EXPECT_TRUE(marked[1].starts_with("… Mittelpunkt\t( ")) << marked[1]; // the circumcircle's
+    EXPECT_TRUE(marked[1].ends_with(" [X(3)]"));
+    // The three Euler circles around the side midpoints share the label and have no number.
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("Euler-Kreis")), 3);
+}
+
+} // namespace
+} // namespace trimora::testing
