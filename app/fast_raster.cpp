@@ -355,8 +355,13 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
     uchar* bits = image.bits();
     const qsizetype rowBytes = image.bytesPerLine();
     const int pixelWidth = image.width(), pixelHeight = image.height();
-    std::memcpy(bits, background_.constBits(),
-                static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(pixelHeight));
+    // The background under the rows top .. top + rows - 1, copied by the strip that draws them.
+    auto copyBackground = [&](int top, int rows) {
+        const int first = std::clamp(static_cast<int>(top * ratio), 0, pixelHeight);
+        const int end = std::clamp(static_cast<int>((top + rows) * ratio), first, pixelHeight);
+        std::memcpy(bits + first * rowBytes, background_.constBits() + first * rowBytes,
+                    static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(end - first));
+    };
 
     // 2. The rest in two strips at once. Each painter has an image of its own over the same
     // pixels (one image takes one painter at a time) and keeps to its rows; both see the whole
@@ -365,13 +370,14 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
     // so the picture is then drawn in one piece.
     auto strip = [&](int top, int rows, std::size_t first) {
         if (rows <= 0) return;
+        copyBackground(top, rows);
         QImage view(bits, pixelWidth, pixelHeight, rowBytes, QImage::Format_RGB32);
         view.setDevicePixelRatio(ratio);
         ReplayRows(reader(first), view, top, rows, antialiasing);
     };
     if (ratio != std::floor(ratio)) {
         if (backgroundKept) paint();
-        strip(0, height, stream.BackgroundCalls());
+        strip(0, pixelHeight, stream.BackgroundCalls()); // every row of the image
     } else if (!backgroundKept) {
         // Recorded already: the strips share the work evenly.
         const int split = height / 2;
@@ -385,6 +391,7 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
         const int split = std::clamp(static_cast<int>(std::lround(height * split_)), 0, height);
         Clock::time_point upperDone;
         std::thread upper([&] {
+            copyBackground(0, split);
             QImage view(bits, pixelWidth, pixelHeight, rowBytes, QImage::Format_RGB32);
             view.setDevicePixelRatio(ratio);
             // The background's end is known before the first call is published.
