@@ -2,11 +2,16 @@
 
 #include "draw/point_table.h"
 #include "draw/results.h"
+#include "grund/format.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <numeric>
+#include <set>
+#include <thread>
+#include <unordered_map>
 
 namespace trimora {
 namespace {
@@ -69,25 +74,100 @@ std::string PointName(const ResultsList& results, std::size_t i) {
     return name;
 }
 
-// The points listed as members of a found set, for leaving out candidates that a found set
-// already holds.
-struct Membership {
-    explicit Membership(std::size_t n) : n_(n) {}
-    void Add(const std::vector<int>& members) {
-        sets_.emplace_back(n_, false);
-        for (int m : members)
-            sets_.back()[static_cast<std::size_t>(m)] = true;
+// Which found set holds a pair (lines) or a triple (circles) of points: two points fix a line and
+// three a circle, so a candidate through a held pair or triple is no new set, and a set that
+// shares one with a found set is the same set.
+class Held {
+  public:
+    Held(std::size_t n, int order) : n_(n), order_(order) {}
+    // Files the pairs or triples of `m` (increasing) that contain a point of `fresh` under `set`.
+    void Add(const std::vector<int>& m, const std::vector<bool>& fresh, int set) {
+        for (std::size_t a = 0; a < m.size(); ++a)
+            for (std::size_t b = a + 1; b < m.size(); ++b) {
+                const bool newPair =
+                    fresh[static_cast<std::size_t>(m[a])] || fresh[static_cast<std::size_t>(m[b])];
+                if (order_ == 2) {
+                    if (newPair) owner_.emplace(Key(m[a], m[b], 0), set);
+                    continue;
+                }
+                for (std::size_t c = b + 1; c < m.size(); ++c)
+                    if (newPair || fresh[static_cast<std::size_t>(m[c])])
+                        owner_.emplace(Key(m[a], m[b], m[c]), set);
+            }
     }
-    bool Holds(std::initializer_list<int> points) const {
-        return std::any_of(sets_.begin(), sets_.end(), [&](const std::vector<bool>& s) {
-            return std::all_of(points.begin(), points.end(),
-                               [&](int p) { return s[static_cast<std::size_t>(p)]; });
-        });
+    // Points in increasing order; -1 when no set holds them.
+    int Owner(int a, int b, int c = 0) const {
+        const auto it = owner_.find(Key(a, b, order_ == 2 ? 0 : c));
+        return it == owner_.end() ? -1 : it->second;
+    }
+    // The set that holds a pair or triple of `m`, or -1.
+    int OwnerOfAny(const std::vector<int>& m) const {
+        for (std::size_t a = 0; a < m.size(); ++a)
+            for (std::size_t b = a + 1; b < m.size(); ++b) {
+                if (order_ == 2) {
+                    if (const int o = Owner(m[a], m[b]); o >= 0) return o;
+                    continue;
+                }
+                for (std::size_t c = b + 1; c < m.size(); ++c)
+                    if (const int o = Owner(m[a], m[b], m[c]); o >= 0) return o;
+            }
+        return -1;
     }
 
   private:
-    std::size_t n_;
-    std::vector<std::vector<bool>> sets_;
+    std::uint64_t Key(int a, int b, int c) const {
+        return (static_cast<std::uint64_t>(a) * n_ + static_cast<std::uint64_t>(b)) * n_ +
+               static_cast<std::uint64_t>(c);
+    }
+    std::uint64_t n_;
+    int order_;
+    std::unordered_map<std::uint64_t, int> owner_;
+};
+
+// Places along a line in cells twice the slack wide: two places within the slack share a cell or
+// lie near the border of neighbouring cells, so a place is looked up in its own cell and in the
+// neighbour nearer to it. Small slots in a table that fits the first-level cache, cleared per use
+// by a generation stamp.
+class PlaceBuckets {
+  public:
+    PlaceBuckets() : slots_(kSize) {}
+    void Start() {
+        if (++generation_ == 0) {
+            std::fill(slots_.begin(), slots_.end(), Slot{});
+            generation_ = 1;
+        }
+    }
+    // `place` in cells; the earlier point filed within the slack of it, or -1. Files `k` as well.
+    int Insert(double place, int k) {
+        std::int64_t cell = static_cast<std::int64_t>(place);
+        if (place < static_cast<double>(cell)) --cell;
+        const std::int64_t neighbour = place - static_cast<double>(cell) < 0.5 ? cell - 1 : cell + 1;
+        int earlier = Find(cell);
+        if (earlier < 0) earlier = Find(neighbour);
+        std::size_t s = Hash(cell);
+        while (slots_[s].generation == generation_)
+            s = (s + 1) & (kSize - 1);
+        slots_[s] = {static_cast<std::int32_t>(cell), generation_, static_cast<std::int16_t>(k)};
+        return earlier;
+    }
+
+  private:
+    static constexpr std::size_t kSize = 2048; // well above the marked points
+    struct Slot {
+        std::int32_t cell = 0; // low bits: equal cells of one line are seldom 2^32 apart
+        std::uint16_t generation = 0;
+        std::int16_t point = -1;
+    };
+    static std::size_t Hash(std::int64_t cell) {
+        return static_cast<std::size_t>((static_cast<std::uint64_t>(cell) * 0x9E3779B97F4A7C15ull) >> 53);
+    }
+    int Find(std::int64_t cell) const {
+        for (std::size_t s = Hash(cell); slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
+            if (slots_[s].cell == static_cast<std::int32_t>(cell)) return slots_[s].point;
+        return -1;
+    }
+    std::vector<Slot> slots_;
+    std::uint16_t generation_ = 0;
 };
 
 struct Finder {
@@ -95,6 +175,7 @@ struct Finder {
     double tolerance; // pixels
     double size;      // the longest side, pixels
     std::vector<Relation> found;
+    std::set<std::vector<int>> seen; // member lists of the found sets of one kind
 
     RealPoint P(int i) const { return pts[static_cast<std::size_t>(i)].p; }
 
@@ -104,7 +185,8 @@ struct Finder {
         double longest = -1;
         for (std::size_t a = 0; a < m.size(); ++a)
             for (std::size_t b = a + 1; b < m.size(); ++b) {
-                const double d = Length(Minus(P(m[a]), P(m[b])));
+                const RealPoint v = Minus(P(m[a]), P(m[b]));
+                const double d = Dot(v, v);
                 if (d > longest) longest = d, best = {m[a], m[b]};
             }
         return best;
@@ -147,27 +229,55 @@ struct Finder {
         r.kind = RelationKind::Concyclic;
         r.centre = centre;
         r.radius = radius;
-        for (int m = 0; m < static_cast<int>(pts.size()); ++m)
-            if (std::fabs(Length(Minus(P(m), centre)) - radius) <= tolerance) r.members.push_back(m);
+        // |d - r| <= tolerance without a square root per point
+        const double inner = std::max(0.0, radius - tolerance), outer = radius + tolerance;
+        for (int m = 0; m < static_cast<int>(pts.size()); ++m) {
+            const RealPoint d = Minus(P(m), centre);
+            const double d2 = Dot(d, d);
+            if (d2 >= inner * inner && d2 <= outer * outer) r.members.push_back(m);
+        }
         return r;
+    }
+
+    // A point on a tangent of the circle lies within the tolerance of it as far as
+    // sqrt(2 r tolerance) from the point of contact: of two members closer than that the later one
+    // is left out, since the nearness may come from the tangent alone.
+    void DropTouchingPoints(Relation& r) const {
+        const double nearest = 10 * std::sqrt(2 * r.radius * tolerance);
+        std::vector<int> kept;
+        for (int m : r.members)
+            if (std::none_of(kept.begin(), kept.end(),
+                             [&](int k) { return Length(Minus(P(m), P(k))) < nearest; }))
+                kept.push_back(m);
+        r.members.swap(kept);
+    }
+
+    bool Holds(int set, int point) const {
+        const std::vector<int>& m = found[static_cast<std::size_t>(set)].members;
+        return std::binary_search(m.begin(), m.end(), point);
     }
 
     // Checks a candidate, widens it to every point on its line or circle, fits once more through
     // the widest members, and keeps it when it is new.
     template <class Fit>
-    void Confirm(const std::vector<int>& candidate, std::size_t least, Membership& known, Fit fit) {
+    void Confirm(const std::vector<int>& candidate, std::size_t least, Held& known, Fit fit) {
         std::optional<Relation> r = fit(candidate);
         if (!r || r->members.size() < least) return;
         r = fit(r->members);
-        if (!r || r->members.size() < least) return;
-        known.Add(r->members);
+        if (!r) return;
+        if (r->kind == RelationKind::Concyclic) DropTouchingPoints(*r);
+        if (r->members.size() < least || !seen.insert(r->members).second) return;
+        // Points a hair apart fix a line or circle only loosely: a pair or triple may lie on two
+        // sets, and the first one keeps it.
+        const std::vector<bool> all(pts.size(), true);
+        known.Add(r->members, all, static_cast<int>(found.size()));
         found.push_back(std::move(*r));
     }
 
     // For each point, the directions to the later points, sorted: equal directions are lines.
     void Lines() {
         const int n = static_cast<int>(pts.size());
-        Membership known(pts.size());
+        Held known(pts.size(), 2);
         std::vector<std::pair<double, int>> dirs;
         std::vector<int> candidate;
         for (int i = 0; i < n; ++i) {
@@ -185,7 +295,10 @@ struct Finder {
                 std::size_t b = a + 1;
                 while (b < dirs.size() && dirs[b].first - dirs[b - 1].first <= kDirectionSlack)
                     ++b;
-                if (b - a >= 2 && !known.Holds({i, dirs[a].second, dirs[a + 1].second})) {
+                const int owner =
+                    b - a >= 2 ? known.Owner(i, std::min(dirs[a].second, dirs[a + 1].second)) : -1;
+                if (b - a >= 2 &&
+                    (owner < 0 || !Holds(owner, std::max(dirs[a].second, dirs[a + 1].second)))) {
                     candidate.assign({i});
                     for (std::size_t c = a; c < b; ++c)
                         candidate.push_back(dirs[c].second);
@@ -198,44 +311,64 @@ struct Finder {
     }
 
     // For each pair of points, where the centre of the circle through them and a later third
-    // point lies on their perpendicular bisector: equal places are circles.
-    void Circles() {
+    // point lies on their perpendicular bisector: a place repeated by a fourth point is a circle.
+    // The pairs (i, j) with i = first, first + step, …: for each, the first two later points of
+    // every repeated place.
+    void CircleCandidates(int first, int step, std::vector<std::array<int, 4>>& out) const {
         const int n = static_cast<int>(pts.size());
-        Membership known(pts.size());
-        std::vector<std::pair<double, int>> places;
-        std::vector<int> candidate;
-        const double slack = kCentreSlack * size, farthest = kLargestRadius * size;
-        for (int i = 0; i < n; ++i)
+        PlaceBuckets buckets;
+        std::vector<double> xs(pts.size()), ys(pts.size()), places(pts.size());
+        std::vector<int> runOf(pts.size(), -1); // the pair (as i * n + j) whose repeat took the point
+        for (std::size_t k = 0; k < pts.size(); ++k)
+            xs[k] = pts[k].p.x, ys[k] = pts[k].p.y;
+        const double cellsPerPixel = 1 / (2 * kCentreSlack * size), farthest = kLargestRadius * size;
+        for (int i = first; i < n; i += step)
             for (int j = i + 1; j < n; ++j) {
-                const RealPoint m = Midpoint(P(i), P(j));
-                const RealPoint half = Minus(P(i), m);
-                const double h = Length(half);
-                if (!(h > 0)) continue;
-                const RealPoint u{-half.y / h, half.x / h}; // along the bisector
-                places.clear();
+                const double mx = (xs[i] + xs[j]) / 2, my = (ys[i] + ys[j]) / 2;
+                const double hx = xs[i] - mx, hy = ys[i] - my, h2 = hx * hx + hy * hy;
+                if (!(h2 > 0)) continue;
+                const double h = std::sqrt(h2);
+                const double ux = -hy / h, uy = hx / h; // along the bisector
+                // First every place (a loop without branches), then the look-ups.
                 for (int k = j + 1; k < n; ++k) {
-                    const RealPoint d = Minus(P(k), m);
-                    const double den = 2 * Dot(d, u);
                     // |c - Pk| = |c - Pi| for the centre c = m + t u
-                    const double t = (Dot(d, d) - h * h) / den;
-                    if (std::fabs(t) <= farthest) places.emplace_back(t, k);
+                    const double dx = xs[k] - mx, dy = ys[k] - my;
+                    places[k] = (dx * dx + dy * dy - h2) / (2 * (dx * ux + dy * uy));
                 }
-                if (places.size() < 2) continue;
-                std::sort(places.begin(), places.end());
-                for (std::size_t a = 0; a < places.size();) {
-                    std::size_t b = a + 1;
-                    while (b < places.size() && places[b].first - places[b - 1].first <= slack)
-                        ++b;
-                    if (b - a >= 2 && !known.Holds({i, j, places[a].second})) {
-                        candidate.assign({i, j});
-                        for (std::size_t c = a; c < b; ++c)
-                            candidate.push_back(places[c].second);
-                        Confirm(candidate, 4, known,
-                                [this](const std::vector<int>& mm) { return CircleThrough(mm); });
-                    }
-                    a = b;
+                buckets.Start();
+                const int pair = i * n + j;
+                for (int k = j + 1; k < n; ++k) {
+                    const double t = places[k];
+                    if (!(std::fabs(t) <= farthest)) continue;
+                    const int earlier = buckets.Insert(t * cellsPerPixel, k);
+                    if (earlier < 0) continue;
+                    runOf[static_cast<std::size_t>(k)] = pair;
+                    if (runOf[static_cast<std::size_t>(earlier)] == pair)
+                        continue; // the run has its candidate
+                    runOf[static_cast<std::size_t>(earlier)] = pair;
+                    out.push_back({i, j, earlier, k});
                 }
             }
+    }
+
+    // The O(n^3) part runs on two threads; the candidates are checked in one order afterwards, so
+    // that the result does not depend on the threads.
+    void Circles() {
+        const int n = static_cast<int>(pts.size());
+        if (n > 30000) return; // the buckets number points in 16 bits
+        std::vector<std::array<int, 4>> candidates, second;
+        std::thread helper([&] { CircleCandidates(1, 2, second); });
+        CircleCandidates(0, 2, candidates);
+        helper.join();
+        candidates.insert(candidates.end(), second.begin(), second.end());
+        std::sort(candidates.begin(), candidates.end());
+        Held known(pts.size(), 3);
+        std::vector<int> candidate;
+        for (const auto& c : candidates) {
+            if (const int owner = known.Owner(c[0], c[1], c[2]); owner >= 0 && Holds(owner, c[3])) continue;
+            candidate.assign(c.begin(), c.end());
+            Confirm(candidate, 4, known, [this](const std::vector<int>& mm) { return CircleThrough(mm); });
+        }
     }
 };
 
@@ -352,6 +485,20 @@ std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const P
     // Names and points in the order of the results list.
     std::sort(merged.begin(), merged.end(),
               [](const MarkedPoint& a, const MarkedPoint& b) { return a.firstLine < b.firstLine; });
+    // A name that several points carry gets each point's coordinates, as its result line shows them.
+    std::map<std::string, int> carriers;
+    for (const MarkedPoint& m : merged)
+        for (const std::string& name : std::set<std::string>(m.names.begin(), m.names.end()))
+            ++carriers[name];
+    for (MarkedPoint& m : merged)
+        for (std::string& name : m.names)
+            if (carriers[name] > 1) {
+                name += " ( ";
+                name += FormatReal((m.p.x - centre.x) / 100, 3);
+                name += " | ";
+                name += FormatReal((centre.y - m.p.y) / 100, 3);
+                name += " )";
+            }
     for (MarkedPoint& m : merged) {
         std::vector<std::string> unique;
         for (std::string& name : m.names)
@@ -368,11 +515,25 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
     set.points = std::move(points);
     const double size = LongestSide(abc);
     if (!(size > 0) || set.points.size() < 3) return set;
-    Finder finder{set.points, kRelationTolerance * size, size, {}};
+    Finder finder{set.points, kRelationTolerance * size, size, {}, {}};
     finder.Lines();
+    finder.seen.clear();
     finder.Circles();
-    for (Relation& r : finder.found)
-        if (!ByConstruction(r, set.points, log, abc, finder.tolerance)) set.relations.push_back(std::move(r));
+    // Fits through points at the edge of the tolerance can give a set and a part of it: only the
+    // larger is kept.
+    std::vector<Relation>& found = finder.found;
+    std::sort(found.begin(), found.end(),
+              [](const Relation& x, const Relation& y) { return x.members.size() > y.members.size(); });
+    std::vector<bool> part(found.size(), false);
+    for (std::size_t x = 0; x < found.size(); ++x)
+        for (std::size_t y = 0; y < x && !part[x]; ++y)
+            if (found[y].kind == found[x].kind && found[y].members.size() > found[x].members.size() &&
+                std::includes(found[y].members.begin(), found[y].members.end(), found[x].members.begin(),
+                              found[x].members.end()))
+                part[x] = true;
+    for (std::size_t x = 0; x < found.size(); ++x)
+        if (!part[x] && !ByConstruction(found[x], set.points, log, abc, finder.tolerance))
+            set.relations.push_back(std::move(found[x]));
 
     std::vector<std::string> texts;
     std::vector<std::size_t> order(set.relations.size());
