@@ -139,9 +139,13 @@ class PlaceBuckets {
     }
     // `place` in cells; the earlier point filed within the slack of it, or -1. Files `k` as well.
     int Insert(double place, int k) {
-        std::int64_t cell = static_cast<std::int64_t>(place);
-        if (place < static_cast<double>(cell)) --cell;
-        const std::int64_t neighbour = place - static_cast<double>(cell) < 0.5 ? cell - 1 : cell + 1;
+        // Shifted to positive numbers, truncation is the floor, without a branch on the sign.
+        constexpr double kShift = 4294967296.0; // beyond every place (at most 1e9 cells)
+        const double shifted = place + kShift;
+        const std::int64_t whole = static_cast<std::int64_t>(shifted);
+        const std::int64_t cell = whole - static_cast<std::int64_t>(kShift);
+        const std::int64_t neighbour =
+            cell + 1 - 2 * static_cast<std::int64_t>(shifted - static_cast<double>(whole) < 0.5);
         int earlier = Find(cell);
         if (earlier < 0) earlier = Find(neighbour);
         std::size_t s = Hash(cell);
