@@ -462,10 +462,12 @@ std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const P
         const RealPoint expected{centre.x + 2 * (r.p.x - centre.x), centre.y + 2 * (r.p.y - centre.y)};
         const RealPoint got = twin->second[ordinal];
         if (!Finite(got) || !(Length(Minus(got, expected)) <= 2 * tolerance)) continue;
-        // Without a tested entry, the block of the line stands for the element.
-        const int element =
-            r.entry >= 0 ? r.entry : kEntryCount + static_cast<int>(BlockHead(results, r.line));
-        raw.push_back({r.p, {std::move(name)}, {element}, r.line});
+        // A point belongs to the entry whose switch was found on last and to its block of lines
+        // (a title and its "…" lines): either may make a set one element's own.
+        MarkedPoint point{
+            r.p, {std::move(name)}, {kEntryCount + static_cast<int>(BlockHead(results, r.line))}, r.line};
+        if (r.entry >= 0) point.elements.push_back(r.entry);
+        raw.push_back(std::move(point));
     }
     // Equal points, whichever elements report them, are one point with several names.
     std::sort(raw.begin(), raw.end(),
@@ -480,7 +482,7 @@ std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const P
             taken[b] = true;
             point.firstLine = std::min(point.firstLine, raw[b].firstLine);
             point.names.push_back(raw[b].names[0]);
-            point.elements.push_back(raw[b].elements[0]);
+            point.elements.insert(point.elements.end(), raw[b].elements.begin(), raw[b].elements.end());
         }
         std::sort(point.elements.begin(), point.elements.end());
         point.elements.erase(std::unique(point.elements.begin(), point.elements.end()), point.elements.end());

@@ -20,7 +20,7 @@ void LogTriangle(PaintContext& ctx, int i, int j, int k);
 struct MarkedPoint {
     RealPoint p;                    // pixels
     std::vector<std::string> names; // "Schwerpunkt S", "Schwerpunkt … Lotfußpunkt", …
-    std::vector<int> elements;      // sorted: the entries (or blocks) that report it
+    std::vector<int> elements;      // sorted: the entries and the blocks of lines that report it
     std::size_t firstLine = 0;      // where the results list names it first
 };
 

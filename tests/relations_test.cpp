@@ -76,19 +76,13 @@ TEST(Relations, EulerLineAndNinePointCircleOnGeneralTriangles) {
     EXPECT_EQ(run, 3);
 }
 
-TEST(Relations, SetsOfOneElementAndSideLinesAreLeftOut) {
-    // The nine points of one element lie on their circle by construction; the feet of the pedal
-    // triangle of S lie on the sides.
-    const RelationSet set =
-        RelationsOfDocument(MakeDoc({310, 130}, {180, 430}, {560, 400},
-                                    {Entry("9-Feuerbach-Punkte"), Entry("Schwerpunkt-Lotpunkte")}),
-                            kWidth, kHeight);
+TEST(Relations, TheNinePointsOfOneElementAreNoRelation) {
+    const RelationSet set = RelationsOfDocument(
+        MakeDoc({310, 130}, {180, 430}, {560, 400}, {Entry("9-Feuerbach-Punkte")}), kWidth, kHeight);
     EXPECT_FALSE(
         Contains(set, RelationKind::Concyclic, {"1.Feuerbachpunkt", "4.Feuerbachpunkt", "7.Feuerbachpunkt"}));
-    for (const Relation& r : set.relations)
-        for (int m : r.members)
-            EXPECT_FALSE(HasName(set.points[static_cast<std::size_t>(m)], "Schwerpunkt … Lotfußpunkt") &&
-                         r.kind == RelationKind::Collinear && r.members.size() == 3);
+    // The vertices and all nine points, the last three listed from whole pixels but taken exactly.
+    EXPECT_EQ(set.points.size(), 12u);
 }
 
 TEST(Relations, DegenerateTriangleAndNoPoints) {
@@ -99,6 +93,49 @@ TEST(Relations, DegenerateTriangleAndNoPoints) {
         RelationsOfDocument(MakeDoc({310, 130}, {180, 430}, {560, 400}, {}), kWidth, kHeight);
     EXPECT_EQ(RelationLines(none),
               (std::vector<std::string>{"Zusammenhänge", "Keine Zusammenhänge gefunden"}));
+}
+
+TEST(Relations, WhatHoldsByConstructionIsLeftOut) {
+    const std::array<RealPoint, 3> abc{RealPoint{0, 0}, {400, 0}, {100, 300}};
+    using Points = std::vector<std::pair<RealPoint, int>>; // point, element
+    const Points onLine = {{{10, 60}, 1}, {{60, 110}, 2}, {{110, 160}, 3}};
+    const Points onCircle = {{{300, 150}, 1}, {{200, 250}, 2}, {{100, 150}, 3}, {{200, 50}, 4}};
+    const struct {
+        const char* what;
+        Points points;
+        std::vector<std::array<RealPoint, 3>> triangles;
+        std::vector<std::size_t> sizes; // of the sets found, largest first
+    } cases[] = {
+        {"three elements on a line", onLine, {}, {3}},
+        {"one element", {{{10, 60}, 7}, {{60, 110}, 7}, {{110, 160}, 7}}, {}, {}},
+        {"side line AB", {{{50, 0}, 1}, {{150, 0}, 2}, {{250, 0}, 3}}, {}, {}},
+        {"two vertices of a derived triangle", onLine, {{RealPoint{10, 60}, {110, 160}, {300, 50}}}, {}},
+        {"one vertex of a derived triangle", onLine, {{RealPoint{10, 60}, {300, 40}, {300, 50}}}, {3}},
+        {"four elements on a circle", onCircle, {}, {4}},
+        {"a point a hair beside another on the circle's tangent",
+         [&] {
+             Points p = onCircle;
+             p.push_back({{300, 150.0001}, 5});
+             return p;
+         }(),
+         {},
+         {4}},
+    };
+    int run = 0;
+    for (const auto& c : cases) {
+        std::vector<MarkedPoint> points;
+        for (const auto& [p, element] : c.points)
+            points.push_back({p, {"P" + std::to_string(points.size())}, {element}, points.size()});
+        PaintLog log;
+        log.triangles = c.triangles;
+        const RelationSet set = FindRelations(points, log, abc);
+        std::vector<std::size_t> sizes;
+        for (const Relation& r : set.relations)
+            sizes.push_back(r.members.size());
+        EXPECT_EQ(sizes, c.sizes) << c.what;
+        ++run;
+    }
+    EXPECT_EQ(run, 7);
 }
 
 // ---------------------------------------------------------------- exact points, independently
