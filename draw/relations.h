@@ -42,9 +42,10 @@ struct RelationSet {
 // A relation holds when every point lies within this fraction of the triangle's longest side of
 // the line or circle. The exactly computed points of the point table agree with their true
 // positions to about 1e-13 of the triangle's size, while points that went through whole screen
-// pixels are off by up to half a pixel, some thousandths of it: the tolerance lies far from both,
-// so the exact points keep their relations and the pixel-rounded ones fall out of them instead of
-// forming chance relations.
+// pixels are off by up to half a pixel, a thousandth of it or more. Those are left out before the
+// search (see CollectMarkedPoints); among the exact ones a tolerance far above rounding noise and
+// far below the pixel keeps every true relation, and a chance one (a point within 1e-9 of a line
+// or circle of the others) is as rare as a billionth per candidate.
 inline constexpr double kRelationTolerance = 1e-9;
 
 // The points of the result lines in `results` that `log` noted, merged where they coincide. The
