@@ -520,7 +520,9 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
     RelationSet set;
     set.points = std::move(points);
     const double size = LongestSide(abc);
-    if (!(size > 0) || set.points.size() < 3) return set;
+    // Three vertices on one line: everything the elements construct is degenerate with them.
+    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || set.points.size() < 3)
+        return set;
     Finder finder{set.points, kRelationTolerance * size, size, {}, {}};
     finder.Lines();
     finder.seen.clear();

@@ -59,7 +59,7 @@ std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const P
 
 // Every maximal collinear (≥ 3) and concyclic (≥ 4) set, without the sets that hold by
 // construction: all points reported by one element, a line through two vertices of ABC or of a
-// derived triangle in `log`.
+// derived triangle in `log`. Nothing for vertices on one line.
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
                           const std::array<RealPoint, 3>& abc);
 

@@ -89,6 +89,9 @@ TEST(Relations, DegenerateTriangleAndNoPoints) {
     EXPECT_TRUE(RelationsOfDocument(MakeDoc({100, 100}, {100, 100}, {300, 200}, {Entry("Schwerpunkt")}),
                                     kWidth, kHeight)
                     .relations.empty());
+    Document flat = MakeDoc({100, 100}, {200, 200}, {300, 300}, {});
+    flat.checked.set();
+    EXPECT_TRUE(RelationsOfDocument(flat, kWidth, kHeight).relations.empty());
     const RelationSet none =
         RelationsOfDocument(MakeDoc({310, 130}, {180, 430}, {560, 400}, {}), kWidth, kHeight);
     EXPECT_EQ(RelationLines(none),
