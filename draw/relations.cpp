@@ -10,6 +10,7 @@
 #include <map>
 #include <numeric>
 #include <set>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -361,9 +362,14 @@ struct Finder {
         const int n = static_cast<int>(pts.size());
         if (n > 30000) return; // the buckets number points in 16 bits
         std::vector<std::array<int, 4>> candidates, second;
-        std::thread helper([&] { CircleCandidates(1, 2, second); });
+        std::thread helper;
+        try {
+            helper = std::thread([&] { CircleCandidates(1, 2, second); });
+        } catch (const std::system_error&) {
+            CircleCandidates(1, 2, second); // no second thread to be had: one after the other
+        }
         CircleCandidates(0, 2, candidates);
-        helper.join();
+        if (helper.joinable()) helper.join();
         candidates.insert(candidates.end(), second.begin(), second.end());
         std::sort(candidates.begin(), candidates.end());
         Held known(pts.size(), 3);
