@@ -39,6 +39,7 @@ void DrawingArea::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), Qt::white);
     else
         p.drawImage(0, 0, image_);
+    if (highlight_) PaintHighlight(p, *highlight_, size());
     if (onPainted) onPainted();
 }
 

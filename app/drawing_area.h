@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/fast_raster.h"
+#include "app/relations_view.h"
 
 #include <QImage>
 #include <QWidget>
@@ -23,6 +24,12 @@ public:
     // The shown picture: widget size times the screen's device pixel ratio, which it carries.
     const QImage& Image() const { return image_; }
     void SetAntialiasing(bool on) { antialiasing_ = on; }
+    // A chosen relation drawn over the picture; nothing clears it.
+    void SetHighlight(std::optional<RelationHighlight> h) {
+        highlight_ = std::move(h);
+        update();
+    }
+    const std::optional<RelationHighlight>& Highlight() const { return highlight_; }
 
     std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
     std::function<void(int steps)> onWheel; // positive: away from the user
@@ -43,6 +50,7 @@ private:
     FastRaster raster_;
     bool antialiasing_ = true;
     int wheelRemainder_ = 0;
+    std::optional<RelationHighlight> highlight_;
 };
 
 } // namespace trimora

@@ -225,6 +225,7 @@ void MainWindow::BuildMenus() {
     }
     resultsMenu_->addSeparator();
     add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", [this] { ToggleTrilinear(session_); SyncChecks(); Repaint(); });
+    add(resultsMenu_, "Zusammenhänge", "relations", [this] { ListRelations(); });
     resultsMenu_->menuAction()->setVisible(false);
 
     // "Ansicht": what the result lines show besides the values.
@@ -399,6 +400,7 @@ QWidget* MainWindow::BuildResultsPanel() {
     resultsView_->setFrameShape(QFrame::NoFrame);
     resultsView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     resultsView_->setItemDelegate(new TabStopDelegate(330, resultsView_));
+    connect(resultsView_, &QListView::clicked, this, [this](const QModelIndex& i) { ChooseResultLine(i.row()); });
     resultsView_->setStyleSheet("QListView::item { height: 16px; }");
     layout->addWidget(resultsView_);
     return panel;
@@ -737,11 +739,30 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::Repaint() {
     SyncChecks();
+    // A listed or highlighted relation holds for the triangle, view and selection it was found for.
+    if (relations_.ForgetIfChanged(session_.doc, drawing_->width(), drawing_->height()))
+        drawing_->SetHighlight(std::nullopt);
     zoomPanel_->setText("Streckungsfaktor " + Q(FormatReal(session_.doc.view.stretchFactor, 3)));
     // In results mode the picture is still painted (the families fill the results), but hidden.
     drawing_->Render(session_.doc, session_.resultsMode);
     resultsModel_->SetLines(session_.doc.results);
-    entryCounter_->setText(QString::number(session_.doc.results.Size()) + " Einträge");
+    if (relations_.Listed()) resultsModel_->AppendLines(relations_.Lines());
+    entryCounter_->setText(QString::number(resultsModel_->rowCount()) + " Einträge");
+}
+
+void MainWindow::ListRelations() {
+    relations_.Compute(session_.doc, drawing_->width(), drawing_->height());
+    Repaint();
+    const int heading = static_cast<int>(session_.doc.results.Size());
+    resultsView_->scrollTo(resultsModel_->index(heading), QAbstractItemView::PositionAtTop);
+}
+
+void MainWindow::ChooseResultLine(int row) {
+    const auto highlight = relations_.Highlight(row - static_cast<int>(session_.doc.results.Size()));
+    if (!highlight) return;
+    drawing_->SetHighlight(highlight);
+    statusPanel_->setText(resultsModel_->Line(row).replace('\t', ": "));
+    ShowPicture();
 }
 
 // ---------------------------------------------------------------- commands

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/core/session.h"
+#include "app/relations_view.h"
 
 #include <QMainWindow>
 
@@ -65,6 +66,10 @@ public:
     void CopyPicture();
     void CopyVector();
     void CopyResults();
+    // "Zusammenhänge": the relations among the marked points under the results; choosing one of
+    // their lines shows the picture with that relation highlighted.
+    void ListRelations();
+    void ChooseResultLine(int row);
 
     // For tests and the window's own wiring.
     QListWidget* TabListWidget(int tab) const { return tabLists_[static_cast<std::size_t>(tab)]; }
@@ -132,6 +137,7 @@ private:
     bool messageBoxes_ = true;
     QString lastMessage_;
     QString lastOpenedFile_;
+    RelationsList relations_;
 
     DrawingArea* drawing_ = nullptr;
     QWidget* resultsPanel_ = nullptr;

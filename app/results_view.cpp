@@ -16,6 +16,14 @@ void ResultsModel::SetLines(const ResultsList& results) {
     endResetModel();
 }
 
+void ResultsModel::AppendLines(const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    const int first = static_cast<int>(lines_.size());
+    beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1);
+    for (const std::string& s : lines) lines_.append(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
+    endInsertRows();
+}
+
 int ResultsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(lines_.size()); }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const {

@@ -18,6 +18,7 @@ class ResultsModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
     void SetLines(const ResultsList& results);
+    void AppendLines(const std::vector<std::string>& lines);
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QString Line(int row) const { return lines_.value(row); }

@@ -3,6 +3,7 @@
 #include "app/core/session.h"
 #include "draw/document.h"
 #include "paint/paint.h"
+#include "paint/relations_search.h"
 #include "draw/recording_canvas.h"
 #include "grund/catalogue.h"
 #include "grund/presets.h"
@@ -50,6 +51,8 @@ constexpr const char* kUsage =
     "                       16384 je Seite und 64 Millionen Pixel, das sind 256 MB)\n"
     "  --results DATEI      Berechnungsergebnisse schreiben, UTF-8 (\"-\": Standardausgabe)\n"
     "  --cp1252             mit --results DATEI: Windows-1252 mit CR LF statt UTF-8\n"
+    "  --relations          Zusammenhänge der markierten Punkte (kollinear, konzyklisch) auf die\n"
+    "                       Standardausgabe schreiben\n"
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
     "                       bmp, jpg, gif, png, wmf, svg, pdf\n"
     "  --bmp16              mit --export: Bitmap mit 16 Farben\n"
@@ -82,6 +85,7 @@ struct Options {
     int width = 821, height = 660;
     std::optional<std::string> results;
     bool cp1252 = false;
+    bool relations = false;
     std::optional<std::string> exportPath;
     bool bmp16 = false;
     std::optional<int> dpi;
@@ -182,6 +186,8 @@ Options Parse(int argc, const char* const* argv) {
                                  "Pixel): " + text};
         } else if (arg == "--cp1252") {
             o.cp1252 = true;
+        } else if (arg == "--relations") {
+            o.relations = true;
         } else if (arg == "--results") {
             if (o.results) throw UsageError{"--results ist nur einmal erlaubt."};
             o.results = value(i);
@@ -322,6 +328,12 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
                     return 1;
                 }
             }
+        }
+        if (o.relations) {
+            for (const std::string& line : RelationLines(RelationsOfDocument(doc, o.width, o.height)))
+                out << line << '\n';
+            if (!out.flush())
+                throw FileError{"Die Zusammenhänge konnten nicht auf die Standardausgabe geschrieben werden."};
         }
         if (o.exportPath) {
             if (!exporter) throw FileError{"Bilder können hier nicht gespeichert werden."};

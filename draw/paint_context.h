@@ -5,9 +5,25 @@
 #include "draw/canvas.h"
 #include "draw/document.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace trimora {
+
+// What the result lines of one repaint marked, for finding relations among the points: each
+// point with the index of its line and the catalogue entry whose switch was tested last before
+// it, and the vertices of each derived triangle whose block was written.
+struct ReportedPoint {
+    std::size_t line;
+    RealPoint p; // pixels, as exact as the point table knows it
+    int entry;   // -1: none tested yet
+};
+struct PaintLog {
+    std::vector<ReportedPoint> points;
+    std::vector<std::array<RealPoint, 3>> triangles;
+};
 
 // Written by the base measures and the circumcircle family, read by every later family.
 struct BaseMeasureRecord {
@@ -40,8 +56,14 @@ struct PaintContext {
     std::string lastLabel;
     std::string lastTitle; // of the last block (AppendTitle), which tells circle centres apart
     BaseMeasureRecord base;
+    PaintLog* log = nullptr;     // filled only when a caller asks for it
+    mutable int lastEntryOn = -1; // the entry whose switch was last found on
 
-    bool On(int entry) const { return doc.IsOn(entry); }
+    bool On(int entry) const {
+        const bool on = doc.IsOn(entry);
+        if (on) lastEntryOn = entry;
+        return on;
+    }
     // Result lines are written only while the results panel is visible.
     bool Shown() const { return resultsShown; }
 };

@@ -2,6 +2,7 @@
 
 #include "draw/etc_centres.h"
 #include "draw/point_table.h"
+#include "draw/relations.h"
 #include "grund/format.h"
 #include "grund/numeric.h"
 
@@ -57,6 +58,7 @@ void AppendTitle(PaintContext& ctx, std::string_view title) {
 
 void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
     if (IsAbsentPoint(p)) return;
+    LogReportedPoint(ctx, p);
     const RealPoint w = ScreenToWorld(ctx, p);
     std::string& line = StartLine(ctx, label);
     line += "( ";
@@ -143,6 +145,7 @@ void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
 void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view name,
                     std::string_view nameTail) {
     if (!Present(ctx.pt, i) || !Present(ctx.pt, j) || !Present(ctx.pt, k)) return;
+    LogTriangle(ctx, i, j, k);
     // The title is written straight into the list's line, which keeps its memory between repaints.
     std::string& title = ctx.doc.results.Append();
     title += name;

@@ -2,6 +2,7 @@
 
 #include "draw/point_table.h"
 #include "draw/primitives.h"
+#include "draw/relations.h"
 #include "draw/results.h"
 #include "elements/families.h"
 
@@ -196,6 +197,7 @@ void AltitudeFeetAndNinePoints(PaintContext& ctx) {
                 const long long hx = (static_cast<long long>(h.x) + s.x) / 2,
                                 hy = (static_cast<long long>(h.y) + s.y) / 2;
                 ReportPoint(ctx, kLabels[n++], {static_cast<double>(hx), static_cast<double>(hy)});
+                NoteExactPoint(ctx, Midpoint(pt.precise[kSlotOrthocentre], ScreenAsReal(pt, v)));
             }
         }
     }
@@ -295,8 +297,11 @@ void MainSequence(PaintContext& ctx) {
         MarkSlot(ctx, kSlotMidBC);
         if (ctx.Shown()) {
             ReportPoint(ctx, "Seitenmittelpunkt AB", ScreenAsReal(pt, kSlotMidAB));
+            NoteExactPoint(ctx, pt.precise[kSlotMidAB]);
             ReportPoint(ctx, "Seitenmittelpunkt AC", ScreenAsReal(pt, kSlotMidAC));
+            NoteExactPoint(ctx, pt.precise[kSlotMidAC]);
             ReportPoint(ctx, "Seitenmittelpunkt BC", ScreenAsReal(pt, kSlotMidBC));
+            NoteExactPoint(ctx, pt.precise[kSlotMidBC]);
         }
     }
 
@@ -327,8 +332,9 @@ void MainSequence(PaintContext& ctx) {
 
 } // namespace
 
-void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown) {
+void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown, PaintLog* log) {
     PaintContext ctx(doc, canvas, resultsShown);
+    ctx.log = log;
 
     // 1. Origin and captured switches.
     ctx.originX = ctx.width / 2 + doc.view.panX;

@@ -3,12 +3,14 @@
 
 #include "draw/canvas.h"
 #include "draw/document.h"
+#include "draw/paint_context.h"
 
 namespace trimora {
 
 // Draws everything switched on into `canvas` (the drawing area has the canvas's size) and fills
 // doc.results. `resultsShown` is whether the results panel is visible: only then are result
 // lines written, except "Schwerpunkt S".
-void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown);
+// With a log, the points of the result lines and the derived triangles are noted in it as well.
+void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown, PaintLog* log = nullptr);
 
 } // namespace trimora

@@ -1,0 +1,79 @@
+#include "app/relations_view.h"
+
+#include "paint/relations_search.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace trimora {
+
+void PaintHighlight(QPainter& painter, const RelationHighlight& h, QSize area) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 0, 128), 3));
+    if (h.circle) {
+        painter.drawEllipse(h.centre, h.radius, h.radius);
+    } else {
+        // Long enough to cross the whole area from any of its points.
+        const double reach = std::hypot(area.width(), area.height()) + std::hypot(h.centre.x(), h.centre.y());
+        painter.drawLine(h.centre - h.direction * reach, h.centre + h.direction * reach);
+    }
+    painter.setPen(QPen(QColor(0, 0, 255), 2));
+    for (const QPointF& p : h.points)
+        painter.drawEllipse(p, 7, 7);
+    painter.restore();
+}
+
+RelationsList::Stamp RelationsList::StampOf(const Document& doc, int width, int height) {
+    Stamp s;
+    for (int v = 0; v < 3; ++v)
+        s.vertices[static_cast<std::size_t>(v)] = doc.points.screen[kSlotA + v];
+    s.panX = doc.view.panX;
+    s.panY = doc.view.panY;
+    s.width = width;
+    s.height = height;
+    s.stretch = doc.view.stretchFactor;
+    s.checked = doc.checked;
+    return s;
+}
+
+void RelationsList::Compute(const Document& doc, int width, int height) {
+    set_ = RelationsOfDocument(doc, width, height);
+    lines_ = RelationLines(set_);
+    stamp_ = StampOf(doc, width, height);
+    listed_ = true;
+}
+
+bool RelationsList::ForgetIfChanged(const Document& doc, int width, int height) {
+    if (!listed_ || StampOf(doc, width, height) == stamp_) return false;
+    Clear();
+    return true;
+}
+
+void RelationsList::Clear() {
+    listed_ = false;
+    set_ = {};
+    lines_.clear();
+}
+
+std::optional<RelationHighlight> RelationsList::Highlight(int line) const {
+    // Line 0 is the heading; without relations line 1 says that none were found.
+    const int index = line - 1;
+    if (!listed_ || index < 0 || index >= static_cast<int>(set_.relations.size())) return std::nullopt;
+    const Relation& r = set_.relations[static_cast<std::size_t>(index)];
+    RelationHighlight h;
+    h.circle = r.kind == RelationKind::Concyclic;
+    h.centre = {r.centre.x, r.centre.y};
+    h.direction = {r.direction.x, r.direction.y};
+    h.radius = r.radius;
+    for (int m : r.members) {
+        const RealPoint p = set_.points[static_cast<std::size_t>(m)].p;
+        h.points.emplace_back(p.x, p.y);
+    }
+    return h;
+}
+
+} // namespace trimora

@@ -1,0 +1,589 @@
+#include "draw/relations.h"
+
+#include "draw/point_table.h"
+#include "draw/results.h"
+#include "grund/format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <numeric>
+#include <set>
+#include <system_error>
+#include <thread>
+#include <unordered_map>
+
+namespace trimora {
+namespace {
+
+// Candidates are gathered with looser tolerances than kRelationTolerance and then checked
+// against it, so that rounding in the candidate search never loses a relation.
+constexpr double kDirectionSlack = 1e-7; // radians between directions from one point
+constexpr double kCentreSlack = 1e-6;    // of the longest side, along a perpendicular bisector
+constexpr double kLargestRadius = 1e3;   // of the longest side: beyond it a circle is a line
+
+double Cross(RealPoint a, RealPoint b) {
+    return a.x * b.y - a.y * b.x;
+}
+RealPoint Minus(RealPoint a, RealPoint b) {
+    return {a.x - b.x, a.y - b.y};
+}
+double Dot(RealPoint a, RealPoint b) {
+    return a.x * b.x + a.y * b.y;
+}
+double Length(RealPoint a) {
+    return std::hypot(a.x, a.y);
+}
+bool Finite(RealPoint p) {
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+double LongestSide(const std::array<RealPoint, 3>& abc) {
+    return std::max(
+        {Length(Minus(abc[0], abc[1])), Length(Minus(abc[1], abc[2])), Length(Minus(abc[2], abc[0]))});
+}
+
+bool StartsWithEllipsis(std::string_view label) {
+    return label.substr(0, kEllipsis.size()) == kEllipsis;
+}
+
+std::string_view LabelOf(const std::string& line) {
+    const auto tab = line.find('\t');
+    return tab == std::string::npos ? std::string_view(line) : std::string_view(line).substr(0, tab);
+}
+
+// The head of the block of line i: the nearest line at or before it that is a title (no tab) or
+// whose label is not a "…" sub-label.
+std::size_t BlockHead(const ResultsList& results, std::size_t i) {
+    for (std::size_t k = i + 1; k-- > 0;) {
+        const std::string& line = results[k];
+        if (line.find('\t') == std::string::npos || !StartsWithEllipsis(LabelOf(line))) return k;
+    }
+    return i;
+}
+
+// A sub-label "… Lotfußpunkt" is named with its block's title: "Schwerpunkt … Lotfußpunkt".
+std::string PointName(const ResultsList& results, std::size_t i) {
+    const std::string_view label = LabelOf(results[i]);
+    if (!StartsWithEllipsis(label)) return std::string(label);
+    const std::size_t head = BlockHead(results, i);
+    if (head == i) return std::string(label);
+    std::string name(LabelOf(results[head]));
+    name += ' ';
+    name += label;
+    return name;
+}
+
+// Which found set holds a pair (lines) or a triple (circles) of points: two points fix a line and
+// three a circle, so a candidate through a held pair or triple is no new set, and a set that
+// shares one with a found set is the same set.
+class Held {
+  public:
+    Held(std::size_t n, int order) : n_(n), order_(order) {}
+    // Files the pairs or triples of `m` (increasing) that contain a point of `fresh` under `set`.
+    void Add(const std::vector<int>& m, const std::vector<bool>& fresh, int set) {
+        for (std::size_t a = 0; a < m.size(); ++a)
+            for (std::size_t b = a + 1; b < m.size(); ++b) {
+                const bool newPair =
+                    fresh[static_cast<std::size_t>(m[a])] || fresh[static_cast<std::size_t>(m[b])];
+                if (order_ == 2) {
+                    if (newPair) owner_.emplace(Key(m[a], m[b], 0), set);
+                    continue;
+                }
+                for (std::size_t c = b + 1; c < m.size(); ++c)
+                    if (newPair || fresh[static_cast<std::size_t>(m[c])])
+                        owner_.emplace(Key(m[a], m[b], m[c]), set);
+            }
+    }
+    // Points in increasing order; -1 when no set holds them.
+    int Owner(int a, int b, int c = 0) const {
+        const auto it = owner_.find(Key(a, b, order_ == 2 ? 0 : c));
+        return it == owner_.end() ? -1 : it->second;
+    }
+    // The set that holds a pair or triple of `m`, or -1.
+    int OwnerOfAny(const std::vector<int>& m) const {
+        for (std::size_t a = 0; a < m.size(); ++a)
+            for (std::size_t b = a + 1; b < m.size(); ++b) {
+                if (order_ == 2) {
+                    if (const int o = Owner(m[a], m[b]); o >= 0) return o;
+                    continue;
+                }
+                for (std::size_t c = b + 1; c < m.size(); ++c)
+                    if (const int o = Owner(m[a], m[b], m[c]); o >= 0) return o;
+            }
+        return -1;
+    }
+
+  private:
+    std::uint64_t Key(int a, int b, int c) const {
+        return (static_cast<std::uint64_t>(a) * n_ + static_cast<std::uint64_t>(b)) * n_ +
+               static_cast<std::uint64_t>(c);
+    }
+    std::uint64_t n_;
+    int order_;
+    std::unordered_map<std::uint64_t, int> owner_;
+};
+
+// Places along a line in cells twice the slack wide: two places within the slack share a cell or
+// lie near the border of neighbouring cells, so a place is looked up in its own cell and in the
+// neighbour nearer to it. Small slots in a table that fits the first-level cache, cleared per use
+// by a generation stamp.
+class PlaceBuckets {
+  public:
+    PlaceBuckets() : slots_(kSize) {}
+    void Start() {
+        if (++generation_ == 0) {
+            std::fill(slots_.begin(), slots_.end(), Slot{});
+            generation_ = 1;
+        }
+    }
+    // `place` in cells; the earlier point filed within the slack of it, or -1. Files `k` as well.
+    int Insert(double place, int k) {
+        // Shifted to positive numbers, truncation is the floor, without a branch on the sign.
+        constexpr double kShift = 4294967296.0; // beyond every place (at most 1e9 cells)
+        const double shifted = place + kShift;
+        const std::int64_t whole = static_cast<std::int64_t>(shifted);
+        const std::int64_t cell = whole - static_cast<std::int64_t>(kShift);
+        const std::int64_t neighbour =
+            cell + 1 - 2 * static_cast<std::int64_t>(shifted - static_cast<double>(whole) < 0.5);
+        int earlier = Find(cell);
+        if (earlier < 0) earlier = Find(neighbour);
+        std::size_t s = Hash(cell);
+        while (slots_[s].generation == generation_)
+            s = (s + 1) & (kSize - 1);
+        slots_[s] = {static_cast<std::int32_t>(cell), generation_, static_cast<std::int16_t>(k)};
+        return earlier;
+    }
+
+  private:
+    static constexpr std::size_t kSize = 2048; // well above the marked points
+    struct Slot {
+        std::int32_t cell = 0; // low bits: equal cells of one line are seldom 2^32 apart
+        std::uint16_t generation = 0;
+        std::int16_t point = -1;
+    };
+    static std::size_t Hash(std::int64_t cell) {
+        return static_cast<std::size_t>((static_cast<std::uint64_t>(cell) * 0x9E3779B97F4A7C15ull) >> 53);
+    }
+    int Find(std::int64_t cell) const {
+        for (std::size_t s = Hash(cell); slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
+            if (slots_[s].cell == static_cast<std::int32_t>(cell)) return slots_[s].point;
+        return -1;
+    }
+    std::vector<Slot> slots_;
+    std::uint16_t generation_ = 0;
+};
+
+struct Finder {
+    const std::vector<MarkedPoint>& pts;
+    double tolerance; // pixels
+    double size;      // the longest side, pixels
+    std::vector<Relation> found;
+    std::set<std::vector<int>> seen; // member lists of the found sets of one kind
+
+    RealPoint P(int i) const { return pts[static_cast<std::size_t>(i)].p; }
+
+    // The two members farthest apart.
+    std::pair<int, int> FarthestPair(const std::vector<int>& m) const {
+        std::pair<int, int> best{m[0], m[1]};
+        double longest = -1;
+        for (std::size_t a = 0; a < m.size(); ++a)
+            for (std::size_t b = a + 1; b < m.size(); ++b) {
+                const RealPoint v = Minus(P(m[a]), P(m[b]));
+                const double d = Dot(v, v);
+                if (d > longest) longest = d, best = {m[a], m[b]};
+            }
+        return best;
+    }
+
+    std::optional<Relation> LineThrough(const std::vector<int>& candidate) const {
+        const auto [i, j] = FarthestPair(candidate);
+        const RealPoint d = Minus(P(j), P(i));
+        const double len = Length(d);
+        if (!(len > tolerance)) return std::nullopt;
+        Relation r;
+        r.kind = RelationKind::Collinear;
+        r.centre = P(i);
+        r.direction = {d.x / len, d.y / len};
+        for (int k = 0; k < static_cast<int>(pts.size()); ++k)
+            if (std::fabs(Cross(r.direction, Minus(P(k), r.centre))) <= tolerance) r.members.push_back(k);
+        return r;
+    }
+
+    // The circle through the best-conditioned triple of the candidate: its two points farthest
+    // apart and the one farthest from their line.
+    std::optional<Relation> CircleThrough(const std::vector<int>& candidate) const {
+        const auto [i, j] = FarthestPair(candidate);
+        const RealPoint d = Minus(P(j), P(i));
+        int k = -1;
+        double widest = 0;
+        for (int m : candidate) {
+            const double w = std::fabs(Cross(d, Minus(P(m), P(i))));
+            if (w > widest) widest = w, k = m;
+        }
+        if (k < 0) return std::nullopt;
+        const RealPoint b = Minus(P(j), P(i)), c = Minus(P(k), P(i));
+        const double den = 2 * Cross(b, c);
+        if (den == 0) return std::nullopt;
+        const double bb = Dot(b, b), cc = Dot(c, c);
+        const RealPoint centre{P(i).x + (c.y * bb - b.y * cc) / den, P(i).y + (b.x * cc - c.x * bb) / den};
+        const double radius = Length(Minus(P(i), centre));
+        if (!Finite(centre) || !(radius <= kLargestRadius * size)) return std::nullopt;
+        Relation r;
+        r.kind = RelationKind::Concyclic;
+        r.centre = centre;
+        r.radius = radius;
+        // |d - r| <= tolerance without a square root per point
+        const double inner = std::max(0.0, radius - tolerance), outer = radius + tolerance;
+        for (int m = 0; m < static_cast<int>(pts.size()); ++m) {
+            const RealPoint d = Minus(P(m), centre);
+            const double d2 = Dot(d, d);
+            if (d2 >= inner * inner && d2 <= outer * outer) r.members.push_back(m);
+        }
+        return r;
+    }
+
+    // A point on a tangent of the circle lies within the tolerance of it as far as
+    // sqrt(2 r tolerance) from the point of contact: of two members closer than that the later one
+    // is left out, since the nearness may come from the tangent alone.
+    void DropTouchingPoints(Relation& r) const {
+        const double nearest = 10 * std::sqrt(2 * r.radius * tolerance);
+        std::vector<int> kept;
+        for (int m : r.members)
+            if (std::none_of(kept.begin(), kept.end(),
+                             [&](int k) { return Length(Minus(P(m), P(k))) < nearest; }))
+                kept.push_back(m);
+        r.members.swap(kept);
+    }
+
+    bool Holds(int set, int point) const {
+        const std::vector<int>& m = found[static_cast<std::size_t>(set)].members;
+        return std::binary_search(m.begin(), m.end(), point);
+    }
+
+    // Checks a candidate, widens it to every point on its line or circle, fits once more through
+    // the widest members, and keeps it when it is new.
+    template <class Fit>
+    void Confirm(const std::vector<int>& candidate, std::size_t least, Held& known, Fit fit) {
+        std::optional<Relation> r = fit(candidate);
+        if (!r || r->members.size() < least) return;
+        r = fit(r->members);
+        if (!r) return;
+        if (r->kind == RelationKind::Concyclic) DropTouchingPoints(*r);
+        if (r->members.size() < least || !seen.insert(r->members).second) return;
+        // Points a hair apart fix a line or circle only loosely: a pair or triple may lie on two
+        // sets, and the first one keeps it.
+        const std::vector<bool> all(pts.size(), true);
+        known.Add(r->members, all, static_cast<int>(found.size()));
+        found.push_back(std::move(*r));
+    }
+
+    // For each point, the directions to the later points, sorted: equal directions are lines.
+    void Lines() {
+        const int n = static_cast<int>(pts.size());
+        Held known(pts.size(), 2);
+        std::vector<std::pair<double, int>> dirs;
+        std::vector<int> candidate;
+        for (int i = 0; i < n; ++i) {
+            dirs.clear();
+            for (int j = i + 1; j < n; ++j) {
+                const RealPoint d = Minus(P(j), P(i));
+                double angle = std::atan2(d.y, d.x); // folded into (-pi/2, pi/2]
+                if (angle > M_PI / 2) angle -= M_PI;
+                if (angle <= -M_PI / 2) angle += M_PI;
+                dirs.emplace_back(angle, j);
+                if (angle > M_PI / 2 - kDirectionSlack) dirs.emplace_back(angle - M_PI, j); // nearly upright
+            }
+            std::sort(dirs.begin(), dirs.end());
+            for (std::size_t a = 0; a < dirs.size();) {
+                std::size_t b = a + 1;
+                while (b < dirs.size() && dirs[b].first - dirs[b - 1].first <= kDirectionSlack)
+                    ++b;
+                const int owner =
+                    b - a >= 2 ? known.Owner(i, std::min(dirs[a].second, dirs[a + 1].second)) : -1;
+                if (b - a >= 2 &&
+                    (owner < 0 || !Holds(owner, std::max(dirs[a].second, dirs[a + 1].second)))) {
+                    candidate.assign({i});
+                    for (std::size_t c = a; c < b; ++c)
+                        candidate.push_back(dirs[c].second);
+                    Confirm(candidate, 3, known,
+                            [this](const std::vector<int>& m) { return LineThrough(m); });
+                }
+                a = b;
+            }
+        }
+    }
+
+    // For each pair of points, where the centre of the circle through them and a later third
+    // point lies on their perpendicular bisector: a place repeated by a fourth point is a circle.
+    // The pairs (i, j) with i = first, first + step, …: for each, the first two later points of
+    // every repeated place.
+    void CircleCandidates(int first, int step, std::vector<std::array<int, 4>>& out) const {
+        const int n = static_cast<int>(pts.size());
+        PlaceBuckets buckets;
+        std::vector<double> xs(pts.size()), ys(pts.size()), places(pts.size());
+        std::vector<int> runOf(pts.size(), -1); // the pair (as i * n + j) whose repeat took the point
+        for (std::size_t k = 0; k < pts.size(); ++k)
+            xs[k] = pts[k].p.x, ys[k] = pts[k].p.y;
+        const double cellsPerPixel = 1 / (2 * kCentreSlack * size), farthest = kLargestRadius * size;
+        for (int i = first; i < n; i += step)
+            for (int j = i + 1; j < n; ++j) {
+                const double mx = (xs[i] + xs[j]) / 2, my = (ys[i] + ys[j]) / 2;
+                const double hx = xs[i] - mx, hy = ys[i] - my, h2 = hx * hx + hy * hy;
+                if (!(h2 > 0)) continue;
+                const double h = std::sqrt(h2);
+                const double ux = -hy / h, uy = hx / h; // along the bisector
+                // First every place (a loop without branches), then the look-ups.
+                for (int k = j + 1; k < n; ++k) {
+                    // |c - Pk| = |c - Pi| for the centre c = m + t u
+                    const double dx = xs[k] - mx, dy = ys[k] - my;
+                    places[k] = (dx * dx + dy * dy - h2) / (2 * (dx * ux + dy * uy));
+                }
+                buckets.Start();
+                const int pair = i * n + j;
+                for (int k = j + 1; k < n; ++k) {
+                    const double t = places[k];
+                    if (!(std::fabs(t) <= farthest)) continue;
+                    const int earlier = buckets.Insert(t * cellsPerPixel, k);
+                    if (earlier < 0) continue;
+                    runOf[static_cast<std::size_t>(k)] = pair;
+                    if (runOf[static_cast<std::size_t>(earlier)] == pair)
+                        continue; // the run has its candidate
+                    runOf[static_cast<std::size_t>(earlier)] = pair;
+                    out.push_back({i, j, earlier, k});
+                }
+            }
+    }
+
+    // The O(n^3) part runs on two threads; the candidates are checked in one order afterwards, so
+    // that the result does not depend on the threads.
+    void Circles() {
+        const int n = static_cast<int>(pts.size());
+        if (n > 30000) return; // the buckets number points in 16 bits
+        std::vector<std::array<int, 4>> candidates, second;
+        std::thread helper;
+        try {
+            helper = std::thread([&] { CircleCandidates(1, 2, second); });
+        } catch (const std::system_error&) {
+            CircleCandidates(1, 2, second); // no second thread to be had: one after the other
+        }
+        CircleCandidates(0, 2, candidates);
+        if (helper.joinable()) helper.join();
+        candidates.insert(candidates.end(), second.begin(), second.end());
+        std::sort(candidates.begin(), candidates.end());
+        Held known(pts.size(), 3);
+        std::vector<int> candidate;
+        for (const auto& c : candidates) {
+            if (const int owner = known.Owner(c[0], c[1], c[2]); owner >= 0 && Holds(owner, c[3])) continue;
+            candidate.assign(c.begin(), c.end());
+            Confirm(candidate, 4, known, [this](const std::vector<int>& mm) { return CircleThrough(mm); });
+        }
+    }
+};
+
+bool NearVertex(RealPoint p, RealPoint v, double tolerance) {
+    if (Length(Minus(p, v)) <= tolerance) return true;
+    // A vertex known only as its screen pixel matches the point that rounds to it.
+    return v.x == std::round(v.x) && v.y == std::round(v.y) && RoundClamp(p.x) == static_cast<int>(v.x) &&
+           RoundClamp(p.y) == static_cast<int>(v.y);
+}
+
+bool ByConstruction(const Relation& r, const std::vector<MarkedPoint>& pts, const PaintLog& log,
+                    const std::array<RealPoint, 3>& abc, double tolerance) {
+    // 1. All its points come from one element.
+    std::vector<int> common = pts[static_cast<std::size_t>(r.members[0])].elements;
+    for (int m : r.members) {
+        const std::vector<int>& e = pts[static_cast<std::size_t>(m)].elements;
+        std::vector<int> both;
+        std::set_intersection(common.begin(), common.end(), e.begin(), e.end(), std::back_inserter(both));
+        common.swap(both);
+    }
+    if (!common.empty()) return true;
+    if (r.kind != RelationKind::Collinear) return false;
+    // 2. A side line of ABC: feet, touch points and the like lie there by their definition.
+    int onLine = 0;
+    for (RealPoint v : abc)
+        if (std::fabs(Cross(r.direction, Minus(v, r.centre))) <= tolerance) ++onLine;
+    if (onLine >= 2) return true;
+    // 3. A side line of a derived triangle through two of its vertices.
+    for (const auto& tri : log.triangles) {
+        int vertices = 0;
+        for (RealPoint v : tri)
+            if (std::any_of(r.members.begin(), r.members.end(), [&](int m) {
+                    return NearVertex(pts[static_cast<std::size_t>(m)].p, v, tolerance);
+                }))
+                ++vertices;
+        if (vertices >= 2) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void LogReportedPoint(PaintContext& ctx, RealPoint p) {
+    if (ctx.log) ctx.log->points.push_back({ctx.doc.results.Size(), p, ctx.lastEntryOn});
+}
+
+void NoteExactPoint(PaintContext& ctx, RealPoint exact) {
+    if (!ctx.log || ctx.log->points.empty() || ctx.doc.results.Empty()) return;
+    ReportedPoint& last = ctx.log->points.back();
+    if (last.line + 1 == ctx.doc.results.Size()) last.p = exact;
+}
+
+void LogTriangle(PaintContext& ctx, int i, int j, int k) {
+    if (!ctx.log) return;
+    std::array<RealPoint, 3> tri;
+    const int slots[3] = {i, j, k};
+    for (int n = 0; n < 3; ++n) {
+        // The block measures the screen points; the precise point is the same vertex when it
+        // rounds to them (scratch slots carry only the screen point).
+        const RealPoint precise = ctx.pt.precise[slots[n]];
+        const IntPoint screen = ctx.pt.screen[slots[n]];
+        const bool same =
+            Finite(precise) && RoundClamp(precise.x) == screen.x && RoundClamp(precise.y) == screen.y;
+        tri[static_cast<std::size_t>(n)] = same ? precise : ScreenAsReal(ctx.pt, slots[n]);
+    }
+    ctx.log->triangles.push_back(tri);
+}
+
+std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const PaintLog& log,
+                                             const ResultsList& scaledResults, const PaintLog& scaledLog,
+                                             RealPoint centre, const std::array<RealPoint, 3>& abc) {
+    const double tolerance = kRelationTolerance * LongestSide(abc);
+    // The same point of the stretched triangle: the same name, counted in order.
+    std::map<std::string, std::vector<RealPoint>> scaled;
+    for (const ReportedPoint& r : scaledLog.points)
+        if (r.line < scaledResults.Size()) scaled[PointName(scaledResults, r.line)].push_back(r.p);
+    std::map<std::string, std::size_t> seen;
+
+    std::vector<MarkedPoint> raw;
+    for (const ReportedPoint& r : log.points) {
+        if (r.line >= results.Size()) continue;
+        std::string name = PointName(results, r.line);
+        const std::size_t ordinal = seen[name]++;
+        if (!Finite(r.p) || IsAbsentPoint(r.p)) continue;
+        const auto twin = scaled.find(name);
+        if (twin == scaled.end() || ordinal >= twin->second.size()) continue;
+        const RealPoint expected{centre.x + 2 * (r.p.x - centre.x), centre.y + 2 * (r.p.y - centre.y)};
+        const RealPoint got = twin->second[ordinal];
+        if (!Finite(got) || !(Length(Minus(got, expected)) <= 2 * tolerance)) continue;
+        // A point belongs to the entry whose switch was found on last and to its block of lines
+        // (a title and its "…" lines): either may make a set one element's own.
+        MarkedPoint point{
+            r.p, {std::move(name)}, {kEntryCount + static_cast<int>(BlockHead(results, r.line))}, r.line};
+        if (r.entry >= 0) point.elements.push_back(r.entry);
+        raw.push_back(std::move(point));
+    }
+    // Equal points, whichever elements report them, are one point with several names.
+    std::sort(raw.begin(), raw.end(),
+              [](const MarkedPoint& a, const MarkedPoint& b) { return a.p.x < b.p.x; });
+    std::vector<bool> taken(raw.size(), false);
+    std::vector<MarkedPoint> merged;
+    for (std::size_t a = 0; a < raw.size(); ++a) {
+        if (taken[a]) continue;
+        MarkedPoint point = raw[a];
+        for (std::size_t b = a + 1; b < raw.size() && raw[b].p.x - raw[a].p.x <= tolerance; ++b) {
+            if (taken[b] || Length(Minus(raw[b].p, raw[a].p)) > tolerance) continue;
+            taken[b] = true;
+            point.firstLine = std::min(point.firstLine, raw[b].firstLine);
+            point.names.push_back(raw[b].names[0]);
+            point.elements.insert(point.elements.end(), raw[b].elements.begin(), raw[b].elements.end());
+        }
+        std::sort(point.elements.begin(), point.elements.end());
+        point.elements.erase(std::unique(point.elements.begin(), point.elements.end()), point.elements.end());
+        merged.push_back(std::move(point));
+    }
+    // Names and points in the order of the results list.
+    std::sort(merged.begin(), merged.end(),
+              [](const MarkedPoint& a, const MarkedPoint& b) { return a.firstLine < b.firstLine; });
+    // A name that several points carry gets each point's coordinates, as its result line shows them.
+    std::map<std::string, int> carriers;
+    for (const MarkedPoint& m : merged)
+        for (const std::string& name : std::set<std::string>(m.names.begin(), m.names.end()))
+            ++carriers[name];
+    for (MarkedPoint& m : merged)
+        for (std::string& name : m.names)
+            if (carriers[name] > 1) {
+                name += " ( ";
+                name += FormatReal((m.p.x - centre.x) / 100, 3);
+                name += " | ";
+                name += FormatReal((centre.y - m.p.y) / 100, 3);
+                name += " )";
+            }
+    for (MarkedPoint& m : merged) {
+        std::vector<std::string> unique;
+        for (std::string& name : m.names)
+            if (std::find(unique.begin(), unique.end(), name) == unique.end())
+                unique.push_back(std::move(name));
+        m.names = std::move(unique);
+    }
+    return merged;
+}
+
+RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
+                          const std::array<RealPoint, 3>& abc) {
+    RelationSet set;
+    set.points = std::move(points);
+    const double size = LongestSide(abc);
+    // Three vertices on one line: everything the elements construct is degenerate with them.
+    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || set.points.size() < 3)
+        return set;
+    Finder finder{set.points, kRelationTolerance * size, size, {}, {}};
+    finder.Lines();
+    finder.seen.clear();
+    finder.Circles();
+    // Fits through points at the edge of the tolerance can give a set and a part of it: only the
+    // larger is kept.
+    std::vector<Relation>& found = finder.found;
+    std::sort(found.begin(), found.end(),
+              [](const Relation& x, const Relation& y) { return x.members.size() > y.members.size(); });
+    std::vector<bool> part(found.size(), false);
+    for (std::size_t x = 0; x < found.size(); ++x)
+        for (std::size_t y = 0; y < x && !part[x]; ++y)
+            if (found[y].kind == found[x].kind && found[y].members.size() > found[x].members.size() &&
+                std::includes(found[y].members.begin(), found[y].members.end(), found[x].members.begin(),
+                              found[x].members.end()))
+                part[x] = true;
+    for (std::size_t x = 0; x < found.size(); ++x)
+        if (!part[x] && !ByConstruction(found[x], set.points, log, abc, finder.tolerance))
+            set.relations.push_back(std::move(found[x]));
+
+    std::vector<std::string> texts;
+    std::vector<std::size_t> order(set.relations.size());
+    std::iota(order.begin(), order.end(), 0);
+    for (const Relation& r : set.relations)
+        texts.push_back(RelationLine(set, r));
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const std::size_t sa = set.relations[a].members.size(), sb = set.relations[b].members.size();
+        return sa != sb ? sa > sb : texts[a] < texts[b];
+    });
+    std::vector<Relation> sorted;
+    for (std::size_t k : order)
+        sorted.push_back(std::move(set.relations[k]));
+    set.relations = std::move(sorted);
+    return set;
+}
+
+std::string RelationLine(const RelationSet& set, const Relation& r) {
+    std::string line = r.kind == RelationKind::Collinear ? "kollinear\t" : "konzyklisch\t";
+    for (std::size_t m = 0; m < r.members.size(); ++m) {
+        if (m > 0) line += ", ";
+        const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
+        for (std::size_t n = 0; n < p.names.size(); ++n) {
+            if (n > 0) line += " = ";
+            line += p.names[n];
+        }
+    }
+    return line;
+}
+
+std::vector<std::string> RelationLines(const RelationSet& set) {
+    std::vector<std::string> lines{std::string(kRelationsHeading)};
+    if (set.relations.empty()) lines.emplace_back("Keine Zusammenhänge gefunden");
+    for (const Relation& r : set.relations)
+        lines.push_back(RelationLine(set, r));
+    return lines;
+}
+
+} // namespace trimora

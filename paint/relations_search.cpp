@@ -1,0 +1,48 @@
+#include "paint/relations_search.h"
+
+#include "draw/point_table.h"
+#include "paint/paint.h"
+
+namespace trimora {
+namespace {
+
+// The repaint is wanted for its result lines only.
+class NullCanvas final : public Canvas {
+  public:
+    using Canvas::Canvas;
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void Ellipse(int, int, int, int) override {}
+    void Polygon(std::span<const IntPoint>) override {}
+    void Rectangle(int, int, int, int) override {}
+    void TextOut(int, int, std::string_view) override {}
+};
+
+} // namespace
+
+RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
+    Document copy = doc;
+    NullCanvas canvas(width, height);
+    PaintLog log;
+    PaintBox1Paintx(copy, canvas, true, &log);
+    if (copy.view.triangleDegenerate) return {};
+    const PointTable& pt = copy.points;
+    const std::array<RealPoint, 3> abc{ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotB),
+                                       ScreenAsReal(pt, kSlotC)};
+
+    // The same repaint with the triangle stretched by 2 about the drawing origin (whole pixels
+    // stay whole) tells the exact points from those that went through rounded pixels.
+    const IntPoint origin{copy.originX, copy.originY};
+    Document scaled = doc;
+    for (int v : {kSlotA, kSlotB, kSlotC}) {
+        const IntPoint s = doc.points.screen[v];
+        scaled.points.screen[v] = {2 * s.x - origin.x, 2 * s.y - origin.y};
+    }
+    PaintLog scaledLog;
+    PaintBox1Paintx(scaled, canvas, true, &scaledLog);
+    const RealPoint centre{static_cast<double>(origin.x), static_cast<double>(origin.y)};
+    return FindRelations(CollectMarkedPoints(copy.results, log, scaled.results, scaledLog, centre, abc), log,
+                         abc);
+}
+
+} // namespace trimora

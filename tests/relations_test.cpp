@@ -1,0 +1,277 @@
+// Relations among the marked points: the classic ones are found, and on random triangles every
+// reported set holds for the exact points, computed here independently where the name tells.
+#include "cli/cli.h"
+#include "draw/relations.h"
+#include "grund/catalogue.h"
+#include "paint/relations_search.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <optional>
+#include <random>
+#include <sstream>
+
+namespace trimora {
+namespace {
+
+constexpr int kWidth = 821, kHeight = 660;
+
+int Entry(const char* name) {
+    const int e = FindCatalogueEntry(name);
+    EXPECT_GE(e, 0) << name;
+    return e;
+}
+
+Document MakeDoc(IntPoint a, IntPoint b, IntPoint c, const std::vector<int>& entries) {
+    Document doc = testing::MakeDocument(a, b, c);
+    for (int e : entries)
+        doc.SetOn(e);
+    return doc;
+}
+
+bool HasName(const MarkedPoint& p, std::string_view name) {
+    return std::find(p.names.begin(), p.names.end(), name) != p.names.end();
+}
+
+// The relation of `kind` whose members carry every one of `names`.
+bool Contains(const RelationSet& set, RelationKind kind, const std::vector<std::string>& names) {
+    return std::any_of(set.relations.begin(), set.relations.end(), [&](const Relation& r) {
+        return r.kind == kind && std::all_of(names.begin(), names.end(), [&](const std::string& n) {
+                   return std::any_of(r.members.begin(), r.members.end(), [&](int m) {
+                       return HasName(set.points[static_cast<std::size_t>(m)], n);
+                   });
+               });
+    });
+}
+
+TEST(Relations, EulerLineAndNinePointCircleOnGeneralTriangles) {
+    const std::vector<int> entries = {Entry("Schwerpunkt"),           Entry("Umkreis"),
+                                      Entry("Höhenschnittpunkt"),     Entry("Feuerbach-Punkt"),
+                                      Entry("Seitenmittelpunkte"),    Entry("Höhenfußpunkte"),
+                                      Entry("Umkreis Dreieck AHbHc"), Entry("Umkreis Dreieck BHaHc"),
+                                      Entry("Umkreis Dreieck CHaHb")};
+    const struct {
+        IntPoint a, b, c;
+    } triangles[] = {{{310, 130}, {180, 430}, {560, 400}},  // acute
+                     {{250, 330}, {180, 430}, {660, 420}},  // obtuse
+                     {{401, 111}, {233, 457}, {611, 389}}}; // odd sums: midpoints between pixels
+    int run = 0;
+    for (const auto& t : triangles) {
+        const RelationSet set = RelationsOfDocument(MakeDoc(t.a, t.b, t.c, entries), kWidth, kHeight);
+        EXPECT_TRUE(
+            Contains(set, RelationKind::Collinear,
+                     {"Schwerpunkt S", "Umkreis … Mittelpunkt", "Höhenschnittpunkt", "Feuerbach-Punkt"}));
+        EXPECT_TRUE(
+            Contains(set, RelationKind::Concyclic,
+                     {"Seitenmittelpunkt AB", "Seitenmittelpunkt AC", "Seitenmittelpunkt BC",
+                      "Höhenfußpunkt H(a) auf a", "Höhenfußpunkt H(b) auf b", "Höhenfußpunkt H(c) auf c",
+                      "Umkreismittelpunkt AHbHc", "Umkreismittelpunkt BHaHc", "Umkreismittelpunkt CHaHb"}));
+        ++run;
+    }
+    EXPECT_EQ(run, 3);
+}
+
+TEST(Relations, TheNinePointsOfOneElementAreNoRelation) {
+    const RelationSet set = RelationsOfDocument(
+        MakeDoc({310, 130}, {180, 430}, {560, 400}, {Entry("9-Feuerbach-Punkte")}), kWidth, kHeight);
+    EXPECT_FALSE(
+        Contains(set, RelationKind::Concyclic, {"1.Feuerbachpunkt", "4.Feuerbachpunkt", "7.Feuerbachpunkt"}));
+    // The vertices and all nine points, the last three listed from whole pixels but taken exactly.
+    EXPECT_EQ(set.points.size(), 12u);
+}
+
+TEST(Relations, DegenerateTriangleAndNoPoints) {
+    EXPECT_TRUE(RelationsOfDocument(MakeDoc({100, 100}, {100, 100}, {300, 200}, {Entry("Schwerpunkt")}),
+                                    kWidth, kHeight)
+                    .relations.empty());
+    Document flat = MakeDoc({100, 100}, {200, 200}, {300, 300}, {});
+    flat.checked.set();
+    EXPECT_TRUE(RelationsOfDocument(flat, kWidth, kHeight).relations.empty());
+    const RelationSet none =
+        RelationsOfDocument(MakeDoc({310, 130}, {180, 430}, {560, 400}, {}), kWidth, kHeight);
+    EXPECT_EQ(RelationLines(none),
+              (std::vector<std::string>{"Zusammenhänge", "Keine Zusammenhänge gefunden"}));
+}
+
+TEST(Relations, WhatHoldsByConstructionIsLeftOut) {
+    const std::array<RealPoint, 3> abc{RealPoint{0, 0}, {400, 0}, {100, 300}};
+    using Points = std::vector<std::pair<RealPoint, int>>; // point, element
+    const Points onLine = {{{10, 60}, 1}, {{60, 110}, 2}, {{110, 160}, 3}};
+    const Points onCircle = {{{300, 150}, 1}, {{200, 250}, 2}, {{100, 150}, 3}, {{200, 50}, 4}};
+    const struct {
+        const char* what;
+        Points points;
+        std::vector<std::array<RealPoint, 3>> triangles;
+        std::vector<std::size_t> sizes; // of the sets found, largest first
+    } cases[] = {
+        {"three elements on a line", onLine, {}, {3}},
+        {"one element", {{{10, 60}, 7}, {{60, 110}, 7}, {{110, 160}, 7}}, {}, {}},
+        {"side line AB", {{{50, 0}, 1}, {{150, 0}, 2}, {{250, 0}, 3}}, {}, {}},
+        {"two vertices of a derived triangle", onLine, {{RealPoint{10, 60}, {110, 160}, {300, 50}}}, {}},
+        {"one vertex of a derived triangle", onLine, {{RealPoint{10, 60}, {300, 40}, {300, 50}}}, {3}},
+        {"four elements on a circle", onCircle, {}, {4}},
+        {"a point a hair beside another on the circle's tangent",
+         [&] {
+             Points p = onCircle;
+             p.push_back({{300, 150.0001}, 5});
+             return p;
+         }(),
+         {},
+         {4}},
+    };
+    int run = 0;
+    for (const auto& c : cases) {
+        std::vector<MarkedPoint> points;
+        for (const auto& [p, element] : c.points)
+            points.push_back({p, {"P" + std::to_string(points.size())}, {element}, points.size()});
+        PaintLog log;
+        log.triangles = c.triangles;
+        const RelationSet set = FindRelations(points, log, abc);
+        std::vector<std::size_t> sizes;
+        for (const Relation& r : set.relations)
+            sizes.push_back(r.members.size());
+        EXPECT_EQ(sizes, c.sizes) << c.what;
+        ++run;
+    }
+    EXPECT_EQ(run, 7);
+}
+
+// ---------------------------------------------------------------- exact points, independently
+
+RealPoint Bary(double wa, double wb, double wc, RealPoint a, RealPoint b, RealPoint c) {
+    const double s = wa + wb + wc;
+    return {(wa * a.x + wb * b.x + wc * c.x) / s, (wa * a.y + wb * b.y + wc * c.y) / s};
+}
+
+RealPoint Foot(RealPoint p, RealPoint q, RealPoint r) { // from p onto the line qr
+    const double dx = r.x - q.x, dy = r.y - q.y;
+    const double t = ((p.x - q.x) * dx + (p.y - q.y) * dy) / (dx * dx + dy * dy);
+    return {q.x + t * dx, q.y + t * dy};
+}
+
+// The exact point of the names this test knows, from the vertices in pixels.
+std::map<std::string, RealPoint> ExactPoints(RealPoint A, RealPoint B, RealPoint C) {
+    const double a2 = (B.x - C.x) * (B.x - C.x) + (B.y - C.y) * (B.y - C.y);
+    const double b2 = (A.x - C.x) * (A.x - C.x) + (A.y - C.y) * (A.y - C.y);
+    const double c2 = (A.x - B.x) * (A.x - B.x) + (A.y - B.y) * (A.y - B.y);
+    const double a = std::sqrt(a2), b = std::sqrt(b2), c = std::sqrt(c2);
+    const RealPoint U = Bary(a2 * (b2 + c2 - a2), b2 * (c2 + a2 - b2), c2 * (a2 + b2 - c2), A, B, C);
+    const RealPoint H = Bary(1 / (b2 + c2 - a2), 1 / (c2 + a2 - b2), 1 / (a2 + b2 - c2), A, B, C);
+    const RealPoint N = Midpoint(U, H);
+    const RealPoint Mab = Midpoint(A, B), Mac = Midpoint(A, C), Mbc = Midpoint(B, C);
+    const RealPoint Fa = Foot(A, B, C), Fb = Foot(B, A, C), Fc = Foot(C, A, B);
+    return {{"Punkt A", A},
+            {"Punkt B", B},
+            {"Punkt C", C},
+            {"Schwerpunkt S", Bary(1, 1, 1, A, B, C)},
+            {"Umkreis … Mittelpunkt", U},
+            {"Höhenschnittpunkt", H},
+            {"Feuerbach-Punkt", N},
+            {"Inkreis … Mittelpunkt", Bary(a, b, c, A, B, C)},
+            {"Seitenmittelpunkt AB", Mab},
+            {"Seitenmittelpunkt AC", Mac},
+            {"Seitenmittelpunkt BC", Mbc},
+            {"1.Feuerbachpunkt", Mab},
+            {"2.Feuerbachpunkt", Mac},
+            {"3.Feuerbachpunkt", Mbc},
+            {"Höhenfußpunkt H(b) auf b", Fb},
+            {"Höhenfußpunkt H(a) auf a", Fa},
+            {"Höhenfußpunkt H(c) auf c", Fc},
+            {"4.Feuerbachpunkt", Fb},
+            {"5.Feuerbachpunkt", Fa},
+            {"6.Feuerbachpunkt", Fc},
+            {"7.Feuerbachpunkt", Midpoint(A, H)},
+            {"8.Feuerbachpunkt", Midpoint(B, H)},
+            {"9.Feuerbachpunkt", Midpoint(C, H)},
+            {"Umkreismittelpunkt AHbHc", Midpoint(A, H)},
+            {"Umkreismittelpunkt BHaHc", Midpoint(B, H)},
+            {"Umkreismittelpunkt CHaHb", Midpoint(C, H)},
+            {"Lémoine-Punkt", Bary(a2, b2, c2, A, B, C)},
+            {"Nagel-Punkt", Bary(b + c - a, c + a - b, a + b - c, A, B, C)}};
+}
+
+// Whether the points lie on one line (or circle) to `tol`, fitted through the widest of them.
+bool Holds(RelationKind kind, const std::vector<RealPoint>& p, double tol) {
+    std::size_t i = 0, j = 1;
+    double longest = -1;
+    for (std::size_t x = 0; x < p.size(); ++x)
+        for (std::size_t y = x + 1; y < p.size(); ++y)
+            if (const double d = std::hypot(p[x].x - p[y].x, p[x].y - p[y].y); d > longest)
+                longest = d, i = x, j = y;
+    const double dx = p[j].x - p[i].x, dy = p[j].y - p[i].y, len = std::hypot(dx, dy);
+    auto off = [&](RealPoint q) { return std::fabs(dx * (q.y - p[i].y) - dy * (q.x - p[i].x)) / len; };
+    if (kind == RelationKind::Collinear)
+        return std::all_of(p.begin(), p.end(), [&](RealPoint q) { return off(q) <= tol; });
+    const RealPoint k =
+        *std::max_element(p.begin(), p.end(), [&](RealPoint x, RealPoint y) { return off(x) < off(y); });
+    const double bx = p[j].x - p[i].x, by = p[j].y - p[i].y, cx = k.x - p[i].x, cy = k.y - p[i].y;
+    const double den = 2 * (bx * cy - by * cx), bb = bx * bx + by * by, cc = cx * cx + cy * cy;
+    const RealPoint centre{p[i].x + (cy * bb - by * cc) / den, p[i].y + (bx * cc - cx * bb) / den};
+    const double r = std::hypot(p[i].x - centre.x, p[i].y - centre.y);
+    return std::all_of(p.begin(), p.end(), [&](RealPoint q) {
+        return std::fabs(std::hypot(q.x - centre.x, q.y - centre.y) - r) <= tol;
+    });
+}
+
+TEST(Relations, RandomTrianglesReportOnlyWhatTheExactPointsSatisfy) {
+    // Every third entry: a few hundred marked points of all families.
+    std::vector<int> entries;
+    for (int e = 0; e < kEntryCount; e += 3)
+        entries.push_back(e);
+    for (int e : {13, 15, 26, 28})
+        entries.push_back(e);
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> x(120, 700), y(80, 580);
+    int triangles = 0, checked = 0, named = 0;
+    while (triangles < 1000) {
+        const IntPoint A{x(random), y(random)}, B{x(random), y(random)}, C{x(random), y(random)};
+        const RealPoint a{double(A.x), double(A.y)}, b{double(B.x), double(B.y)}, c{double(C.x), double(C.y)};
+        const double area = std::fabs((b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x)) / 2;
+        const double side = std::max({std::hypot(a.x - b.x, a.y - b.y), std::hypot(b.x - c.x, b.y - c.y),
+                                      std::hypot(c.x - a.x, c.y - a.y)});
+        if (area < 0.05 * side * side) continue; // no needle-thin triangles
+        ++triangles;
+        const RelationSet set = RelationsOfDocument(MakeDoc(A, B, C, entries), kWidth, kHeight);
+        const auto exact = ExactPoints(a, b, c);
+        // A thousand times tighter than the half pixel of rounded screen points.
+        const double tol = 1e-6 * side;
+        for (const Relation& r : set.relations) {
+            std::vector<RealPoint> pts;
+            for (int m : r.members) {
+                const MarkedPoint& p = set.points[static_cast<std::size_t>(m)];
+                RealPoint q = p.p;
+                for (const std::string& name : p.names)
+                    if (const auto it = exact.find(name); it != exact.end()) {
+                        // A merged point is every one of its names.
+                        EXPECT_LE(std::hypot(it->second.x - p.p.x, it->second.y - p.p.y), tol) << name;
+                        q = it->second;
+                        ++named;
+                    }
+                pts.push_back(q);
+            }
+            ASSERT_TRUE(Holds(r.kind, pts, tol)) << RelationLine(set, r) << " in " << A.x << "," << A.y << " "
+                                                 << B.x << "," << B.y << " " << C.x << "," << C.y;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(triangles, 1000);
+    EXPECT_GT(checked, 10000);
+    EXPECT_GT(named, 10000);
+}
+
+TEST(Relations, CommandLinePrintsTheList) {
+    const char* argv[] = {"trimora", "--vertices", "1;2;-2;-1;2.3;-1.4", "--on",       "Schwerpunkt", "--on",
+                          "Umkreis", "--on",       "Höhenschnittpunkt",  "--relations"};
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCommandLine(10, argv, out, err), 0) << err.str();
+    EXPECT_EQ(out.str(),
+              "Zusammenhänge\nkollinear\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n");
+}
+
+} // namespace
+} // namespace trimora
