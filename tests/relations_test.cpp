@@ -2,7 +2,9 @@
 // reported set holds for the exact points, computed here independently where the name tells.
 #include "cli/cli.h"
 #include "draw/relations.h"
+#include "etc_reference.h"
 #include "grund/catalogue.h"
+#include "grund/etc_numbers.h"
 #include "paint/relations_search.h"
 #include "test_support.h"
 
@@ -154,8 +156,8 @@ RealPoint Foot(RealPoint p, RealPoint q, RealPoint r) { // from p onto the line 
     return {q.x + t * dx, q.y + t * dy};
 }
 
-// The exact point of the names this test knows, from the vertices in pixels.
-std::map<std::string, RealPoint> ExactPoints(RealPoint A, RealPoint B, RealPoint C) {
+// The exact points of names outside the ETC table, from the vertices in pixels.
+std::map<std::string, RealPoint> NamedPoints(RealPoint A, RealPoint B, RealPoint C) {
     const double a2 = (B.x - C.x) * (B.x - C.x) + (B.y - C.y) * (B.y - C.y);
     const double b2 = (A.x - C.x) * (A.x - C.x) + (A.y - C.y) * (A.y - C.y);
     const double c2 = (A.x - B.x) * (A.x - B.x) + (A.y - B.y) * (A.y - B.y);
@@ -193,6 +195,21 @@ std::map<std::string, RealPoint> ExactPoints(RealPoint A, RealPoint B, RealPoint
             {"Umkreismittelpunkt CHaHb", Midpoint(C, H)},
             {"Lémoine-Punkt", Bary(a2, b2, c2, A, B, C)},
             {"Nagel-Punkt", Bary(b + c - a, c + a - b, a + b - c, A, B, C)}};
+}
+
+// The exact point of every name this test knows: the centres of the ETC table from their published
+// coordinates, the others written out above.
+std::map<std::string, RealPoint> ExactPoints(RealPoint A, RealPoint B, RealPoint C) {
+    std::map<std::string, RealPoint> exact = NamedPoints(A, B, C);
+    for (const EtcRow& row : EtcRows()) {
+        // Built from whole-pixel screen points, these centres are only half a pixel exact.
+        if (row.label == "Kiepert-Fokus" || row.label == "Apollonius-Punkt" || row.block == "Brocard-Kreis")
+            continue;
+        if (const auto p = etc::Centre(row.n, A, B, C))
+            exact[row.block.empty() ? std::string(row.label)
+                                    : std::string(row.block) + " " + std::string(row.label)] = *p;
+    }
+    return exact;
 }
 
 // Whether the points lie on one line (or circle) to `tol`, fitted through the widest of them.
