@@ -8,17 +8,20 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trimora {
 
 // What the result lines of one repaint marked, for finding relations among the points: each
 // point with the index of its line and the catalogue entry whose switch was tested last before
-// it, and the vertices of each derived triangle whose block was written.
+// it, and the vertices of each derived triangle whose block was written. A point that an entry
+// marks without a line of its own carries the entry's name and the place in the list it would have.
 struct ReportedPoint {
     std::size_t line;
-    RealPoint p; // pixels, as exact as the point table knows it
-    int entry;   // -1: none tested yet
+    RealPoint p;           // pixels, as exact as the point table knows it
+    int entry;             // -1: none tested yet
+    std::string_view name; // empty: the label of its result line
 };
 struct PaintLog {
     std::vector<ReportedPoint> points;

@@ -425,6 +425,11 @@ void LogReportedPoint(PaintContext& ctx, RealPoint p) {
     if (ctx.log) ctx.log->points.push_back({ctx.doc.results.Size(), p, ctx.lastEntryOn});
 }
 
+void LogMarkedPoint(PaintContext& ctx, int slot, std::string_view name) {
+    if (ctx.log)
+        ctx.log->points.push_back({ctx.doc.results.Size(), ctx.pt.precise[slot], ctx.lastEntryOn, name});
+}
+
 void NoteExactPoint(PaintContext& ctx, RealPoint exact) {
     if (!ctx.log || ctx.log->points.empty() || ctx.doc.results.Empty()) return;
     ReportedPoint& last = ctx.log->points.back();
@@ -453,14 +458,17 @@ std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const P
     const double tolerance = kRelationTolerance * LongestSide(abc);
     // The same point of the stretched triangle: the same name, counted in order.
     std::map<std::string, std::vector<RealPoint>> scaled;
+    auto nameOf = [](const ResultsList& list, const ReportedPoint& r) {
+        return r.name.empty() ? PointName(list, r.line) : std::string(r.name);
+    };
     for (const ReportedPoint& r : scaledLog.points)
-        if (r.line < scaledResults.Size()) scaled[PointName(scaledResults, r.line)].push_back(r.p);
+        if (r.line < scaledResults.Size() || !r.name.empty()) scaled[nameOf(scaledResults, r)].push_back(r.p);
     std::map<std::string, std::size_t> seen;
 
     std::vector<MarkedPoint> raw;
     for (const ReportedPoint& r : log.points) {
-        if (r.line >= results.Size()) continue;
-        std::string name = PointName(results, r.line);
+        if (r.line >= results.Size() && r.name.empty()) continue;
+        std::string name = nameOf(results, r);
         const std::size_t ordinal = seen[name]++;
         if (!Finite(r.p) || IsAbsentPoint(r.p)) continue;
         const auto twin = scaled.find(name);
@@ -470,8 +478,9 @@ std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const P
         if (!Finite(got) || !(Length(Minus(got, expected)) <= 2 * tolerance)) continue;
         // A point belongs to the entry whose switch was found on last and to its block of lines
         // (a title and its "…" lines): either may make a set one element's own.
-        MarkedPoint point{
-            r.p, {std::move(name)}, {kEntryCount + static_cast<int>(BlockHead(results, r.line))}, r.line};
+        MarkedPoint point{r.p, {std::move(name)}, {}, r.line};
+        if (r.name.empty())
+            point.elements.push_back(kEntryCount + static_cast<int>(BlockHead(results, r.line)));
         if (r.entry >= 0) point.elements.push_back(r.entry);
         raw.push_back(std::move(point));
     }

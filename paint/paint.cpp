@@ -323,8 +323,14 @@ void MainSequence(PaintContext& ctx) {
     AltitudeFeetAndNinePoints(ctx);
 
     // 16. Centres and vertices on top of everything.
-    if (ctx.On(kInkreismittelpunkt)) MarkSlotLetter(ctx, kSlotIncentre, "I");
-    if (ctx.On(kUmkreismittelpunkt)) MarkSlotLetter(ctx, kSlotCircumcentre, "U");
+    if (ctx.On(kInkreismittelpunkt)) {
+        MarkSlotLetter(ctx, kSlotIncentre, "I");
+        LogMarkedPoint(ctx, kSlotIncentre, "Inkreismittelpunkt");
+    }
+    if (ctx.On(kUmkreismittelpunkt)) {
+        MarkSlotLetter(ctx, kSlotCircumcentre, "U");
+        LogMarkedPoint(ctx, kSlotCircumcentre, "Umkreismittelpunkt");
+    }
     if (ctx.On(kPunktA)) MarkSlotLetter(ctx, kSlotA, "A");
     if (ctx.On(kPunktB)) MarkSlotLetter(ctx, kSlotB, "B");
     if (ctx.On(kPunktC)) MarkSlotLetter(ctx, kSlotC, "C");

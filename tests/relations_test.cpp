@@ -56,7 +56,7 @@ TEST(Relations, EulerLineAndNinePointCircleOnGeneralTriangles) {
                                       Entry("Höhenschnittpunkt"),     Entry("Feuerbach-Punkt"),
                                       Entry("Seitenmittelpunkte"),    Entry("Höhenfußpunkte"),
                                       Entry("Umkreis Dreieck AHbHc"), Entry("Umkreis Dreieck BHaHc"),
-                                      Entry("Umkreis Dreieck CHaHb")};
+                                      Entry("Umkreis Dreieck CHaHb"), Entry("Umkreismittelpunkt")};
     const struct {
         IntPoint a, b, c;
     } triangles[] = {{{310, 130}, {180, 430}, {560, 400}},  // acute
@@ -67,7 +67,8 @@ TEST(Relations, EulerLineAndNinePointCircleOnGeneralTriangles) {
         const RelationSet set = RelationsOfDocument(MakeDoc(t.a, t.b, t.c, entries), kWidth, kHeight);
         EXPECT_TRUE(
             Contains(set, RelationKind::Collinear,
-                     {"Schwerpunkt S", "Umkreis … Mittelpunkt", "Höhenschnittpunkt", "Feuerbach-Punkt"}));
+                     {"Schwerpunkt S", "Umkreis … Mittelpunkt", "Höhenschnittpunkt", "Feuerbach-Punkt",
+                      "Umkreismittelpunkt"})); // marked without a result line of its own
         EXPECT_TRUE(
             Contains(set, RelationKind::Concyclic,
                      {"Seitenmittelpunkt AB", "Seitenmittelpunkt AC", "Seitenmittelpunkt BC",
@@ -172,6 +173,8 @@ std::map<std::string, RealPoint> NamedPoints(RealPoint A, RealPoint B, RealPoint
             {"Punkt C", C},
             {"Schwerpunkt S", Bary(1, 1, 1, A, B, C)},
             {"Umkreis … Mittelpunkt", U},
+            {"Umkreismittelpunkt", U},
+            {"Inkreismittelpunkt", Bary(a, b, c, A, B, C)},
             {"Höhenschnittpunkt", H},
             {"Feuerbach-Punkt", N},
             {"Inkreis … Mittelpunkt", Bary(a, b, c, A, B, C)},
@@ -203,7 +206,8 @@ std::map<std::string, RealPoint> ExactPoints(RealPoint A, RealPoint B, RealPoint
     std::map<std::string, RealPoint> exact = NamedPoints(A, B, C);
     for (const EtcRow& row : EtcRows()) {
         // Built from whole-pixel screen points, these centres are only half a pixel exact.
-        if (row.label == "Kiepert-Fokus" || row.label == "Apollonius-Punkt" || row.block == "Brocard-Kreis")
+        if (row.label.empty() || row.label == "Kiepert-Fokus" || row.label == "Apollonius-Punkt" ||
+            row.block == "Brocard-Kreis")
             continue;
         if (const auto p = etc::Centre(row.n, A, B, C))
             exact[row.block.empty() ? std::string(row.label)
