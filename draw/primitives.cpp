@@ -115,7 +115,10 @@ void DrawLineReported(PaintContext& ctx, std::string_view label, RealPoint p1, R
 
 void DrawSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
     if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
-    DrawLineReported(ctx, label, ScreenAsReal(ctx.pt, i), ScreenAsReal(ctx.pt, j));
+    // Drawn through the screen points, listed through the points as the results list them.
+    const RealPoint p1 = ScreenAsReal(ctx.pt, i), p2 = ScreenAsReal(ctx.pt, j);
+    DrawLineAcross(ctx, p1.x, p1.y, p2.x, p2.y);
+    if (ctx.Shown()) ReportSlotLine(ctx, i, j, label);
 }
 
 void DrawSlotSegment(PaintContext& ctx, int i, int j, std::string_view label) {
