@@ -422,7 +422,7 @@ bool ByConstruction(const Relation& r, const std::vector<MarkedPoint>& pts, cons
 } // namespace
 
 void LogReportedPoint(PaintContext& ctx, RealPoint p) {
-    if (ctx.log) ctx.log->points.push_back({ctx.doc.results.Size(), p, ctx.lastEntryOn});
+    if (ctx.log) ctx.log->points.push_back({ctx.doc.results.Size(), p, ctx.lastEntryOn, {}});
 }
 
 void LogMarkedPoint(PaintContext& ctx, int slot, std::string_view name) {

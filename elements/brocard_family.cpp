@@ -289,35 +289,17 @@ void Feet(PaintContext& ctx, const BrocardFigures& f) {
     }
 }
 
-struct Circle {
-    RealPoint centre;
-    double radius = 0;
-};
-
-// The circle x^2 + y^2 + v x + w y + f = 0 through three pixel points, by Cramer's rule; nothing
-// when the determinant of the points is exactly 0 (they are collinear or two coincide).
-std::optional<Circle> CircleThrough(IntPoint p1, IntPoint p2, IntPoint p3) {
-    // Integer pixels, so the minors are exact in double up to coordinates of about 10^5.
-    const double x1 = p1.x, y1 = p1.y, x2 = p2.x, y2 = p2.y, x3 = p3.x, y3 = p3.y;
-    const double n1 = x1 * x1 + y1 * y1, n2 = x2 * x2 + y2 * y2, n3 = x3 * x3 + y3 * y3;
-    const double det = x1 * (y2 - y3) - y1 * (x2 - x3) + (x2 * y3 - x3 * y2);
-    if (det == 0) return std::nullopt;
-    const double v = -(n1 * (y2 - y3) - y1 * (n2 - n3) + (n2 * y3 - n3 * y2)) / det;
-    const double w = -(x1 * (n2 - n3) - n1 * (x2 - x3) + (x2 * n3 - x3 * n2)) / det;
-    const double f = -(x1 * (y2 * n3 - y3 * n2) - y1 * (x2 * n3 - x3 * n2) + n1 * (x2 * y3 - x3 * y2)) / det;
-    Circle c{{-v / 2, -w / 2}, std::sqrt(std::fabs(v * v / 4 + w * w / 4 - f))};
-    if (!std::isfinite(c.centre.x) || !std::isfinite(c.centre.y) || !std::isfinite(c.radius))
-        return std::nullopt;
-    return c;
-}
-
 // Step 10: the circle through U and the two Brocard points (its diameter is U K), with the pen of
 // the moment. Collinear points suppress all four of its entries.
 void BrocardCircle(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     if (!Present(pt, kSlotCircumcentre) || !Present(pt, kSlotBrocard1) || !Present(pt, kSlotBrocard2)) return;
-    const std::optional<Circle> circle =
-        CircleThrough(pt.screen[kSlotCircumcentre], pt.screen[kSlotBrocard1], pt.screen[kSlotBrocard2]);
+    const int u = kSlotCircumcentre, p1 = kSlotBrocard1, p2 = kSlotBrocard2;
+    // Points on one line of pixels have no circle; the circle itself goes through the points as
+    // the results list them.
+    if (!CircleThroughPoints(ScreenAsReal(pt, u), ScreenAsReal(pt, p1), ScreenAsReal(pt, p2))) return;
+    const std::optional<CircleFit> circle =
+        CircleThroughPoints(ListedPoint(pt, u), ListedPoint(pt, p1), ListedPoint(pt, p2));
     if (!circle) return;
     if (ctx.On(kBrocardKreis)) DrawCircle(ctx, circle->centre.x, circle->centre.y, circle->radius);
     PlaceSlot(pt, kSlotBrocardCircle, circle->centre);

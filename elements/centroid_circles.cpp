@@ -4,8 +4,9 @@
 #include "draw/primitives.h"
 #include "draw/results.h"
 #include "elements/families.h"
+#include "grund/lines.h"
 
-#include <cmath>
+#include <optional>
 
 namespace trimora {
 namespace {
@@ -21,20 +22,16 @@ constexpr int kSlotCentroidCircle3 = 37; // circle B, C, S
 } // namespace
 
 double CircleThroughSlots(PaintContext& ctx, int i, int j, int k, int slot) {
-    if (!Present(ctx.pt, i) || !Present(ctx.pt, j) || !Present(ctx.pt, k)) return 0;
-    // Screen coordinates as reals: their products overflow 32 bits for large typed coordinates.
-    const double x1 = ctx.pt.screen[i].x, y1 = ctx.pt.screen[i].y;
-    const double x2 = ctx.pt.screen[j].x, y2 = ctx.pt.screen[j].y;
-    const double x3 = ctx.pt.screen[k].x, y3 = ctx.pt.screen[k].y;
-    const double det = x2 * y3 - x1 * y3 + x1 * y2 - y2 * x3 + y1 * x3 - y1 * x2;
-    if (det == 0) return 0;
-    const double r1 = -(x1 * x1 + y1 * y1), r2 = -(x2 * x2 + y2 * y2), r3 = -(x3 * x3 + y3 * y3);
-    // D x + E y + F = -(x^2 + y^2) for the three points.
-    const double D = (r1 * (y2 - y3) - y1 * (r2 - r3) + (r2 * y3 - r3 * y2)) / det;
-    const double E = (x1 * (r2 - r3) - r1 * (x2 - x3) + (x2 * r3 - x3 * r2)) / det;
-    const double F = (x1 * (y2 * r3 - y3 * r2) - y1 * (x2 * r3 - x3 * r2) + r1 * (x2 * y3 - x3 * y2)) / det;
-    const RealPoint centre{-D / 2, -E / 2};
-    const double radius = std::sqrt(std::fabs((D / 2) * (D / 2) + (E / 2) * (E / 2) - F));
+    const PointTable& pt = ctx.pt;
+    if (!Present(pt, i) || !Present(pt, j) || !Present(pt, k)) return 0;
+    // Points on one line of pixels have no circle; the circle itself goes through the points as
+    // the results list them.
+    if (!CircleThroughPoints(ScreenAsReal(pt, i), ScreenAsReal(pt, j), ScreenAsReal(pt, k))) return 0;
+    const std::optional<CircleFit> circle =
+        CircleThroughPoints(ListedPoint(pt, i), ListedPoint(pt, j), ListedPoint(pt, k));
+    if (!circle) return 0;
+    const RealPoint centre = circle->centre;
+    const double radius = circle->radius;
     ctx.canvas.SetPenColor(kPurple);
     PlaceSlot(ctx.pt, slot, centre);
     if (ctx.On(kSchwerpunktkreise)) DrawCircle(ctx, centre.x, centre.y, radius);

@@ -46,27 +46,15 @@ constexpr Color kLinePen = kGreen;
 // collinear: their rounded screen points would give a huge circle that is not there.
 constexpr double kCollinearHeight = 1.0;
 
-struct Circle {
-    RealPoint centre;
-    double radius;
-};
-
-// 3. The circle x² + y² + u x + v y + w = 0 through three screen points, by determinants.
-std::optional<Circle> CircleThrough(IntPoint p, IntPoint q, IntPoint r) {
-    // Reals: the products overflow 32 bits for far points.
-    const double xP = p.x, yP = p.y, xQ = q.x, yQ = q.y, xR = r.x, yR = r.y;
-    const double F = xQ * yR - xP * yR + xP * yQ - yQ * xR + yP * xR - yP * xQ;
-    const double longest =
-        std::max({std::hypot(xQ - xP, yQ - yP), std::hypot(xR - xP, yR - yP), std::hypot(xR - xQ, yR - yQ)});
-    if (!(std::fabs(F) >= kCollinearHeight * longest) || F == 0) return std::nullopt;
-    const double sP = xP * xP + yP * yP, sQ = xQ * xQ + yQ * yQ, sR = xR * xR + yR * yR;
-    const double u = -(sP * (yQ - yR) + sQ * (yR - yP) + sR * (yP - yQ)) / F;
-    const double v = -(sP * (xR - xQ) + sQ * (xP - xR) + sR * (xQ - xP)) / F;
-    const double w = -(sP * (xQ * yR - xR * yQ) + sQ * (xR * yP - xP * yR) + sR * (xP * yQ - xQ * yP)) / F;
-    const Circle c{{-u / 2, -v / 2}, std::sqrt(std::fabs(u * u / 4 + v * v / 4 - w))};
-    if (!std::isfinite(c.centre.x) || !std::isfinite(c.centre.y) || !std::isfinite(c.radius))
-        return std::nullopt;
-    return c;
+// 3. The circle through three points, none when their screen points are as good as collinear;
+// it goes through the points as the results list them.
+std::optional<CircleFit> CircleThrough(const PointTable& pt, int p, int q, int r) {
+    const RealPoint P = ScreenAsReal(pt, p), Q = ScreenAsReal(pt, q), R = ScreenAsReal(pt, r);
+    const double twiceArea = std::fabs((Q.x - P.x) * (R.y - P.y) - (Q.y - P.y) * (R.x - P.x));
+    const double longest = std::max({std::hypot(Q.x - P.x, Q.y - P.y), std::hypot(R.x - P.x, R.y - P.y),
+                                     std::hypot(R.x - Q.x, R.y - Q.y)});
+    if (!(twiceArea >= kCollinearHeight * longest) || twiceArea == 0) return std::nullopt;
+    return CircleThroughPoints(ListedPoint(pt, p), ListedPoint(pt, q), ListedPoint(pt, r));
 }
 
 struct CircleStep {
@@ -78,7 +66,7 @@ void DrawTaylorOrTuckerCircle(PaintContext& ctx, const CircleStep& s) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;
     if (!Present(pt, s.p) || !Present(pt, s.q) || !Present(pt, s.r)) return;
-    const std::optional<Circle> circle = CircleThrough(pt.screen[s.p], pt.screen[s.q], pt.screen[s.r]);
+    const std::optional<CircleFit> circle = CircleThrough(pt, s.p, s.q, s.r);
     if (!circle) return; // collinear: the target slot keeps its value, nothing is drawn
     canvas.SetPenColor(kCirclePen);
     PlaceSlot(pt, s.target, circle->centre);

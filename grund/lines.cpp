@@ -45,6 +45,17 @@ LinePoint PerpendicularFoot(RealPoint p, RealPoint q1, RealPoint q2) {
     return IntersectLines(onNormal, p, q1, q2);
 }
 
+std::optional<CircleFit> CircleThroughPoints(RealPoint p1, RealPoint p2, RealPoint p3) {
+    const double bx = p2.x - p1.x, by = p2.y - p1.y, cx = p3.x - p1.x, cy = p3.y - p1.y;
+    const double det = 2 * (bx * cy - by * cx);
+    if (det == 0) return std::nullopt;
+    const double bb = bx * bx + by * by, cc = cx * cx + cy * cy;
+    const double ux = (cy * bb - by * cc) / det, uy = (bx * cc - cx * bb) / det;
+    const CircleFit c{{p1.x + ux, p1.y + uy}, std::hypot(ux, uy)};
+    if (!std::isfinite(c.centre.x) || !std::isfinite(c.centre.y) || !std::isfinite(c.radius)) return std::nullopt;
+    return c;
+}
+
 RealPoint MirrorPoint(RealPoint p, RealPoint q1, RealPoint q2) {
     const LinePoint f = PerpendicularFoot(p, q1, q2);
     return {2 * f.p.x - p.x, 2 * f.p.y - p.y};

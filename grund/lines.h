@@ -3,6 +3,8 @@
 
 #include "grund/geometry.h"
 
+#include <optional>
+
 namespace trimora {
 
 struct LinePoint {
@@ -20,5 +22,15 @@ LinePoint PerpendicularFoot(RealPoint p, RealPoint q1, RealPoint q2);
 
 // The reflection of P in the line Q1Q2 (in the sentinel point when there is no foot).
 RealPoint MirrorPoint(RealPoint p, RealPoint q1, RealPoint q2);
+
+struct CircleFit {
+    RealPoint centre;
+    double radius = 0;
+};
+
+// The circle through three points; nothing when the determinant of the points is exactly 0 (they
+// are collinear or two coincide) or the circle would not be finite. Solved about the first point,
+// so that far-off points keep their digits.
+std::optional<CircleFit> CircleThroughPoints(RealPoint p1, RealPoint p2, RealPoint p3);
 
 } // namespace trimora

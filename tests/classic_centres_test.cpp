@@ -62,18 +62,18 @@ TEST(ClassicCentres, EveryEntryAloneWritesItsKnownLines) {
          kGrey,
          {"1.Nagelhalbdreieckspunkt\t( 0,46 | 0,95 )", "2.Nagelhalbdreieckspunkt\t( -1,04 | -0,55 )",
           "3.Nagelhalbdreieckspunkt\t( 0,96 | -0,55 )"}},
-        // Through B, C and the centroid's pixel (443, 330) = (0,33 | 0): centre (0 | -2,44555),
-        // radius sqrt(4 + 1,44555^2) = 2,4677.
+        // Through B, C and the centroid (1/3 | 0), not its pixel (0,33 | 0): centre (0 | -22/9),
+        // radius sqrt(4 + (13/9)^2) = 2,4671.
         {46,
          {"1.Schwerpunktkreis-Radius", "2.Schwerpunktkreis-Radius", "3.Schwerpunktkreis-Radius"},
          kPurple,
-         {"3.Schwerpunktkreis-Radius\t2,468"}},
-        // Through A, B and (0,33 | 0): x + y = 0 and 1,34 x + 4 y = 4,8911 meet in (-1,8388 | 1,8388).
+         {"3.Schwerpunktkreis-Radius\t2,467"}},
+        // Through A, B and (1/3 | 0): x + y = 0 and 4/3 x + 4 y = 44/9 meet in (-11/6 | 11/6).
         {47,
          {"1.Schwerpunktkreis-Mittelpunkt", "2.Schwerpunktkreis-Mittelpunkt",
           "3.Schwerpunktkreis-Mittelpunkt"},
          kBlack,
-         {"1.Schwerpunktkreis-Mittelpunkt\t( -1,839 | 1,839 )"}},
+         {"1.Schwerpunktkreis-Mittelpunkt\t( -1,833 | 1,833 )"}},
     };
     int checked = 0;
     for (const EntryCase& c : cases)

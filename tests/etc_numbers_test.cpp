@@ -14,10 +14,9 @@ namespace {
 
 // Centres whose construction goes through whole-pixel screen points, by (label, block): half a
 // pixel. The Kiepert focus is reported from its screen point, the Apollonius point intersects lines
-// through screen points, the Brocard circle passes through the screen points of U and the Brocard
-// points.
-const std::set<std::pair<std::string_view, std::string_view>> kThroughScreenPoints{
-    {"Kiepert-Fokus", ""}, {"Apollonius-Punkt", ""}, {"… Mittelpunkt", "Brocard-Kreis"}};
+// through screen points.
+const std::set<std::pair<std::string_view, std::string_view>> kThroughScreenPoints{{"Kiepert-Fokus", ""},
+                                                                                   {"Apollonius-Punkt", ""}};
 
 constexpr double kRelative = 1e-9;
 constexpr double kHalfPixel = 0.5;
