@@ -133,11 +133,11 @@ void PedalFamily(PaintContext& ctx, int p, int q, std::string_view title) {
     constexpr int kTriangleSlots[3] = {kSlotPedalTriangle, kSlotPedalTriangle + 1, kSlotPedalTriangle + 2};
 
     // 1. Feet on AB, AC and CB.
-    // A point beyond the drawing range is held at the limit on the screen; its feet, perpendiculars
-    // and lengths come from where it really is.
+    // The feet, perpendiculars and lengths come from the point as the results list it, and from
+    // where it really is when it lies beyond the drawing range and is held at the limit there.
     const RealPoint screen = ScreenAsReal(ctx.pt, p), precise = ctx.pt.precise[p];
     const bool held = std::fabs(screen.x - precise.x) > 1 || std::fabs(screen.y - precise.y) > 1;
-    const RealPoint P = held ? precise : screen;
+    const RealPoint P = held ? precise : ListedPoint(ctx.pt, p);
     const RealPoint A = ScreenAsReal(ctx.pt, kSlotA), B = ScreenAsReal(ctx.pt, kSlotB),
                     C = ScreenAsReal(ctx.pt, kSlotC);
     const std::array<RealPoint, 3> feet{PerpendicularFoot(P, A, B).p, PerpendicularFoot(P, A, C).p,
@@ -177,8 +177,7 @@ void PedalFamily(PaintContext& ctx, int p, int q, std::string_view title) {
     // 6.-7. Pedal triangle.
     if (ctx.Shown() && ctx.On(qt)) {
         for (int n = 0; n < 3; ++n)
-            ctx.pt.screen[kTriangleSlots[n]] = {RoundClamp(feet[static_cast<std::size_t>(n)].x),
-                                                RoundClamp(feet[static_cast<std::size_t>(n)].y)};
+            PlaceSlot(ctx.pt, kTriangleSlots[n], feet[static_cast<std::size_t>(n)]);
         ReportTriangle(ctx, kTriangleSlots[0], kTriangleSlots[1], kTriangleSlots[2], title, "-Lot");
     }
     ctx.canvas.SetPenColor(kGrey);
