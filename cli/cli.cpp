@@ -45,7 +45,8 @@ constexpr const char* kUsage =
     "  --axes               Koordinatenachsen zeichnen\n"
     "  --grid               Gitter zeichnen\n"
     "  --mmgrid             Millimetergitter zeichnen\n"
-    "  --stretch F          Streckungsfaktor (Standard 1)\n"
+    "  --stretch F          Streckungsfaktor der Abbildung (Standard 1); die Ergebnisse werden\n"
+    "                       wie im Fenster beim Streckungsfaktor 1 berechnet\n"
     "  --pan X,Y            Verschiebung des Ursprungs in Pixeln\n"
     "  --size BxH           Größe der Zeichenfläche in Pixeln (Standard 821x660; höchstens\n"
     "                       16384 je Seite und 64 Millionen Pixel, das sind 256 MB)\n"
@@ -276,6 +277,39 @@ bool IsPictureExtension(const std::string& path) {
     return false;
 }
 
+namespace {
+
+// The document the options describe, at the given stretch factor (none: the default).
+void Prepare(Session& session, const Options& o, std::optional<double> stretch) {
+    InitSession(session, o.width, o.height);
+    Document& doc = session.doc;
+    doc.view.showTrilinear = o.trilinear;
+    doc.view.showEtc = o.etc;
+    doc.view.showAxes = o.axes;
+    doc.view.showGrid = o.grid;
+    doc.view.showMmGrid = o.mmgrid;
+    // The fields are applied as the window's commands apply them; a topic or data file places
+    // its vertices itself (around the integer centre, with the stretch factor already set).
+    bool apply = false;
+    if (stretch) doc.view.stretchFactor = *stretch, apply = !o.topic && !o.load;
+    if (o.topic) {
+        static const std::vector<std::string> topics = LoadResourceLines("WTRIMORA");
+        if (!ApplyTopic(session, *o.topic, topics)) throw UsageError{"Unbekanntes Thema: \"" + *o.topic + "\""};
+    }
+    if (o.load) LoadDataFileLines(session, ReadDataFile(*o.load));
+    if (o.vertices) {
+        const auto parts = SplitVertices(*o.vertices);
+        for (int n = 0; n < 6; ++n) doc.fields[static_cast<std::size_t>(n)] = parts[static_cast<std::size_t>(n)];
+        apply = true;
+    }
+    if (o.all) doc.checked.set();
+    for (const auto& [on, entry] : o.switches) doc.SetOn(entry, on);
+    if (o.pan) doc.view.panX = o.pan->first, doc.view.panY = o.pan->second, apply = true;
+    if (apply) ApplyFieldTexts(doc, o.width, o.height);
+}
+
+} // namespace
+
 int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
                    const PictureExporter& exporter) {
     Options o;
@@ -286,36 +320,20 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             return out.flush() ? 0 : 1;
         }
         Session session;
-        InitSession(session, o.width, o.height);
-        Document& doc = session.doc;
-        doc.view.showTrilinear = o.trilinear;
-        doc.view.showEtc = o.etc;
-        doc.view.showAxes = o.axes;
-        doc.view.showGrid = o.grid;
-        doc.view.showMmGrid = o.mmgrid;
-        // The fields are applied as the window's commands apply them; a topic or data file places
-        // its vertices itself (around the integer centre, with the stretch factor already set).
-        bool apply = false;
-        if (o.stretch) doc.view.stretchFactor = *o.stretch, apply = !o.topic && !o.load;
-        if (o.topic) {
-            static const std::vector<std::string> topics = LoadResourceLines("WTRIMORA");
-            if (!ApplyTopic(session, *o.topic, topics)) throw UsageError{"Unbekanntes Thema: \"" + *o.topic + "\""};
+        Prepare(session, o, o.stretch);
+        // Results are measured as the window's "Berechnung" measures them, at stretch factor 1;
+        // the picture keeps the stretch.
+        Session unstretched;
+        Document* measured = &session.doc;
+        if (o.stretch && *o.stretch != 1 && (o.results || o.relations)) {
+            Prepare(unstretched, o, std::nullopt);
+            measured = &unstretched.doc;
         }
-        if (o.load) LoadDataFileLines(session, ReadDataFile(*o.load));
-        if (o.vertices) {
-            const auto parts = SplitVertices(*o.vertices);
-            for (int n = 0; n < 6; ++n) doc.fields[static_cast<std::size_t>(n)] = parts[static_cast<std::size_t>(n)];
-            apply = true;
-        }
-        if (o.all) doc.checked.set();
-        for (const auto& [on, entry] : o.switches) doc.SetOn(entry, on);
-        if (o.pan) doc.view.panX = o.pan->first, doc.view.panY = o.pan->second, apply = true;
-        if (apply) ApplyFieldTexts(doc, o.width, o.height);
 
         RecordingCanvas canvas(o.width, o.height);
-        PaintBox1Paintx(doc, canvas, o.results.has_value());
+        PaintBox1Paintx(*measured, canvas, o.results.has_value());
         if (o.results) {
-            const std::vector<std::string> lines = doc.results.Lines();
+            const std::vector<std::string> lines = measured->results.Lines();
             if (*o.results == "-") {
                 for (const std::string& line : lines) out << line << '\n';
                 if (!out.flush())
@@ -330,7 +348,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             }
         }
         if (o.relations) {
-            for (const std::string& line : RelationLines(RelationsOfDocument(doc, o.width, o.height)))
+            for (const std::string& line : RelationLines(RelationsOfDocument(*measured, o.width, o.height)))
                 out << line << '\n';
             if (!out.flush())
                 throw FileError{"Die Zusammenhänge konnten nicht auf die Standardausgabe geschrieben werden."};
@@ -339,7 +357,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             if (!exporter) throw FileError{"Bilder können hier nicht gespeichert werden."};
             const PictureRequest request{
                 *o.exportPath, o.width, o.height, o.bmp16, o.dpi.value_or(96), o.cmPerUnit.value_or(0)};
-            const std::string failure = exporter(doc, request);
+            const std::string failure = exporter(session.doc, request);
             if (!failure.empty()) throw FileError{failure};
         }
         return 0;

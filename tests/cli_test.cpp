@@ -47,11 +47,12 @@ TEST(CommandLine, BaseMeasuresAndCentroidOfTheBasicTriangle) {
 }
 
 TEST(CommandLine, FormulasNamesStretchAndTrilinear) {
-    // SQRT(4) = 2; at stretch 2 every coordinate is reported twice as large.
+    // SQRT(4) = 2; the results are measured at stretch 1 whatever the picture's stretch, as the
+    // window measures them.
     const CliRun r = Cli({"--vertices", "SQRT(4)-1;2;-2;-1;2;-1", "--on", "Schwerpunkt", "--stretch", "2",
                        "--trilinear", "--results", "-"});
     EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.out.find("Punkt A\t( 2 | 4 ) ; trilinear (1 : 0 : 0)\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Punkt A\t( 1 | 2 ) ; trilinear (1 : 0 : 0)\n"), std::string::npos) << r.out;
     // The entry names are matched without regard to case.
     EXPECT_EQ(Cli({"--on", "umkreis", "--results", "-"}).code, 0);
 }
