@@ -517,9 +517,10 @@ void AdamsCircle(PaintContext& ctx) {
 void AltitudesOfSlotTriangle(PaintContext& ctx, int p, int q, int r, std::string_view name, int entry,
                              int firstSlot) {
     PointTable& pt = ctx.pt;
-    // 1.-2. Sides and the cosines of the angles at P, Q, R.
-    const double d = SlotDistanceWorld(pt, q, r), e = SlotDistanceWorld(pt, p, r),
-                 c = SlotDistanceWorld(pt, p, q);
+    // 1.-2. Sides and the cosines of the angles at P, Q, R, of the triangle whose vertices the
+    // trilinears below refer to.
+    const RealPoint P = pt.precise[p], Q = pt.precise[q], R = pt.precise[r];
+    const double d = WorldDistance(Q, R), e = WorldDistance(P, R), c = WorldDistance(P, Q);
     if (d * e * c == 0) return;
     const double cosP = (d * d - e * e - c * c) / (-2 * e * c);
     const double cosQ = (e * e - d * d - c * c) / (-2 * c * d);
@@ -532,7 +533,7 @@ void AltitudesOfSlotTriangle(PaintContext& ctx, int p, int q, int r, std::string
                             {cosQ * cosR, cosP * cosR, cosP * cosQ}};
     for (int n = 0; n < 4; ++n) {
         const auto point =
-            TrilinearToPoint(t[n][0], t[n][1], t[n][2], pt.precise[p], pt.precise[q], pt.precise[r]);
+            TrilinearToPoint(t[n][0], t[n][1], t[n][2], P, Q, R);
         if (point)
             PlaceSlot(pt, firstSlot + n, *point);
         else

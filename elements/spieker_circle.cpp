@@ -52,7 +52,7 @@ void SpiekerCircle(PaintContext& ctx) {
 void NagelHalfTriangle(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     if (Present(pt, kSlotNagel)) {
-        const RealPoint nagel = ScreenAsReal(pt, kSlotNagel);
+        const RealPoint nagel = ListedPoint(pt, kSlotNagel);
         const int slots[3] = {kSlotNagelHalf1, kSlotNagelHalf2, kSlotNagelHalf3};
         for (int n = 0; n < 3; ++n) {
             const RealPoint v = ScreenAsReal(pt, kSlotA + n);

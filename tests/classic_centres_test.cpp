@@ -55,13 +55,13 @@ TEST(ClassicCentres, EveryEntryAloneWritesItsKnownLines) {
         {43, {"Spiekerkreis-Radius"}, kRed, {"Spiekerkreis-Radius\t0,526", "… Flächeninhalt\t0,869"}},
         // The mark keeps the red pen of the Spieker step.
         {44, {"Spieker-Punkt"}, kRed, {"Spieker-Punkt\t( 0,23 | -0,026 )"}},
-        // Nagel point 3 S - 2 I = (-0,0804 | -0,1044) on the pixel (402, 340); halves to A, B, C.
+        // Nagel point 3 S - 2 I = (-0,0804 | -0,1044), not its pixel (-0,08 | -0,1); halves to A, B, C.
         {45,
          {"1.Nagelhalbdreieckspunkt", "2.Nagelhalbdreieckspunkt", "3.Nagelhalbdreieckspunkt",
           "Nagelhalb-Dreieck"},
          kGrey,
-         {"1.Nagelhalbdreieckspunkt\t( 0,46 | 0,95 )", "2.Nagelhalbdreieckspunkt\t( -1,04 | -0,55 )",
-          "3.Nagelhalbdreieckspunkt\t( 0,96 | -0,55 )"}},
+         {"1.Nagelhalbdreieckspunkt\t( 0,46 | 0,948 )", "2.Nagelhalbdreieckspunkt\t( -1,04 | -0,552 )",
+          "3.Nagelhalbdreieckspunkt\t( 0,96 | -0,552 )"}},
         // Through B, C and the centroid (1/3 | 0), not its pixel (0,33 | 0): centre (0 | -22/9),
         // radius sqrt(4 + (13/9)^2) = 2,4671.
         {46,

@@ -170,7 +170,7 @@ TEST(ExcircleFamily, NagelPointOnTheNagelLineAndTransversals) {
         // The half triangle of the paint routine is built on it: midpoints of the vertices and N.
         const auto first = FindLine(p.lines, "1.Nagelhalbdreieckspunkt");
         ASSERT_TRUE(first);
-        const RealPoint half = Mid(A, AsReal(pt.screen[kSlotNagel]));
+        const RealPoint half = Mid(A, N);
         EXPECT_EQ(*first, "1.Nagelhalbdreieckspunkt\t( " + FormatReal((half.x - 410) / 100, 3) + " | " +
                               FormatReal((330 - half.y) / 100, 3) + " )");
         ++checked;
