@@ -53,6 +53,7 @@ constexpr std::array kRows{
     EtcRow{322, "Hadamard-Punkt", "", 40, true},
     EtcRow{238, kCentreLine, "Ankreisdreieck-Umkreis", 40, false},
     EtcRow{289, "Kosnita-Punkt", "", 54, true},
+    EtcRow{411, "Kontaktdreieck HSchnittpunkt", "", 65, false}, // orthocentre of the contact triangle
     EtcRow{284, "3.Brocard-Punkt", "", 76, true},
     EtcRow{367, "Tarry-Punkt", "", 98, true},
     EtcRow{226, "Steiner-Punkt", "", 99, true},
@@ -70,6 +71,7 @@ constexpr std::array kRows{
     EtcRow{255, "1.Lémoine-Kreismittelpunkt", "", 182, true},
     EtcRow{91, kCentreLine, "Brocard-Kreis", 182, true},
     EtcRow{275, "Gleiche-Parallelen-Punkt", "", 192, true},
+    EtcRow{52, "Taylor-Punkt", "", 389, true},
     EtcRow{391, kCentreLine, "Parry-Kreis", 351, false},
     EtcRow{462, "Weill-Punkt", "", 354, true},
     EtcRow{179, kCentreLine, "Fuhrmann-Kreis", 355, true},

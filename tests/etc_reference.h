@@ -122,6 +122,8 @@ inline const std::map<int, FirstCoordinate>& CoordinateTable() {
          }},
         {359, Trilinear([](const Sides& s) { return s.a / s.A; })},
         {360, Trilinear([](const Sides& s) { return s.A / s.a; })},
+        {389,
+         Trilinear([](const Sides& s) { return std::cos(s.A) - std::cos(2 * s.A) * std::cos(s.B - s.C); })},
         {485, [](const Sides& s) { return 1 / (s.b * s.b + s.c * s.c - s.a * s.a + 4 * s.area); }},
         {486, [](const Sides& s) { return 1 / (s.b * s.b + s.c * s.c - s.a * s.a - 4 * s.area); }},
         {1153,
