@@ -39,6 +39,12 @@ void CentroidTriangles(PaintContext& ctx) {
                    mBC = midpoint(kSlotB, kSlotC);
     const std::array<std::array<IntPoint, 3>, 6> triangles{
         {{A, S, mAB}, {A, S, mAC}, {B, S, mBC}, {B, S, mAB}, {C, S, mAC}, {C, S, mBC}}};
+    // The circles go through the points as the results list them, not through their pixels.
+    const RealPoint a = ListedPoint(pt, kSlotA), b = ListedPoint(pt, kSlotB), c = ListedPoint(pt, kSlotC),
+                    s = ListedPoint(pt, kSlotCentroid);
+    const RealPoint ab = Midpoint(a, b), ac = Midpoint(a, c), bc = Midpoint(b, c);
+    const std::array<std::array<RealPoint, 3>, 6> corners{
+        {{a, s, ab}, {a, s, ac}, {b, s, bc}, {b, s, ab}, {c, s, ac}, {c, s, bc}}};
 
     // 1.-3. The fills, without outlines, alternating green and blue from T1 on.
     canvas.SetPenStyle(PenStyle::Clear);
@@ -54,9 +60,7 @@ void CentroidTriangles(PaintContext& ctx) {
     std::array<RealPoint, 3> lamoenPoints;
     bool allValid = true;
     for (int n = 0; n < 6; ++n) {
-        auto real = [](IntPoint p) { return RealPoint{double(p.x), double(p.y)}; };
-        const CircleDataResult circle =
-            CircleData(real(triangles[n][0]), real(triangles[n][1]), real(triangles[n][2]));
+        const CircleDataResult circle = CircleData(corners[n][0], corners[n][1], corners[n][2]);
         if (n % 2 == 0) {
             allValid = allValid && circle.circumcentreValid;
             lamoenPoints[n / 2] = circle.circumcentre;

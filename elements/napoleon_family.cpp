@@ -149,7 +149,7 @@ void OuterCircles(PaintContext& ctx) {
                       {kSlotC, kSlotB, kSlotApexBC, kSlotCircleBC}};
     for (const auto& t : triangles) {
         const CircleDataResult d =
-            CircleData(ScreenAsReal(pt, t.v1), ScreenAsReal(pt, t.v2), ScreenAsReal(pt, t.apex));
+            CircleData(ListedPoint(pt, t.v1), ListedPoint(pt, t.v2), ListedPoint(pt, t.apex));
         // The incircle block names the circumcentre as its centre: both are the same point of an
         // equilateral triangle.
         if (ctx.On(kNapoleonInkreise) && d.incentreValid) {
@@ -289,7 +289,7 @@ void InnerNapoleonFamily(PaintContext& ctx) {
                           {kSlotC, kSlotB, kSlotInnerApexBC, kSlotInnerCircleBC}};
         for (const auto& t : triangles) {
             const CircleDataResult d =
-                CircleData(ScreenAsReal(pt, t.v1), ScreenAsReal(pt, t.v2), ScreenAsReal(pt, t.apex));
+                CircleData(ListedPoint(pt, t.v1), ListedPoint(pt, t.v2), ListedPoint(pt, t.apex));
             if (!d.circumcentreValid) continue;
             PlaceSlot(pt, t.slot, d.circumcentre);
             MarkSlot(ctx, t.slot);
