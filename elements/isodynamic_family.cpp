@@ -131,9 +131,7 @@ void ParryAndApolloniusCircles(PaintContext& ctx) {
 
     if (ctx.On(kLemoineGerade)) {
         canvas.SetPenColor(kLime);
-        if (Present(pt, kSlotApolloniusA) && Present(pt, kSlotApolloniusA + 2))
-            DrawLineReported(ctx, "Lémoine-Gerade", ScreenAsReal(pt, kSlotApolloniusA),
-                             ScreenAsReal(pt, kSlotApolloniusA + 2));
+        DrawSlotLine(ctx, kSlotApolloniusA, kSlotApolloniusA + 2, "Lémoine-Gerade");
     }
 }
 

@@ -89,7 +89,7 @@ void Parabolas(PaintContext& ctx) {
         pt.screen[kSlotKiepertFocus] = {RoundClamp(focus->x), RoundClamp(focus->y)};
         if (ctx.On(kKiepertFokus)) {
             MarkSlot(ctx, kSlotKiepertFocus);
-            if (ctx.Shown()) ReportPoint(ctx, "Kiepert-Fokus", ScreenAsReal(pt, kSlotKiepertFocus));
+            if (ctx.Shown()) ReportPoint(ctx, "Kiepert-Fokus", *focus);
         }
     }
     // The Kiepert parabola: the precise focus, the Euler line as directrix.

@@ -99,7 +99,7 @@ void DrawTaylorOrTuckerCircle(PaintContext& ctx, const CircleStep& s) {
     canvas.SetPenColor(kBlack);
     if (ctx.On(kCentres[kind])) {
         MarkSlot(ctx, s.target);
-        if (ctx.Shown()) ReportPoint(ctx, prefix + "mittelpunkt" + number, ScreenAsReal(pt, s.target));
+        if (ctx.Shown()) ReportPoint(ctx, prefix + "mittelpunkt" + number, ListedPoint(pt, s.target));
     }
 }
 

@@ -13,10 +13,8 @@ namespace trimora::testing {
 namespace {
 
 // Centres whose construction goes through whole-pixel screen points, by (label, block): half a
-// pixel. The Kiepert focus is reported from its screen point, the Apollonius point intersects lines
-// through screen points.
-const std::set<std::pair<std::string_view, std::string_view>> kThroughScreenPoints{{"Kiepert-Fokus", ""},
-                                                                                   {"Apollonius-Punkt", ""}};
+// pixel. The Apollonius point intersects lines through screen points.
+const std::set<std::pair<std::string_view, std::string_view>> kThroughScreenPoints{{"Apollonius-Punkt", ""}};
 
 constexpr double kRelative = 1e-9;
 constexpr double kHalfPixel = 0.5;
