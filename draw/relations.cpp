@@ -13,6 +13,7 @@
 #include <system_error>
 #include <thread>
 #include <unordered_map>
+#include <utility>
 
 namespace trimora {
 namespace {
@@ -147,12 +148,13 @@ class PlaceBuckets {
         const std::int64_t cell = whole - static_cast<std::int64_t>(kShift);
         const std::int64_t neighbour =
             cell + 1 - 2 * static_cast<std::int64_t>(shifted - static_cast<double>(whole) < 0.5);
-        int earlier = Find(cell);
-        if (earlier < 0) earlier = Find(neighbour);
+        // One walk along the cell's chain finds an earlier point in it and the free slot for `k`.
+        int earlier = -1;
         std::size_t s = Hash(cell);
-        while (slots_[s].generation == generation_)
-            s = (s + 1) & (kSize - 1);
+        for (; slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
+            if (earlier < 0 && slots_[s].cell == static_cast<std::int32_t>(cell)) earlier = slots_[s].point;
         slots_[s] = {static_cast<std::int32_t>(cell), generation_, static_cast<std::int16_t>(k)};
+        if (earlier < 0) earlier = Find(neighbour);
         return earlier;
     }
 
@@ -212,8 +214,9 @@ struct Finder {
     }
 
     // The circle through the best-conditioned triple of the candidate: its two points farthest
-    // apart and the one farthest from their line.
-    std::optional<Relation> CircleThrough(const std::vector<int>& candidate) const {
+    // apart and the one farthest from their line. `wholeCandidate`: none unless every point of the
+    // candidate lies on it (a first fit, before the circle is widened).
+    std::optional<Relation> CircleThrough(const std::vector<int>& candidate, bool wholeCandidate) const {
         const auto [i, j] = FarthestPair(candidate);
         const RealPoint d = Minus(P(j), P(i));
         int k = -1;
@@ -236,11 +239,14 @@ struct Finder {
         r.radius = radius;
         // |d - r| <= tolerance without a square root per point
         const double inner = std::max(0.0, radius - tolerance), outer = radius + tolerance;
-        for (int m = 0; m < static_cast<int>(pts.size()); ++m) {
+        auto on = [&](int m) {
             const RealPoint d = Minus(P(m), centre);
             const double d2 = Dot(d, d);
-            if (d2 >= inner * inner && d2 <= outer * outer) r.members.push_back(m);
-        }
+            return d2 >= inner * inner && d2 <= outer * outer;
+        };
+        if (wholeCandidate && !std::all_of(candidate.begin(), candidate.end(), on)) return std::nullopt;
+        for (int m = 0; m < static_cast<int>(pts.size()); ++m)
+            if (on(m)) r.members.push_back(m);
         return r;
     }
 
@@ -377,7 +383,10 @@ struct Finder {
         for (const auto& c : candidates) {
             if (const int owner = known.Owner(c[0], c[1], c[2]); owner >= 0 && Holds(owner, c[3])) continue;
             candidate.assign(c.begin(), c.end());
-            Confirm(candidate, 4, known, [this](const std::vector<int>& mm) { return CircleThrough(mm); });
+            // The candidate was gathered with a looser slack: most fail on their own points.
+            Confirm(candidate, 4, known, [this, first = true](const std::vector<int>& mm) mutable {
+                return CircleThrough(mm, std::exchange(first, false));
+            });
         }
     }
 };
