@@ -108,7 +108,7 @@ void AppendLineEquation(std::string& out, RealPoint w1, RealPoint w2) {
         out += "X = ";
         out += FormatReal(w1.x, 3);
         angle = 90;
-    } else if (w1.y != w2.y) {
+    } else if (std::fabs(w1.y - w2.y) >= 1e-8) { // level within rounding, as upright above
         const double m = (w2.y - w1.y) / (w2.x - w1.x);
         const double n = w1.y - m * w1.x;
         out += "Y = ";
@@ -166,7 +166,9 @@ void ReportTriangle(PaintContext& ctx, int i, int j, int k, std::string_view nam
 
     auto angle = [&](double opposite, double side1, double side2) {
         if (side1 * side2 == 0) return;
-        const double cosine = (opposite * opposite - side1 * side1 - side2 * side2) / (-2 * side1 * side2);
+        double cosine = (opposite * opposite - side1 * side1 - side2 * side2) / (-2 * side1 * side2);
+        // Three points on one line give 0° and 180°, however the rounding of their sides falls.
+        if (std::fabs(cosine) > 1 && std::fabs(cosine) <= 1 + 1e-9) cosine = std::copysign(1.0, cosine);
         if (cosine < -1 || cosine > 1) return;
         ReportValue(ctx, "… Innenwinkel in °", std::acos(cosine) * kDegreesPerRadian);
     };

@@ -16,7 +16,9 @@ LinePoint IntersectLines(RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4)
         const double m1 = dy1 / dx1, m2 = dy2 / dx2;
         // The cross products may differ while the rounded slopes agree: m2 - m1 can still be 0.
         const double x = (p2.y - p4.y - m1 * p2.x + m2 * p4.x) / (m2 - m1);
-        const double y = p4.y + m2 * (x - p4.x);
+        // y from the flatter line: on a nearly upright one the slope would multiply the rounding
+        // of x into whole pixels.
+        const double y = std::fabs(m1) < std::fabs(m2) ? p2.y + m1 * (x - p2.x) : p4.y + m2 * (x - p4.x);
         if (std::isfinite(x) && std::isfinite(y)) {
             r.p = {x, y};
             r.ok = true;
