@@ -189,16 +189,11 @@ void AltitudeFeetAndNinePoints(PaintContext& ctx) {
             constexpr int kFirstSix[6] = {kSlotMidAB, kSlotMidAC, kSlotMidBC, kSlotFootB, kSlotFootA, kSlotFootC};
             for (int n = 0; n < 6; ++n)
                 ReportSlot(ctx, kFirstSix[n], kLabels[n]);
-            const IntPoint h = pt.screen[kSlotOrthocentre];
+            // The midpoints of the vertices and H as they are, not halved whole pixels, whose
+            // truncation would move them with the pan.
             int n = 6;
-            for (int v : {kSlotA, kSlotB, kSlotC}) {
-                // Integer halving that truncates toward zero.
-                const IntPoint s = pt.screen[v];
-                const long long hx = (static_cast<long long>(h.x) + s.x) / 2,
-                                hy = (static_cast<long long>(h.y) + s.y) / 2;
-                ReportPoint(ctx, kLabels[n++], {static_cast<double>(hx), static_cast<double>(hy)});
-                NoteExactPoint(ctx, Midpoint(pt.precise[kSlotOrthocentre], ScreenAsReal(pt, v)));
-            }
+            for (int v : {kSlotA, kSlotB, kSlotC})
+                ReportPoint(ctx, kLabels[n++], Midpoint(pt.precise[kSlotOrthocentre], ScreenAsReal(pt, v)));
         }
     }
 
