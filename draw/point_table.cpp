@@ -1,7 +1,10 @@
 #include "draw/point_table.h"
 
+#include "grund/lines.h"
+
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace trimora {
 
@@ -167,13 +170,11 @@ CircleDataResult CircleData(RealPoint p1, RealPoint p2, RealPoint p3) {
     const double angle3 = std::acos(cosR);
     if (p + q + v != 0) out.r = p * q * std::sin(angle3) / (p + q + v);
     if (std::sin(angle3) != 0 && !NearlyCollinear(p1, p2, p3)) out.R = v / std::sin(angle3) / 2;
-    const double F = p1.x * p2.y + p2.x * p3.y + p3.x * p1.y - p2.y * p3.x - p3.y * p1.x - p1.y * p2.x;
+    // The circumcentre about p1: squares of far-off coordinates would lose the digits that tell
+    // a small triangle's centre, and so move it with the pan.
     if (!NearlyCollinear(p1, p2, p3)) {
-        const double n1 = p1.x * p1.x + p1.y * p1.y, n2 = p2.x * p2.x + p2.y * p2.y, n3 = p3.x * p3.x + p3.y * p3.y;
-        const double ux = (n1 * (p2.y - p3.y) + n2 * (p3.y - p1.y) + n3 * (p1.y - p2.y)) / (2 * F);
-        const double uy = (n1 * (p3.x - p2.x) + n2 * (p1.x - p3.x) + n3 * (p2.x - p1.x)) / (2 * F);
-        if (std::isfinite(ux) && std::isfinite(uy)) {
-            out.circumcentre = {ux, uy};
+        if (const std::optional<CircleFit> c = CircleThroughPoints(p1, p2, p3)) {
+            out.circumcentre = c->centre;
             out.circumcentreValid = true;
         }
     }

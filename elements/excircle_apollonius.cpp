@@ -33,7 +33,7 @@ constexpr int kSlotApolloniusPoint = 101;
 constexpr double kRadiusEpsilon = 0.00001;
 constexpr double kDeterminantEpsilon = 0.0001;
 constexpr double kQuadraticEpsilon = 0.0001;
-// Centres and touch points this far out in pixels are not kept.
+// Centres and touch points this far in pixels from the drawing origin are not kept.
 constexpr double kFar = 10000;
 
 struct Circle {
@@ -89,7 +89,9 @@ void ExcircleApolloniusCircle(PaintContext& ctx) {
     // 2.-4. Centre and circle, in the pen the previous family left. Without a centre of this
     // repaint nothing further can be built: the slot is marked absent rather than left stale.
     const std::optional<Circle> circle = EnclosingCircle(ex);
-    if (!circle || !(std::fabs(circle->centre.x) < kFar && std::fabs(circle->centre.y) < kFar)) {
+    const double ox = ctx.doc.originX, oy = ctx.doc.originY;
+    auto near = [&](RealPoint p) { return std::fabs(p.x - ox) < kFar && std::fabs(p.y - oy) < kFar; };
+    if (!circle || !near(circle->centre)) {
         PlaceAbsent(pt, kSlotCentre);
         return;
     }
@@ -113,7 +115,7 @@ void ExcircleApolloniusCircle(PaintContext& ctx) {
         if (!(d > 0)) return;
         const double k = (ex[n].radius + d) / d;
         const RealPoint T{X.x + k * (I.x - X.x), X.y + k * (I.y - X.y)};
-        if (!(std::fabs(T.x) < kFar && std::fabs(T.y) < kFar)) return;
+        if (!near(T)) return;
         PlaceSlot(pt, touch[n], T);
     }
 

@@ -36,9 +36,8 @@ LinePoint IntersectLines(RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4)
         const RealPoint q{p2.x, p4.y + m2 * (p2.x - p4.x)};
         if (std::isfinite(q.y)) r = {q, true};
     }
-    // Only this last branch and the parallel case are bounded.
-    r.p.x = std::clamp(r.p.x, -10000.0, 10000.0);
-    r.p.y = std::clamp(r.p.y, -10000.0, 10000.0);
+    // Not held within some range: the same two lines give the same point in either order, and a
+    // triangle typed far from the origin keeps its feet. Pixels are bounded where they are drawn.
     return r;
 }
 

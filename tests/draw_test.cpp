@@ -153,10 +153,10 @@ TEST(LineConstructions, IntersectionsFeetAndMirrors) {
     p = IntersectLines({0, 0}, {10, 10}, {0, 1}, {10, 11});
     EXPECT_FALSE(p.ok);
     EXPECT_EQ(p.p, (RealPoint{-100, -100}));
-    // Vertical first line: bounded; vertical second line: not bounded.
+    // A vertical line, first or second, far beyond the picture: the point as it is.
     p = IntersectLines({3, 0}, {3, 5}, {0, 20000}, {1, 20000});
     EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.p, (RealPoint{3, 10000}));
+    EXPECT_EQ(p.p, (RealPoint{3, 20000}));
     p = IntersectLines({0, 20000}, {1, 20000}, {3, 0}, {3, 5});
     EXPECT_EQ(p.p, (RealPoint{3, 20000}));
     // Slopes that differ in the cross products but agree once divided must not give NaN.
