@@ -193,13 +193,15 @@ void QPainterCanvas::Rectangle(int left, int top, int right, int bottom) {
 void QPainterCanvas::TextOut(int x, int y, std::string_view text) {
     ApplyFont();
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QRect box =
-        painter_.fontMetrics().boundingRect(QRect(x, y, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, s);
+    // Laid out from its top left corner; the box of the text is measured only for a background.
+    const QRect from(x, y, 10000, 10000);
+    constexpr int kFlags = Qt::AlignLeft | Qt::AlignTop;
     // An opaque brush paints the text's background, as on the original drawing surface.
-    if (CurrentBrush().style != BrushStyle::Clear) painter_.fillRect(box, ToQColor(CurrentBrush().color));
+    if (CurrentBrush().style != BrushStyle::Clear)
+        painter_.fillRect(painter_.fontMetrics().boundingRect(from, kFlags, s), ToQColor(CurrentBrush().color));
     // Text is black whatever the pen; the pen is set again before the next line.
     painter_.setPen(Qt::black);
-    painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop, s);
+    painter_.drawText(from, kFlags, s);
     penApplied_ = false;
 }
 
