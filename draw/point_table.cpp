@@ -106,7 +106,10 @@ std::optional<RealPoint> TrilinearToPoint(double t1, double t2, double t3, RealP
     const double sh = (la + lb + lc) / 2;
     const double area = std::sqrt(std::fabs((sh - lc) * (sh - lb) * sh * (sh - la)));
     const double weighted = la * t1 + lb * t2 + lc * t3;
-    if (weighted == 0) return std::nullopt;
+    // Weights that cancel within rounding put the point at infinity (the Kiepert points of an
+    // isosceles triangle), not at some 10^15 pixels.
+    if (!(std::fabs(weighted) > 1e-12 * (std::fabs(la * t1) + std::fabs(lb * t2) + std::fabs(lc * t3))))
+        return std::nullopt;
     const double k = 2 * area / weighted;
     if (la + lb + lc == 0) return std::nullopt;
     const double r = 2 * area / (la + lb + lc);

@@ -12,7 +12,11 @@ LinePoint IntersectLines(RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4)
         if (p.x == r.p.x && p.y == r.p.y) return r;
     const double dx1 = p1.x - p2.x, dy1 = p1.y - p2.y;
     const double dx2 = p3.x - p4.x, dy2 = p3.y - p4.y;
-    if (dx1 != 0 && dx2 != 0 && dx2 * dy1 != dx1 * dy2) {
+    // Lines parallel within rounding (two sides of an isosceles figure) have no common point,
+    // rather than one some 10^15 pixels away.
+    const double lengths = (std::fabs(dx1) + std::fabs(dy1)) * (std::fabs(dx2) + std::fabs(dy2));
+    const bool parallel = !(std::fabs(dx2 * dy1 - dx1 * dy2) > 1e-12 * lengths);
+    if (dx1 != 0 && dx2 != 0 && !parallel) {
         const double m1 = dy1 / dx1, m2 = dy2 / dx2;
         // The cross products may differ while the rounded slopes agree: m2 - m1 can still be 0.
         const double x = (p2.y - p4.y - m1 * p2.x + m2 * p4.x) / (m2 - m1);
@@ -25,6 +29,7 @@ LinePoint IntersectLines(RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4)
         }
         return r;
     }
+    if (parallel) return r; // the sentinel, as for lines parallel to the last bit
     if (dx2 == 0 && dx1 != 0) {
         const double m1 = dy1 / dx1;
         const RealPoint q{p4.x, p2.y + m1 * (p4.x - p2.x)};
