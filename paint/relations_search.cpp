@@ -3,6 +3,9 @@
 #include "draw/point_table.h"
 #include "paint/paint.h"
 
+#include <system_error>
+#include <thread>
+
 namespace trimora {
 namespace {
 
@@ -21,25 +24,35 @@ class NullCanvas final : public Canvas {
 } // namespace
 
 RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
-    Document copy = doc;
-    NullCanvas canvas(width, height);
-    PaintLog log;
-    PaintBox1Paintx(copy, canvas, true, &log);
-    if (copy.view.triangleDegenerate) return {};
-    const PointTable& pt = copy.points;
-    const std::array<RealPoint, 3> abc{ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotB),
-                                       ScreenAsReal(pt, kSlotC)};
-
     // The same repaint with the triangle stretched by 2 about the drawing origin (whole pixels
-    // stay whole) tells the exact points from those that went through rounded pixels.
-    const IntPoint origin{copy.originX, copy.originY};
+    // stay whole) tells the exact points from those that went through rounded pixels. The two
+    // repaints run side by side.
+    const IntPoint origin{width / 2 + doc.view.panX, height / 2 + doc.view.panY};
     Document scaled = doc;
     for (int v : {kSlotA, kSlotB, kSlotC}) {
         const IntPoint s = doc.points.screen[v];
         scaled.points.screen[v] = {2 * s.x - origin.x, 2 * s.y - origin.y};
     }
     PaintLog scaledLog;
-    PaintBox1Paintx(scaled, canvas, true, &scaledLog);
+    auto paintScaled = [&] {
+        NullCanvas canvas(width, height);
+        PaintBox1Paintx(scaled, canvas, true, &scaledLog);
+    };
+    std::thread helper;
+    try {
+        helper = std::thread(paintScaled);
+    } catch (const std::system_error&) {
+        paintScaled(); // no second thread to be had: one after the other
+    }
+    Document copy = doc;
+    NullCanvas canvas(width, height);
+    PaintLog log;
+    PaintBox1Paintx(copy, canvas, true, &log);
+    if (helper.joinable()) helper.join();
+    if (copy.view.triangleDegenerate) return {};
+    const PointTable& pt = copy.points;
+    const std::array<RealPoint, 3> abc{ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotB),
+                                       ScreenAsReal(pt, kSlotC)};
     const RealPoint centre{static_cast<double>(origin.x), static_cast<double>(origin.y)};
     return FindRelations(CollectMarkedPoints(copy.results, log, scaled.results, scaledLog, centre, abc), log,
                          abc);
