@@ -141,10 +141,9 @@ void ExcircleApolloniusCircle(PaintContext& ctx) {
     }
 
     // 8. Their common point and its pedal elements.
-    // The lines as drawn, through the screen points: a touch point straight below a vertex then gives
-    // an exactly vertical line rather than a nearly vertical one with a useless slope.
-    const LinePoint ap = IntersectLines(ScreenAsReal(pt, kSlotB), ScreenAsReal(pt, kSlotTouchB),
-                                        ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotTouchA));
+    // The lines through the points as the results list them.
+    const LinePoint ap = IntersectLines(ListedPoint(pt, kSlotB), ListedPoint(pt, kSlotTouchB),
+                                        ListedPoint(pt, kSlotA), ListedPoint(pt, kSlotTouchA));
     PlaceSlot(pt, kSlotApolloniusPoint, ap.p);
     if (!ap.ok) return; // parallel lines: no point to mark or to drop perpendiculars from
     if (ctx.On(kApolloniusPunkt)) {

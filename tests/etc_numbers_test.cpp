@@ -7,17 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 namespace trimora::testing {
 namespace {
 
-// Centres whose construction goes through whole-pixel screen points, by (label, block): half a
-// pixel. The Apollonius point intersects lines through screen points.
-const std::set<std::pair<std::string_view, std::string_view>> kThroughScreenPoints{{"Apollonius-Punkt", ""}};
-
 constexpr double kRelative = 1e-9;
-constexpr double kHalfPixel = 0.5;
 
 // Entries that mark their centre without a line of their own: the slot holding it.
 int SlotOfMarkOnly(int entry) {
@@ -56,8 +50,7 @@ TEST(EtcNumbers, EveryRowMatchesThePublishedCentre) {
                     if (LabelOf(doc.results[c.line]) == row.label && c.n == row.n) found.push_back(c.precise);
             }
             ASSERT_FALSE(found.empty());
-            const double tolerance =
-                kThroughScreenPoints.contains({row.label, row.block}) ? kHalfPixel : kRelative * Size(t);
+            const double tolerance = kRelative * Size(t);
             for (RealPoint p : found) {
                 EXPECT_NEAR(p.x, expected->x, tolerance);
                 EXPECT_NEAR(p.y, expected->y, tolerance);

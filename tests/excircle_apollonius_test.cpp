@@ -29,7 +29,7 @@ TEST(ExcircleApollonius, EveryEntryAloneDrawsAndWritesItsLines) {
          {"Ankreis-Apollonius-Kreis-Mittelpunkt\t( -1,7 | -0,213 )"}},
         {132, {"… 1.Berührungspunkt", "… 2.Berührungspunkt", "… 3.Berührungspunkt"}, carried},
         {133, {"Apollonius-Linie", "Apollonius-Linie", "Apollonius-Linie"}, kRed},
-        {134, {"Apollonius-Punkt"}, kRed, {"Apollonius-Punkt\t( 0,881 | 0,092 )"}},
+        {134, {"Apollonius-Punkt"}, kRed, {"Apollonius-Punkt\t( 0,88 | 0,092 )"}}, // X(181) = (0,87997 | 0,09232)
         {160, {"Apollonius-Punkt"}, kBlack},
         {161, {"Apollonius-Punkt"}, kLime},
         {162, {"Apollonius-Punkt-Lot-Dreieck"}, kGrey},

@@ -205,8 +205,7 @@ std::map<std::string, RealPoint> NamedPoints(RealPoint A, RealPoint B, RealPoint
 std::map<std::string, RealPoint> ExactPoints(RealPoint A, RealPoint B, RealPoint C) {
     std::map<std::string, RealPoint> exact = NamedPoints(A, B, C);
     for (const EtcRow& row : EtcRows()) {
-        // Built from whole-pixel screen points, these centres are only half a pixel exact.
-        if (row.label.empty() || row.label == "Apollonius-Punkt") continue;
+        if (row.label.empty()) continue; // marked without a line: named above
         if (const auto p = etc::Centre(row.n, A, B, C))
             exact[row.block.empty() ? std::string(row.label)
                                     : std::string(row.block) + " " + std::string(row.label)] = *p;
