@@ -81,6 +81,7 @@ constexpr std::array kRows{
     EtcRow{466, kCentreLine, "Ankreisdreieck-Inkreis", 164, false},
     EtcRow{131, "Ankreis-Apollonius-Kreis-Mittelpunkt", "", 970, true},
     EtcRow{457, kCentreLine, "Lester-Kreis", 1116, false},
+    EtcRow{332, kCentreLine, "Lamoen-Kreis", 1153, false},
     EtcRow{198, "Ajima-Punkt", "", 1, true},
     EtcRow{498, "Carnot-Dreieck-Höhenpunkt", "", 3, true},
 };
