@@ -24,8 +24,10 @@ trimora::Document AllOn() {
     return doc;
 }
 
+// With the switch "ETC-Nummern" off (etc:0) and on (etc:1).
 void BM_RepaintRecording(benchmark::State& state) {
     trimora::Document doc = AllOn();
+    doc.view.showEtc = state.range(0) != 0;
     trimora::RecordingCanvas canvas(821, 660);
     for (auto _ : state) {
         canvas.Clear();
@@ -34,8 +36,9 @@ void BM_RepaintRecording(benchmark::State& state) {
     }
     state.counters["lines"] = static_cast<double>(doc.results.Size());
     state.counters["calls"] = static_cast<double>(canvas.Calls().size());
+    state.counters["centres"] = static_cast<double>(doc.etcCentres.size());
 }
-BENCHMARK(BM_RepaintRecording)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintRecording)->Arg(0)->Arg(1)->ArgName("etc")->Unit(benchmark::kMicrosecond);
 
 #ifdef TRIMORA_BENCH_QT
 void BM_RepaintRaster(benchmark::State& state) {

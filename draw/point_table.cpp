@@ -41,6 +41,12 @@ void PlaceSlot(PointTable& pt, int slot, RealPoint p) {
     SyncSlot(pt, slot);
 }
 
+std::optional<CircleFit> ListedCircle(const PointTable& pt, int i, int j, int k) {
+    if (!Present(pt, i) || !Present(pt, j) || !Present(pt, k)) return std::nullopt;
+    if (!CircleThroughPoints(ScreenAsReal(pt, i), ScreenAsReal(pt, j), ScreenAsReal(pt, k))) return std::nullopt;
+    return CircleThroughPoints(ListedPoint(pt, i), ListedPoint(pt, j), ListedPoint(pt, k));
+}
+
 void PlaceAbsent(PointTable& pt, int slot) { PlaceSlot(pt, slot, {kAbsent, kAbsent}); }
 
 IntPoint WorldToScreen(double x, double y, double stretch, int width, int height, int panX, int panY) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "draw/paint_context.h"
+#include "grund/lines.h"
 
 #include <optional>
 
@@ -46,6 +47,9 @@ inline RealPoint ListedPoint(const PointTable& pt, int slot) {
     if (RoundClamp(p.x) == s.x && RoundClamp(p.y) == s.y) return p;
     return ScreenAsReal(pt, slot);
 }
+// The circle through the listed points of three present slots; none when their screen points lie
+// on one line, as the picture shows them.
+std::optional<CircleFit> ListedCircle(const PointTable& pt, int i, int j, int k);
 
 // World point -> pixel of the drawing area (the vertex input). The origin is the same whole pixel
 // that the results measure from, so a vertex typed with two decimals is listed as typed.

@@ -293,13 +293,7 @@ void Feet(PaintContext& ctx, const BrocardFigures& f) {
 // the moment. Collinear points suppress all four of its entries.
 void BrocardCircle(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
-    if (!Present(pt, kSlotCircumcentre) || !Present(pt, kSlotBrocard1) || !Present(pt, kSlotBrocard2)) return;
-    const int u = kSlotCircumcentre, p1 = kSlotBrocard1, p2 = kSlotBrocard2;
-    // Points on one line of pixels have no circle; the circle itself goes through the points as
-    // the results list them.
-    if (!CircleThroughPoints(ScreenAsReal(pt, u), ScreenAsReal(pt, p1), ScreenAsReal(pt, p2))) return;
-    const std::optional<CircleFit> circle =
-        CircleThroughPoints(ListedPoint(pt, u), ListedPoint(pt, p1), ListedPoint(pt, p2));
+    const std::optional<CircleFit> circle = ListedCircle(pt, kSlotCircumcentre, kSlotBrocard1, kSlotBrocard2);
     if (!circle) return;
     if (ctx.On(kBrocardKreis)) DrawCircle(ctx, circle->centre.x, circle->centre.y, circle->radius);
     PlaceSlot(pt, kSlotBrocardCircle, circle->centre);

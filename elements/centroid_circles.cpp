@@ -22,13 +22,7 @@ constexpr int kSlotCentroidCircle3 = 37; // circle B, C, S
 } // namespace
 
 double CircleThroughSlots(PaintContext& ctx, int i, int j, int k, int slot) {
-    const PointTable& pt = ctx.pt;
-    if (!Present(pt, i) || !Present(pt, j) || !Present(pt, k)) return 0;
-    // Points on one line of pixels have no circle; the circle itself goes through the points as
-    // the results list them.
-    if (!CircleThroughPoints(ScreenAsReal(pt, i), ScreenAsReal(pt, j), ScreenAsReal(pt, k))) return 0;
-    const std::optional<CircleFit> circle =
-        CircleThroughPoints(ListedPoint(pt, i), ListedPoint(pt, j), ListedPoint(pt, k));
+    const std::optional<CircleFit> circle = ListedCircle(ctx.pt, i, j, k);
     if (!circle) return 0;
     const RealPoint centre = circle->centre;
     const double radius = circle->radius;

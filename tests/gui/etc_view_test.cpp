@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/results_view.h"
 #include "grund/catalogue.h"
+#include "shown_window.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +17,8 @@
 namespace trimora {
 namespace {
 
-class EtcView : public ::testing::Test {
+class EtcView : public ShownWindow {
   protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>();
-        window->SetMessageBoxesEnabled(false);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QApplication::processEvents();
-    }
     QListWidgetItem* Item(const QString& name) {
         for (int t = 0; t < kTabCount; ++t) {
             const auto hits = window->TabListWidget(t)->findItems(name, Qt::MatchExactly);
@@ -32,7 +26,6 @@ class EtcView : public ::testing::Test {
         }
         return nullptr;
     }
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(EtcView, TheMenuAnsichtFollowsErgebnisseAndSwitchesTheMarks) {

@@ -5,6 +5,7 @@
 #include "app/qpainter_canvas.h"
 #include "app/results_view.h"
 #include "grund/catalogue.h"
+#include "shown_window.h"
 
 #include <gtest/gtest.h>
 
@@ -37,15 +38,8 @@
 namespace trimora {
 namespace {
 
-class Gui : public ::testing::Test {
+class Gui : public ShownWindow {
 protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>();
-        window->SetMessageBoxesEnabled(false);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QApplication::processEvents();
-    }
     Session& session() { return window->GetSession(); }
     QListWidget* list(const char* name) {
         for (int t = 0; t < kTabCount; ++t)
@@ -57,7 +51,6 @@ protected:
         for (int i = 0; i < w->count(); ++i) n += w->item(i)->checkState() == Qt::Checked;
         return n;
     }
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(Gui, StartUpCheckMarksAndFields) {

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/translation.h"
 #include "grund/catalogue.h"
+#include "shown_window.h"
 
 #include <gtest/gtest.h>
 
@@ -35,15 +36,8 @@
 namespace trimora {
 namespace {
 
-class Window : public ::testing::Test {
+class Window : public ShownWindow {
   protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>();
-        window->SetMessageBoxesEnabled(false);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        QApplication::processEvents();
-    }
     QListWidget* list(const char* name) {
         for (int t = 0; t < kTabCount; ++t)
             if (window->TabListWidget(t)->objectName() == name) return window->TabListWidget(t);
@@ -63,7 +57,6 @@ class Window : public ::testing::Test {
             static_cast<QDialog*>(dialog)->accept(); // public in QDialog, the same virtual
         });
     }
-    std::unique_ptr<MainWindow> window;
     QTemporaryDir dir;
 };
 
