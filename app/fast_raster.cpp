@@ -322,7 +322,7 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
     auto paint = [&] {
         stream.Start();
         try {
-            PaintBox1Paintx(doc, stream, resultsShown);
+            PaintDocument(doc, stream, resultsShown);
         } catch (...) {
             stream.Finish();
             throw;

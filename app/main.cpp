@@ -2,7 +2,7 @@
 // triangle; with options the command line front end paints headless and exits.
 #include "app/drawing_area.h"
 #include "app/main_window.h"
-#include "app/output.h"
+#include "app/picture_export.h"
 #include "app/qpainter_canvas.h"
 #include "app/translation.h"
 #include "cli/cli.h"

@@ -1,4 +1,4 @@
-#include "app/output.h"
+#include "app/picture_export.h"
 
 #include "app/qpainter_canvas.h"
 #include "draw/document.h"
@@ -45,7 +45,7 @@ void PaintVector(QPainter& painter, Document& doc, int width, int height) {
     QPainterCanvas canvas(painter, width, height, true);
     canvas.SetFont("Verdana", 10);
     canvas.SetBrushStyle(BrushStyle::Clear);
-    PaintBox1Paintx(doc, canvas, false);
+    PaintDocument(doc, canvas, false);
 }
 
 QByteArray RenderPdf(Document& doc, int width, int height, double cmPerUnit) {
@@ -144,7 +144,7 @@ QImage RenderImage(Document& doc, int width, int height, int dpi) {
     // The figure is drawn anew at the finer resolution: pens and fonts grow with it.
     painter.scale(w / static_cast<double>(width), h / static_cast<double>(height));
     QPainterCanvas canvas(painter, width, height, true);
-    PaintBox1Paintx(doc, canvas, false);
+    PaintDocument(doc, canvas, false);
     return image;
 }
 
@@ -188,7 +188,7 @@ Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format
     if (width <= 0 || height <= 0) return {{}, "Die Abbildung hat keine Fläche."};
     switch (format) {
     case PictureFormat::Wmf:
-        return RenderMetafile(width, height, [&](Canvas& canvas) { PaintBox1Paintx(doc, canvas, false); });
+        return RenderMetafile(width, height, [&](Canvas& canvas) { PaintDocument(doc, canvas, false); });
     case PictureFormat::Svg: {
         const QByteArray b = RenderSvg(doc, width, height, scale.cmPerUnit);
         return {b.toStdString(), {}};
@@ -328,7 +328,7 @@ void PrintVector(QPrinter& printer, Document& doc, int width, int height) {
     QPainterCanvas canvas(painter, width, height, true);
     canvas.SetFont("Verdana", 10);
     canvas.SetBrushStyle(BrushStyle::Clear);
-    PaintBox1Paintx(doc, canvas, false);
+    PaintDocument(doc, canvas, false);
     painter.end();
 }
 

@@ -215,7 +215,7 @@ void RenderPicture(Document& doc, QImage& image, bool resultsShown, bool antiali
     const qreal ratio = image.devicePixelRatio();
     QPainterCanvas canvas(painter, qRound(image.width() / ratio), qRound(image.height() / ratio),
                           antialiasing);
-    PaintBox1Paintx(doc, canvas, resultsShown);
+    PaintDocument(doc, canvas, resultsShown);
 }
 
 } // namespace trimora

@@ -1,6 +1,6 @@
 #include "app/relations_view.h"
 
-#include "paint/relations_search.h"
+#include "explore/relations_search.h"
 
 #include <QPainter>
 #include <QPen>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "draw/document.h"
-#include "draw/relations.h"
+#include "explore/relations.h"
 
 #include <QPointF>
 #include <QSize>

@@ -1,7 +1,7 @@
-#include "grund/catalogue.h"
+#include "base/catalogue.h"
 
-#include "grund/codepage.h"
-#include "grund/resource.h"
+#include "base/codepage.h"
+#include "base/resource.h"
 
 #include <array>
 #include <cstddef>

@@ -23,7 +23,7 @@ struct TabList {
 std::span<const TabList> TabLists();
 
 // The catalogue names (UTF-8) in catalogue order, read once from the built-in resource XTRIMORA.
-// Always kCatalogueSize names; throws ResourceError (grund/resource.h) when the resource is
+// Always kCatalogueSize names; throws ResourceError (base/resource.h) when the resource is
 // missing, damaged or does not hold exactly kCatalogueSize lines.
 const std::vector<std::string>& CatalogueNames();
 

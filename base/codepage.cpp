@@ -1,4 +1,4 @@
-#include "grund/codepage.h"
+#include "base/codepage.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "grund/etc_numbers.h"
+#include "base/etc_numbers.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "grund/field.h"
+#include "base/field.h"
 
-#include "grund/codepage.h"
+#include "base/codepage.h"
 
 namespace trimora {
 

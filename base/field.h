@@ -1,7 +1,7 @@
 // The field reader: the value of a vertex field's text (UTF-8), 0 on any error.
 #pragma once
 
-#include "fktint/fktint.h"
+#include "formula/formula.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "grund/lines.h"
+#include "base/lines.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // Line constructions on precise pixel points: intersection, perpendicular foot, reflection.
 #pragma once
 
-#include "grund/geometry.h"
+#include "base/geometry.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "grund/numeric.h"
+#include "base/numeric.h"
 
-#include "grund/format.h"
+#include "base/format.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,7 +3,7 @@
 // constructions. Points are in the pixel space of the drawing area (x right, y down). No state.
 #pragma once
 
-#include "grund/geometry.h"
+#include "base/geometry.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "grund/presets.h"
+#include "base/presets.h"
 
-#include "grund/codepage.h"
+#include "base/codepage.h"
 
 #include <cstddef>
 #include <iterator>

@@ -1,6 +1,6 @@
-#include "grund/resource.h"
+#include "base/resource.h"
 
-#include "grund/codepage.h"
+#include "base/codepage.h"
 #include "resources/embedded.h"
 
 #include <zlib.h>

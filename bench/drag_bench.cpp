@@ -3,7 +3,7 @@
 #include "app/core/session.h"
 #include "paint/paint.h"
 #include "draw/recording_canvas.h"
-#include "grund/resource.h"
+#include "base/resource.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,7 +31,7 @@ void BM_DragStepResultsMode(benchmark::State& state) {
         canvas.Clear();
         const int dx = step++ % 100;
         trimora::DragVertexTo(s, 0, 300 + dx, 200 + dx / 2);
-        trimora::PaintBox1Paintx(s.doc, canvas, true);
+        trimora::PaintDocument(s.doc, canvas, true);
         benchmark::DoNotOptimize(s.doc.results.Size());
     }
     state.counters["lines"] = static_cast<double>(s.doc.results.Size());

@@ -2,7 +2,7 @@
 // "ETC-Nummern" off and on is BM_RepaintRecording.)
 #include "draw/document.h"
 #include "draw/recording_canvas.h"
-#include "grund/etc_numbers.h"
+#include "base/etc_numbers.h"
 #include "paint/paint.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +19,7 @@ void BM_FindEtcRow(benchmark::State& state) {
     trimora::InitDocument(doc, 821, 660);
     doc.checked.set();
     trimora::RecordingCanvas canvas(821, 660);
-    trimora::PaintBox1Paintx(doc, canvas, true);
+    trimora::PaintDocument(doc, canvas, true);
     std::vector<std::pair<std::string, std::string>> keys;
     std::string title;
     for (const std::string& line : doc.results.Lines()) {

@@ -1,7 +1,7 @@
 // Export of the standard picture (the start-up triangle with circles, axes and labels) to each
 // file format, encoding included, without writing the file.
 #ifdef TRIMORA_BENCH_QT
-#include "app/output.h"
+#include "app/picture_export.h"
 #include "draw/document.h"
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
 // Cost of reading one coordinate field through the formula interpreter.
-#include "fktint/fktint.h"
+#include "formula/formula.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Work on the largest inputs the program accepts: a data file at the size limit full of lines
 // that name no element, and a long field of "(-X^" pieces. Both must stay linear in their size.
 #include "app/core/session.h"
-#include "fktint/fktint.h"
+#include "formula/formula.h"
 
 #include <benchmark/benchmark.h>
 

@@ -31,7 +31,7 @@ void BM_RepaintRecording(benchmark::State& state) {
     trimora::RecordingCanvas canvas(821, 660);
     for (auto _ : state) {
         canvas.Clear();
-        trimora::PaintBox1Paintx(doc, canvas, true);
+        trimora::PaintDocument(doc, canvas, true);
         benchmark::DoNotOptimize(doc.results.Size());
     }
     state.counters["lines"] = static_cast<double>(doc.results.Size());

@@ -1,7 +1,7 @@
 // The relations among the marked points with every catalogue entry on: the whole command (two
 // repaints with the results shown and the search) and the search alone.
 #include "draw/document.h"
-#include "paint/relations_search.h"
+#include "explore/relations_search.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,12 +3,12 @@
 #include "app/core/session.h"
 #include "draw/document.h"
 #include "paint/paint.h"
-#include "paint/relations_search.h"
+#include "explore/relations_search.h"
 #include "draw/recording_canvas.h"
-#include "grund/catalogue.h"
-#include "grund/presets.h"
-#include "grund/resource.h"
-#include "grund/codepage.h"
+#include "base/catalogue.h"
+#include "base/presets.h"
+#include "base/resource.h"
+#include "base/codepage.h"
 #include "output/picture_encoders.h"
 #include "output/savefile.h"
 
@@ -331,7 +331,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         }
 
         RecordingCanvas canvas(o.width, o.height);
-        PaintBox1Paintx(*measured, canvas, o.results.has_value());
+        PaintDocument(*measured, canvas, o.results.has_value());
         if (o.results) {
             const std::vector<std::string> lines = measured->results.Lines();
             if (*o.results == "-") {

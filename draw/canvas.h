@@ -4,7 +4,7 @@
 // raster images, SVG, PDF, printer) and the metafile canvas.
 #pragma once
 
-#include "grund/geometry.h"
+#include "base/geometry.h"
 
 #include <cstdint>
 #include <span>

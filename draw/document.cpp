@@ -1,8 +1,8 @@
 #include "draw/document.h"
 
 #include "draw/point_table.h"
-#include "grund/field.h"
-#include "grund/format.h"
+#include "base/field.h"
+#include "base/format.h"
 
 namespace trimora {
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "draw/slots.h"
-#include "grund/geometry.h"
+#include "base/geometry.h"
 
 #include <array>
 #include <bitset>

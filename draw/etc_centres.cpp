@@ -1,6 +1,6 @@
 #include "draw/etc_centres.h"
 
-#include "grund/etc_numbers.h"
+#include "base/etc_numbers.h"
 
 namespace trimora {
 

@@ -1,6 +1,6 @@
 #include "draw/point_table.h"
 
-#include "grund/lines.h"
+#include "base/lines.h"
 
 #include <algorithm>
 #include <cmath>

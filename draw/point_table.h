@@ -3,7 +3,7 @@
 #pragma once
 
 #include "draw/paint_context.h"
-#include "grund/lines.h"
+#include "base/lines.h"
 
 #include <optional>
 

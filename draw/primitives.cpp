@@ -2,7 +2,7 @@
 
 #include "draw/point_table.h"
 #include "draw/results.h"
-#include "grund/lines.h"
+#include "base/lines.h"
 
 #include <array>
 #include <cmath>

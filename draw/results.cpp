@@ -2,9 +2,9 @@
 
 #include "draw/etc_centres.h"
 #include "draw/point_table.h"
-#include "draw/relations.h"
-#include "grund/format.h"
-#include "grund/numeric.h"
+#include "draw/paint_log.h"
+#include "base/format.h"
+#include "base/numeric.h"
 
 #include <algorithm>
 #include <cmath>

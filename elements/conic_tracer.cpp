@@ -5,7 +5,7 @@
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
-#include "grund/lines.h"
+#include "base/lines.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "draw/primitives.h"
 #include "draw/results.h"
 #include "elements/families.h"
-#include "grund/lines.h"
+#include "base/lines.h"
 
 #include <cmath>
 #include <optional>

@@ -6,7 +6,7 @@
 #include "draw/results.h"
 #include "draw/slots.h"
 #include "elements/families.h"
-#include "grund/numeric.h"
+#include "base/numeric.h"
 
 #include <cmath>
 

@@ -7,7 +7,7 @@
 #include "draw/primitives.h"
 #include "draw/results.h"
 #include "elements/families.h"
-#include "grund/format.h"
+#include "base/format.h"
 
 #include <array>
 #include <cmath>

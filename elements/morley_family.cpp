@@ -4,8 +4,8 @@
 #include "draw/primitives.h"
 #include "draw/results.h"
 #include "elements/families.h"
-#include "grund/lines.h"
-#include "grund/numeric.h"
+#include "base/lines.h"
+#include "base/numeric.h"
 
 #include <cmath>
 

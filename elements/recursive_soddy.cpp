@@ -3,7 +3,7 @@
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "elements/families.h"
-#include "grund/format.h"
+#include "base/format.h"
 
 #include <cmath>
 #include <string>

@@ -6,8 +6,8 @@
 #include "draw/results.h"
 #include "draw/slots.h"
 #include "elements/families.h"
-#include "grund/lines.h"
-#include "grund/numeric.h"
+#include "base/lines.h"
+#include "base/numeric.h"
 
 namespace trimora {
 namespace {

@@ -6,7 +6,7 @@
 #include "draw/results.h"
 #include "draw/slots.h"
 #include "elements/families.h"
-#include "grund/lines.h"
+#include "base/lines.h"
 
 #include <cmath>
 

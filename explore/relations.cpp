@@ -1,8 +1,8 @@
-#include "draw/relations.h"
+#include "explore/relations.h"
 
 #include "draw/point_table.h"
 #include "draw/results.h"
-#include "grund/format.h"
+#include "base/format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -429,37 +429,6 @@ bool ByConstruction(const Relation& r, const std::vector<MarkedPoint>& pts, cons
 }
 
 } // namespace
-
-void LogReportedPoint(PaintContext& ctx, RealPoint p) {
-    if (ctx.log) ctx.log->points.push_back({ctx.doc.results.Size(), p, ctx.lastEntryOn, {}});
-}
-
-void LogMarkedPoint(PaintContext& ctx, int slot, std::string_view name) {
-    if (ctx.log)
-        ctx.log->points.push_back({ctx.doc.results.Size(), ctx.pt.precise[slot], ctx.lastEntryOn, name});
-}
-
-void NoteExactPoint(PaintContext& ctx, RealPoint exact) {
-    if (!ctx.log || ctx.log->points.empty() || ctx.doc.results.Empty()) return;
-    ReportedPoint& last = ctx.log->points.back();
-    if (last.line + 1 == ctx.doc.results.Size()) last.p = exact;
-}
-
-void LogTriangle(PaintContext& ctx, int i, int j, int k) {
-    if (!ctx.log) return;
-    std::array<RealPoint, 3> tri;
-    const int slots[3] = {i, j, k};
-    for (int n = 0; n < 3; ++n) {
-        // The block measures the screen points; the precise point is the same vertex when it
-        // rounds to them (scratch slots carry only the screen point).
-        const RealPoint precise = ctx.pt.precise[slots[n]];
-        const IntPoint screen = ctx.pt.screen[slots[n]];
-        const bool same =
-            Finite(precise) && RoundClamp(precise.x) == screen.x && RoundClamp(precise.y) == screen.y;
-        tri[static_cast<std::size_t>(n)] = same ? precise : ScreenAsReal(ctx.pt, slots[n]);
-    }
-    ctx.log->triangles.push_back(tri);
-}
 
 std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const PaintLog& log,
                                              const ResultsList& scaledResults, const PaintLog& scaledLog,

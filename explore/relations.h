@@ -10,14 +10,6 @@
 
 namespace trimora {
 
-// Hooks of the result routines; they do nothing unless the repaint keeps a log.
-void LogReportedPoint(PaintContext& ctx, RealPoint p);
-// The point of the result line just written, exactly, where the line shows it rounded to a pixel.
-void NoteExactPoint(PaintContext& ctx, RealPoint exact);
-void LogTriangle(PaintContext& ctx, int i, int j, int k);
-// A centre that its entry marks without a result line ("Umkreismittelpunkt"), named by the entry.
-void LogMarkedPoint(PaintContext& ctx, int slot, std::string_view name);
-
 // One position with every name the result lines give it.
 struct MarkedPoint {
     RealPoint p;                    // pixels

@@ -1,4 +1,4 @@
-#include "paint/relations_search.h"
+#include "explore/relations_search.h"
 
 #include "draw/point_table.h"
 #include "paint/paint.h"
@@ -36,7 +36,7 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
     PaintLog scaledLog;
     auto paintScaled = [&] {
         NullCanvas canvas(width, height);
-        PaintBox1Paintx(scaled, canvas, true, &scaledLog);
+        PaintDocument(scaled, canvas, true, &scaledLog);
     };
     std::thread helper;
     try {
@@ -47,7 +47,7 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
     Document copy = doc;
     NullCanvas canvas(width, height);
     PaintLog log;
-    PaintBox1Paintx(copy, canvas, true, &log);
+    PaintDocument(copy, canvas, true, &log);
     if (helper.joinable()) helper.join();
     if (copy.view.triangleDegenerate) return {};
     const PointTable& pt = copy.points;

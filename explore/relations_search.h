@@ -1,9 +1,9 @@
 // The relations among the points that the current document marks: one repaint of a copy with the
-// results shown, then the search of draw/relations.h.
+// results shown, then the search of explore/relations.h.
 #pragma once
 
 #include "draw/document.h"
-#include "draw/relations.h"
+#include "explore/relations.h"
 
 namespace trimora {
 

@@ -1,9 +1,9 @@
 // The formula interpreter: a precedence-climbing evaluator that works directly on the prepared text.
 // Three operator levels, all left-associative ('2^3^2' is 64); failures replace the value of the failing
 // part and set the error code, evaluation goes on. All state lives in one Evaluator per evaluation.
-#include "fktint/fktint.h"
+#include "formula/formula.h"
 
-#include "fktint/higher_functions.h"
+#include "formula/higher_functions.h"
 
 #include <algorithm>
 #include <array>
@@ -20,7 +20,7 @@
 namespace trimora {
 namespace {
 
-using namespace fktint_detail;
+using namespace formula_detail;
 
 constexpr double kCeiling = 1e10;              // largest accepted result, and the value of several failures
 constexpr double kMaxWhole = 9007199254740992; // 2^53: beyond it a double no longer holds every whole number
@@ -683,7 +683,7 @@ class Evaluator {
 
     double Gamma(double x) {
         if ((x <= 0.0 && IsWhole(x)) || x > 43.0) return Fail(kFormulaClipped, 0.0);
-        return fktint_detail::Gamma(x);
+        return formula_detail::Gamma(x);
     }
 
     double StoredFormula(int k, double x);

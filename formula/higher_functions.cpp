@@ -1,12 +1,12 @@
 // Numerical methods of the interpreter's special functions. Every loop has a fixed upper bound.
-#include "fktint/higher_functions.h"
+#include "formula/higher_functions.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
 
-namespace trimora::fktint_detail {
+namespace trimora::formula_detail {
 namespace {
 
 constexpr int kMaxSeriesTerms = 500;       // no series below needs more than ~150 terms in its domain
@@ -352,4 +352,4 @@ int EulerPhi(int n) {
     return phi;
 }
 
-} // namespace trimora::fktint_detail
+} // namespace trimora::formula_detail

@@ -1,8 +1,8 @@
 // The special functions behind the interpreter's keywords (Gamma, integrals, Bessel, Airy, Jacobi ...).
-// Plain value functions without error codes: the keyword table in fktint.cpp checks the domains first.
+// Plain value functions without error codes: the keyword table in formula.cpp checks the domains first.
 #pragma once
 
-namespace trimora::fktint_detail {
+namespace trimora::formula_detail {
 
 // Euler's number, pi and the golden ratio as the interpreter knows them.
 inline constexpr double kPi = 3.141592653589793;
@@ -45,4 +45,4 @@ double AiryBi(double x);
 // Euler's φ(n) for 1 <= n <= 10000.
 int EulerPhi(int n);
 
-} // namespace trimora::fktint_detail
+} // namespace trimora::formula_detail

@@ -1,8 +1,8 @@
 // libFuzzer target: any byte string evaluates to a finite value with an error code from 0 to 4, with the
 // default parameters, with non-zero parameters and with stored formulas, and the field reader gives 0
-// for every failure. Run it with the seeds: fktint_fuzz -max_total_time=180 -timeout=2 CORPUS
-// fuzz/fktint_seeds
-#include "fktint/fktint.h"
+// for every failure. Run it with the seeds: formula_fuzz -max_total_time=180 -timeout=2 CORPUS
+// fuzz/formula_seeds
+#include "formula/formula.h"
 
 #include <cmath>
 #include <cstddef>

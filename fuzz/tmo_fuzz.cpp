@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     trimora::LoadDataFileLines(session, trimora::DecodeTextFile(bytes));
     trimora::RecordingCanvas canvas(821, 660);
-    trimora::PaintBox1Paintx(session.doc, canvas, true);
+    trimora::PaintDocument(session.doc, canvas, true);
 
     const std::vector<std::string> saved = trimora::DataFileLines(session);
     trimora::Session again;

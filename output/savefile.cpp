@@ -1,6 +1,6 @@
 #include "output/savefile.h"
 
-#include "grund/codepage.h"
+#include "base/codepage.h"
 
 #include <cerrno>
 #include <climits>

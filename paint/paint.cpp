@@ -2,7 +2,7 @@
 
 #include "draw/point_table.h"
 #include "draw/primitives.h"
-#include "draw/relations.h"
+#include "draw/paint_log.h"
 #include "draw/results.h"
 #include "elements/families.h"
 
@@ -333,7 +333,7 @@ void MainSequence(PaintContext& ctx) {
 
 } // namespace
 
-void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown, PaintLog* log) {
+void PaintDocument(Document& doc, Canvas& canvas, bool resultsShown, PaintLog* log) {
     PaintContext ctx(doc, canvas, resultsShown);
     ctx.log = log;
 

@@ -11,6 +11,6 @@ namespace trimora {
 // doc.results. `resultsShown` is whether the results panel is visible: only then are result
 // lines written, except "Schwerpunkt S".
 // With a log, the points of the result lines and the derived triangles are noted in it as well.
-void PaintBox1Paintx(Document& doc, Canvas& canvas, bool resultsShown, PaintLog* log = nullptr);
+void PaintDocument(Document& doc, Canvas& canvas, bool resultsShown, PaintLog* log = nullptr);
 
 } // namespace trimora

@@ -2,8 +2,8 @@
 // least one of three triangles, and every topic of the menu draws every entry it switches on.
 #include "app/core/session.h"
 #include "world_points.h"
-#include "grund/presets.h"
-#include "grund/resource.h"
+#include "base/presets.h"
+#include "base/resource.h"
 
 #include <gtest/gtest.h>
 

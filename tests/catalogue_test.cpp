@@ -1,7 +1,7 @@
 // The element catalogue and its tab lists.
-#include "grund/catalogue.h"
+#include "base/catalogue.h"
 
-#include "grund/codepage.h"
+#include "base/codepage.h"
 
 #include <gtest/gtest.h>
 

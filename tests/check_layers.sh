@@ -5,14 +5,15 @@ set -u
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 rank() {
   case "$1" in
-    resources|fktint) echo 0 ;;
-    grund) echo 1 ;;
+    resources|formula) echo 0 ;;
+    base) echo 1 ;;
     draw) echo 2 ;;
     elements) echo 3 ;;
     paint) echo 4 ;;
-    output|app/core) echo 5 ;;
-    cli) echo 6 ;;
-    app) echo 7 ;;
+    explore) echo 5 ;;
+    output|app/core) echo 6 ;;
+    cli) echo 7 ;;
+    app) echo 8 ;;
     *) echo 99 ;;
   esac
 }
@@ -28,7 +29,7 @@ for f in $(git ls-files -co --exclude-standard -- '*.h' '*.cpp' 2>/dev/null || f
     r_inc=$(rank "$(folder "$inc")")
     [ "$r_inc" = 99 ] && continue
     # output and app/core stand side by side: neither may include the other.
-    if [ "$r_inc" -gt "$r_own" ] || { [ "$r_inc" = "$r_own" ] && [ "$(folder "$inc")" != "$own" ] && [ "$r_own" = 5 ]; }; then
+    if [ "$r_inc" -gt "$r_own" ] || { [ "$r_inc" = "$r_own" ] && [ "$(folder "$inc")" != "$own" ] && [ "$r_own" = 6 ]; }; then
       echo "$f: includes $inc from a higher layer"
       bad=1
     fi

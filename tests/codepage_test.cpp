@@ -1,5 +1,5 @@
 // Windows-1252 <-> UTF-8.
-#include "grund/codepage.h"
+#include "base/codepage.h"
 
 #include <gtest/gtest.h>
 

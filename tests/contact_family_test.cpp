@@ -2,7 +2,7 @@
 // points, Gergonne, Nobbs, Evans, Fletcher, Longchamp and Adams points and the Soddy circles
 // against independent constructions, isosceles and flat triangles.
 #include "family_support.h"
-#include "grund/format.h"
+#include "base/format.h"
 
 #include <gtest/gtest.h>
 

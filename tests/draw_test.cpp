@@ -2,7 +2,7 @@
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
-#include "grund/lines.h"
+#include "base/lines.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -455,11 +455,11 @@ TEST(PaintRoutine, RepeatedRepaintWritesItsLinesWithoutAllocating) {
         MakeDocument({510, 130}, {210, 430}, {610, 430},
                      {8, 9, 10, 11, 415, 30, 335, 95, 96, 97, 98, 99, 100, 302, 303, 304, 48, 388, 389});
     NullCanvas canvas(821, 660);
-    PaintBox1Paintx(doc, canvas, true);
-    PaintBox1Paintx(doc, canvas, true);
+    PaintDocument(doc, canvas, true);
+    PaintDocument(doc, canvas, true);
     g_allocations = 0;
     g_countAllocations = true;
-    PaintBox1Paintx(doc, canvas, true);
+    PaintDocument(doc, canvas, true);
     g_countAllocations = false;
     EXPECT_GT(doc.results.Size(), 100u);
     // The list keeps each line's memory from the last repaint; only the repaint's own last-label

@@ -2,7 +2,7 @@
 // from its published coordinates, and the " [X(n)]" mark of the result lines.
 #include "etc_reference.h"
 #include "family_support.h"
-#include "grund/etc_numbers.h"
+#include "base/etc_numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // for tests that want exact centres.
 #pragma once
 
-#include "grund/geometry.h"
+#include "base/geometry.h"
 
 #include <cmath>
 #include <functional>

@@ -1,7 +1,7 @@
 // The excircle family: every catalogue entry on its own, the excircles, Nagel point, outer
 // tangents, Mittenpunkt and side-line touch points against the geometry, and the edge cases.
 #include "family_support.h"
-#include "grund/format.h"
+#include "base/format.h"
 
 #include <gtest/gtest.h>
 

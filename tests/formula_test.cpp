@@ -1,6 +1,6 @@
 // Formula interpreter: precedence, bracket forms, error codes, the keywords and their numerical methods
 // (against values from Abramowitz–Stegun / DLMF tables), and the limits that keep every result finite.
-#include "fktint/fktint.h"
+#include "formula/formula.h"
 
 #include <gtest/gtest.h>
 

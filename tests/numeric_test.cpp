@@ -1,5 +1,5 @@
 // Numeric helpers: polynomial roots as texts, side-of-line tests, point constructions.
-#include "grund/numeric.h"
+#include "base/numeric.h"
 
 #include <gtest/gtest.h>
 

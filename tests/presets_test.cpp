@@ -1,8 +1,8 @@
 // The topic presets: the resource WTRIMORA against an own copy of the topic table, and the menu.
-#include "grund/presets.h"
+#include "base/presets.h"
 
-#include "grund/catalogue.h"
-#include "grund/resource.h"
+#include "base/catalogue.h"
+#include "base/resource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Relations among the marked points: the classic ones are found, and on random triangles every
 // reported set holds for the exact points, computed here independently where the name tells.
 #include "cli/cli.h"
-#include "draw/relations.h"
+#include "explore/relations.h"
 #include "etc_reference.h"
-#include "grund/catalogue.h"
-#include "grund/etc_numbers.h"
-#include "paint/relations_search.h"
+#include "base/catalogue.h"
+#include "base/etc_numbers.h"
+#include "explore/relations_search.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The built-in resources: zlib inflation, line splitting, code page conversion.
-#include "grund/resource.h"
+#include "base/resource.h"
 
-#include "grund/codepage.h"
+#include "base/codepage.h"
 
 #include <gtest/gtest.h>
 

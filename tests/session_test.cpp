@@ -1,9 +1,9 @@
 // What the window does to the document: selection lists, view commands, dragging, topics,
 // data files and the animation, checked without a window.
 #include "app/core/session.h"
-#include "grund/catalogue.h"
-#include "grund/presets.h"
-#include "grund/resource.h"
+#include "base/catalogue.h"
+#include "base/presets.h"
+#include "base/resource.h"
 
 #include <gtest/gtest.h>
 

@@ -127,7 +127,7 @@ TEST(Sweep, EveryEntryOnRandomAndDegenerateTriangles) {
         doc.points.screen[kSlotC] = c;
         doc.view.showTrilinear = n % 2 == 0;
         RecordingCanvas canvas(821, 660);
-        PaintBox1Paintx(doc, canvas, true);
+        PaintDocument(doc, canvas, true);
         for (std::size_t i = 0; i < doc.results.Size(); ++i)
             ASSERT_FALSE(HasNonFiniteText(doc.results[i])) << doc.results[i] << " run " << n;
         for (const CanvasCall& call : canvas.Calls()) {

@@ -27,7 +27,7 @@ struct Painted {
 
 inline Painted Paint(Document& doc, int width, int height, bool shown = true) {
     RecordingCanvas canvas(width, height);
-    PaintBox1Paintx(doc, canvas, shown);
+    PaintDocument(doc, canvas, shown);
     return {doc.results.Lines(), canvas.Calls()};
 }
 

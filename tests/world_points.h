@@ -4,7 +4,7 @@
 #pragma once
 
 #include "family_support.h"
-#include "grund/format.h"
+#include "base/format.h"
 
 #include <cmath>
 #include <string>

@@ -7,7 +7,7 @@ tab list "Allgemein" (CL1x), "Dreiecke / Lote" (CL2x), "A-M" (CL3x), "N-Z" (CL4x
 names follow the item order of the tab list. After the last record the line "[#".
 The file is Windows-1252 with CR LF line ends, like the catalogue.
 
-The names come from resources/xtrimora.txt, the tab lists from grund/catalogue.cpp.
+The names come from resources/xtrimora.txt, the tab lists from base/catalogue.cpp.
 
 usage: python3 tools/gen_presets.py            write the file
        python3 tools/gen_presets.py --check    exit 1 if the checked-in file differs
@@ -19,7 +19,7 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 CATALOGUE = ROOT / "resources" / "xtrimora.txt"
-TAB_LISTS = ROOT / "grund" / "catalogue.cpp"
+TAB_LISTS = ROOT / "base" / "catalogue.cpp"
 OUTPUT = ROOT / "resources" / "wtrimora.txt"
 CATALOGUE_SIZE = 507
 
@@ -118,7 +118,7 @@ def read_catalogue():
 
 
 def read_tab_lists():
-    """Tab lists of grund/catalogue.cpp: list name -> catalogue indices in item order."""
+    """Tab lists of base/catalogue.cpp: list name -> catalogue indices in item order."""
     source = TAB_LISTS.read_text(encoding="utf-8")
     arrays = {}
     for m in re.finditer(r"constexpr auto (k\w+) = Items<(\d+)>\(\{(.*?)\}\);", source, re.S):

@@ -1,13 +1,13 @@
 #include "app/core/session.h"
 
 #include "draw/point_table.h"
-#include "grund/catalogue.h"
-#include "grund/codepage.h"
-#include "grund/field.h"
-#include "grund/format.h"
-#include "grund/numeric.h"
-#include "grund/presets.h"
-#include "grund/resource.h"
+#include "base/catalogue.h"
+#include "base/codepage.h"
+#include "base/field.h"
+#include "base/format.h"
+#include "base/numeric.h"
+#include "base/presets.h"
+#include "base/resource.h"
 
 #include <algorithm>
 #include <cmath>

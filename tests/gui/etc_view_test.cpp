@@ -1,7 +1,7 @@
 // The ETC numbers in the window: the menu "Ansicht" and the element lists' tooltips.
 #include "app/main_window.h"
 #include "app/results_view.h"
-#include "grund/catalogue.h"
+#include "base/catalogue.h"
 #include "shown_window.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The main window on the offscreen platform: real widgets, real actions, real mouse events.
 #include "app/drawing_area.h"
 #include "app/main_window.h"
-#include "app/output.h"
+#include "app/picture_export.h"
 #include "app/qpainter_canvas.h"
 #include "app/results_view.h"
-#include "grund/catalogue.h"
+#include "base/catalogue.h"
 #include "shown_window.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Pictures at a chosen resolution (raster formats) and at a chosen scale on paper (SVG and PDF).
-#include "app/output.h"
+#include "app/picture_export.h"
 #include "app/qpainter_canvas.h"
 #include "draw/document.h"
 #include "draw/slots.h"

@@ -3,7 +3,7 @@
 #include "app/drawing_area.h"
 #include "app/main_window.h"
 #include "app/results_view.h"
-#include "grund/catalogue.h"
+#include "base/catalogue.h"
 
 #include <gtest/gtest.h>
 

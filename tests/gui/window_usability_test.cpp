@@ -3,7 +3,7 @@
 // the smallest window and Qt's own texts in German.
 #include "app/main_window.h"
 #include "app/translation.h"
-#include "grund/catalogue.h"
+#include "base/catalogue.h"
 #include "shown_window.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,18 @@
+// What a repaint records of its marked points when a caller keeps a log (PaintContext::log): the
+// hooks of the result routines. They do nothing unless the repaint keeps a log.
+#pragma once
+
+#include "draw/paint_context.h"
+
+#include <string_view>
+
+namespace trimora {
+
+void LogReportedPoint(PaintContext& ctx, RealPoint p);
+// The point of the result line just written, exactly, where the line shows it rounded to a pixel.
+void NoteExactPoint(PaintContext& ctx, RealPoint exact);
+void LogTriangle(PaintContext& ctx, int i, int j, int k);
+// A centre that its entry marks without a result line ("Umkreismittelpunkt"), named by the entry.
+void LogMarkedPoint(PaintContext& ctx, int slot, std::string_view name);
+
+} // namespace trimora
