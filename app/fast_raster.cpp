@@ -206,41 +206,45 @@ QSize LogicalSize(const QImage& image) {
 }
 
 // A recorder whose calls another thread may replay while they are being recorded: the calls live
-// in blocks that never move, and how many are finished is published as they come.
+// in blocks that never move, and how many are finished is published as they come. Every recording
+// is a frame with a generation number of its own; a reader names the frame it was started for and
+// never sees a call, a count or the background's end of another frame.
 class FastRaster::Stream final : public Canvas {
   public:
     Stream(int width, int height) : Canvas(width, height) {}
 
-    void Start() {
+    // Begins frame `generation`. Must run before any reader of that frame can look at the stream,
+    // and after every reader of the previous frame has ended.
+    void Start(std::uint32_t generation) {
+        generation_ = (std::uint64_t{generation} << kGenerationShift) & kGenerationMask;
         count_ = 0;
-        backgroundCalls_ = kUnknown;
+        backgroundKnown_ = false;
         overflow_ = false;
-        state_.store(0, std::memory_order_release);
+        backgroundCalls_.store(0, std::memory_order_relaxed);
+        state_.store(generation_, std::memory_order_release);
+        state_.notify_all();
     }
     // Publishes the last calls and tells the readers that no more will come.
     void Finish() {
-        if (backgroundCalls_ == kUnknown) backgroundCalls_ = 0;
-        state_.store(count_ | kDone, std::memory_order_release);
+        if (!backgroundKnown_) EndOfBackgroundAt(0);
+        state_.store(generation_ | kBackgroundKnown | kDone | count_, std::memory_order_release);
         state_.notify_all();
     }
     // False when the calls did not fit; the picture must then be drawn another way.
     bool Complete() const { return !overflow_; }
-    std::size_t Count() const { return count_; }
-    std::size_t BackgroundCalls() const { return backgroundCalls_; }
-    const CanvasCall& At(std::size_t n) const { return blocks_[n / kBlock][n % kBlock]; }
 
-    // For another thread: waits until call n is recorded and returns it, or nullptr when the
-    // recording ended before it. Calls are published only once the background's end is known.
-    const CanvasCall* WaitFor(std::size_t n) const {
-        for (int round = 0;; ++round) {
-            const std::uint64_t state = state_.load(std::memory_order_acquire);
-            if (n < (state & ~kDone)) return &At(n);
-            if (state & kDone) return nullptr;
-            if (round < 64)
-                std::this_thread::yield();
-            else
-                state_.wait(state, std::memory_order_acquire);
-        }
+    // For another thread: the number of background calls of frame `generation`, once known.
+    std::size_t WaitForBackgroundEnd(std::uint32_t generation) const {
+        Await(generation, [](std::uint64_t state) { return (state & kBackgroundKnown) != 0; });
+        return backgroundCalls_.load(std::memory_order_relaxed); // ordered by the acquiring load
+    }
+    // For another thread: waits until call n of frame `generation` is recorded and returns it, or
+    // nullptr when that recording ended before it.
+    const CanvasCall* WaitFor(std::uint32_t generation, std::size_t n) const {
+        const std::uint64_t state = Await(generation, [n](std::uint64_t s) {
+            return n < (s & kCountMask) || (s & kDone) != 0;
+        });
+        return n < (state & kCountMask) ? &At(n) : nullptr;
     }
 
     void MoveTo(int x, int y) override {
@@ -268,14 +272,41 @@ class FastRaster::Stream final : public Canvas {
             c->x1 = x, c->y1 = y, c->text = text, c->font = CurrentFont();
     }
     void EndOfBackground() override {
-        backgroundCalls_ = count_;
-        Publish();
+        if (!backgroundKnown_) EndOfBackgroundAt(count_);
     }
 
   private:
     static constexpr std::size_t kBlock = 4096, kBlocks = 1024;
-    static constexpr std::size_t kUnknown = ~std::size_t{0};
+    // The published state: the frame's generation, whether the background's end is known, whether
+    // the frame is done, and how many calls are finished (at most kBlock * kBlocks < 2^32).
     static constexpr std::uint64_t kDone = std::uint64_t{1} << 63;
+    static constexpr std::uint64_t kBackgroundKnown = std::uint64_t{1} << 62;
+    static constexpr int kGenerationShift = 32;
+    static constexpr std::uint64_t kGenerationMask = ((std::uint64_t{1} << 30) - 1) << kGenerationShift;
+    static constexpr std::uint64_t kCountMask = (std::uint64_t{1} << 32) - 1;
+    static_assert(kBlock * kBlocks <= kCountMask);
+
+    const CanvasCall& At(std::size_t n) const { return blocks_[n / kBlock][n % kBlock]; }
+
+    // Waits until the state belongs to frame `generation` and satisfies `ready`; returns it.
+    template <class Ready>
+    std::uint64_t Await(std::uint32_t generation, Ready ready) const {
+        const std::uint64_t mine = (std::uint64_t{generation} << kGenerationShift) & kGenerationMask;
+        for (int round = 0;; ++round) {
+            const std::uint64_t state = state_.load(std::memory_order_acquire);
+            if ((state & kGenerationMask) == mine && ready(state)) return state;
+            if (round < 64)
+                std::this_thread::yield();
+            else
+                state_.wait(state, std::memory_order_acquire);
+        }
+    }
+
+    void EndOfBackgroundAt(std::size_t calls) {
+        backgroundCalls_.store(calls, std::memory_order_relaxed); // published by the store below
+        backgroundKnown_ = true;
+        Publish();
+    }
 
     CanvasCall* Add(CanvasCall::Kind kind) {
         if (count_ == kBlock * kBlocks) {
@@ -288,20 +319,23 @@ class FastRaster::Stream final : public Canvas {
         c.kind = kind;
         c.pen = CurrentPen();
         c.brush = CurrentBrush();
-        if (++count_ % 1024 == 0) Publish();
+        if (++count_ % 1024 == 0 && backgroundKnown_) Publish();
         return &c;
     }
+    // Calls are published only once the background's end is known.
     void Publish() {
-        if (backgroundCalls_ == kUnknown) return;
-        state_.store(count_, std::memory_order_release);
+        state_.store(generation_ | kBackgroundKnown | count_, std::memory_order_release);
         state_.notify_one();
     }
 
+    // Written by the recording thread only; readers see them through state_.
     std::array<std::unique_ptr<CanvasCall[]>, kBlocks> blocks_;
+    std::uint64_t generation_ = 0;
     std::size_t count_ = 0;
-    std::size_t backgroundCalls_ = kUnknown;
+    bool backgroundKnown_ = false;
     bool overflow_ = false;
     IntPoint position_;
+    std::atomic<std::size_t> backgroundCalls_{0};
     std::atomic<std::uint64_t> state_{0};
 };
 
@@ -319,8 +353,11 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
         image.setDevicePixelRatio(ratio);
     }
     Stream& stream = *stream_;
-    auto paint = [&] {
-        stream.Start();
+    // This frame's recording: started here, before any reader of it exists, so that no reader can
+    // see the previous frame's calls; every reader below waits for this generation.
+    const std::uint32_t frame = ++generation_;
+    stream.Start(frame);
+    auto record = [&] {
         try {
             PaintDocument(doc, stream, resultsShown);
         } catch (...) {
@@ -329,9 +366,9 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
         }
         stream.Finish();
     };
-    // Calls from `first` on, as they are recorded or once they are.
-    auto reader = [&stream](std::size_t first) {
-        return [&stream, n = first]() mutable { return stream.WaitFor(n++); };
+    // This frame's calls from `first` on, as they are recorded or once they are.
+    auto reader = [&stream, frame](std::size_t first) {
+        return [&stream, frame, n = first]() mutable { return stream.WaitFor(frame, n++); };
     };
 
     // 1. The background layers, rasterised again only when the view changed: then the whole
@@ -341,14 +378,14 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
     const bool backgroundKept = backgroundValid_ && key == backgroundKey_ &&
                                 background_.size() == image.size() && background_.devicePixelRatio() == ratio;
     if (!backgroundKept) {
-        paint();
+        record();
         background_ = QImage(image.size(), QImage::Format_RGB32);
         background_.setDevicePixelRatio(ratio);
         background_.fill(Qt::white);
+        const std::size_t end = stream.WaitForBackgroundEnd(frame);
+        auto next = reader(0);
         std::size_t n = 0;
-        const std::size_t end = stream.BackgroundCalls();
-        ReplayRows([&]() -> const CanvasCall* { return n < end ? &stream.At(n++) : nullptr; }, background_, 0,
-                   height, antialiasing);
+        ReplayRows([&]() { return n++ < end ? next() : nullptr; }, background_, 0, height, antialiasing);
         backgroundKey_ = key;
         backgroundValid_ = true;
     }
@@ -368,21 +405,21 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
     // picture, so that every line is smoothed as the plain path smooths it. The strips must not
     // share a row of pixels: at a fractional ratio the border between them would fall inside one,
     // so the picture is then drawn in one piece.
-    auto strip = [&](int top, int rows, std::size_t first) {
+    auto strip = [&](int top, int rows) {
         if (rows <= 0) return;
         copyBackground(top, rows);
         QImage view(bits, pixelWidth, pixelHeight, rowBytes, QImage::Format_RGB32);
         view.setDevicePixelRatio(ratio);
-        ReplayRows(reader(first), view, top, rows, antialiasing);
+        ReplayRows(reader(stream.WaitForBackgroundEnd(frame)), view, top, rows, antialiasing);
     };
     if (ratio != std::floor(ratio)) {
-        if (backgroundKept) paint();
-        strip(0, pixelHeight, stream.BackgroundCalls()); // every row of the image
+        if (backgroundKept) record();
+        strip(0, pixelHeight); // every row of the image
     } else if (!backgroundKept) {
         // Recorded already: the strips share the work evenly.
         const int split = height / 2;
-        std::thread lower(strip, split, height - split, stream.BackgroundCalls());
-        strip(0, split, stream.BackgroundCalls());
+        std::thread lower(strip, split, height - split);
+        strip(0, split);
         lower.join();
     } else {
         // The upper strip follows the recording on a second thread; this one records, then draws
@@ -391,22 +428,16 @@ void FastRaster::Render(Document& doc, QImage& image, bool resultsShown, bool an
         const int split = std::clamp(static_cast<int>(std::lround(height * split_)), 0, height);
         Clock::time_point upperDone;
         std::thread upper([&] {
-            copyBackground(0, split);
-            QImage view(bits, pixelWidth, pixelHeight, rowBytes, QImage::Format_RGB32);
-            view.setDevicePixelRatio(ratio);
-            // The background's end is known before the first call is published.
-            const CanvasCall* first = stream.WaitFor(0);
-            (void)first;
-            ReplayRows(reader(stream.BackgroundCalls()), view, 0, split, antialiasing);
+            strip(0, split);
             upperDone = Clock::now();
         });
         try {
-            paint();
+            record();
         } catch (...) {
             upper.join();
             throw;
         }
-        strip(split, height - split, stream.BackgroundCalls());
+        strip(split, height - split);
         const Clock::time_point lowerDone = Clock::now();
         upper.join();
         split_ = std::clamp(split_ + (upperDone > lowerDone ? -0.02 : 0.02), 0.2, 0.9);

@@ -9,6 +9,7 @@
 
 #include <QImage>
 
+#include <cstdint>
 #include <memory>
 #include <tuple>
 
@@ -28,6 +29,7 @@ public:
 private:
     class Stream;
     std::unique_ptr<Stream> stream_;
+    std::uint32_t generation_ = 0; // of the last frame recorded
     double split_ = 0.5; // the upper strip's share of the rows, balanced from frame to frame
     QImage background_;
     // What the background layers depend on: size, stretch, pan, switches, anti-aliasing.
