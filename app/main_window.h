@@ -1,5 +1,9 @@
 // The main window: menus, tool bar, drawing area, results list, vertex fields, animation controls
-// and the four element lists. Every handler changes the session and repaints.
+// and the four element lists. Every handler changes the session and repaints. The window is
+// defined in parts: main_window.cpp wires them together (construction, repaint, the commands on
+// the document, window events); main_window_menus.cpp builds the menus and the tool bar;
+// main_window_panels.cpp the selection and results panels; main_window_commands.cpp holds the
+// file, picture and results commands (dialogs, saving, printing, clipboard).
 #pragma once
 
 #include "app/core/session.h"

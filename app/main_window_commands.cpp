@@ -1,0 +1,264 @@
+// The main window's file, picture and results commands: dialogs, saving, printing, the clipboard
+// and the relations under the results.
+#include "app/main_window.h"
+
+#include "app/window_support.h"
+#include "app/drawing_area.h"
+#include "app/picture_export.h"
+#include "app/results_view.h"
+#include "base/codepage.h"
+#include "output/savefile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QStandardPaths>
+
+namespace trimora {
+
+using namespace window;
+
+// ---------------------------------------------------------------- relations
+
+void MainWindow::ListRelations() {
+    relations_.Compute(session_.doc, drawing_->width(), drawing_->height());
+    Repaint();
+    const int heading = static_cast<int>(session_.doc.results.Size());
+    resultsView_->scrollTo(resultsModel_->index(heading), QAbstractItemView::PositionAtTop);
+}
+
+void MainWindow::ChooseResultLine(int row) {
+    const auto highlight = relations_.Highlight(row - static_cast<int>(session_.doc.results.Size()));
+    if (!highlight) return;
+    drawing_->SetHighlight(highlight);
+    statusPanel_->setText(resultsModel_->Line(row).replace('\t', ": "));
+    ShowPicture();
+}
+
+// ---------------------------------------------------------------- data files
+
+QString MainWindow::StartFolder() const {
+    // A documents folder that does not exist would be taken for a file name in the home folder.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+std::unique_ptr<QFileDialog> MainWindow::MakeFileDialog(FileDialogKind kind) {
+    auto dialog = std::make_unique<QFileDialog>(this);
+    dialog->setDirectory(StartFolder());
+    dialog->setAcceptMode(kind == FileDialogKind::LoadData ? QFileDialog::AcceptOpen
+                                                           : QFileDialog::AcceptSave);
+    switch (kind) {
+    case FileDialogKind::LoadData:
+        dialog->setWindowTitle("Daten laden");
+        dialog->setNameFilter("Dreiecksdatei (*.tmo)");
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        // The file opened last stays chosen, in its own folder.
+        if (!lastOpenedFile_.isEmpty()) {
+            const QFileInfo last(lastOpenedFile_);
+            if (last.dir().exists()) dialog->setDirectory(last.dir());
+            dialog->selectFile(last.fileName());
+        }
+        return dialog;
+    case FileDialogKind::SaveData:
+        dialog->setWindowTitle("Daten speichern");
+        dialog->setNameFilter("Dreiecksdatei (*.tmo)");
+        dialog->setDefaultSuffix("tmo");
+        break;
+    case FileDialogKind::SavePicture: {
+        dialog->setWindowTitle("Abbildung speichern");
+        const QStringList filters = PictureFilters();
+        dialog->setNameFilters(filters);
+        dialog->selectNameFilter(filters[3]); // GIF
+        dialog->setDefaultSuffix("gif");
+        QFileDialog* d = dialog.get();
+        connect(d, &QFileDialog::filterSelected, d, [d, filters](const QString& f) {
+            d->setDefaultSuffix(PictureSuffix(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
+        });
+        break;
+    }
+    case FileDialogKind::SaveResults:
+        dialog->setWindowTitle("Daten speichern");
+        dialog->setNameFilters({"Text (UTF-8) (*.txt)", "Text (Windows-1252) (*.txt)"});
+        dialog->setDefaultSuffix("txt");
+        break;
+    }
+    dialog->selectFile(QString()); // an empty name
+    return dialog;
+}
+
+void MainWindow::ShowMessage(const QString& title, const QString& text) {
+    lastMessage_ = text;
+    if (messageBoxes_) QMessageBox::warning(this, title, text);
+}
+
+void MainWindow::OpenDataFile() {
+    StopAnimation(false);
+    const auto dialog = MakeFileDialog(FileDialogKind::LoadData);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    LoadDataFile(dialog->selectedFiles().front());
+}
+
+void MainWindow::SaveDataFileAs() {
+    StopAnimation(false);
+    const auto dialog = MakeFileDialog(FileDialogKind::SaveData);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    SaveDataFile(dialog->selectedFiles().front());
+}
+
+bool MainWindow::LoadDataFile(const QString& path) {
+    StopAnimation(false);
+    // At most the limit plus one byte, whatever size the file claims (a device claims none).
+    std::string error;
+    const std::optional<std::string> bytes = ReadFileLimited(S(path), kMaxDataFileBytes, error);
+    if (!bytes) {
+        ShowMessage("Daten laden", Q(error));
+        return false;
+    }
+    lastOpenedFile_ = path;
+    LoadDataFileLines(session_, DecodeTextFile(*bytes));
+    SyncFieldsFromSession();
+    SyncTabListsFromSession();
+    Repaint();
+    return true;
+}
+
+bool MainWindow::SaveDataFile(const QString& path) {
+    SyncSessionFromFields();
+    const std::string failure = WriteFileAtomically(S(path), ToWindowsText(DataFileLines(session_)));
+    if (!failure.empty()) {
+        ShowMessage("Daten speichern", Q(failure));
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- output
+
+QStringList MainWindow::ResultLines() const { return resultsModel_->Lines(); }
+
+void MainWindow::SavePictureAs() {
+    const auto dialog = MakeFileDialog(FileDialogKind::SavePicture);
+    // The resolution of the raster formats sits below the file type; 96 dpi is the screen's size.
+    // Qt's own dialog, because only it takes a further row.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    auto* resolution = new QSpinBox(dialog.get());
+    resolution->setObjectName("pictureResolution");
+    resolution->setRange(kMinExportDpi, kMaxExportDpi);
+    resolution->setSingleStep(96);
+    resolution->setValue(96);
+    resolution->setSuffix(" dpi");
+    resolution->setToolTip("96 dpi: so groß wie die Zeichenfläche; 288 dpi: dreimal so breit und hoch");
+    auto* resolutionLabel = new QLabel("Auflösung:", dialog.get());
+    resolutionLabel->setBuddy(resolution);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(resolutionLabel, row, 0);
+        grid->addWidget(resolution, row, 1);
+    }
+    const QStringList filters = PictureFilters();
+    connect(dialog.get(), &QFileDialog::filterSelected, resolution, [resolution, filters](const QString& f) {
+        resolution->setEnabled(IsRasterFormat(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
+    });
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    SavePictureTyped(dialog->selectedFiles().front(),
+                     static_cast<int>(filters.indexOf(dialog->selectedNameFilter())) + 1, resolution->value());
+}
+
+bool MainWindow::SavePictureTyped(const QString& path, int filter, int dpi) {
+    const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(filter, 1, 8));
+    PictureFormat format;
+    if (PictureFormatFromPath(path, chosen == PictureFormat::Bmp16, format))
+        return SavePicture(path, static_cast<int>(format), dpi);
+    return SavePicture(path + "." + PictureSuffix(chosen), static_cast<int>(chosen), dpi);
+}
+
+bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
+    SyncSessionFromFields();
+    const int w = drawing_->width(), h = drawing_->height();
+    const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(format, 1, 8));
+    const QString failure =
+        ExportPicture(session_.doc, w, h, chosen, path, {IsRasterFormat(chosen) ? dpi : 96, 0});
+    Repaint();
+    if (!failure.isEmpty()) {
+        ShowMessage("Abbildung speichern", failure);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::SaveResultsAs() {
+    const auto dialog = MakeFileDialog(FileDialogKind::SaveResults);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    SaveResults(dialog->selectedFiles().front(),
+                dialog->selectedNameFilter() == dialog->nameFilters().value(1));
+}
+
+bool MainWindow::SaveResults(const QString& path, bool windows1252) {
+    const std::vector<std::string> lines = session_.doc.results.Lines();
+    const std::string failure =
+        WriteFileAtomically(S(path), windows1252 ? ToWindowsText(lines) : ToUtf8Text(lines));
+    if (!failure.empty()) {
+        ShowMessage("Daten speichern", Q(failure));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::CopyPicture() { QApplication::clipboard()->setImage(drawing_->Image()); }
+
+void MainWindow::CopyVector() {
+    SyncSessionFromFields();
+    const int w = drawing_->width(), h = drawing_->height();
+    auto* data = new QMimeData;
+    data->setData("image/svg+xml", RenderSvg(session_.doc, w, h));
+    const Encoded emf = EncodePicture(session_.doc, w, h, PictureFormat::Wmf);
+    if (emf.ok()) data->setData("image/x-emf", QByteArray::fromStdString(emf.bytes));
+    QApplication::clipboard()->setMimeData(data);
+    Repaint();
+}
+
+void MainWindow::CopyResults() { QApplication::clipboard()->setText(ResultsText(ResultLines())); }
+
+void MainWindow::PrintPicture(bool vector) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(vector ? "Vektorgrafik drucken" : "Abbildung drucken");
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (vector) {
+        SyncSessionFromFields();
+        PrintVector(printer, session_.doc, drawing_->width(), drawing_->height());
+        Repaint();
+    } else {
+        PrintBitmap(printer, drawing_->Image());
+    }
+}
+
+void MainWindow::PrintResultsDialog(bool twoColumns) {
+    const QStringList lines = ResultLines();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(twoColumns ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(twoColumns ? "zweispaltig Drucken" : "Berechnungsergebnisse drucken");
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    const int pages = ResultsPageCount(printer, static_cast<int>(lines.size()), twoColumns);
+    dialog.setMinMax(1, pages);
+    printer.setFromTo(1, pages);
+    if (dialog.exec() != QDialog::Accepted) return;
+    int first = 1, last = ResultsPageCount(printer, static_cast<int>(lines.size()), twoColumns);
+    if (printer.printRange() == QPrinter::PageRange) first = printer.fromPage(), last = printer.toPage();
+    PrintResults(printer, lines, twoColumns, first, last);
+}
+
+} // namespace trimora

@@ -1,0 +1,240 @@
+// The main window's menus and tool bar with their actions.
+#include "app/main_window.h"
+
+#include "app/window_support.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+#include "base/presets.h"
+
+namespace trimora {
+
+using namespace window;
+
+void MainWindow::BuildMenus() {
+    auto add = [this](QMenu* menu, const QString& text, const char* name, auto slot) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+
+    QMenu* file = menuBar()->addMenu("&Datei");
+    add(file, "Daten laden", "load", [this] { OpenDataFile(); });
+    add(file, "Daten speichern", "save", [this] { SaveDataFileAs(); });
+    QAction* panel = add(file, "Auswahlliste", "panel", [this] { ToggleSelectionPanel(); });
+    panel->setCheckable(true);
+    panel->setChecked(true);
+    file->addSeparator();
+    QAction* exit = add(file, "Beenden", "exit", [this] { Exit(); });
+    exit->setShortcut(Qt::Key_Escape);
+    auto* bulk = new QAction(this); // "aa": never visible, only its shortcut
+    bulk->setObjectName("bulk");
+    bulk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
+    connect(bulk, &QAction::triggered, this, &MainWindow::BulkSelect);
+    addAction(bulk);
+
+    pictureMenu_ = menuBar()->addMenu("&Abbildung");
+    pictureMenu_->setObjectName("pictureMenu");
+    for (const char* name : {"pictureSave", "pictureCopy", "picturePrint", "vectorCopy", "vectorPrint"}) {
+        static const QMap<QString, QString> captions{{"pictureSave", "Speichern"},
+                                                     {"pictureCopy", "Kopieren"},
+                                                     {"picturePrint", "Drucken"},
+                                                     {"vectorCopy", "Vektorgrafik kopieren"},
+                                                     {"vectorPrint", "Vektorgrafik drucken"}};
+        QAction* a = pictureMenu_->addAction(captions.value(name));
+        a->setObjectName(name);
+    }
+    pictureMenu_->addSeparator();
+    // Each applies the typed coordinates: what stands in the fields is read first.
+    add(pictureMenu_, "Grundeinstellung", "basic", [this] { SyncSessionFromFields(); BasicSetting(session_); Repaint(); });
+    add(pictureMenu_, "Intervall vergrößern", "stretchUp", [this] { SyncSessionFromFields(); StretchUp(session_); Repaint(); });
+    add(pictureMenu_, "Intervall verkleinern", "stretchDown", [this] { SyncSessionFromFields(); StretchDown(session_); Repaint(); });
+    pictureMenu_->addSeparator();
+    QAction* anim = add(pictureMenu_, "Animation", "animation", [this] { ToggleAnimation(); });
+    anim->setShortcut(Qt::Key_F2);
+    anim->setCheckable(true);
+    addAction(anim); // F2 also while the menu "Abbildung" is hidden (results mode)
+    auto addToggle = [&](const QString& text, const char* name, auto slot) {
+        QAction* a = add(pictureMenu_, text, name, slot);
+        a->setCheckable(true);
+        return a;
+    };
+    addToggle("Koordinatenachsen", "axes", [this] { SyncSessionFromFields(); ToggleAxes(session_); SyncChecks(); Repaint(); });
+    addToggle("Gitter", "grid", [this] { SyncSessionFromFields(); ToggleGrid(session_); SyncChecks(); Repaint(); });
+    addToggle("Millimetergitter", "mmgrid", [this] { SyncSessionFromFields(); ToggleMmGrid(session_); SyncChecks(); Repaint(); });
+    addToggle("trilineare Koordinaten", "trilinear", [this] { ToggleTrilinear(session_); SyncChecks(); Repaint(); });
+
+    resultsMenu_ = menuBar()->addMenu("&Ergebnisse");
+    resultsMenu_->setObjectName("resultsMenu");
+    for (const char* name : {"resultsSave", "resultsCopy", "resultsPrint", "resultsPrint2"}) {
+        static const QMap<QString, QString> captions{{"resultsSave", "Speichern"},
+                                                     {"resultsCopy", "Kopieren"},
+                                                     {"resultsPrint", "Drucken"},
+                                                     {"resultsPrint2", "zweispaltig Drucken"}};
+        QAction* a = resultsMenu_->addAction(captions.value(name));
+        a->setObjectName(name);
+    }
+    resultsMenu_->addSeparator();
+    add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", [this] { ToggleTrilinear(session_); SyncChecks(); Repaint(); });
+    add(resultsMenu_, "Zusammenhänge", "relations", [this] { ListRelations(); });
+    resultsMenu_->menuAction()->setVisible(false);
+
+    // "Ansicht": what the result lines show besides the values.
+    QMenu* view = menuBar()->addMenu("A&nsicht");
+    view->setObjectName("viewMenu");
+    QAction* etc = add(view, "ETC-Nummern", "etcNumbers", [this] {
+        ToggleEtcNumbers(session_);
+        SyncChecks();
+        Repaint();
+    });
+    etc->setCheckable(true);
+    etc->setToolTip("Hinter den Ergebniszeilen der Dreieckszentren ihre Nummer X(n) "
+                    "in der Encyclopedia of Triangle Centers");
+
+    // "Themen": the topics in menu columns, with separators between the groups of initials.
+    QMenu* topics = menuBar()->addMenu("&Themen");
+    topics->setObjectName("topicsMenu");
+    auto* columns = new QWidget(topics);
+    auto* columnsLayout = new QHBoxLayout(columns);
+    columnsLayout->setContentsMargins(2, 2, 2, 2);
+    columnsLayout->setSpacing(6);
+    QVBoxLayout* column = nullptr;
+    for (const PresetMenuItem& item : PresetMenu()) {
+        if (!column || item.newColumn) {
+            column = new QVBoxLayout;
+            column->setSpacing(0);
+            columnsLayout->addLayout(column);
+        }
+        if (item.separatorBefore) {
+            auto* line = new QFrame(columns);
+            line->setFrameShape(QFrame::HLine);
+            line->setFrameShadow(QFrame::Sunken);
+            column->addWidget(line);
+        }
+        const QString title = Q(std::string(item.title));
+        auto* button = new QPushButton(title, columns);
+        button->setObjectName("topic:" + title);
+        button->setFlat(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setStyleSheet("QPushButton { text-align: left; padding: 3px 14px; border: none; }"
+                              "QPushButton:hover, QPushButton:focus { background: palette(highlight);"
+                              " color: palette(highlighted-text); }");
+        connect(button, &QPushButton::clicked, this, [this, title, topics] {
+            topics->close();
+            ChooseTopic(title);
+        });
+        column->addWidget(button);
+    }
+    for (int c = 0; c < columnsLayout->count(); ++c)
+        if (auto* l = qobject_cast<QVBoxLayout*>(columnsLayout->itemAt(c)->layout())) l->addStretch();
+    auto* columnsAction = new QWidgetAction(topics);
+    columnsAction->setDefaultWidget(columns);
+    topics->addAction(columnsAction);
+}
+
+void MainWindow::BuildToolBar() {
+    QToolBar* bar = addToolBar("Werkzeuge");
+    toolBar_ = bar;
+    bar->setObjectName("toolbar");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->setStyleSheet("QToolBar { background: #F0F0F0; border: none; spacing: 1px; }");
+
+    auto tool = [&](const char* icon, const QString& hint, QAction* shared = nullptr) {
+        QAction* button = new QAction(Icon(icon), hint, this);
+        button->setToolTip(hint);
+        if (shared) {
+            button->setObjectName(QString("tool:") + shared->objectName());
+            // A switch shows its state like the menu's check mark, and follows it.
+            if (shared->isCheckable()) {
+                button->setCheckable(true);
+                button->setChecked(shared->isChecked());
+                connect(shared, &QAction::toggled, button, &QAction::setChecked);
+            }
+            connect(button, &QAction::triggered, shared, &QAction::trigger);
+            connect(shared, &QAction::enabledChanged, button, &QAction::setEnabled);
+            button->setEnabled(shared->isEnabled());
+        }
+        bar->addAction(button);
+        return button;
+    };
+
+    tool("load", "Daten laden", Action("load"));
+    tool("save", "Daten speichern", Action("save"));
+    bar->addSeparator();
+    pictureTools_ = {tool("print", "Abbildung drucken", Action("picturePrint")),
+                     tool("print_vector", "Vektorgrafik drucken", Action("vectorPrint")),
+                     bar->addSeparator(),
+                     tool("copy", "Abbildung kopieren", Action("pictureCopy")),
+                     tool("copy_vector", "Vektorgrafik in Zwischenablage kopieren", Action("vectorCopy")),
+                     tool("save_picture", "Abbildung speichern", Action("pictureSave")),
+                     bar->addSeparator(),
+                     tool("mmgrid", "Millimeternetz ein- und ausschalten", Action("mmgrid")),
+                     tool("grid", "Gitternetz ein- und ausschalten", Action("grid")),
+                     tool("axes", "Koordinatensystem ein- und ausschalten", Action("axes")),
+                     tool("zoom_in", "Intervall vergrößern", Action("stretchUp")),
+                     tool("zoom_reset", "Grundeinstellung", Action("basic")),
+                     tool("zoom_out", "Intervall verkleinern", Action("stretchDown"))};
+
+    zoomPanel_ = new QLabel(this);
+    zoomPanel_->setFixedWidth(130);
+    zoomPanel_->setStyleSheet("color: black; font-family: Verdana; font-size: 11px; padding-left: 4px;");
+    pictureTools_.push_back(bar->addWidget(zoomPanel_));
+    const struct {
+        const char* icon;
+        int dx, dy;
+    } shifts[4] = {{"arrow_left", -kShiftStep, 0}, {"arrow_right", kShiftStep, 0}, {"arrow_down", 0, kShiftStep},
+                   {"arrow_up", 0, -kShiftStep}};
+    for (const auto& s : shifts) {
+        QAction* a = new QAction(Icon(s.icon), "", this);
+        connect(a, &QAction::triggered, this, [this, s] {
+            SyncSessionFromFields();
+            Shift(session_, s.dx, s.dy);
+            Repaint();
+        });
+        bar->addAction(a);
+        pictureTools_.push_back(a);
+    }
+    statusPanel_ = new QLabel(this);
+    statusPanel_->setMinimumWidth(120);
+    statusPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    statusPanel_->setStyleSheet("color: black; font-family: Verdana; font-size: 11px;");
+    pictureTools_.push_back(bar->addWidget(statusPanel_));
+
+    // The results commands share the pictures of the picture commands ("Speichern", "Drucken",
+    // "Kopieren"); "Daten speichern" beside them keeps its own.
+    resultsTools_ = {tool("save_picture", "Berechnungsergebnisse speichern", Action("resultsSave")),
+                     tool("print", "Berechnungsergebnisse drucken", Action("resultsPrint")),
+                     tool("print_vector", "zwei Seiten auf ein Blatt drucken", Action("resultsPrint2")),
+                     tool("copy", "Berechnungsergebnisse kopieren", Action("resultsCopy"))};
+
+    // In results mode the status panel is hidden: a spacer keeps "Objektauswahl" on the right.
+    auto* spacer = new QWidget(this);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    resultsTools_.push_back(bar->addWidget(spacer));
+    panelButton_ = new QToolButton(this);
+    panelButton_->setText("Objektauswahl");
+    panelButton_->setIcon(Icon("panel_hide"));
+    panelButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    panelButton_->setAutoRaise(true);
+    panelButton_->setFixedSize(112, 24);
+    panelButton_->setStyleSheet("font-family: Verdana; font-size: 11px;");
+    connect(panelButton_, &QToolButton::clicked, this, &MainWindow::ToggleSelectionPanel);
+    bar->addWidget(panelButton_);
+    for (QAction* a : resultsTools_) a->setVisible(false);
+}
+
+} // namespace trimora
