@@ -248,28 +248,24 @@ class FastRaster::Stream final : public Canvas {
     }
 
     void MoveTo(int x, int y) override {
-        if (CanvasCall* c = Add(CanvasCall::Kind::MoveTo)) c->x1 = x, c->y1 = y;
+        Add(CanvasCall::Kind::MoveTo, [&](CanvasCall& c) { c.x1 = x, c.y1 = y; });
         position_ = {x, y};
     }
     void LineTo(int x, int y) override {
-        if (CanvasCall* c = Add(CanvasCall::Kind::LineTo))
-            c->x1 = x, c->y1 = y, c->x2 = position_.x, c->y2 = position_.y;
+        Add(CanvasCall::Kind::LineTo, [&](CanvasCall& c) { c.x1 = x, c.y1 = y, c.x2 = position_.x, c.y2 = position_.y; });
         position_ = {x, y};
     }
     void Ellipse(int left, int top, int right, int bottom) override {
-        if (CanvasCall* c = Add(CanvasCall::Kind::Ellipse))
-            c->x1 = left, c->y1 = top, c->x2 = right, c->y2 = bottom;
+        Add(CanvasCall::Kind::Ellipse, [&](CanvasCall& c) { c.x1 = left, c.y1 = top, c.x2 = right, c.y2 = bottom; });
     }
     void Rectangle(int left, int top, int right, int bottom) override {
-        if (CanvasCall* c = Add(CanvasCall::Kind::Rectangle))
-            c->x1 = left, c->y1 = top, c->x2 = right, c->y2 = bottom;
+        Add(CanvasCall::Kind::Rectangle, [&](CanvasCall& c) { c.x1 = left, c.y1 = top, c.x2 = right, c.y2 = bottom; });
     }
     void Polygon(std::span<const IntPoint> points) override {
-        if (CanvasCall* c = Add(CanvasCall::Kind::Polygon)) c->points.assign(points.begin(), points.end());
+        Add(CanvasCall::Kind::Polygon, [&](CanvasCall& c) { c.points.assign(points.begin(), points.end()); });
     }
     void TextOut(int x, int y, std::string_view text) override {
-        if (CanvasCall* c = Add(CanvasCall::Kind::Text))
-            c->x1 = x, c->y1 = y, c->text = text, c->font = CurrentFont();
+        Add(CanvasCall::Kind::Text, [&](CanvasCall& c) { c.x1 = x, c.y1 = y, c.text = text, c.font = CurrentFont(); });
     }
     void EndOfBackground() override {
         if (!backgroundKnown_) EndOfBackgroundAt(count_);
@@ -308,10 +304,13 @@ class FastRaster::Stream final : public Canvas {
         Publish();
     }
 
-    CanvasCall* Add(CanvasCall::Kind kind) {
+    // Records one call, filled in by `fill`, and only then counts it, so that a published call
+    // is always complete.
+    template <class Fill>
+    void Add(CanvasCall::Kind kind, Fill fill) {
         if (count_ == kBlock * kBlocks) {
             overflow_ = true;
-            return nullptr;
+            return;
         }
         std::unique_ptr<CanvasCall[]>& block = blocks_[count_ / kBlock];
         if (!block) block = std::make_unique<CanvasCall[]>(kBlock); // before the call is published
@@ -319,8 +318,8 @@ class FastRaster::Stream final : public Canvas {
         c.kind = kind;
         c.pen = CurrentPen();
         c.brush = CurrentBrush();
+        fill(c);
         if (++count_ % 1024 == 0 && backgroundKnown_) Publish();
-        return &c;
     }
     // Calls are published only once the background's end is known.
     void Publish() {
