@@ -3,6 +3,7 @@
 #include "app/qpainter_canvas.h"
 #include "draw/document.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -13,7 +14,7 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(50, 50);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus); // a click or Tab: then the keys choose and move a vertex
 }
 
 void DrawingArea::Render(Document& doc, bool resultsShown) {
@@ -40,6 +41,11 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     else
         p.drawImage(0, 0, image_);
     if (highlight_) PaintHighlight(p, *highlight_, size());
+    if (hasFocus()) {
+        // The keyboard works here: a thin frame says so.
+        p.setPen(QPen(QColor(0x30, 0x60, 0xC0), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     if (onPainted) onPainted();
 }
 
@@ -66,6 +72,23 @@ void DrawingArea::wheelEvent(QWheelEvent* e) {
     wheelRemainder_ -= steps * 120;
     if (steps != 0 && onWheel) onWheel(steps);
     e->accept();
+}
+
+void DrawingArea::keyPressEvent(QKeyEvent* e) {
+    if (onKey && onKey(e))
+        e->accept();
+    else
+        QWidget::keyPressEvent(e);
+}
+
+void DrawingArea::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void DrawingArea::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 } // namespace trimora

@@ -33,6 +33,7 @@ public:
 
     std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
     std::function<void(int steps)> onWheel; // positive: away from the user
+    std::function<bool(QKeyEvent*)> onKey;  // true: the key was used
     std::function<void()> onResized;
     std::function<void()> onPainted; // after the picture reached the screen
     std::function<void()> onRatioChanged; // the window went to a screen of another pixel density
@@ -44,6 +45,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     QImage image_;

@@ -24,8 +24,13 @@
 int main(int argc, char** argv) {
     // Beyond a file-size limit a write then fails with a message instead of killing the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    const bool openFile = argc == 2 && std::string_view(argv[1]).size() > 0 && argv[1][0] != '-';
-    if (argc > 1 && !openFile) {
+    // The window: no arguments, a data file, or "--fresh" (defaults instead of the last session)
+    // with or without a data file.
+    const bool fresh = argc >= 2 && std::string_view(argv[1]) == "--fresh";
+    const int fileArg = fresh ? 2 : 1;
+    const bool openFile = argc == fileArg + 1 && std::string_view(argv[fileArg]).size() > 0 && argv[fileArg][0] != '-';
+    const bool windowMode = argc == fileArg || openFile;
+    if (!windowMode) {
         // Pictures are drawn with Qt, on the offscreen platform: no display is needed.
         std::unique_ptr<QGuiApplication> gui;
         const trimora::PictureExporter exporter = [&](trimora::Document& doc,
@@ -67,12 +72,12 @@ int main(int argc, char** argv) {
     QFont font("Verdana");
     font.setPixelSize(13);
     QApplication::setFont(font);
-    trimora::MainWindow window;
+    trimora::MainWindow window(nullptr, fresh ? trimora::MainWindow::Memory::Fresh : trimora::MainWindow::Memory::Restore);
     if (std::getenv("TRIMORA_QUIT_AFTER_FIRST_PAINT")) {
         // For measuring the start-up: the program ends once the first picture is on the screen.
         window.Drawing()->onPainted = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     }
     window.show();
-    if (openFile) window.LoadDataFile(QString::fromLocal8Bit(argv[1]));
+    if (openFile) window.LoadDataFile(QString::fromLocal8Bit(argv[fileArg]));
     return app.exec();
 }

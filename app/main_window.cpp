@@ -2,6 +2,7 @@
 
 #include "app/drawing_area.h"
 #include "app/results_view.h"
+#include "app/session_step.h"
 #include "app/window_support.h"
 #include "draw/point_table.h"
 #include "base/field.h"
@@ -21,6 +22,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
+#include <QUndoStack>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -34,7 +36,8 @@ namespace trimora {
 
 using namespace window;
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+
+MainWindow::MainWindow(QWidget* parent, Memory memory) : QMainWindow(parent), memory_(memory) {
     RegisterIcons();
     setWindowTitle("Trimora");
     setWindowIcon(Icon("trimora"));
@@ -54,6 +57,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     timer_->setInterval(10);
     connect(timer_, &QTimer::timeout, this, &MainWindow::OnTimer);
 
+    undo_ = new QUndoStack(this);
+    undo_->setUndoLimit(1000);
     BuildMenus();
     BuildToolBar();
     connect(Action("pictureSave"), &QAction::triggered, this, &MainWindow::SavePictureAs);
@@ -110,6 +115,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     SyncChecks();
     UpdateMinimumSize();
     resize(1032, 688 + menuBar()->sizeHint().height());
+    RestoreSession(); // the window's place and size now, the rest once it is shown
 }
 
 QAction* MainWindow::Action(const char* name) const { return findChild<QAction*>(name); }
@@ -135,7 +141,12 @@ void MainWindow::WireDrawingArea() {
         const int v = PickVertex(session_.doc, p.x(), p.y());
         if (v < 0) return;
         dragVertex_ = v;
-        if (e->button() == Qt::LeftButton) dragging_ = true;
+        keyVertex_ = v; // the arrow keys move the vertex last clicked
+        if (e->button() == Qt::LeftButton) {
+            dragging_ = true;
+            SyncSessionFromFields();
+            dragBefore_ = CaptureState(session_);
+        }
     };
     drawing_->onMove = [this](QMouseEvent* e) {
         const QPoint p = e->position().toPoint();
@@ -159,12 +170,19 @@ void MainWindow::WireDrawingArea() {
             dragFrame_->stop();
             Repaint();
         }
+        if (dragBefore_) {
+            PushStep(QString("Ecke %1 ziehen").arg(QChar('A' + dragVertex_)), *dragBefore_);
+            dragBefore_.reset();
+        }
     };
     drawing_->onWheel = [this](int steps) {
-        SyncSessionFromFields();
-        for (int n = 0; n < std::abs(steps); ++n) steps > 0 ? StretchUp(session_) : StretchDown(session_);
+        Step("Zoomen", [&] {
+            SyncSessionFromFields();
+            for (int n = 0; n < std::abs(steps); ++n) steps > 0 ? StretchUp(session_) : StretchDown(session_);
+        }, kMergeWheel);
         Repaint();
     };
+    drawing_->onKey = [this](QKeyEvent* e) { return OnDrawingKey(e); };
 }
 
 // ---------------------------------------------------------------- state <-> widgets
@@ -233,9 +251,105 @@ void MainWindow::Repaint() {
 // ---------------------------------------------------------------- commands
 
 void MainWindow::ApplyCoordinates() {
-    SyncSessionFromFields();
-    ApplyTypedCoordinates(session_);
+    Step("Koordinaten übernehmen", [this] {
+        SyncSessionFromFields();
+        ApplyTypedCoordinates(session_);
+    });
     Repaint();
+}
+
+// ---------------------------------------------------------------- undo
+
+void MainWindow::Step(const QString& name, const std::function<void()>& change, int mergeKey) {
+    EndAnimationStep();
+    if (restoring_) {
+        change();
+        return;
+    }
+    const SessionState before = CaptureState(session_);
+    change();
+    PushStep(name, before, mergeKey);
+}
+
+void MainWindow::PushStep(const QString& name, const SessionState& before, int mergeKey) {
+    SessionState after = CaptureState(session_);
+    if (restoring_ || after == before) return;
+    undo_->push(new SessionStep(name, before, std::move(after), mergeKey,
+                                [this](const SessionState& state) { RestoreStep(state); }));
+}
+
+void MainWindow::RestoreStep(const SessionState& state) {
+    restoring_ = true;
+    dragging_ = false;
+    dragBefore_.reset();
+    animationBefore_.reset();
+    StopAnimation(true);
+    RestoreState(session_, state);
+    SyncFieldsFromSession();
+    SyncTabListsFromSession();
+    Repaint();
+    restoring_ = false;
+}
+
+// An animation run is one step, from its start to wherever it stopped.
+void MainWindow::EndAnimationStep() {
+    if (!animationBefore_ || session_.animation.running) return;
+    const SessionState before = std::move(*animationBefore_);
+    animationBefore_.reset();
+    PushStep("Animation", before);
+}
+
+bool MainWindow::OnDrawingKey(QKeyEvent* e) {
+    const int key = e->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_3 && e->modifiers() == Qt::NoModifier) {
+        keyVertex_ = key - Qt::Key_1;
+        statusPanel_->setText(QString("  Ecke %1 gewählt").arg(QChar('A' + keyVertex_)));
+        return true;
+    }
+    int dx = 0, dy = 0;
+    switch (key) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    case Qt::Key_Plus:
+        Step("Intervall vergrößern", [this] { SyncSessionFromFields(); StretchUp(session_); });
+        Repaint();
+        return true;
+    case Qt::Key_Minus:
+        Step("Intervall verkleinern", [this] { SyncSessionFromFields(); StretchDown(session_); });
+        Repaint();
+        return true;
+    case Qt::Key_0:
+        if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
+        Step("Grundeinstellung", [this] { SyncSessionFromFields(); BasicSetting(session_); });
+        Repaint();
+        return true;
+    default: return false;
+    }
+    // A run of presses within a second is one step.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - lastKeyMove_ > 1000) ++keyRun_;
+    lastKeyMove_ = now;
+    const int vertex = keyVertex_;
+    Step(QString("Ecke %1 verschieben").arg(QChar('A' + vertex)), [&] {
+        SyncSessionFromFields();
+        if (e->modifiers() & Qt::ControlModifier) {
+            // A tenth of a unit in world coordinates: the field is changed and applied.
+            auto& fx = session_.doc.fields[static_cast<std::size_t>(2 * vertex)];
+            auto& fy = session_.doc.fields[static_cast<std::size_t>(2 * vertex + 1)];
+            fx = FormatReal(ReadField(fx).value + 0.1 * dx, 3);
+            fy = FormatReal(ReadField(fy).value - 0.1 * dy, 3);
+            ApplyTypedCoordinates(session_);
+        } else {
+            const int step = (e->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+            const IntPoint p = session_.doc.points.screen[kSlotA + vertex];
+            DragVertexTo(session_, vertex, p.x + step * dx, p.y + step * dy);
+        }
+    }, kMergeKeys + 4 * (keyRun_ % 1000) + vertex);
+    SyncFieldsFromSession();
+    Repaint();
+    return true;
 }
 
 void MainWindow::ShowPicture() {
@@ -267,6 +381,7 @@ void MainWindow::StopAnimation(bool releaseButton) {
     if (releaseButton) session_.animation.buttonDown = false;
     timer_->stop();
     SyncChecks();
+    EndAnimationStep();
 }
 
 void MainWindow::ToggleAnimation() {
@@ -274,11 +389,14 @@ void MainWindow::ToggleAnimation() {
     Animation& a = session_.animation;
     a.running = !a.running;
     a.buttonDown = a.running;
-    if (a.running)
+    if (a.running) {
+        if (!animationBefore_) animationBefore_ = CaptureState(session_);
         timer_->start();
-    else
+    } else {
         timer_->stop();
+    }
     SyncChecks();
+    EndAnimationStep();
 }
 
 void MainWindow::OnTimer() {
@@ -292,8 +410,12 @@ void MainWindow::OnTimer() {
 }
 
 void MainWindow::ChooseTopic(const QString& caption) {
-    SyncSessionFromFields();
-    if (!ApplyTopic(session_, S(caption), topicLines_)) return;
+    bool found = false;
+    Step(QString("Thema „%1“").arg(caption), [&] {
+        SyncSessionFromFields();
+        found = ApplyTopic(session_, S(caption), topicLines_);
+    });
+    if (!found) return;
     timer_->stop();
     SyncFieldsFromSession();
     SyncTabListsFromSession();
@@ -317,14 +439,23 @@ void MainWindow::ToggleSelectionPanel() {
 }
 
 void MainWindow::BulkSelect() {
-    BulkSelection(session_);
+    Step(session_.selectAll ? "Alle Elemente ausschalten" : "Alle Elemente einschalten",
+         [this] { BulkSelection(session_); });
     SyncTabListsFromSession();
     Repaint();
 }
 
 void MainWindow::ClearSelect() {
-    ClearSelection(session_);
+    Step("Auswahl löschen", [this] { ClearSelection(session_); });
     SyncTabListsFromSession();
+    Repaint();
+}
+
+void MainWindow::ShowEverythingCommand() {
+    Step("Alles zeigen", [this] {
+        SyncSessionFromFields();
+        ShowEverything(session_);
+    });
     Repaint();
 }
 
@@ -345,7 +476,7 @@ void MainWindow::showEvent(QShowEvent* e) {
     UpdateMinimumSize(); // now that the style sheets have given the tools their sizes
     // The standard drawing area is 821 x 660 pixels, whatever the style's bars and frames take.
     const QSize missing = QSize(821, 660) - drawing_->size();
-    if (!missing.isNull()) {
+    if (!missing.isNull() && !geometryRestored_) {
         resize(size() + missing);
         layout()->activate();
     }
@@ -359,6 +490,7 @@ void MainWindow::showEvent(QShowEvent* e) {
     WriteFieldsFromVertices(session_.doc, session_.width / 2, session_.height / 2);
     SyncFieldsFromSession();
     pages_->setCurrentIndex(0);
+    RestoreSession();
     Repaint();
 }
 
@@ -375,6 +507,7 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     StopAnimation(true);
+    StoreSession();
     e->accept();
 }
 

@@ -7,11 +7,14 @@
 #pragma once
 
 #include "app/core/session.h"
+#include "app/core/session_state.h"
 #include "app/relations_view.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,12 +26,14 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class QListWidgetItem;
+class QKeyEvent;
 class QMenu;
 class QRadioButton;
 class QSpinBox;
 class QSplitter;
 class QTabWidget;
 class QTimer;
+class QUndoStack;
 class QToolBar;
 class QToolButton;
 class QWidget;
@@ -41,7 +46,10 @@ class ResultsModel;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // What the window remembers across starts (Qt's settings in the user's configuration folder):
+    // nothing (tests), the last session, or nothing at the start but everything at the end.
+    enum class Memory { None, Restore, Fresh };
+    explicit MainWindow(QWidget* parent = nullptr, Memory memory = Memory::None);
 
     Session& GetSession() { return session_; }
     // The repaint: picture (or hidden picture in results mode), results list, entry counter.
@@ -59,6 +67,7 @@ public:
     void BulkSelect();          // Ctrl+F12
     void ClearSelect();         // the cross-mark button
     void Exit();                // Esc: stops a running animation, else closes
+    void ShowEverythingCommand(); // "Alles zeigen": the triangle and its points fill the area
     // Output.
     // format: index of the dialog's filter; dpi: resolution of the raster formats (96: screen size)
     bool SavePicture(const QString& path, int format, int dpi = 96);
@@ -86,7 +95,13 @@ public:
     QTimer* AnimationTimer() const { return timer_; }
     QWidget* SelectionPanel() const { return selectionPanel_; }
     QAction* Action(const char* name) const;
+    QUndoStack* UndoStack() const { return undo_; }
     enum class FileDialogKind { LoadData, SaveData, SavePicture, SaveResults };
+    // "Zuletzt geöffnet": the data files opened or saved last, newest first, at most ten.
+    const QStringList& RecentFiles() const { return recentFiles_; }
+    void OpenRecentFile(const QString& path);
+    // Writes what the window remembers now (also done when it closes).
+    void StoreSession();
     // The dialog as the command shows it: filters, start folder and name.
     std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogKind kind);
     QLineEdit* SearchField() const { return search_; }
@@ -110,6 +125,13 @@ private:
 
     void SyncFieldsFromSession();
     void SyncSessionFromFields();
+    // Undo: `change` made as one step named `name` (nothing is recorded when it changes nothing);
+    // steps with the same merge key in a row become one.
+    void Step(const QString& name, const std::function<void()>& change, int mergeKey = 0);
+    void PushStep(const QString& name, const SessionState& before, int mergeKey = 0);
+    void RestoreStep(const SessionState& state);
+    void EndAnimationStep();
+    bool OnDrawingKey(QKeyEvent* e);
     void SyncTabListsFromSession();
     void SyncChecks();
     void MarkFieldErrors();
@@ -129,6 +151,11 @@ private:
     void PrintPicture(bool vector);
     void PrintResultsDialog(bool twoColumns);
     QStringList ResultLines() const;
+    // The remembered session: read at the first show, written when the window closes.
+    void RestoreSession();
+    void NoteRecentFile(const QString& path);
+    void FillRecentMenu();
+    void NoteFolder(FileDialogKind kind, const QString& file);
 
     Session session_;
     std::vector<std::string> topicLines_; // the presets list
@@ -141,7 +168,20 @@ private:
     bool messageBoxes_ = true;
     QString lastMessage_;
     QString lastOpenedFile_;
+    Memory memory_ = Memory::None;
+    bool geometryRestored_ = false;
+    QStringList recentFiles_;
+    std::array<QString, 4> folders_; // per FileDialogKind: the folder used last
+    QMenu* recentMenu_ = nullptr;
+    class HelpWindow* helpWindow_ = nullptr;
     RelationsList relations_;
+    QUndoStack* undo_ = nullptr;
+    bool restoring_ = false;                       // an undo step is being put back
+    std::optional<SessionState> dragBefore_;       // the session when the drag began
+    std::optional<SessionState> animationBefore_;  // the session when the animation began
+    int keyVertex_ = 0;                            // the vertex the arrow keys move
+    int keyRun_ = 0;                               // arrow-key presses in a row merge into one step
+    qint64 lastKeyMove_ = 0;
 
     DrawingArea* drawing_ = nullptr;
     QWidget* resultsPanel_ = nullptr;

@@ -56,7 +56,9 @@ QString MainWindow::StartFolder() const {
 
 std::unique_ptr<QFileDialog> MainWindow::MakeFileDialog(FileDialogKind kind) {
     auto dialog = std::make_unique<QFileDialog>(this);
-    dialog->setDirectory(StartFolder());
+    // Each kind of dialog starts in the folder it was used in last.
+    const QString& last = folders_[static_cast<std::size_t>(kind)];
+    dialog->setDirectory(!last.isEmpty() && QDir(last).exists() ? last : StartFolder());
     dialog->setAcceptMode(kind == FileDialogKind::LoadData ? QFileDialog::AcceptOpen
                                                            : QFileDialog::AcceptSave);
     switch (kind) {
@@ -107,6 +109,7 @@ void MainWindow::OpenDataFile() {
     StopAnimation(false);
     const auto dialog = MakeFileDialog(FileDialogKind::LoadData);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    NoteFolder(FileDialogKind::LoadData, dialog->selectedFiles().front());
     LoadDataFile(dialog->selectedFiles().front());
 }
 
@@ -114,6 +117,7 @@ void MainWindow::SaveDataFileAs() {
     StopAnimation(false);
     const auto dialog = MakeFileDialog(FileDialogKind::SaveData);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    NoteFolder(FileDialogKind::SaveData, dialog->selectedFiles().front());
     SaveDataFile(dialog->selectedFiles().front());
 }
 
@@ -127,7 +131,9 @@ bool MainWindow::LoadDataFile(const QString& path) {
         return false;
     }
     lastOpenedFile_ = path;
-    LoadDataFileLines(session_, DecodeTextFile(*bytes));
+    NoteRecentFile(path);
+    Step(QString("Daten laden: %1").arg(QFileInfo(path).fileName()),
+         [&] { LoadDataFileLines(session_, DecodeTextFile(*bytes)); });
     SyncFieldsFromSession();
     SyncTabListsFromSession();
     Repaint();
@@ -141,6 +147,7 @@ bool MainWindow::SaveDataFile(const QString& path) {
         ShowMessage("Daten speichern", Q(failure));
         return false;
     }
+    NoteRecentFile(path);
     return true;
 }
 
@@ -172,6 +179,7 @@ void MainWindow::SavePictureAs() {
         resolution->setEnabled(IsRasterFormat(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
     });
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    NoteFolder(FileDialogKind::SavePicture, dialog->selectedFiles().front());
     SavePictureTyped(dialog->selectedFiles().front(),
                      static_cast<int>(filters.indexOf(dialog->selectedNameFilter())) + 1, resolution->value());
 }
@@ -201,6 +209,7 @@ bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
 void MainWindow::SaveResultsAs() {
     const auto dialog = MakeFileDialog(FileDialogKind::SaveResults);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    NoteFolder(FileDialogKind::SaveResults, dialog->selectedFiles().front());
     SaveResults(dialog->selectedFiles().front(),
                 dialog->selectedNameFilter() == dialog->nameFilters().value(1));
 }
@@ -213,6 +222,7 @@ bool MainWindow::SaveResults(const QString& path, bool windows1252) {
         ShowMessage("Daten speichern", Q(failure));
         return false;
     }
+    NoteRecentFile(path);
     return true;
 }
 

@@ -1,24 +1,45 @@
 // The main window's menus and tool bar with their actions.
 #include "app/main_window.h"
 
+#include "app/help_window.h"
 #include "app/window_support.h"
 
 #include <QAction>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWidgetAction>
 
 #include "base/presets.h"
 
 namespace trimora {
+namespace {
+
+// Hands the key presses of the widgets it watches to a function; true: the key was used.
+class KeyFilter final : public QObject {
+  public:
+    using QObject::QObject;
+    std::function<bool(QObject*, QKeyEvent*)> onKey;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && onKey && onKey(watched, static_cast<QKeyEvent*>(event))) return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 using namespace window;
 
@@ -31,8 +52,11 @@ void MainWindow::BuildMenus() {
     };
 
     QMenu* file = menuBar()->addMenu("&Datei");
-    add(file, "Daten laden", "load", [this] { OpenDataFile(); });
-    add(file, "Daten speichern", "save", [this] { SaveDataFileAs(); });
+    add(file, "Daten laden", "load", [this] { OpenDataFile(); })->setShortcut(QKeySequence::Open);
+    add(file, "Daten speichern", "save", [this] { SaveDataFileAs(); })->setShortcut(QKeySequence::Save);
+    recentMenu_ = file->addMenu("Zuletzt geöffnet");
+    recentMenu_->setObjectName("recentMenu");
+    connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     QAction* panel = add(file, "Auswahlliste", "panel", [this] { ToggleSelectionPanel(); });
     panel->setCheckable(true);
     panel->setChecked(true);
@@ -44,6 +68,24 @@ void MainWindow::BuildMenus() {
     bulk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F12));
     connect(bulk, &QAction::triggered, this, &MainWindow::BulkSelect);
     addAction(bulk);
+
+    // "Bearbeiten": undo and redo, each naming its step ("Rückgängig: Ecke A ziehen").
+    QMenu* edit = menuBar()->addMenu("&Bearbeiten");
+    edit->setObjectName("editMenu");
+    QAction* undo = add(edit, "Rückgängig", "undo", [this] { undo_->undo(); });
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = add(edit, "Wiederholen", "redo", [this] { undo_->redo(); });
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    auto name = [](const QString& verb, const QString& step) { return step.isEmpty() ? verb : verb + ": " + step; };
+    auto follow = [=, this] {
+        undo->setEnabled(undo_->canUndo());
+        redo->setEnabled(undo_->canRedo());
+        undo->setText(name("Rückgängig", undo_->undoText()));
+        redo->setText(name("Wiederholen", undo_->redoText()));
+    };
+    connect(undo_, &QUndoStack::indexChanged, this, follow);
+    connect(undo_, &QUndoStack::cleanChanged, this, follow);
+    follow();
 
     pictureMenu_ = menuBar()->addMenu("&Abbildung");
     pictureMenu_->setObjectName("pictureMenu");
@@ -58,9 +100,23 @@ void MainWindow::BuildMenus() {
     }
     pictureMenu_->addSeparator();
     // Each applies the typed coordinates: what stands in the fields is read first.
-    add(pictureMenu_, "Grundeinstellung", "basic", [this] { SyncSessionFromFields(); BasicSetting(session_); Repaint(); });
-    add(pictureMenu_, "Intervall vergrößern", "stretchUp", [this] { SyncSessionFromFields(); StretchUp(session_); Repaint(); });
-    add(pictureMenu_, "Intervall verkleinern", "stretchDown", [this] { SyncSessionFromFields(); StretchDown(session_); Repaint(); });
+    // Every view command is an undo step of its own.
+    auto viewCommand = [this](const QString& name, void (*command)(Session&)) {
+        return [this, name, command] {
+            Step(name, [&] {
+                SyncSessionFromFields();
+                command(session_);
+            });
+            SyncChecks();
+            Repaint();
+        };
+    };
+    add(pictureMenu_, "Grundeinstellung", "basic", viewCommand("Grundeinstellung", BasicSetting));
+    add(pictureMenu_, "Intervall vergrößern", "stretchUp", viewCommand("Intervall vergrößern", StretchUp));
+    add(pictureMenu_, "Intervall verkleinern", "stretchDown", viewCommand("Intervall verkleinern", StretchDown));
+    QAction* fit = add(pictureMenu_, "Alles zeigen", "fit", [this] { ShowEverythingCommand(); });
+    fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    addAction(fit);
     pictureMenu_->addSeparator();
     QAction* anim = add(pictureMenu_, "Animation", "animation", [this] { ToggleAnimation(); });
     anim->setShortcut(Qt::Key_F2);
@@ -71,10 +127,15 @@ void MainWindow::BuildMenus() {
         a->setCheckable(true);
         return a;
     };
-    addToggle("Koordinatenachsen", "axes", [this] { SyncSessionFromFields(); ToggleAxes(session_); SyncChecks(); Repaint(); });
-    addToggle("Gitter", "grid", [this] { SyncSessionFromFields(); ToggleGrid(session_); SyncChecks(); Repaint(); });
-    addToggle("Millimetergitter", "mmgrid", [this] { SyncSessionFromFields(); ToggleMmGrid(session_); SyncChecks(); Repaint(); });
-    addToggle("trilineare Koordinaten", "trilinear", [this] { ToggleTrilinear(session_); SyncChecks(); Repaint(); });
+    addToggle("Koordinatenachsen", "axes", viewCommand("Koordinatenachsen", ToggleAxes));
+    addToggle("Gitter", "grid", viewCommand("Gitter", ToggleGrid));
+    addToggle("Millimetergitter", "mmgrid", viewCommand("Millimetergitter", ToggleMmGrid));
+    auto trilinear = [this] {
+        Step("trilineare Koordinaten", [this] { ToggleTrilinear(session_); });
+        SyncChecks();
+        Repaint();
+    };
+    addToggle("trilineare Koordinaten", "trilinear", trilinear);
 
     resultsMenu_ = menuBar()->addMenu("&Ergebnisse");
     resultsMenu_->setObjectName("resultsMenu");
@@ -87,7 +148,7 @@ void MainWindow::BuildMenus() {
         a->setObjectName(name);
     }
     resultsMenu_->addSeparator();
-    add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", [this] { ToggleTrilinear(session_); SyncChecks(); Repaint(); });
+    add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", trilinear);
     add(resultsMenu_, "Zusammenhänge", "relations", [this] { ListRelations(); });
     resultsMenu_->menuAction()->setVisible(false);
 
@@ -95,7 +156,7 @@ void MainWindow::BuildMenus() {
     QMenu* view = menuBar()->addMenu("A&nsicht");
     view->setObjectName("viewMenu");
     QAction* etc = add(view, "ETC-Nummern", "etcNumbers", [this] {
-        ToggleEtcNumbers(session_);
+        Step("ETC-Nummern", [this] { ToggleEtcNumbers(session_); });
         SyncChecks();
         Repaint();
     });
@@ -111,6 +172,8 @@ void MainWindow::BuildMenus() {
     columnsLayout->setContentsMargins(2, 2, 2, 2);
     columnsLayout->setSpacing(6);
     QVBoxLayout* column = nullptr;
+    auto* keys = new KeyFilter(topics);
+    std::vector<std::vector<QPushButton*>> grid; // the topics by column
     for (const PresetMenuItem& item : PresetMenu()) {
         if (!column || item.newColumn) {
             column = new QVBoxLayout;
@@ -135,13 +198,68 @@ void MainWindow::BuildMenus() {
             topics->close();
             ChooseTopic(title);
         });
+        button->installEventFilter(keys);
+        if (item.newColumn || grid.empty()) grid.emplace_back();
+        grid.back().push_back(button);
         column->addWidget(button);
     }
+    // The keyboard works the topics like any menu: the arrows go from topic to topic (left and
+    // right to the neighbouring column), Enter chooses. Opened, the menu starts on its first topic.
+    keys->onKey = [grid](QObject* watched, QKeyEvent* e) {
+        for (std::size_t c = 0; c < grid.size(); ++c)
+            for (std::size_t r = 0; r < grid[c].size(); ++r) {
+                if (grid[c][r] != watched) continue;
+                auto go = [&](std::size_t col, std::size_t row) {
+                    grid[col][std::min(row, grid[col].size() - 1)]->setFocus(Qt::TabFocusReason);
+                    return true;
+                };
+                switch (e->key()) {
+                case Qt::Key_Up: return go(c, r == 0 ? grid[c].size() - 1 : r - 1);
+                case Qt::Key_Down: return go(c, r + 1 == grid[c].size() ? 0 : r + 1);
+                case Qt::Key_Left: return go(c == 0 ? grid.size() - 1 : c - 1, r);
+                case Qt::Key_Right: return go(c + 1 == grid.size() ? 0 : c + 1, r);
+                case Qt::Key_Home: return go(c, 0);
+                case Qt::Key_End: return go(c, grid[c].size() - 1);
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                case Qt::Key_Space: grid[c][r]->click(); return true;
+                default: return false;
+                }
+            }
+        return false;
+    };
+    connect(topics, &QMenu::aboutToShow, this, [grid] {
+        if (grid.empty() || grid.front().empty()) return;
+        QPushButton* first = grid.front().front();
+        QTimer::singleShot(0, first, [first] { first->setFocus(Qt::TabFocusReason); });
+    });
     for (int c = 0; c < columnsLayout->count(); ++c)
         if (auto* l = qobject_cast<QVBoxLayout*>(columnsLayout->itemAt(c)->layout())) l->addStretch();
     auto* columnsAction = new QWidgetAction(topics);
     columnsAction->setDefaultWidget(columns);
     topics->addAction(columnsAction);
+
+    // "Hilfe": the handbook in the program, and what the program is.
+    QMenu* help = menuBar()->addMenu("&Hilfe");
+    help->setObjectName("helpMenu");
+    QAction* handbook = add(help, "Handbuch", "handbook", [this] {
+        if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+        helpWindow_->show();
+        helpWindow_->raise();
+        helpWindow_->activateWindow();
+    });
+    handbook->setShortcut(QKeySequence::HelpContents);
+    addAction(handbook);
+    add(help, "Über Trimora", "about", [this] {
+        QMessageBox::about(this, "Über Trimora",
+                           "<p><b>Trimora " TRIMORA_VERSION "</b></p>"
+                           "<p>Ein Erkunder der Dreiecksgeometrie: Dreieck eingeben oder ziehen, "
+                           "merkwürdige Punkte, Geraden, Kreise und Kegelschnitte einschalten, "
+                           "Ergebnisse, Zusammenhänge und Bilder.</p>"
+                           "<p>Freie Software unter der GNU General Public License, Version 3 oder "
+                           "später (GPL-3.0-or-later). Sie dürfen das Programm weitergeben und "
+                           "verändern; es kommt ohne jede Gewährleistung.</p>");
+    });
 }
 
 void MainWindow::BuildToolBar() {
@@ -175,6 +293,9 @@ void MainWindow::BuildToolBar() {
     tool("load", "Daten laden", Action("load"));
     tool("save", "Daten speichern", Action("save"));
     bar->addSeparator();
+    tool("undo", "Rückgängig", Action("undo"));
+    tool("redo", "Wiederholen", Action("redo"));
+    bar->addSeparator();
     pictureTools_ = {tool("print", "Abbildung drucken", Action("picturePrint")),
                      tool("print_vector", "Vektorgrafik drucken", Action("vectorPrint")),
                      bar->addSeparator(),
@@ -187,7 +308,8 @@ void MainWindow::BuildToolBar() {
                      tool("axes", "Koordinatensystem ein- und ausschalten", Action("axes")),
                      tool("zoom_in", "Intervall vergrößern", Action("stretchUp")),
                      tool("zoom_reset", "Grundeinstellung", Action("basic")),
-                     tool("zoom_out", "Intervall verkleinern", Action("stretchDown"))};
+                     tool("zoom_out", "Intervall verkleinern", Action("stretchDown")),
+                     tool("zoom_fit", "Alles zeigen", Action("fit"))};
 
     zoomPanel_ = new QLabel(this);
     zoomPanel_->setFixedWidth(130);
@@ -196,13 +318,20 @@ void MainWindow::BuildToolBar() {
     const struct {
         const char* icon;
         int dx, dy;
-    } shifts[4] = {{"arrow_left", -kShiftStep, 0}, {"arrow_right", kShiftStep, 0}, {"arrow_down", 0, kShiftStep},
-                   {"arrow_up", 0, -kShiftStep}};
+        const char* hint;
+    } shifts[4] = {{"arrow_left", -kShiftStep, 0, "Abbildung nach links verschieben"},
+                   {"arrow_right", kShiftStep, 0, "Abbildung nach rechts verschieben"},
+                   {"arrow_down", 0, kShiftStep, "Abbildung nach unten verschieben"},
+                   {"arrow_up", 0, -kShiftStep, "Abbildung nach oben verschieben"}};
     for (const auto& s : shifts) {
         QAction* a = new QAction(Icon(s.icon), "", this);
+        a->setToolTip(s.hint);
+        a->setObjectName(QString("shift:") + s.icon);
         connect(a, &QAction::triggered, this, [this, s] {
-            SyncSessionFromFields();
-            Shift(session_, s.dx, s.dy);
+            Step("Abbildung verschieben", [&] {
+                SyncSessionFromFields();
+                Shift(session_, s.dx, s.dy);
+            }, kMergeShift);
             Repaint();
         });
         bar->addAction(a);

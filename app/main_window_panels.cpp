@@ -26,6 +26,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 namespace trimora {
@@ -60,6 +61,7 @@ QWidget* MainWindow::BuildSelectionPanel() {
             connect(field, &QLineEdit::textChanged, this, [this] { MarkFieldErrors(); });
             connect(field, &QLineEdit::returnPressed, this, [this] { ApplyCoordinates(); });
             connect(field, &QLineEdit::editingFinished, this, [this, field] { ShowFieldStart(field); });
+            field->installEventFilter(this); // Esc first takes back an edit not yet applied
             grid->addWidget(field, v, 1 + 2 * c);
         }
         auto* semi = new QLabel(";", panel);
@@ -214,17 +216,20 @@ void MainWindow::SyncTabListsFromSession() {
 void MainWindow::OnTabItemChanged(int tab, QListWidgetItem* item) {
     if (updatingLists_) return;
     const int row = item->listWidget()->row(item);
-    SetTabItem(session_, tab, row, item->checkState() == Qt::Checked);
+    const bool on = item->checkState() == Qt::Checked;
+    Step(QString("%1 %2").arg(item->text(), on ? "einschalten" : "ausschalten"),
+         [&] { SetTabItem(session_, tab, row, on); });
     Repaint();
 }
 
 void MainWindow::FilterLists(const QString& text) {
-    const QString needle = text.trimmed();
+    const QString needle = FoldForSearch(text.trimmed());
+    std::array<int, kTabCount> hitsOf{};
     for (int t = 0; t < kTabCount; ++t) {
         QListWidget* w = tabLists_[static_cast<std::size_t>(t)];
-        int hits = 0;
+        int& hits = hitsOf[static_cast<std::size_t>(t)];
         for (int i = 0; i < w->count(); ++i) {
-            const bool hit = needle.isEmpty() || w->item(i)->text().contains(needle, Qt::CaseInsensitive);
+            const bool hit = needle.isEmpty() || FoldForSearch(w->item(i)->text()).contains(needle);
             w->setRowHidden(i, !hit);
             hits += hit;
         }
@@ -233,6 +238,11 @@ void MainWindow::FilterLists(const QString& text) {
         const QString& name = pageNames_[static_cast<std::size_t>(t)];
         pages_->setTabText(t, needle.isEmpty() ? name : QString("%1\n(%2)").arg(name).arg(hits));
         noHits_[static_cast<std::size_t>(t)]->setVisible(hits == 0);
+    }
+    // A search whose page has no hits goes to the first page that has some.
+    if (!needle.isEmpty() && hitsOf[static_cast<std::size_t>(pages_->currentIndex())] == 0) {
+        const auto first = std::find_if(hitsOf.begin(), hitsOf.end(), [](int h) { return h > 0; });
+        if (first != hitsOf.end()) pages_->setCurrentIndex(static_cast<int>(first - hitsOf.begin()));
     }
 }
 
@@ -261,6 +271,22 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         event->accept();
         if (event->type() == QEvent::KeyPress) search_->clear();
         return true;
+    }
+    const auto field = std::find(fields_.begin(), fields_.end(), watched);
+    if (field != fields_.end() &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        // Esc in a coordinate field first takes back what was typed there since the last
+        // "Darstellung"; only an Esc in an unchanged field closes the window.
+        const QString applied = Q(session_.doc.fields[static_cast<std::size_t>(field - fields_.begin())]);
+        if ((*field)->text() != applied) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                (*field)->setText(applied);
+                ShowFieldStart(*field);
+            }
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -292,7 +318,18 @@ QWidget* MainWindow::BuildResultsPanel() {
     resultsView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     resultsView_->setItemDelegate(new TabStopDelegate(330, resultsView_));
     connect(resultsView_, &QListView::clicked, this, [this](const QModelIndex& i) { ChooseResultLine(i.row()); });
-    resultsView_->setStyleSheet("QListView::item { height: 16px; }");
+    // The panel's white background would reach the scroll bars: they get a track and a handle
+    // that show on it.
+    resultsView_->setStyleSheet(
+        "QListView::item { height: 16px; }"
+        "QScrollBar:vertical { background: #F0F0F0; width: 14px; margin: 0; }"
+        "QScrollBar:horizontal { background: #F0F0F0; height: 14px; margin: 0; }"
+        "QScrollBar::handle { background: #A0A0A0; border-radius: 4px; margin: 2px; }"
+        "QScrollBar::handle:hover { background: #707070; }"
+        "QScrollBar::handle:vertical { min-height: 24px; }"
+        "QScrollBar::handle:horizontal { min-width: 24px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
     layout->addWidget(resultsView_);
     return panel;
 }

@@ -146,6 +146,49 @@ void Shift(Session& s, int dx, int dy) {
     ApplyTypedCoordinates(s);
 }
 
+void ShowEverything(Session& s) {
+    constexpr double kMargin = 30;        // pixels on every side
+    constexpr double kFarthest = 4;       // times the triangle's size from its centroid
+    constexpr double kLargestStretch = 1000;
+    const ViewSettings& v = s.doc.view;
+    const double unit = 100 * v.stretchFactor;
+    if (!(unit > 0)) return;
+    // World points: the vertices as typed, and the present points of the last repaint.
+    std::vector<RealPoint> points;
+    for (int n = 0; n < 3; ++n)
+        points.push_back({ReadField(s.doc.fields[static_cast<std::size_t>(2 * n)]).value,
+                          ReadField(s.doc.fields[static_cast<std::size_t>(2 * n + 1)]).value});
+    const RealPoint centroid{(points[0].x + points[1].x + points[2].x) / 3, (points[0].y + points[1].y + points[2].y) / 3};
+    double size = 0;
+    for (int i = 0; i < 3; ++i)
+        size = std::max(size, std::hypot(points[static_cast<std::size_t>(i)].x - points[static_cast<std::size_t>((i + 1) % 3)].x,
+                                         points[static_cast<std::size_t>(i)].y - points[static_cast<std::size_t>((i + 1) % 3)].y));
+    if (!std::isfinite(size)) return;
+    const int ox = OriginX(s), oy = OriginY(s);
+    for (int slot = kSlotC + 1; slot < kSlotCount; ++slot) {
+        if (!Present(s.doc.points, slot)) continue;
+        const RealPoint p = s.doc.points.precise[slot];
+        const RealPoint world{(p.x - ox) / unit, (oy - p.y) / unit};
+        if (std::isfinite(world.x) && std::isfinite(world.y) &&
+            std::hypot(world.x - centroid.x, world.y - centroid.y) <= kFarthest * size)
+            points.push_back(world);
+    }
+    double left = points[0].x, right = left, bottom = points[0].y, top = bottom;
+    for (const RealPoint& p : points) {
+        left = std::min(left, p.x), right = std::max(right, p.x);
+        bottom = std::min(bottom, p.y), top = std::max(top, p.y);
+    }
+    const double room = std::max(1.0, std::min(s.width, s.height) - 2 * kMargin);
+    const double spanX = std::max(right - left, 1e-9), spanY = std::max(top - bottom, 1e-9);
+    const double fit = std::min((s.width - 2 * kMargin) / (100 * spanX), (s.height - 2 * kMargin) / (100 * spanY));
+    const double stretch = std::clamp(std::isfinite(fit) && fit > 0 ? fit : room / 100, 0.2, kLargestStretch);
+    s.doc.view.stretchFactor = stretch;
+    const double cx = (left + right) / 2, cy = (bottom + top) / 2;
+    s.doc.view.panX = std::clamp(static_cast<int>(std::lround(-cx * 100 * stretch)), -1000000, 1000000);
+    s.doc.view.panY = std::clamp(static_cast<int>(std::lround(cy * 100 * stretch)), -1000000, 1000000);
+    ApplyTypedCoordinates(s);
+}
+
 void ToggleAxes(Session& s) {
     s.doc.view.showAxes = !s.doc.view.showAxes;
     ApplyTypedCoordinates(s);

@@ -66,6 +66,10 @@ void StretchUp(Session& s);
 void StretchDown(Session& s); // not below 0.2
 void BasicSetting(Session& s); // stretch 1, no shift
 void Shift(Session& s, int dx, int dy);
+// "Alles zeigen": stretch and pan chosen so that the triangle and the points of the last repaint
+// near it fill the drawing area with a margin. Centres far beyond the triangle (more than four
+// times its size from its centroid) are left out: they would shrink the triangle to a dot.
+void ShowEverything(Session& s);
 void ToggleAxes(Session& s);
 void ToggleGrid(Session& s);   // switches the millimetre grid off
 void ToggleMmGrid(Session& s); // switches the grid off

@@ -261,14 +261,18 @@ TEST_F(Gui, ToolBarsInTheirOrderWithTheirSpacers) {
     auto* bar = window->findChild<QToolBar*>("toolbar");
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(VisibleTools(bar).join(" / ").toStdString(),
-              "Daten laden / Daten speichern / | / Abbildung drucken / Vektorgrafik drucken / | / "
+              "Daten laden / Daten speichern / | / Rückgängig / Wiederholen / | / Abbildung drucken / "
+              "Vektorgrafik drucken / | / "
               "Abbildung kopieren / Vektorgrafik in Zwischenablage kopieren / Abbildung speichern / | / "
               "Millimeternetz ein- und ausschalten / Gitternetz ein- und ausschalten / "
               "Koordinatensystem ein- und ausschalten / Intervall vergrößern / Grundeinstellung / "
-              "Intervall verkleinern / [] /  /  /  /  / [] / []");
+              "Intervall verkleinern / Alles zeigen / [] / Abbildung nach links verschieben / "
+              "Abbildung nach rechts verschieben / Abbildung nach unten verschieben / "
+              "Abbildung nach oben verschieben / [] / []");
     window->ShowResults();
     EXPECT_EQ(VisibleTools(bar).join(" / ").toStdString(),
-              "Daten laden / Daten speichern / | / Berechnungsergebnisse speichern / Berechnungsergebnisse drucken / "
+              "Daten laden / Daten speichern / | / Rückgängig / Wiederholen / | / "
+              "Berechnungsergebnisse speichern / Berechnungsergebnisse drucken / "
               "zwei Seiten auf ein Blatt drucken / Berechnungsergebnisse kopieren / [] / []");
 }
 
