@@ -7,10 +7,15 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   zlib1g-dev libjpeg-dev libpng-dev libgif-dev libemf-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
   fonts-dejavu-core qt6-translations-l10n
   file dpkg-dev desktop-file-utils xdg-utils shared-mime-info libfile-mimeinfo-perl
 )
+# What the tests run against besides: Debian's package checks, the AppStream validator, LaTeX with
+# TikZ for the TikZ pictures and poppler's tools for reading PDF files back.
+if [ "${1:-}" = --tests ]; then
+  packages+=(lintian appstream poppler-utils texlive-latex-base texlive-pictures)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

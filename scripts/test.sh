@@ -5,7 +5,7 @@
 # ThreadSanitizer and runs those tests (the fast picture, the window, the relations).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$root/scripts/setup.sh"
+bash "$root/scripts/setup.sh" --tests
 export QT_QPA_PLATFORM=offscreen
 case "${TRIMORA_SANITIZE:-0}" in
   1)

@@ -11,7 +11,9 @@ fail() { echo "FEHLER: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$tmp/usr" >/dev/null
 share="$tmp/usr/share"
 for f in bin/trimora share/applications/trimora.desktop share/mime/packages/trimora.xml \
-         share/icons/hicolor/scalable/apps/trimora.svg share/man/man1/trimora.1; do
+         share/icons/hicolor/scalable/apps/trimora.svg share/man/man1/trimora.1.gz \
+         share/metainfo/io.github.trimora.Trimora.metainfo.xml share/doc/trimora/handbuch.html \
+         share/doc/trimora/copyright; do
   [ -e "$tmp/usr/$f" ] || fail "nicht installiert: $f"
 done
 # Only the temporary prefix counts, whatever desktop or user settings this machine has.
@@ -21,6 +23,8 @@ unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION
 mkdir -p "$HOME"
 
 desktop-file-validate "$share/applications/trimora.desktop"
+appstreamcli validate --no-net --pedantic "$share/metainfo/io.github.trimora.Trimora.metainfo.xml" >/dev/null ||
+  { appstreamcli validate --no-net --pedantic "$share/metainfo/io.github.trimora.Trimora.metainfo.xml"; fail "AppStream"; }
 update-mime-database "$share/mime"
 update-desktop-database "$share/applications"
 "$tmp/usr/bin/trimora" --vertices "1;2;-2;-1;2;-1" --results /dev/null
@@ -33,7 +37,7 @@ handler="$(xdg-mime query default application/x-trimora)"
 version="$("$tmp/usr/bin/trimora" --version)"
 [[ "$version" == "Trimora "[0-9]* ]] || fail "--version gibt: $version"
 options="$("$tmp/usr/bin/trimora" --help | grep -o -- '--[a-z0-9]*' | sort -u)"
-manual="$(sed 's/\\-/-/g' "$share/man/man1/trimora.1")" # roff writes a minus as \-
+manual="$(gzip -dc "$share/man/man1/trimora.1.gz" | sed 's/\\-/-/g')" # roff writes a minus as \-
 for option in $options; do
   grep -q -- "$option\b" <<<"$manual" || fail "die Handbuchseite nennt $option nicht"
 done
