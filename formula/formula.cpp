@@ -966,6 +966,12 @@ double Evaluator::StoredFormula(int k, double x) {
 
 } // namespace
 
+std::vector<std::string_view> FormulaKeywords() {
+    std::vector<std::string_view> keywords;
+    for (int i = 0; i < kKeywordCount; ++i) keywords.push_back(KeywordName(i));
+    return keywords;
+}
+
 FormulaResult Evaluate(std::string_view text, double x, const FormulaParams& params) {
     Budget budget;
     const FormulaResult result = EvaluateWithin(text, x, params, budget);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trimora {
 
@@ -35,6 +36,9 @@ struct FormulaResult {
 
 // Evaluates `text` (Windows-1252) with the variable X = x.
 FormulaResult Evaluate(std::string_view text, double x, const FormulaParams& params = {});
+
+// The 66 function keywords, in the interpreter's order ("SQR", "SQRT", "EXP", …).
+std::vector<std::string_view> FormulaKeywords();
 
 // The field reader: capitals for a..z, "," -> ".", evaluated with X = 1; any error gives the value 0
 // (the error is still reported so that the window can mark the field).

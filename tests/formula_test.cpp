@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
+#include <iterator>
+#include <regex>
 #include <cmath>
 #include <ostream>
 #include <set>
@@ -834,6 +837,19 @@ TEST(FormulaLimits, ConcurrentEvaluationsDoNotInterfere) {
         thread.join();
     for (int t = 0; t < 4; ++t)
         EXPECT_EQ(failures[t], 0) << t;
+}
+
+// The handbook explains the formula language: every keyword has its line there.
+TEST(Formula, TheHandbookNamesEveryKeyword) {
+    std::ifstream in(std::string(TRIMORA_SOURCE_DIR) + "/docs/handbuch.html");
+    const std::string handbook{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_FALSE(handbook.empty());
+    const auto keywords = FormulaKeywords();
+    ASSERT_EQ(keywords.size(), 66u);
+    for (std::string_view k : keywords) {
+        const std::regex named("<code>([A-Z0-9 ,…]*[ ,])?" + std::string(k) + "(,[^<]*)?</code>");
+        EXPECT_TRUE(std::regex_search(handbook, named)) << k;
+    }
 }
 
 } // namespace
