@@ -9,6 +9,8 @@
 #include "base/lines.h"
 #include "base/numeric.h"
 
+#include <optional>
+
 namespace trimora {
 namespace {
 
@@ -67,14 +69,14 @@ void FillSquare(PaintContext& ctx, int v1, int c1, int c2, int v2) {
 // diagonal from the vertex to the Grebe vertex); its centre goes to `slot`.
 void GrebeCircle(PaintContext& ctx, int i, int j, int k, int slot) {
     if (!ctx.On(kGrebeKreise)) return;
-    const PointTable& pt = ctx.pt;
-    auto real = [&](int s) { return Present(pt, s) ? ScreenAsReal(pt, s) : RealPoint{kAbsent, kAbsent}; };
-    const CircleDataResult circle = CircleData(real(i), real(j), real(k));
-    if (!circle.circumcentreValid) return;
-    PlaceSlot(ctx.pt, slot, circle.circumcentre);
+    // Through the points as listed: a Grebe vertex beyond the drawing range is held at its edge,
+    // and one a fraction of a pixel from a corner would turn the circle on its whole pixels.
+    const std::optional<CircleFit> circle = ListedCircle(ctx.pt, i, j, k);
+    if (!circle) return;
+    PlaceSlot(ctx.pt, slot, circle->centre);
     MarkSlot(ctx, slot);
-    DrawCircle(ctx, circle.circumcentre.x, circle.circumcentre.y, circle.R);
-    if (ctx.Shown()) ReportCircle(ctx, slot, "Grebe-Umkreis", circle.R);
+    DrawCircle(ctx, circle->centre.x, circle->centre.y, circle->radius);
+    if (ctx.Shown()) ReportCircle(ctx, slot, "Grebe-Umkreis", circle->radius);
 }
 
 } // namespace
