@@ -103,12 +103,20 @@ void ReportCircle(PaintContext& ctx, int slot, std::string_view title, double r)
 }
 
 void AppendLineEquation(std::string& out, RealPoint w1, RealPoint w2) {
+    // Upright or level within rounding, decided by the angle to the axis so that the length and
+    // place of the segment do not matter: what constructed points leave of an upright line (1e-8
+    // rad and less) gave slopes like 10^10, while the least angle that the listed degrees show is
+    // 1.7e-4 rad. Two points closer than 1e-8 in x (or y) count as upright (level) too.
+    constexpr double kAxisAngle = 1e-7;
+    const double dx = std::fabs(w1.x - w2.x), dy = std::fabs(w1.y - w2.y);
+    const bool upright = dx < 1e-8 || dx <= kAxisAngle * dy;
+    const bool level = !upright && (dy < 1e-8 || dy <= kAxisAngle * dx);
     double angle;
-    if (std::fabs(w1.x - w2.x) < 1e-8) {
+    if (upright) {
         out += "X = ";
         out += FormatReal(w1.x, 3);
         angle = 90;
-    } else if (std::fabs(w1.y - w2.y) >= 1e-8) { // level within rounding, as upright above
+    } else if (!level) {
         const double m = (w2.y - w1.y) / (w2.x - w1.x);
         const double n = w1.y - m * w1.x;
         out += "Y = ";
