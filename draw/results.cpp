@@ -14,9 +14,14 @@ namespace {
 
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
+// Remembers a label for the lines after it that repeat it, also when its own line is left out.
+void NoteLabel(PaintContext& ctx, std::string_view label) {
+    if (!label.empty()) ctx.lastLabel.assign(label);
+}
+
 // Starts a line "label<TAB>" and remembers the label; an empty label repeats the last one.
 std::string& StartLine(PaintContext& ctx, std::string_view label) {
-    if (!label.empty()) ctx.lastLabel.assign(label);
+    NoteLabel(ctx, label);
     std::string& line = ctx.doc.results.Append();
     line += ctx.lastLabel;
     line += '\t';
@@ -142,7 +147,14 @@ std::string LineEquationText(RealPoint w1, RealPoint w2) {
 
 void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
     if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
-    AppendLineEquation(StartLine(ctx, label), ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
+    const RealPoint w1 = ScreenToWorld(ctx, p1), w2 = ScreenToWorld(ctx, p2);
+    // Two points that coincide within the rounding of AppendLineEquation span no line (a foot on the
+    // point itself, a Taylor line from a right angle's vertex): nothing is listed.
+    if (std::fabs(w1.x - w2.x) < 1e-8 && std::fabs(w1.y - w2.y) < 1e-8) {
+        NoteLabel(ctx, label);
+        return;
+    }
+    AppendLineEquation(StartLine(ctx, label), w1, w2);
 }
 
 void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
