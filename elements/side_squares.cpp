@@ -130,13 +130,20 @@ void SideSquaresFamily(PaintContext& ctx) {
         }
     }
 
-    // 5. Vecten lines: the lengths first, then the segments.
+    // The Vecten point, where the lines from the vertices to the opposite square centres meet.
+    PlaceSlot(pt, kSlotVecten,
+              IntersectLines(pt.precise[kSlotB], pt.precise[kSlotSquareCentreCA], pt.precise[kSlotC],
+                             pt.precise[kSlotSquareCentreAB])
+                  .p);
+
+    // 5. Vecten lines: the distances of the vertices from the Vecten point first, then the
+    // segments to the square centres.
     canvas.SetPenColor(kTeal);
     if (ctx.On(kVectenLinien)) {
         if (ctx.Shown()) {
-            ReportSlotDistance(ctx, kSlotC, kSlotSquareCentreAB, "Abstand C-Vecten-Punkt");
-            ReportSlotDistance(ctx, kSlotB, kSlotSquareCentreCA, "Abstand B-Vecten-Punkt");
-            ReportSlotDistance(ctx, kSlotA, kSlotSquareCentreBC, "Abstand A-Vecten-Punkt");
+            ReportSlotDistance(ctx, kSlotC, kSlotVecten, "Abstand C-Vecten-Punkt");
+            ReportSlotDistance(ctx, kSlotB, kSlotVecten, "Abstand B-Vecten-Punkt");
+            ReportSlotDistance(ctx, kSlotA, kSlotVecten, "Abstand A-Vecten-Punkt");
         }
         DrawSlotSegment(ctx, kSlotC, kSlotSquareCentreAB, "Vecten-Linie");
         DrawSlotSegment(ctx, kSlotB, kSlotSquareCentreCA, "");
@@ -154,11 +161,7 @@ void SideSquaresFamily(PaintContext& ctx) {
         canvas.SetPenColor(kBlack);
     }
 
-    // 7. The Vecten point, where the lines from the vertices to the opposite square centres meet.
-    PlaceSlot(pt, kSlotVecten,
-              IntersectLines(pt.precise[kSlotB], pt.precise[kSlotSquareCentreCA], pt.precise[kSlotC],
-                             pt.precise[kSlotSquareCentreAB])
-                  .p);
+    // 7. The Vecten point.
     if (ctx.On(kVectenPunkt)) {
         MarkSlotLetter(ctx, kSlotVecten, "V");
         if (ctx.Shown()) ReportSlot(ctx, kSlotVecten, "Vecten-Punkt");
