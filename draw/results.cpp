@@ -14,11 +14,6 @@ namespace {
 
 constexpr double kDegreesPerRadian = 57.29577951308232;
 
-// Remembers a label for the lines after it that repeat it, also when its own line is left out.
-void NoteLabel(PaintContext& ctx, std::string_view label) {
-    if (!label.empty()) ctx.lastLabel.assign(label);
-}
-
 // Starts a line "label<TAB>" and remembers the label; an empty label repeats the last one.
 std::string& StartLine(PaintContext& ctx, std::string_view label) {
     NoteLabel(ctx, label);
@@ -56,13 +51,17 @@ void AppendTrilinear(PaintContext& ctx, std::string& line, RealPoint world) {
 
 } // namespace
 
+void NoteLabel(PaintContext& ctx, std::string_view label) {
+    if (!label.empty()) ctx.lastLabel.assign(label);
+}
+
 void AppendTitle(PaintContext& ctx, std::string_view title) {
     ctx.doc.results.Append(title);
     ctx.lastTitle.assign(title);
 }
 
 void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
-    if (IsAbsentPoint(p)) return;
+    if (IsAbsentPoint(p)) return NoteLabel(ctx, label);
     LogReportedPoint(ctx, p);
     const RealPoint w = ScreenToWorld(ctx, p);
     std::string& line = StartLine(ctx, label);
@@ -76,17 +75,20 @@ void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
 }
 
 void ReportSlot(PaintContext& ctx, int slot, std::string_view label) {
-    if (Present(ctx.pt, slot)) ReportPoint(ctx, label, ctx.pt.precise[slot]);
+    if (Present(ctx.pt, slot))
+        ReportPoint(ctx, label, ctx.pt.precise[slot]);
+    else
+        NoteLabel(ctx, label);
 }
 
 void ReportDistance(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
-    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return NoteLabel(ctx, label);
     const double d = Distance(ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
     StartLine(ctx, label) += FormatReal(d, 3);
 }
 
 void ReportSlotDistance(PaintContext& ctx, int i, int j, std::string_view label) {
-    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return NoteLabel(ctx, label);
     ReportDistance(ctx, label, ListedPoint(ctx.pt, i), ListedPoint(ctx.pt, j));
 }
 
@@ -146,7 +148,7 @@ std::string LineEquationText(RealPoint w1, RealPoint w2) {
 }
 
 void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
-    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return NoteLabel(ctx, label);
     const RealPoint w1 = ScreenToWorld(ctx, p1), w2 = ScreenToWorld(ctx, p2);
     // Two points that coincide within the rounding of AppendLineEquation span no line (a foot on the
     // point itself, a Taylor line from a right angle's vertex): nothing is listed.
@@ -158,7 +160,7 @@ void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoi
 }
 
 void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
-    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return NoteLabel(ctx, label);
     ReportLine(ctx, label, ListedPoint(ctx.pt, i), ListedPoint(ctx.pt, j));
 }
 
