@@ -43,8 +43,11 @@ void PlaceSlot(PointTable& pt, int slot, RealPoint p) {
 
 std::optional<CircleFit> ListedCircle(const PointTable& pt, int i, int j, int k) {
     if (!Present(pt, i) || !Present(pt, j) || !Present(pt, k)) return std::nullopt;
-    if (!CircleThroughPoints(ScreenAsReal(pt, i), ScreenAsReal(pt, j), ScreenAsReal(pt, k))) return std::nullopt;
-    return CircleThroughPoints(ListedPoint(pt, i), ListedPoint(pt, j), ListedPoint(pt, k));
+    // Collinear as the points are listed, up to rounding noise: a small circle whose whole pixels
+    // fall on one line is still there, and points on one line whose pixels do not are no circle.
+    const RealPoint p = ListedPoint(pt, i), q = ListedPoint(pt, j), r = ListedPoint(pt, k);
+    if (NearlyCollinear(p, q, r)) return std::nullopt;
+    return CircleThroughPoints(p, q, r);
 }
 
 void PlaceAbsent(PointTable& pt, int slot) { PlaceSlot(pt, slot, {kAbsent, kAbsent}); }

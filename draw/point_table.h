@@ -47,8 +47,8 @@ inline RealPoint ListedPoint(const PointTable& pt, int slot) {
     if (RoundClamp(p.x) == s.x && RoundClamp(p.y) == s.y) return p;
     return ScreenAsReal(pt, slot);
 }
-// The circle through the listed points of three present slots; none when their screen points lie
-// on one line, as the picture shows them.
+// The circle through the listed points of three present slots; none when these points lie on one
+// line up to rounding noise.
 std::optional<CircleFit> ListedCircle(const PointTable& pt, int i, int j, int k);
 
 // World point -> pixel of the drawing area (the vertex input). The origin is the same whole pixel

@@ -108,13 +108,19 @@ void DrawLineAcross(PaintContext& ctx, double x1, double y1, double x2, double y
 }
 
 void DrawLineReported(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
-    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) {
+        if (ctx.Shown()) NoteLabel(ctx, label);
+        return;
+    }
     DrawLineAcross(ctx, p1.x, p1.y, p2.x, p2.y);
     if (ctx.Shown()) ReportLine(ctx, label, p1, p2);
 }
 
 void DrawSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
-    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) {
+        if (ctx.Shown()) NoteLabel(ctx, label);
+        return;
+    }
     // Drawn through the screen points, listed through the points as the results list them.
     const RealPoint p1 = ScreenAsReal(ctx.pt, i), p2 = ScreenAsReal(ctx.pt, j);
     DrawLineAcross(ctx, p1.x, p1.y, p2.x, p2.y);
@@ -122,7 +128,10 @@ void DrawSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
 }
 
 void DrawSlotSegment(PaintContext& ctx, int i, int j, std::string_view label) {
-    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) {
+        if (ctx.Shown()) NoteLabel(ctx, label);
+        return;
+    }
     DrawSegment(ctx, i, j);
     if (ctx.Shown()) ReportSlotLine(ctx, i, j, label);
 }

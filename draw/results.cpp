@@ -16,7 +16,7 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 
 // Starts a line "label<TAB>" and remembers the label; an empty label repeats the last one.
 std::string& StartLine(PaintContext& ctx, std::string_view label) {
-    if (!label.empty()) ctx.lastLabel.assign(label);
+    NoteLabel(ctx, label);
     std::string& line = ctx.doc.results.Append();
     line += ctx.lastLabel;
     line += '\t';
@@ -51,13 +51,17 @@ void AppendTrilinear(PaintContext& ctx, std::string& line, RealPoint world) {
 
 } // namespace
 
+void NoteLabel(PaintContext& ctx, std::string_view label) {
+    if (!label.empty()) ctx.lastLabel.assign(label);
+}
+
 void AppendTitle(PaintContext& ctx, std::string_view title) {
     ctx.doc.results.Append(title);
     ctx.lastTitle.assign(title);
 }
 
 void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
-    if (IsAbsentPoint(p)) return;
+    if (IsAbsentPoint(p)) return NoteLabel(ctx, label);
     LogReportedPoint(ctx, p);
     const RealPoint w = ScreenToWorld(ctx, p);
     std::string& line = StartLine(ctx, label);
@@ -71,17 +75,20 @@ void ReportPoint(PaintContext& ctx, std::string_view label, RealPoint p) {
 }
 
 void ReportSlot(PaintContext& ctx, int slot, std::string_view label) {
-    if (Present(ctx.pt, slot)) ReportPoint(ctx, label, ctx.pt.precise[slot]);
+    if (Present(ctx.pt, slot))
+        ReportPoint(ctx, label, ctx.pt.precise[slot]);
+    else
+        NoteLabel(ctx, label);
 }
 
 void ReportDistance(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
-    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return NoteLabel(ctx, label);
     const double d = Distance(ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
     StartLine(ctx, label) += FormatReal(d, 3);
 }
 
 void ReportSlotDistance(PaintContext& ctx, int i, int j, std::string_view label) {
-    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return NoteLabel(ctx, label);
     ReportDistance(ctx, label, ListedPoint(ctx.pt, i), ListedPoint(ctx.pt, j));
 }
 
@@ -103,12 +110,20 @@ void ReportCircle(PaintContext& ctx, int slot, std::string_view title, double r)
 }
 
 void AppendLineEquation(std::string& out, RealPoint w1, RealPoint w2) {
+    // Upright or level within rounding, decided by the angle to the axis so that the length and
+    // place of the segment do not matter: what constructed points leave of an upright line (1e-8
+    // rad and less) gave slopes like 10^10, while the least angle that the listed degrees show is
+    // 1.7e-4 rad. Two points closer than 1e-8 in x (or y) count as upright (level) too.
+    constexpr double kAxisAngle = 1e-7;
+    const double dx = std::fabs(w1.x - w2.x), dy = std::fabs(w1.y - w2.y);
+    const bool upright = dx < 1e-8 || dx <= kAxisAngle * dy;
+    const bool level = !upright && (dy < 1e-8 || dy <= kAxisAngle * dx);
     double angle;
-    if (std::fabs(w1.x - w2.x) < 1e-8) {
+    if (upright) {
         out += "X = ";
         out += FormatReal(w1.x, 3);
         angle = 90;
-    } else if (std::fabs(w1.y - w2.y) >= 1e-8) { // level within rounding, as upright above
+    } else if (!level) {
         const double m = (w2.y - w1.y) / (w2.x - w1.x);
         const double n = w1.y - m * w1.x;
         out += "Y = ";
@@ -133,12 +148,19 @@ std::string LineEquationText(RealPoint w1, RealPoint w2) {
 }
 
 void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2) {
-    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return;
-    AppendLineEquation(StartLine(ctx, label), ScreenToWorld(ctx, p1), ScreenToWorld(ctx, p2));
+    if (IsAbsentPoint(p1) || IsAbsentPoint(p2)) return NoteLabel(ctx, label);
+    const RealPoint w1 = ScreenToWorld(ctx, p1), w2 = ScreenToWorld(ctx, p2);
+    // Two points that coincide within the rounding of AppendLineEquation span no line (a foot on the
+    // point itself, a Taylor line from a right angle's vertex): nothing is listed.
+    if (std::fabs(w1.x - w2.x) < 1e-8 && std::fabs(w1.y - w2.y) < 1e-8) {
+        NoteLabel(ctx, label);
+        return;
+    }
+    AppendLineEquation(StartLine(ctx, label), w1, w2);
 }
 
 void ReportSlotLine(PaintContext& ctx, int i, int j, std::string_view label) {
-    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return;
+    if (!Present(ctx.pt, i) || !Present(ctx.pt, j)) return NoteLabel(ctx, label);
     ReportLine(ctx, label, ListedPoint(ctx.pt, i), ListedPoint(ctx.pt, j));
 }
 

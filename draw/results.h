@@ -11,6 +11,10 @@ namespace trimora {
 
 inline constexpr std::string_view kEllipsis = "\u2026"; // "…", the mark of a block's sub-lines
 
+// Remembers the label of a line that is left out (an absent point, no line) for the lines after
+// it that repeat it. The report routines below do this themselves.
+void NoteLabel(PaintContext& ctx, std::string_view label);
+
 // A title line, unchanged and without a tab; it does not change the last label.
 void AppendTitle(PaintContext& ctx, std::string_view title);
 

@@ -462,7 +462,8 @@ void AdamsCircle(PaintContext& ctx) {
     // 2. Centre and circle.
     PlaceSlot(pt, kSlotAdamsCentre, pt.precise[kSlotIncentre]);
     if (ctx.On(kAdamsKreismittelpunkt)) MarkAndList(ctx, kSlotAdamsCentre, "", "Adams-Kreismittelpunkt");
-    const double radius = SlotDistancePixels(pt, kSlotIncentre, kSlotAdams1);
+    // Between the points as listed, not their whole pixels.
+    const double radius = Distance(ListedPoint(pt, kSlotIncentre), ListedPoint(pt, kSlotAdams1));
     canvas.SetPenColor(kBlue);
     if (ctx.On(kAdamsKreis) && Present(pt, kSlotAdams1) && Present(pt, kSlotAdamsCentre)) {
         const RealPoint I = pt.precise[kSlotAdamsCentre];

@@ -277,9 +277,14 @@ void ExcentreCircles(PaintContext& ctx) {
                      kABCMittelpunkt, "Ankreis-Ankreis BC"}};
     for (const auto& c : circles) {
         ctx.canvas.SetPenStyle(PenStyle::Dot);
-        const RealPoint p = pt.precise[c.e1], q = pt.precise[c.e2];
-        PlaceSlot(pt, c.slot, {(p.x + q.x) / 2, (p.y + q.y) / 2});
-        const double radius = 50 * SlotDistanceWorld(pt, c.e1, c.e2);
+        // Half the distance of the excentres as listed: their whole pixels are held at the drawing
+        // range when an excentre lies far off.
+        const RealPoint p = ListedPoint(pt, c.e1), q = ListedPoint(pt, c.e2);
+        if (Present(pt, c.e1) && Present(pt, c.e2))
+            PlaceSlot(pt, c.slot, Midpoint(p, q));
+        else
+            PlaceAbsent(pt, c.slot);
+        const double radius = std::hypot(q.x - p.x, q.y - p.y) / 2;
         if (ctx.On(c.circleEntry)) {
             const RealPoint centre = pt.precise[c.slot];
             DrawCircle(ctx, centre.x, centre.y, radius);

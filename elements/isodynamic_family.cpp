@@ -223,7 +223,10 @@ void Centres(PaintContext& ctx, double a, double b, double c, const Angles& own)
     canvas.SetPenColor(kLime);
     if (ctx.On(kIsodynamischerKreis) && Present(pt, kSlotIsodynamicCentre)) {
         const RealPoint centre = pt.precise[kSlotIsodynamicCentre];
-        const double radius = SlotDistancePixels(pt, kSlotIsodynamic1, kSlotIsodynamic2) / 2;
+        // Half the distance of the points as listed: the second isodynamic point of a nearly
+        // equilateral triangle lies far beyond the drawing range, where its screen point is held.
+        const RealPoint i1 = ListedPoint(pt, kSlotIsodynamic1), i2 = ListedPoint(pt, kSlotIsodynamic2);
+        const double radius = std::hypot(i2.x - i1.x, i2.y - i1.y) / 2;
         DrawCircle(ctx, centre.x, centre.y, radius);
         if (ctx.Shown()) ReportRadius(ctx, "Isodynamischer Kreisradius", radius);
     }

@@ -337,6 +337,10 @@ void SubTriangleElements(PaintContext& ctx, const SubTriangle& t) {
     PlaceAbsent(pt, t.circumcentre);
     PlaceAbsent(pt, centroid);
 
+    // Without its third vertex (an incentre or foot that this triangle does not have) there is no
+    // sub-triangle: the sentinel is no point to take a centroid of.
+    if (!Present(pt, t.v1) || !Present(pt, t.v2) || !Present(pt, t.v3)) return;
+
     // 2. Incircle.
     const RealPoint p1 = pt.precise[t.v1], p2 = pt.precise[t.v2], p3 = pt.precise[t.v3];
     const CircleDataResult d = CircleData(p1, p2, p3);

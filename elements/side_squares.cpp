@@ -9,6 +9,8 @@
 #include "base/lines.h"
 #include "base/numeric.h"
 
+#include <optional>
+
 namespace trimora {
 namespace {
 
@@ -67,14 +69,14 @@ void FillSquare(PaintContext& ctx, int v1, int c1, int c2, int v2) {
 // diagonal from the vertex to the Grebe vertex); its centre goes to `slot`.
 void GrebeCircle(PaintContext& ctx, int i, int j, int k, int slot) {
     if (!ctx.On(kGrebeKreise)) return;
-    const PointTable& pt = ctx.pt;
-    auto real = [&](int s) { return Present(pt, s) ? ScreenAsReal(pt, s) : RealPoint{kAbsent, kAbsent}; };
-    const CircleDataResult circle = CircleData(real(i), real(j), real(k));
-    if (!circle.circumcentreValid) return;
-    PlaceSlot(ctx.pt, slot, circle.circumcentre);
+    // Through the points as listed: a Grebe vertex beyond the drawing range is held at its edge,
+    // and one a fraction of a pixel from a corner would turn the circle on its whole pixels.
+    const std::optional<CircleFit> circle = ListedCircle(ctx.pt, i, j, k);
+    if (!circle) return;
+    PlaceSlot(ctx.pt, slot, circle->centre);
     MarkSlot(ctx, slot);
-    DrawCircle(ctx, circle.circumcentre.x, circle.circumcentre.y, circle.R);
-    if (ctx.Shown()) ReportCircle(ctx, slot, "Grebe-Umkreis", circle.R);
+    DrawCircle(ctx, circle->centre.x, circle->centre.y, circle->radius);
+    if (ctx.Shown()) ReportCircle(ctx, slot, "Grebe-Umkreis", circle->radius);
 }
 
 } // namespace
@@ -128,13 +130,20 @@ void SideSquaresFamily(PaintContext& ctx) {
         }
     }
 
-    // 5. Vecten lines: the lengths first, then the segments.
+    // The Vecten point, where the lines from the vertices to the opposite square centres meet.
+    PlaceSlot(pt, kSlotVecten,
+              IntersectLines(pt.precise[kSlotB], pt.precise[kSlotSquareCentreCA], pt.precise[kSlotC],
+                             pt.precise[kSlotSquareCentreAB])
+                  .p);
+
+    // 5. Vecten lines: the distances of the vertices from the Vecten point first, then the
+    // segments to the square centres.
     canvas.SetPenColor(kTeal);
     if (ctx.On(kVectenLinien)) {
         if (ctx.Shown()) {
-            ReportSlotDistance(ctx, kSlotC, kSlotSquareCentreAB, "Abstand C-Vecten-Punkt");
-            ReportSlotDistance(ctx, kSlotB, kSlotSquareCentreCA, "Abstand B-Vecten-Punkt");
-            ReportSlotDistance(ctx, kSlotA, kSlotSquareCentreBC, "Abstand A-Vecten-Punkt");
+            ReportSlotDistance(ctx, kSlotC, kSlotVecten, "Abstand C-Vecten-Punkt");
+            ReportSlotDistance(ctx, kSlotB, kSlotVecten, "Abstand B-Vecten-Punkt");
+            ReportSlotDistance(ctx, kSlotA, kSlotVecten, "Abstand A-Vecten-Punkt");
         }
         DrawSlotSegment(ctx, kSlotC, kSlotSquareCentreAB, "Vecten-Linie");
         DrawSlotSegment(ctx, kSlotB, kSlotSquareCentreCA, "");
@@ -152,11 +161,7 @@ void SideSquaresFamily(PaintContext& ctx) {
         canvas.SetPenColor(kBlack);
     }
 
-    // 7. The Vecten point, where the lines from the vertices to the opposite square centres meet.
-    PlaceSlot(pt, kSlotVecten,
-              IntersectLines(pt.precise[kSlotB], pt.precise[kSlotSquareCentreCA], pt.precise[kSlotC],
-                             pt.precise[kSlotSquareCentreAB])
-                  .p);
+    // 7. The Vecten point.
     if (ctx.On(kVectenPunkt)) {
         MarkSlotLetter(ctx, kSlotVecten, "V");
         if (ctx.Shown()) ReportSlot(ctx, kSlotVecten, "Vecten-Punkt");

@@ -24,8 +24,11 @@ constexpr int kSlotNagelHalf3 = 34;
 
 void SpiekerCircle(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
-    const double a = SlotDistanceWorld(pt, kSlotMidBC, kSlotMidAC), b = SlotDistanceWorld(pt, kSlotMidAB, kSlotMidBC),
-                 c = SlotDistanceWorld(pt, kSlotMidAB, kSlotMidAC);
+    // The sides of the medial triangle from the midpoints as listed: their whole pixels lie half a
+    // pixel off where a side has an odd length.
+    auto side = [&](int i, int j) { return WorldDistance(ListedPoint(pt, i), ListedPoint(pt, j)); };
+    const double a = side(kSlotMidBC, kSlotMidAC), b = side(kSlotMidAB, kSlotMidBC),
+                 c = side(kSlotMidAB, kSlotMidAC);
     double r = 0;
     if (std::fabs(b * c) > 0.1) {
         const double cosA = (a * a - b * b - c * c) / (-2 * b * c);

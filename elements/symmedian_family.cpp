@@ -8,6 +8,8 @@
 #include "base/lines.h"
 #include "base/numeric.h"
 
+#include <cmath>
+
 namespace trimora {
 namespace {
 
@@ -122,15 +124,20 @@ void FirstLemoineCircle(PaintContext& ctx) {
     }
 
     // 8. Centre, circle and the three chords through K.
+    // Only with both U and K: a triangle too small for its circumcircle has no such centre.
     const RealPoint U = pt.precise[kSlotCircumcentre];
-    PlaceSlot(pt, kSlotCircleCentre, {(U.x + K.x) / 2, (U.y + K.y) / 2});
+    if (Present(pt, kSlotCircumcentre) && Present(pt, kSlotLemoine))
+        PlaceSlot(pt, kSlotCircleCentre, Midpoint(U, K));
+    else
+        PlaceAbsent(pt, kSlotCircleCentre);
     if (ctx.On(kLemoineKreismittelpunkt)) {
         MarkSlot(ctx, kSlotCircleCentre);
         if (ctx.Shown()) ReportSlot(ctx, kSlotCircleCentre, "1.Lémoine-Kreismittelpunkt");
     }
-    const double radius = SlotDistancePixels(pt, kSlotCircleCentre, kSlotCirclePoint1);
-    if (ctx.On(kLemoineKreis)) {
-        const RealPoint centre = pt.precise[kSlotCircleCentre];
+    // The radius between the points as listed, not their whole pixels.
+    const RealPoint centre = ListedPoint(pt, kSlotCircleCentre), point1 = ListedPoint(pt, kSlotCirclePoint1);
+    const double radius = std::hypot(point1.x - centre.x, point1.y - centre.y);
+    if (ctx.On(kLemoineKreis) && Present(pt, kSlotCircleCentre) && Present(pt, kSlotCirclePoint1)) {
         DrawCircle(ctx, centre.x, centre.y, radius);
         if (ctx.Shown()) ReportRadius(ctx, "1.Lémoine-Kreisradius", radius);
     }

@@ -7,8 +7,6 @@
 #include "elements/families.h"
 #include "base/lines.h"
 
-#include <algorithm>
-#include <cmath>
 #include <optional>
 #include <string>
 
@@ -42,21 +40,6 @@ constexpr int kSlotTucker3 = 51; // 51 .. 53
 constexpr Color kCirclePen = kPurple;
 constexpr Color kLinePen = kGreen;
 
-// Three points whose third lies less than a pixel off the line through the others are taken as
-// collinear: their rounded screen points would give a huge circle that is not there.
-constexpr double kCollinearHeight = 1.0;
-
-// 3. The circle through three points, none when their screen points are as good as collinear;
-// it goes through the points as the results list them.
-std::optional<CircleFit> CircleThrough(const PointTable& pt, int p, int q, int r) {
-    const RealPoint P = ScreenAsReal(pt, p), Q = ScreenAsReal(pt, q), R = ScreenAsReal(pt, r);
-    const double twiceArea = std::fabs((Q.x - P.x) * (R.y - P.y) - (Q.y - P.y) * (R.x - P.x));
-    const double longest = std::max({std::hypot(Q.x - P.x, Q.y - P.y), std::hypot(R.x - P.x, R.y - P.y),
-                                     std::hypot(R.x - Q.x, R.y - Q.y)});
-    if (!(twiceArea >= kCollinearHeight * longest) || twiceArea == 0) return std::nullopt;
-    return CircleThroughPoints(ListedPoint(pt, p), ListedPoint(pt, q), ListedPoint(pt, r));
-}
-
 struct CircleStep {
     int target;
     int p, q, r;
@@ -66,7 +49,7 @@ void DrawTaylorOrTuckerCircle(PaintContext& ctx, const CircleStep& s) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;
     if (!Present(pt, s.p) || !Present(pt, s.q) || !Present(pt, s.r)) return;
-    const std::optional<CircleFit> circle = CircleThrough(pt, s.p, s.q, s.r);
+    const std::optional<CircleFit> circle = ListedCircle(pt, s.p, s.q, s.r);
     if (!circle) return; // collinear: the target slot keeps its value, nothing is drawn
     canvas.SetPenColor(kCirclePen);
     PlaceSlot(pt, s.target, circle->centre);

@@ -101,7 +101,7 @@ void YffCentralTriangle(PaintContext& ctx) {
     SlotFromTrilinear(ctx, kSlotYffCentral, v + w - u, w + u - v, u + v - w);
     SlotFromTrilinear(ctx, kSlotYffCentral1, v * w, w * (u + w), v * (u + v));
     SlotFromTrilinear(ctx, kSlotYffCentral2, w * (v + w), u * w, u * (u + v));
-    SlotFromTrilinear(ctx, kSlotYffCentral3, v * (v + w), u * (u + w), u * w);
+    SlotFromTrilinear(ctx, kSlotYffCentral3, v * (v + w), u * (u + w), u * v);
     const RealPoint Y = pt.precise[kSlotYffCentral], Y1 = pt.precise[kSlotYffCentral1],
                     Y2 = pt.precise[kSlotYffCentral2], Y3 = pt.precise[kSlotYffCentral3];
     const bool triangle =

@@ -261,8 +261,12 @@ void MainSequence(PaintContext& ctx) {
     if (ctx.On(kSchwerpunkt)) {
         MarkSlotLetter(ctx, kSlotCentroid, "S");
         ReportSlot(ctx, kSlotCentroid, "Schwerpunkt S");
-        PedalFamily(ctx, kSlotCentroid, kSchwerpunktLotpunkte, "Schwerpunkt");
     }
+    // The pedal entries work alone like those of every other point; the pedal routine leaves its
+    // pens behind, so it runs only when one of them (or the centroid) is on.
+    if (ctx.On(kSchwerpunkt) || ctx.On(kSchwerpunktLotpunkte) || ctx.On(kSchwerpunktLotpunkte + 1) ||
+        ctx.On(kSchwerpunktLotpunkte + 2))
+        PedalFamily(ctx, kSlotCentroid, kSchwerpunktLotpunkte, "Schwerpunkt");
 
     // 5. The families.
     RunFamilies(ctx);

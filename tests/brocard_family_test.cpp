@@ -274,25 +274,28 @@ TEST(BrocardFamily, BrocardCircleTakesThePenOfTheMoment) {
     EXPECT_EQ(circlePen({82, 83, 90}), std::vector<Color>{kBlack});
 }
 
-TEST(BrocardFamily, NearlyEquilateralTriangleHasNoBrocardCircle) {
-    // U and both Brocard points fall on one pixel: the circle routine draws and lists nothing.
+TEST(BrocardFamily, NearlyEquilateralTriangleHasItsTinyBrocardCircle) {
+    // U and both Brocard points fall on one pixel, but they are three points: the circle on the
+    // diameter U K is listed with its radius of a tenth of a pixel.
     const Triangle t{{400, 100}, {227, 400}, {573, 400}};
     Document doc = MakeDocument(t.a, t.b, t.c, {90, 91, 92, 93, 239});
     const Painted p = Paint(doc, kAreaWidth, kAreaHeight);
     const PointTable& pt = doc.points;
     EXPECT_EQ(pt.screen[86], pt.screen[kSlotCircumcentre]);
     EXPECT_EQ(pt.screen[87], pt.screen[kSlotCircumcentre]);
-    EXPECT_FALSE(Present(pt, 88));
-    EXPECT_FALSE(FindLine(p.lines, "Brocard-Kreis"));
-    EXPECT_FALSE(FindLine(p.lines, "Brocard-Achse"));
-    // The Brocard angle is 30 degrees to within the pixels, so the Neuberg radius vanishes.
-    const auto title = std::find(p.lines.begin(), p.lines.end(), "Neuberg A-Kreis");
+    const auto title = std::find(p.lines.begin(), p.lines.end(), "Brocard-Kreis");
     ASSERT_LT(title + 2, p.lines.end());
-    EXPECT_NEAR(ValueOf(*(title + 2)), 0, 0.05);
+    EXPECT_EQ(*(title + 1), "… Mittelpunkt\t( -0,1 | 0,3 )");
+    EXPECT_EQ(*(title + 2), "… Radius\t0,001"); // |U K| / 2 = 0.1184 pixels
+    EXPECT_EQ(*FindLine(p.lines, "Brocard-Achse"), "Brocard-Achse\tX = -0,1 ; Anstiegswinkel 90°");
+    // The Brocard angle is 30 degrees to within the pixels, so the Neuberg radius vanishes.
+    const auto neuberg = std::find(p.lines.begin(), p.lines.end(), "Neuberg A-Kreis");
+    ASSERT_LT(neuberg + 2, p.lines.end());
+    EXPECT_NEAR(ValueOf(*(neuberg + 2)), 0, 0.05);
     int ellipses = 0;
     for (const CanvasCall& c : p.calls)
         ellipses += c.kind == CanvasCall::Kind::Ellipse;
-    EXPECT_EQ(ellipses, 2); // the Neuberg circle and its mark
+    EXPECT_EQ(ellipses, 4); // the Brocard and Neuberg circles and their marks
 }
 
 bool HasNonFiniteText(std::string line) {

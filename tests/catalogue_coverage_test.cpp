@@ -17,9 +17,6 @@ using namespace testing;
 
 // Entries that only change how another entry draws, with the entry they need.
 const std::map<int, int> kNeedsAnother{
-    {95, 13},  // "Schwerpunkt-Lotpunkte": the centroid's pedal elements come with "Schwerpunkt"
-    {96, 13},  // "Schwerpunkt-Lote"
-    {97, 13},  // "Schwerpunkt-Lotdreieck"
     {324, 142}, // "Napoleon-Dreiecke füllen" fills the "Napoleon-Dreiecke"
     {334, 142}, // "... NDreiecke schraffieren" hatches them
     {333, 330}, // "... SDreiecke schraffieren" hatches the "Schwerpunktdreiecke"

@@ -23,7 +23,7 @@ namespace {
 using namespace testing;
 
 // Entries that only change how another entry draws, with the entry they are painted with.
-const std::map<int, int> kPaintedWith{{95, 13}, {96, 13}, {97, 13}, {324, 142}, {334, 142}, {333, 330}};
+const std::map<int, int> kPaintedWith{{324, 142}, {334, 142}, {333, 330}};
 
 // What one entry adds to the picture and the results.
 struct EntryOutput {

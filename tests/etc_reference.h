@@ -106,6 +106,9 @@ inline const std::map<int, FirstCoordinate>& CoordinateTable() {
         {111, [](const Sides& s) { return s.a * s.a / (2 * s.a * s.a - s.b * s.b - s.c * s.c); }},
         {115, [](const Sides& s) { return Sq(s.b * s.b - s.c * s.c); }},
         {125, [](const Sides& s) { return (s.b * s.b + s.c * s.c - s.a * s.a) * Sq(s.b * s.b - s.c * s.c); }},
+        {173, Trilinear([](const Sides& s) {
+             return std::cos(s.B / 2) + std::cos(s.C / 2) - std::cos(s.A / 2);
+         })},
         {174, Trilinear([](const Sides& s) { return 1 / std::cos(s.A / 2); })},
         {175, Trilinear([](const Sides& s) {
              return -1 + std::cos(s.B / 2) * std::cos(s.C / 2) / std::cos(s.A / 2);
@@ -114,7 +117,16 @@ inline const std::map<int, FirstCoordinate>& CoordinateTable() {
              return 1 + std::cos(s.B / 2) * std::cos(s.C / 2) / std::cos(s.A / 2);
          })},
         {179, Trilinear([](const Sides& s) { return 1 / std::pow(std::cos(s.A / 4), 4); })},
+        {180, Trilinear([](const Sides& s) { // the second Ajima-Malfatti point
+             const double a = s.a, b = s.b, c = s.c, p = a + b + c;
+             const double ab = 2 * a * b + std::sqrt(a * b * (a + b - c) * p),
+                          ac = 2 * a * c + std::sqrt(a * c * (a - b + c) * p),
+                          bc = 2 * b * c + std::sqrt(b * c * (b + c - a) * p);
+             return b * b * ac / (ab * bc + 2 * b * b * ac) - a * a * bc / (2 * a * a * bc + ab * ac) +
+                    c * c * ab / (2 * c * c * ab + bc * ac);
+         })},
         {181, [](const Sides& s) { return s.a * s.a * Sq(s.b + s.c) / (s.b + s.c - s.a); }},
+        {187, [](const Sides& s) { return s.a * s.a * (2 * s.a * s.a - s.b * s.b - s.c * s.c); }},
         {192, [](const Sides& s) { return s.a * s.b + s.a * s.c - s.b * s.c; }},
         {351,
          [](const Sides& s) {
@@ -124,13 +136,38 @@ inline const std::map<int, FirstCoordinate>& CoordinateTable() {
         {360, Trilinear([](const Sides& s) { return s.A / s.a; })},
         {389,
          Trilinear([](const Sides& s) { return std::cos(s.A) - std::cos(2 * s.A) * std::cos(s.B - s.C); })},
+        // The Eppstein points: trilinears 1 -+ 2S / (a (b + c - a)) with S twice the area.
+        {481, Trilinear([](const Sides& s) { return 1 - 4 * s.area / (s.a * (s.b + s.c - s.a)); })},
+        {482, Trilinear([](const Sides& s) { return 1 + 4 * s.area / (s.a * (s.b + s.c - s.a)); })},
         {485, [](const Sides& s) { return 1 / (s.b * s.b + s.c * s.c - s.a * s.a + 4 * s.area); }},
         {486, [](const Sides& s) { return 1 / (s.b * s.b + s.c * s.c - s.a * s.a - 4 * s.area); }},
+        {1127, Trilinear([](const Sides& s) { return std::sin(s.A / 4) / std::sin(3 * s.A / 4); })},
+        {1131, Trilinear([](const Sides& s) { return 1 / (2 * std::cos(s.A) + std::sin(s.A)); })},
+        {1132, Trilinear([](const Sides& s) { return 1 / (-2 * std::cos(s.A) + std::sin(s.A)); })},
         {1153,
          [](const Sides& s) {
              const double a2 = s.a * s.a, b2 = s.b * s.b, c2 = s.c * s.c;
              return 10 * a2 * a2 - 13 * a2 * (b2 + c2) + 4 * b2 * b2 - 10 * b2 * c2 + 4 * c2 * c2;
          }},
+        {1157, Trilinear([](const Sides& s) {
+             return 4 * std::cos(s.A) + std::cos(3 * s.A) / (std::cos(s.A) * std::cos(s.B - s.C));
+         })},
+        {1323, Trilinear([](const Sides& s) {
+             const double a = s.a, b = s.b, c = s.c;
+             return (a + b - c) * (a - b + c) * (2 * a * a - Sq(b - c) - a * (b + c)) / a;
+         })},
+        // The root of (a + b - c)(a - b + c)(-a + b + c)(a + b + c) is four times the area.
+        {1373, Trilinear([](const Sides& s) {
+             const double a = s.a, b = s.b, c = s.c;
+             return (a * (a - b - c) * (a + b - c) * (a - b + c) - 2 * (a + b - c) * (a - b + c) * 4 * s.area) / a;
+         })},
+        {1375, Trilinear([](const Sides& s) {
+             const double a = s.a, b = s.b, c = s.c;
+             return (2 * std::pow(a, 5) + std::pow(b, 5) - std::pow(b, 4) * c - b * std::pow(c, 4) +
+                     std::pow(c, 5) - a * a * Sq(b - c) * (b + c) - a * Sq(b * b - c * c) -
+                     std::pow(a, 3) * (b * b + c * c)) /
+                    a;
+         })},
     };
     return table;
 }

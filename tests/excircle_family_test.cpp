@@ -87,11 +87,11 @@ TEST(ExcircleFamily, CirclesOnTwoExcentresAreDotted) {
     for (const CanvasCall& c : p.calls)
         if (c.kind == CanvasCall::Kind::Ellipse) dotted += c.pen.style == PenStyle::Dot;
     EXPECT_EQ(dotted, 3);
-    // The circle on Ia Ib has half their distance as radius.
+    // The circle on Ia Ib has half their distance as radius (of the excentres, not their pixels).
     const PointTable& pt = doc.points;
     const auto radius = std::find(p.lines.begin(), p.lines.end(), "Ankreis-Ankreis AB") + 2;
     ASSERT_LT(radius, p.lines.end());
-    EXPECT_EQ(*radius, "… Radius\t" + FormatReal(SlotDistanceWorld(pt, 94, 95) / 2, 3));
+    EXPECT_EQ(*radius, "… Radius\t" + FormatReal(Dist(pt.precise[94], pt.precise[95]) / 200, 3));
 }
 
 TEST(ExcircleFamily, LabelsOfTheExcentresAndTouchPointsOnce) {

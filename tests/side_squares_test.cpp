@@ -48,13 +48,14 @@ TEST(SideSquares, EveryEntryAloneDrawsAndWritesItsLines) {
          kBlack,
          {"Seitenquadrat-Schwerpunkt\t( -2 | 2 )", "Seitenquadrat-Schwerpunkt\t( 3 | 1 )",
           "Seitenquadrat-Schwerpunkt\t( 0 | -3 )"}},
-        // The lengths come before the lines.
+        // The distances from the Vecten point come before the lines.
         {379,
          {"Abstand C-Vecten-Punkt", "Abstand B-Vecten-Punkt", "Abstand A-Vecten-Punkt", "Vecten-Linie",
           "Vecten-Linie", "Vecten-Linie"},
          kTeal,
-         {"Abstand C-Vecten-Punkt\t5", "Abstand B-Vecten-Punkt\t" + FormatReal(Dist(B, centres[1]), 3),
-          "Abstand A-Vecten-Punkt\t" + FormatReal(Dist(A, centres[2]), 3)}},
+         {"Abstand C-Vecten-Punkt\t" + FormatReal(Dist(C, vecten), 3),
+          "Abstand B-Vecten-Punkt\t" + FormatReal(Dist(B, vecten), 3),
+          "Abstand A-Vecten-Punkt\t" + FormatReal(Dist(A, vecten), 3)}},
         {380, {"Vecten-Punkt"}, kTeal, {PointLine("Vecten-Punkt", vecten)}},
         {381, {"Vecten-Dreieck"}, kOlive, {"… Dreiecksseitenlänge\t5"}},
     };

@@ -59,7 +59,7 @@ TEST(YffCentralFamily, EveryEntryAloneDrawsAndWritesItsLines) {
         {267,
          {"3.Yff Zentraldreieckspunkt"},
          kMaroon,
-         {PointLine("3.Yff Zentraldreieckspunkt", t.Tri(v * (v + w), u * (u + w), u * w))}},
+         {PointLine("3.Yff Zentraldreieckspunkt", t.Tri(v * (v + w), u * (u + w), u * v))}},
         {268, {}, kBlue},
         {269, std::vector<std::string>(3, "Zentraldreieck-Linie"), kMaroon},
         {336, std::vector<std::string>(6, "Yff-Randdreieckspunkt"), kMaroon},
