@@ -169,6 +169,7 @@ private:
     QString lastMessage_;
     QString lastOpenedFile_;
     Memory memory_ = Memory::None;
+    bool tikzBodyOnly_ = false; // the picture dialog's choice for TikZ
     bool geometryRestored_ = false;
     QStringList recentFiles_;
     std::array<QString, 4> folders_; // per FileDialogKind: the folder used last

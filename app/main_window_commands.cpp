@@ -7,9 +7,11 @@
 #include "app/picture_export.h"
 #include "app/results_view.h"
 #include "base/codepage.h"
+#include "output/results_table.h"
 #include "output/savefile.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -92,7 +94,7 @@ std::unique_ptr<QFileDialog> MainWindow::MakeFileDialog(FileDialogKind kind) {
     }
     case FileDialogKind::SaveResults:
         dialog->setWindowTitle("Daten speichern");
-        dialog->setNameFilters({"Text (UTF-8) (*.txt)", "Text (Windows-1252) (*.txt)"});
+        dialog->setNameFilters({"Text (UTF-8) (*.txt)", "Text (Windows-1252) (*.txt)", "Tabelle (CSV) (*.csv)"});
         dialog->setDefaultSuffix("txt");
         break;
     }
@@ -174,18 +176,26 @@ void MainWindow::SavePictureAs() {
         grid->addWidget(resolutionLabel, row, 0);
         grid->addWidget(resolution, row, 1);
     }
+    // TikZ: a whole LaTeX document, or the tikzpicture alone for \input.
+    auto* tikzBody = new QCheckBox("nur die tikzpicture-Umgebung (für \\input)", dialog.get());
+    tikzBody->setObjectName("tikzBody");
+    tikzBody->setEnabled(false);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout())) grid->addWidget(tikzBody, grid->rowCount(), 1);
     const QStringList filters = PictureFilters();
-    connect(dialog.get(), &QFileDialog::filterSelected, resolution, [resolution, filters](const QString& f) {
-        resolution->setEnabled(IsRasterFormat(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
+    connect(dialog.get(), &QFileDialog::filterSelected, resolution, [resolution, tikzBody, filters](const QString& f) {
+        const auto format = static_cast<PictureFormat>(filters.indexOf(f) + 1);
+        resolution->setEnabled(IsRasterFormat(format));
+        tikzBody->setEnabled(format == PictureFormat::Tex);
     });
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
     NoteFolder(FileDialogKind::SavePicture, dialog->selectedFiles().front());
+    tikzBodyOnly_ = tikzBody->isChecked();
     SavePictureTyped(dialog->selectedFiles().front(),
                      static_cast<int>(filters.indexOf(dialog->selectedNameFilter())) + 1, resolution->value());
 }
 
 bool MainWindow::SavePictureTyped(const QString& path, int filter, int dpi) {
-    const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(filter, 1, 8));
+    const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(filter, 1, kPictureFormats));
     PictureFormat format;
     if (PictureFormatFromPath(path, chosen == PictureFormat::Bmp16, format))
         return SavePicture(path, static_cast<int>(format), dpi);
@@ -195,9 +205,9 @@ bool MainWindow::SavePictureTyped(const QString& path, int filter, int dpi) {
 bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
     SyncSessionFromFields();
     const int w = drawing_->width(), h = drawing_->height();
-    const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(format, 1, 8));
+    const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(format, 1, kPictureFormats));
     const QString failure =
-        ExportPicture(session_.doc, w, h, chosen, path, {IsRasterFormat(chosen) ? dpi : 96, 0});
+        ExportPicture(session_.doc, w, h, chosen, path, {IsRasterFormat(chosen) ? dpi : 96, 0, tikzBodyOnly_});
     Repaint();
     if (!failure.isEmpty()) {
         ShowMessage("Abbildung speichern", failure);
@@ -209,20 +219,24 @@ bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
 void MainWindow::SaveResultsAs() {
     const auto dialog = MakeFileDialog(FileDialogKind::SaveResults);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
-    NoteFolder(FileDialogKind::SaveResults, dialog->selectedFiles().front());
-    SaveResults(dialog->selectedFiles().front(),
-                dialog->selectedNameFilter() == dialog->nameFilters().value(1));
+    QString path = dialog->selectedFiles().front();
+    NoteFolder(FileDialogKind::SaveResults, path);
+    // The table's filter gives a name without ".csv" its suffix.
+    const bool table = dialog->selectedNameFilter() == dialog->nameFilters().value(2);
+    if (table && QFileInfo(path).suffix().compare("csv", Qt::CaseInsensitive) != 0) path += ".csv";
+    SaveResults(path, dialog->selectedNameFilter() == dialog->nameFilters().value(1));
 }
 
 bool MainWindow::SaveResults(const QString& path, bool windows1252) {
     const std::vector<std::string> lines = session_.doc.results.Lines();
-    const std::string failure =
-        WriteFileAtomically(S(path), windows1252 ? ToWindowsText(lines) : ToUtf8Text(lines));
+    // A name ending in ".csv" asks for the table for spreadsheet programs.
+    const bool table = QFileInfo(path).suffix().compare("csv", Qt::CaseInsensitive) == 0;
+    const std::string failure = WriteFileAtomically(
+        S(path), table ? ResultsCsv(lines) : windows1252 ? ToWindowsText(lines) : ToUtf8Text(lines));
     if (!failure.empty()) {
         ShowMessage("Daten speichern", Q(failure));
         return false;
     }
-    NoteRecentFile(path);
     return true;
 }
 

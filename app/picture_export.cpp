@@ -4,6 +4,7 @@
 #include "draw/document.h"
 #include "paint/paint.h"
 #include "output/emf_canvas.h"
+#include "output/tikz_canvas.h"
 #include "output/print_layout.h"
 #include "output/savefile.h"
 
@@ -86,7 +87,7 @@ PageLayout LayoutFor(const QPrinter& printer) {
 QStringList PictureFilters() {
     return {"Abbildung (*.bmp)",     "Abbildung,16 Farben (*.bmp)", "Abbildung (*.jpg)",
             "GIF-Abbildung (*.gif)", "PNG-Grafik (*.png)",          "Vektorgrafik (*.wmf)",
-            "SVG-Vektorgrafik (*.svg)", "PDF-Dokument (*.pdf)"};
+            "SVG-Vektorgrafik (*.svg)", "PDF-Dokument (*.pdf)",          "TikZ für LaTeX (*.tex)"};
 }
 
 QString PictureSuffix(PictureFormat format) {
@@ -99,6 +100,7 @@ QString PictureSuffix(PictureFormat format) {
     case PictureFormat::Wmf: return "wmf";
     case PictureFormat::Svg: return "svg";
     case PictureFormat::Pdf: return "pdf";
+    case PictureFormat::Tex: return "tex";
     }
     return "gif";
 }
@@ -112,6 +114,7 @@ bool PictureFormatFromPath(const QString& path, bool bmp16, PictureFormat& forma
     else if (ext == "wmf" || ext == "emf") format = PictureFormat::Wmf;
     else if (ext == "svg") format = PictureFormat::Svg;
     else if (ext == "pdf") format = PictureFormat::Pdf;
+    else if (ext == "tex") format = PictureFormat::Tex;
     else return false;
     return true;
 }
@@ -132,7 +135,8 @@ RgbImage ToRgbImage(const QImage& source) {
 }
 
 bool IsRasterFormat(PictureFormat format) {
-    return format != PictureFormat::Wmf && format != PictureFormat::Svg && format != PictureFormat::Pdf;
+    return format != PictureFormat::Wmf && format != PictureFormat::Svg && format != PictureFormat::Pdf &&
+           format != PictureFormat::Tex;
 }
 
 QImage RenderImage(Document& doc, int width, int height, int dpi) {
@@ -197,6 +201,8 @@ Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format
         const QByteArray b = RenderPdf(doc, width, height, scale.cmPerUnit);
         return {b.toStdString(), {}};
     }
+    case PictureFormat::Tex:
+        return {EncodeTikz(doc, width, height, {scale.cmPerUnit > 0 ? scale.cmPerUnit : 1, scale.tikzBodyOnly}), {}};
     default: break;
     }
     const RgbImage image = ToRgbImage(RenderImage(doc, width, height, scale.dpi));

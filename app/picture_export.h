@@ -18,7 +18,8 @@ namespace trimora {
 struct Document;
 
 // The file formats of "Abbildung speichern", by their place in the dialog's filter list.
-enum class PictureFormat { Bmp = 1, Bmp16 = 2, Jpeg = 3, Gif = 4, Png = 5, Wmf = 6, Svg = 7, Pdf = 8 };
+enum class PictureFormat { Bmp = 1, Bmp16 = 2, Jpeg = 3, Gif = 4, Png = 5, Wmf = 6, Svg = 7, Pdf = 8, Tex = 9 };
+inline constexpr int kPictureFormats = 9;
 
 // The dialog's filters in order, and the suffix of each.
 QStringList PictureFilters();
@@ -34,6 +35,7 @@ RgbImage ToRgbImage(const QImage& image);
 struct PictureScale {
     int dpi = 96;
     double cmPerUnit = 0;
+    bool tikzBodyOnly = false; // TikZ: the tikzpicture alone, for \input
 };
 bool IsRasterFormat(PictureFormat format);
 

@@ -10,7 +10,9 @@
 #include "base/resource.h"
 #include "base/codepage.h"
 #include "output/picture_encoders.h"
+#include "output/results_table.h"
 #include "output/savefile.h"
+#include "output/tikz_canvas.h"
 
 #include <cctype>
 #include <cerrno>
@@ -50,17 +52,19 @@ constexpr const char* kUsage =
     "  --pan X,Y            Verschiebung des Ursprungs in Pixeln\n"
     "  --size BxH           Größe der Zeichenfläche in Pixeln (Standard 821x660; höchstens\n"
     "                       16384 je Seite und 64 Millionen Pixel, das sind 256 MB)\n"
-    "  --results DATEI      Berechnungsergebnisse schreiben, UTF-8 (\"-\": Standardausgabe)\n"
+    "  --results DATEI      Berechnungsergebnisse schreiben, UTF-8 (\"-\": Standardausgabe);\n"
+    "                       DATEI.csv: als Tabelle für Tabellenkalkulationen\n"
     "  --cp1252             mit --results DATEI: Windows-1252 mit CR LF statt UTF-8\n"
     "  --relations          Zusammenhänge der markierten Punkte (kollinear, konzyklisch) auf die\n"
     "                       Standardausgabe schreiben\n"
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
-    "                       bmp, jpg, gif, png, wmf, svg, pdf\n"
+    "                       bmp, jpg, gif, png, wmf, svg, pdf, tex (TikZ für LaTeX)\n"
+    "  --tikz-body          mit --export DATEI.tex: nur die tikzpicture-Umgebung (für \\input)\n"
     "  --bmp16              mit --export: Bitmap mit 16 Farben\n"
     "  --dpi N              mit --export als bmp, jpg, gif oder png: Auflösung in dpi (Standard 96,\n"
     "                       das ist ein Bildpunkt je Pixel der Zeichenfläche; 288 gibt die dreifache\n"
     "                       Breite und Höhe mit derselben Abbildung, 24 bis 2400)\n"
-    "  --scale CM           mit --export als svg oder pdf: eine Einheit des Koordinatensystems wird\n"
+    "  --scale CM           mit --export als svg, pdf oder tex: eine Einheit des Koordinatensystems wird\n"
     "                       CM Zentimeter lang auf dem Papier (0,01 bis 1000)\n"
     "  --version            Name und Version\n"
     "  --help               diese Hilfe\n";
@@ -92,6 +96,7 @@ struct Options {
     std::optional<int> dpi;
     std::optional<double> cmPerUnit;
     bool help = false, version = false;
+    bool tikzBody = false;
 };
 
 struct UsageError {
@@ -196,10 +201,12 @@ Options Parse(int argc, const char* const* argv) {
             if (o.exportPath) throw UsageError{"--export ist nur einmal erlaubt."};
             o.exportPath = value(i);
             if (!IsPictureExtension(*o.exportPath))
-                throw UsageError{"Unbekanntes Bildformat (erwartet .bmp, .jpg, .gif, .png, .wmf, .svg oder .pdf): " +
+                throw UsageError{"Unbekanntes Bildformat (erwartet .bmp, .jpg, .gif, .png, .wmf, .svg, .pdf oder .tex): " +
                                  *o.exportPath};
         } else if (arg == "--bmp16") {
             o.bmp16 = true;
+        } else if (arg == "--tikz-body") {
+            o.tikzBody = true;
         } else if (arg == "--dpi") {
             const std::string text = value(i);
             int dpi = 0;
@@ -223,8 +230,12 @@ Options Parse(int argc, const char* const* argv) {
         throw UsageError{"--cp1252 gilt nur zusammen mit --results DATEI."};
     if (o.dpi && !(o.exportPath && HasExtension(*o.exportPath, {"bmp", "jpg", "jpeg", "gif", "png"})))
         throw UsageError{"--dpi gilt nur zusammen mit --export als bmp, jpg, gif oder png."};
-    if (o.cmPerUnit && !(o.exportPath && HasExtension(*o.exportPath, {"svg", "pdf"})))
-        throw UsageError{"--scale gilt nur zusammen mit --export als svg oder pdf."};
+    if (o.cmPerUnit && !(o.exportPath && HasExtension(*o.exportPath, {"svg", "pdf", "tex"})))
+        throw UsageError{"--scale gilt nur zusammen mit --export als svg, pdf oder tex."};
+    if (o.tikzBody && !(o.exportPath && HasExtension(*o.exportPath, {"tex"})))
+        throw UsageError{"--tikz-body gilt nur zusammen mit --export DATEI.tex."};
+    if (o.cp1252 && o.results && HasExtension(*o.results, {"csv"}))
+        throw UsageError{"--cp1252 gilt nicht für eine Tabelle (.csv): sie ist immer UTF-8."};
     if (o.dpi) {
         const long long w = ScaledPictureSide(o.width, *o.dpi), h = ScaledPictureSide(o.height, *o.dpi);
         if (w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
@@ -272,7 +283,7 @@ bool IsPictureExtension(const std::string& path) {
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return false;
     std::string ext = path.substr(dot + 1);
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const char* known : {"bmp", "jpg", "jpeg", "gif", "png", "wmf", "emf", "svg", "pdf"})
+    for (const char* known : {"bmp", "jpg", "jpeg", "gif", "png", "wmf", "emf", "svg", "pdf", "tex"})
         if (ext == known) return true;
     return false;
 }
@@ -339,8 +350,10 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
                 if (!out.flush())
                     throw FileError{"Die Ergebnisse konnten nicht auf die Standardausgabe geschrieben werden."};
             } else {
-                const std::string failure =
-                    WriteFileAtomically(*o.results, o.cp1252 ? ToWindowsText(lines) : ToUtf8Text(lines));
+                const std::string failure = WriteFileAtomically(
+                    *o.results, HasExtension(*o.results, {"csv"}) ? ResultsCsv(lines)
+                                : o.cp1252                         ? ToWindowsText(lines)
+                                                                   : ToUtf8Text(lines));
                 if (!failure.empty()) {
                     err << "trimora: " << failure << '\n';
                     return 1;
@@ -353,7 +366,13 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             if (!out.flush())
                 throw FileError{"Die Zusammenhänge konnten nicht auf die Standardausgabe geschrieben werden."};
         }
-        if (o.exportPath) {
+        if (o.exportPath && HasExtension(*o.exportPath, {"tex"})) {
+            // TikZ is written without Qt.
+            const std::string tikz =
+                EncodeTikz(session.doc, o.width, o.height, {o.cmPerUnit.value_or(1), o.tikzBody});
+            const std::string failure = WriteFileAtomically(*o.exportPath, tikz);
+            if (!failure.empty()) throw FileError{failure};
+        } else if (o.exportPath) {
             if (!exporter) throw FileError{"Bilder können hier nicht gespeichert werden."};
             const PictureRequest request{
                 *o.exportPath, o.width, o.height, o.bmp16, o.dpi.value_or(96), o.cmPerUnit.value_or(0)};

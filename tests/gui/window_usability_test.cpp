@@ -229,10 +229,11 @@ TEST_F(Window, TheSwitchButtonsShowTheirStateLikeTheMenu) {
     EXPECT_TRUE(window->ToolButtonFor("mmgrid")->isChecked());
 }
 
-TEST_F(Window, ResultsAreSavedAsUtf8FirstOrAsWindowsText) {
+TEST_F(Window, ResultsAreSavedAsUtf8FirstOrAsWindowsTextOrAsATable) {
     window->ShowResults();
     const auto dialog = window->MakeFileDialog(MainWindow::FileDialogKind::SaveResults);
-    EXPECT_EQ(dialog->nameFilters(), (QStringList{"Text (UTF-8) (*.txt)", "Text (Windows-1252) (*.txt)"}));
+    EXPECT_EQ(dialog->nameFilters(),
+              (QStringList{"Text (UTF-8) (*.txt)", "Text (Windows-1252) (*.txt)", "Tabelle (CSV) (*.csv)"}));
     EXPECT_EQ(dialog->selectedNameFilter(), dialog->nameFilters().front());
     const struct {
         int filter;
@@ -243,13 +244,16 @@ TEST_F(Window, ResultsAreSavedAsUtf8FirstOrAsWindowsText) {
                   "cheninhalt\t"},
                  {1, "ansi.txt",
                   "Fl\xE4"
-                  "cheninhalt\t"}};
+                  "cheninhalt\t"},
+                 {2, "tabelle.csv", "Fl\xC3\xA4"
+                                    "cheninhalt;Fl\xC3\xA4"
+                                    "che;"}};
     for (const auto& row : table) {
         AnswerNextDialog(row.filter, dir.filePath(row.name));
         window->Action("resultsSave")->trigger();
         const QByteArray bytes = Bytes(dir.filePath(row.name));
         EXPECT_TRUE(bytes.contains(row.area)) << row.name;
-        EXPECT_EQ(bytes.contains("\r\n"), row.filter == 1) << row.name;
+        EXPECT_EQ(bytes.contains("\r\n"), row.filter != 0) << row.name;
     }
 }
 
