@@ -1,5 +1,7 @@
 #include "output/emf_canvas.h"
 
+#include <cmath> // before the platform headers, whose min and max are macros
+
 #include <libEMF/emf.h>
 // The platform headers name their text functions by macro; our canvas has a TextOut of its own.
 #undef TextOut
@@ -70,6 +72,16 @@ EmfCanvas::EmfCanvas(int width, int height) : Canvas(width, height), impl_(std::
     RECT frame{0, 0, static_cast<LONG>(width * 2540L / 96), static_cast<LONG>(height * 2540L / 96)};
     const std::vector<WCHAR> description = ToUtf16(std::string("Trimora") + '\0' + "Abbildung" + '\0' + '\0');
     impl_->dc = CreateEnhMetaFileWithFILEW(0, impl_->file, &frame, description.data());
+    if (!impl_->dc) return;
+    // The header names libEMF's reference device, 1024 x 768 pixels on 320 x 240 millimetres, and
+    // readers turn device units into millimetres through it: drawn in its pixels, the picture came
+    // out 1.18 times too large and cut off. The picture's pixels are mapped onto the frame instead.
+    constexpr double kDevicePixelsPerMm = 1024.0 / 320.0;
+    constexpr double kMmPerPixel = 25.4 / 96;
+    SetMapMode(impl_->dc, MM_ANISOTROPIC);
+    SetWindowExtEx(impl_->dc, width, height, nullptr);
+    SetViewportExtEx(impl_->dc, static_cast<INT>(std::lround(width * kMmPerPixel * kDevicePixelsPerMm)),
+                     static_cast<INT>(std::lround(height * kMmPerPixel * kDevicePixelsPerMm)), nullptr);
 }
 
 EmfCanvas::~EmfCanvas() {

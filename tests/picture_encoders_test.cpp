@@ -210,5 +210,32 @@ TEST(Metafile, HeaderRecordsAndUmlauts) {
     EXPECT_NE(e.bytes.find(std::string("\xE4\x00", 2)), std::string::npos);
 }
 
+// A reader places the drawing by the header's reference device and the mapping records: the
+// picture's far corner must land on the frame's, on the millimetre.
+TEST(Metafile, TheDrawingFillsItsFrame) {
+    const int width = 821, height = 660;
+    const Encoded e = RenderMetafile(width, height, [](Canvas&) {});
+    ASSERT_TRUE(e.ok()) << e.error;
+    auto i32 = [&](std::size_t at) { return static_cast<std::int32_t>(U32(e.bytes, at)); };
+    const double frameRight = i32(32) / 100.0, frameBottom = i32(36) / 100.0; // rclFrame, 0.01 mm
+    const double devicePixelsX = i32(72), devicePixelsY = i32(76), deviceMmX = i32(80), deviceMmY = i32(84);
+    double windowX = 1, windowY = 1, viewportX = 1, viewportY = 1; // MM_TEXT: one to one
+    int mapMode = 1;
+    for (std::size_t at = 0; at + 8 <= e.bytes.size();) {
+        const std::uint32_t type = U32(e.bytes, at), size = U32(e.bytes, at + 4);
+        ASSERT_GE(size, 8u);
+        if (type == 17) mapMode = i32(at + 8);                              // EMR_SETMAPMODE
+        if (type == 9) windowX = i32(at + 8), windowY = i32(at + 12);      // EMR_SETWINDOWEXTEX
+        if (type == 11) viewportX = i32(at + 8), viewportY = i32(at + 12); // EMR_SETVIEWPORTEXTEX
+        at += size;
+    }
+    EXPECT_EQ(mapMode, 8); // MM_ANISOTROPIC
+    const double cornerX = width * viewportX / windowX * deviceMmX / devicePixelsX;
+    const double cornerY = height * viewportY / windowY * deviceMmY / devicePixelsY;
+    EXPECT_NEAR(cornerX, frameRight, 0.5);
+    EXPECT_NEAR(cornerY, frameBottom, 0.5);
+    EXPECT_NEAR(frameRight, width * 25.4 / 96, 0.5);
+}
+
 } // namespace
 } // namespace trimora
