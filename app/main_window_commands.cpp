@@ -276,11 +276,11 @@ void MainWindow::PrintResultsDialog(bool twoColumns) {
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(twoColumns ? "zweispaltig Drucken" : "Berechnungsergebnisse drucken");
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    const int pages = ResultsPageCount(printer, static_cast<int>(lines.size()), twoColumns);
+    const int pages = ResultsPageCount(printer, lines, twoColumns);
     dialog.setMinMax(1, pages);
     printer.setFromTo(1, pages);
     if (dialog.exec() != QDialog::Accepted) return;
-    int first = 1, last = ResultsPageCount(printer, static_cast<int>(lines.size()), twoColumns);
+    int first = 1, last = ResultsPageCount(printer, lines, twoColumns);
     if (printer.printRange() == QPrinter::PageRange) first = printer.fromPage(), last = printer.toPage();
     PrintResults(printer, lines, twoColumns, first, last);
 }

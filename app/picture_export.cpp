@@ -244,6 +244,41 @@ int ResultsPageCount(QPrinter& printer, int lines, bool twoColumns) {
     return twoColumns ? TwoColumnPages(lines, l.linesPerPage) : SingleColumnPages(lines, l.linesPerPage);
 }
 
+namespace {
+
+// The printed rows of the results: laid out in columns of the page's (or half the page's) width,
+// long labels and values wrapped onto rows of their own. `x` gets the fields' starts.
+std::vector<std::string> PrintedRows(QPrinter& printer, const QStringList& lines, bool twoColumns,
+                                     const QFontMetrics& metrics, std::vector<int>& x) {
+    const PageLayout l = LayoutFor(printer);
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    const int available = twoColumns ? (page.width() - l.leftMargin) / 2 - metrics.averageCharWidth() * 2
+                                     : page.width() - l.leftMargin - metrics.averageCharWidth();
+    std::vector<std::string> prepared;
+    prepared.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines) prepared.push_back(PrepareLine(line.toStdString()));
+    auto width = [&](std::string_view f) {
+        return metrics.horizontalAdvance(QString::fromUtf8(f.data(), static_cast<qsizetype>(f.size())));
+    };
+    x = ColumnPositionsWithin(prepared, available, width);
+    return WrapToColumn(prepared, x, available, width);
+}
+
+QFont PrintFont() {
+    QFont font("Verdana");
+    font.setPointSize(9);
+    return font;
+}
+
+} // namespace
+
+int ResultsPageCount(QPrinter& printer, const QStringList& lines, bool twoColumns) {
+    std::vector<int> x;
+    const QFontMetrics metrics(PrintFont(), &printer);
+    return ResultsPageCount(printer, static_cast<int>(PrintedRows(printer, lines, twoColumns, metrics, x).size()),
+                            twoColumns);
+}
+
 void PrintResults(QPrinter& printer, const QStringList& lines, bool twoColumns, int firstPage, int lastPage) {
     printer.setDocName(kJobTitle);
     QPainter painter;
@@ -251,16 +286,12 @@ void PrintResults(QPrinter& printer, const QStringList& lines, bool twoColumns, 
     // The painter's origin is the printable area's corner.
     const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
     const PageLayout l = LayoutFor(printer);
-    QFont font("Verdana");
-    font.setPointSize(9);
+    const QFont font = PrintFont();
     painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);
     const QFontMetrics metrics(font, &printer);
-    std::vector<std::string> prepared;
-    prepared.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : lines) prepared.push_back(PrepareLine(line.toStdString()));
-    const std::vector<int> x =
-        ColumnPositions(prepared, [&](std::string_view f) { return metrics.horizontalAdvance(QString::fromUtf8(f.data(), static_cast<qsizetype>(f.size()))); });
+    std::vector<int> x;
+    const std::vector<std::string> prepared = PrintedRows(printer, lines, twoColumns, metrics, x);
 
     auto printLine = [&](const std::string& line, int row, int offsetX) {
         if (line.empty()) return;

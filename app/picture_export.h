@@ -53,6 +53,8 @@ QByteArray RenderSvg(Document& doc, int width, int height, double cmPerUnit = 0)
 QString ResultsText(const QStringList& lines);
 void PrintResults(QPrinter& printer, const QStringList& lines, bool twoColumns, int firstPage, int lastPage);
 int ResultsPageCount(QPrinter& printer, int lines, bool twoColumns);
+// ... of these lines, as PrintResults lays them out (long labels and values take further rows).
+int ResultsPageCount(QPrinter& printer, const QStringList& lines, bool twoColumns);
 
 // Picture prints: the screen image scaled down in steps until it fits between the margins, and
 // the vector picture stretched over the page's width.

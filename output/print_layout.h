@@ -35,6 +35,17 @@ std::vector<std::string> SplitFields(std::string_view preparedLine);
 std::vector<int> ColumnPositions(const std::vector<std::string>& preparedLines,
                                  const std::function<int(std::string_view)>& textWidth);
 
+// As ColumnPositions, for a column `available` dots wide: the first field (the label) takes at
+// most about half of it, so that the values keep room.
+std::vector<int> ColumnPositionsWithin(const std::vector<std::string>& preparedLines, int available,
+                                       const std::function<int(std::string_view)>& textWidth);
+
+// The rows that prepared lines take in a column `available` dots wide with the field starts `x`:
+// a field that would run into the next one or past the column's edge is wrapped at its spaces
+// onto further rows (its continuation under it), so that no text overlaps another.
+std::vector<std::string> WrapToColumn(const std::vector<std::string>& preparedLines, const std::vector<int>& x,
+                                      int available, const std::function<int(std::string_view)>& textWidth);
+
 // Pages offered by the print dialogs: lines div linesPerPage + 1, and for two columns
 // (lines div 2) div linesPerPage + 1.
 int SingleColumnPages(int lines, int linesPerPage);
