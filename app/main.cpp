@@ -5,9 +5,12 @@
 #include "app/picture_export.h"
 #include "app/qpainter_canvas.h"
 #include "app/translation.h"
+#include "app/worksheet.h"
+#include "output/savefile.h"
 #include "cli/cli.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QGuiApplication>
 #include <QTimer>
 
@@ -48,6 +51,14 @@ int main(int argc, char** argv) {
                 trimora::RegisterFontFallbacks();
             }
             const QString file = QString::fromLocal8Bit(request.path.c_str());
+            if (request.worksheet) {
+                QStringList lines;
+                for (const std::string& line : request.resultLines) lines << QString::fromStdString(line);
+                const QByteArray pdf = trimora::RenderWorksheet(doc, request.width, request.height,
+                                                                QString::fromStdString(request.title),
+                                                                QDate::currentDate(), lines);
+                return trimora::WriteFileAtomically(request.path, pdf.toStdString());
+            }
             trimora::PictureFormat format;
             if (!trimora::PictureFormatFromPath(file, request.bmp16, format))
                 return "Unbekanntes Bildformat: " + request.path;

@@ -321,6 +321,7 @@ void MainWindow::ChooseTopic(const QString& caption) {
         found = ApplyTopic(session_, S(caption), topicLines_);
     });
     if (!found) return;
+    sheetTitle_ = caption;
     timer_->stop();
     SyncFieldsFromSession();
     SyncTabListsFromSession();

@@ -76,6 +76,8 @@ public:
     bool SavePictureTyped(const QString& path, int filter, int dpi = 96);
     // UTF-8 with LF, or Windows-1252 with CR LF for the Windows world.
     bool SaveResults(const QString& path, bool windows1252 = false);
+    // "Arbeitsblatt als PDF": title (topic, data file or "Dreieck"), date, picture and results.
+    bool SaveWorksheet(const QString& path);
     void CopyPicture();
     void CopyVector();
     void CopyResults();
@@ -148,6 +150,7 @@ private:
     QString StartFolder() const;
     void SavePictureAs();
     void SaveResultsAs();
+    void SaveWorksheetAs();
     void PrintPicture(bool vector);
     void PrintResultsDialog(bool twoColumns);
     QStringList ResultLines() const;
@@ -170,6 +173,7 @@ private:
     QString lastOpenedFile_;
     Memory memory_ = Memory::None;
     bool tikzBodyOnly_ = false; // the picture dialog's choice for TikZ
+    QString sheetTitle_ = "Dreieck"; // the topic or data file the triangle came from
     bool geometryRestored_ = false;
     QStringList recentFiles_;
     std::array<QString, 4> folders_; // per FileDialogKind: the folder used last

@@ -6,6 +6,10 @@
 #include "app/drawing_area.h"
 #include "app/picture_export.h"
 #include "app/results_view.h"
+#include "app/worksheet.h"
+#include "draw/document.h"
+#include "draw/recording_canvas.h"
+#include "paint/paint.h"
 #include "base/codepage.h"
 #include "output/results_table.h"
 #include "output/savefile.h"
@@ -13,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -134,6 +139,7 @@ bool MainWindow::LoadDataFile(const QString& path) {
     }
     lastOpenedFile_ = path;
     NoteRecentFile(path);
+    sheetTitle_ = QFileInfo(path).fileName();
     Step(QString("Daten laden: %1").arg(QFileInfo(path).fileName()),
          [&] { LoadDataFileLines(session_, DecodeTextFile(*bytes)); });
     SyncFieldsFromSession();
@@ -211,6 +217,37 @@ bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
     Repaint();
     if (!failure.isEmpty()) {
         ShowMessage("Abbildung speichern", failure);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::SaveWorksheetAs() {
+    const auto dialog = MakeFileDialog(FileDialogKind::SavePicture);
+    dialog->setWindowTitle("Arbeitsblatt als PDF");
+    dialog->setNameFilters({"PDF-Dokument (*.pdf)"});
+    dialog->setDefaultSuffix("pdf");
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    NoteFolder(FileDialogKind::SavePicture, dialog->selectedFiles().front());
+    SaveWorksheet(dialog->selectedFiles().front());
+}
+
+bool MainWindow::SaveWorksheet(const QString& path) {
+    SyncSessionFromFields();
+    // The results as "Berechnung" lists them, whatever the mode.
+    Document measured = session_.doc;
+    measured.view.stretchFactor = 1;
+    ApplyFieldTexts(measured, drawing_->width(), drawing_->height());
+    RecordingCanvas canvas(drawing_->width(), drawing_->height());
+    PaintDocument(measured, canvas, true);
+    QStringList lines;
+    for (const std::string& line : measured.results.Lines()) lines << Q(line);
+    Document picture = session_.doc;
+    const QByteArray pdf =
+        RenderWorksheet(picture, drawing_->width(), drawing_->height(), sheetTitle_, QDate::currentDate(), lines);
+    const std::string failure = WriteFileAtomically(S(path), pdf.toStdString());
+    if (!failure.empty()) {
+        ShowMessage("Arbeitsblatt als PDF", Q(failure));
         return false;
     }
     return true;

@@ -54,7 +54,8 @@ void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&Datei");
     add(file, "Daten laden", "load", [this] { OpenDataFile(); })->setShortcut(QKeySequence::Open);
     add(file, "Daten speichern", "save", [this] { SaveDataFileAs(); })->setShortcut(QKeySequence::Save);
-    recentMenu_ = file->addMenu("Zuletzt geöffnet");
+    add(file, "Arbeitsblatt als PDF …", "worksheet", [this] { SaveWorksheetAs(); });
+        recentMenu_ = file->addMenu("Zuletzt geöffnet");
     recentMenu_->setObjectName("recentMenu");
     connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     QAction* panel = add(file, "Auswahlliste", "panel", [this] { ToggleSelectionPanel(); });

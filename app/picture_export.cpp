@@ -40,14 +40,6 @@ QString SvgNumber(double v) {
     return text;
 }
 
-// Paints the picture on a QPainter device of width x height with a white background.
-void PaintVector(QPainter& painter, Document& doc, int width, int height) {
-    painter.fillRect(QRect(0, 0, width, height), Qt::white);
-    QPainterCanvas canvas(painter, width, height, true);
-    canvas.SetFont("Verdana", 10);
-    canvas.SetBrushStyle(BrushStyle::Clear);
-    PaintDocument(doc, canvas, false);
-}
 
 QByteArray RenderPdf(Document& doc, int width, int height, double cmPerUnit) {
     QByteArray bytes;
@@ -83,6 +75,14 @@ PageLayout LayoutFor(const QPrinter& printer) {
 }
 
 } // namespace
+
+void PaintVector(QPainter& painter, Document& doc, int width, int height) {
+    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    QPainterCanvas canvas(painter, width, height, true);
+    canvas.SetFont("Verdana", 10);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    PaintDocument(doc, canvas, false);
+}
 
 QStringList PictureFilters() {
     return {"Abbildung (*.bmp)",     "Abbildung,16 Farben (*.bmp)", "Abbildung (*.jpg)",
@@ -267,6 +267,7 @@ std::vector<std::string> PrintedRows(QPrinter& printer, const QStringList& lines
 QFont PrintFont() {
     QFont font("Verdana");
     font.setPointSize(9);
+    font.setStyleStrategy(QFont::PreferNoShaping); // no "fl" ligatures: a printed PDF stays searchable
     return font;
 }
 

@@ -11,6 +11,7 @@
 
 #include <string>
 
+class QPainter;
 class QPrinter;
 
 namespace trimora {
@@ -44,6 +45,9 @@ Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format
 // ... and written to `path` through a temporary file; returns a German message on failure.
 QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path,
                       PictureScale scale = {});
+
+// The picture as vectors on a painter, in the drawing area's pixels, over a white background.
+void PaintVector(QPainter& painter, Document& doc, int width, int height);
 
 // The raster picture at `dpi`, and the vector graphic (for the clipboard without a scale).
 QImage RenderImage(Document& doc, int width, int height, int dpi = 96);

@@ -60,6 +60,8 @@ constexpr const char* kUsage =
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
     "                       bmp, jpg, gif, png, wmf, svg, pdf, tex (TikZ für LaTeX)\n"
     "  --tikz-body          mit --export DATEI.tex: nur die tikzpicture-Umgebung (für \\input)\n"
+    "  --worksheet DATEI.pdf  Arbeitsblatt: eine A4-Seite mit Titel, Datum, Abbildung und den\n"
+    "                       Ergebnissen in zwei Spalten\n"
     "  --bmp16              mit --export: Bitmap mit 16 Farben\n"
     "  --dpi N              mit --export als bmp, jpg, gif oder png: Auflösung in dpi (Standard 96,\n"
     "                       das ist ein Bildpunkt je Pixel der Zeichenfläche; 288 gibt die dreifache\n"
@@ -97,6 +99,7 @@ struct Options {
     std::optional<double> cmPerUnit;
     bool help = false, version = false;
     bool tikzBody = false;
+    std::optional<std::string> worksheet;
 };
 
 struct UsageError {
@@ -205,6 +208,11 @@ Options Parse(int argc, const char* const* argv) {
                                  *o.exportPath};
         } else if (arg == "--bmp16") {
             o.bmp16 = true;
+        } else if (arg == "--worksheet") {
+            if (o.worksheet) throw UsageError{"--worksheet ist nur einmal erlaubt."};
+            o.worksheet = value(i);
+            if (!HasExtension(*o.worksheet, {"pdf"}))
+                throw UsageError{"Ein Arbeitsblatt ist ein PDF-Dokument (DATEI.pdf): " + *o.worksheet};
         } else if (arg == "--tikz-body") {
             o.tikzBody = true;
         } else if (arg == "--dpi") {
@@ -290,6 +298,12 @@ bool IsPictureExtension(const std::string& path) {
 
 namespace {
 
+// "dreieck.tmo" of "/pfad/zu/dreieck.tmo": the data file's name for a worksheet's title.
+std::string FileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 // The document the options describe, at the given stretch factor (none: the default).
 void Prepare(Session& session, const Options& o, std::optional<double> stretch) {
     InitSession(session, o.width, o.height);
@@ -336,13 +350,13 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         // the picture keeps the stretch.
         Session unstretched;
         Document* measured = &session.doc;
-        if (o.stretch && *o.stretch != 1 && (o.results || o.relations)) {
+        if (o.stretch && *o.stretch != 1 && (o.results || o.relations || o.worksheet)) {
             Prepare(unstretched, o, std::nullopt);
             measured = &unstretched.doc;
         }
 
         RecordingCanvas canvas(o.width, o.height);
-        PaintDocument(*measured, canvas, o.results.has_value());
+        PaintDocument(*measured, canvas, o.results.has_value() || o.worksheet.has_value());
         if (o.results) {
             const std::vector<std::string> lines = measured->results.Lines();
             if (*o.results == "-") {
@@ -374,8 +388,19 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             if (!failure.empty()) throw FileError{failure};
         } else if (o.exportPath) {
             if (!exporter) throw FileError{"Bilder können hier nicht gespeichert werden."};
-            const PictureRequest request{
-                *o.exportPath, o.width, o.height, o.bmp16, o.dpi.value_or(96), o.cmPerUnit.value_or(0)};
+            PictureRequest request;
+            request.path = *o.exportPath, request.width = o.width, request.height = o.height;
+            request.bmp16 = o.bmp16, request.dpi = o.dpi.value_or(96), request.cmPerUnit = o.cmPerUnit.value_or(0);
+            const std::string failure = exporter(session.doc, request);
+            if (!failure.empty()) throw FileError{failure};
+        }
+        if (o.worksheet) {
+            if (!exporter) throw FileError{"Arbeitsblätter können hier nicht gespeichert werden."};
+            PictureRequest request;
+            request.path = *o.worksheet, request.width = o.width, request.height = o.height;
+            request.worksheet = true;
+            request.title = o.topic ? *o.topic : o.load ? FileNameOf(*o.load) : "Dreieck";
+            request.resultLines = measured->results.Lines();
             const std::string failure = exporter(session.doc, request);
             if (!failure.empty()) throw FileError{failure};
         }

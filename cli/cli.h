@@ -4,6 +4,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace trimora {
 
@@ -17,6 +18,10 @@ struct PictureRequest {
     bool bmp16 = false;
     int dpi = 96;         // raster formats: 96 draws one image pixel per drawing-area pixel
     double cmPerUnit = 0; // SVG and PDF: centimetres on paper per world unit; 0 keeps 96 pixels per inch
+    // A worksheet instead of a picture: an A4 page with the title, the picture and these results.
+    bool worksheet = false;
+    std::string title;
+    std::vector<std::string> resultLines;
 };
 
 // Writes the picture of `doc`; returns a German message on failure. The program supplies it (it

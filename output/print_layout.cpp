@@ -61,9 +61,16 @@ std::vector<int> ColumnPositions(const std::vector<std::string>& preparedLines,
 std::vector<int> ColumnPositionsWithin(const std::vector<std::string>& preparedLines, int available,
                                        const std::function<int(std::string_view)>& textWidth) {
     std::vector<int> x = ColumnPositions(preparedLines, textWidth);
-    const int cap = available * 11 / 20;
-    if (x[1] > cap) {
-        const int shift = x[1] - cap;
+    // The values' room: the widest value of a two-field line. The label column gives way to it,
+    // but keeps more than half of the column: labels are broken less gladly than values.
+    int widestValue = 0;
+    for (const std::string& line : preparedLines) {
+        const std::vector<std::string> fields = SplitFields(line);
+        if (fields.size() == 2) widestValue = std::max(widestValue, textWidth(fields[1]));
+    }
+    const int start = std::min(x[1], std::max(available - widestValue, available * 11 / 20));
+    if (x[1] > start) {
+        const int shift = x[1] - start;
         for (std::size_t k = 1; k < x.size(); ++k) x[k] -= shift;
     }
     return x;

@@ -35,8 +35,8 @@ std::vector<std::string> SplitFields(std::string_view preparedLine);
 std::vector<int> ColumnPositions(const std::vector<std::string>& preparedLines,
                                  const std::function<int(std::string_view)>& textWidth);
 
-// As ColumnPositions, for a column `available` dots wide: the first field (the label) takes at
-// most about half of it, so that the values keep room.
+// As ColumnPositions, for a column `available` dots wide: the first field (the label) gives way to
+// the widest value, but keeps 55 % of the column.
 std::vector<int> ColumnPositionsWithin(const std::vector<std::string>& preparedLines, int available,
                                        const std::function<int(std::string_view)>& textWidth);
 
