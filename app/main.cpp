@@ -1,5 +1,7 @@
 // Trimora: without arguments the window opens; a single ".tmo" file opens the window with that
 // triangle; with options the command line front end paints headless and exits.
+#include "app/animation_export.h"
+#include "app/core/session.h"
 #include "app/drawing_area.h"
 #include "app/main_window.h"
 #include "app/picture_export.h"
@@ -51,6 +53,15 @@ int main(int argc, char** argv) {
                 trimora::RegisterFontFallbacks();
             }
             const QString file = QString::fromLocal8Bit(request.path.c_str());
+            if (request.animationFrames > 0) {
+                trimora::Session session;
+                session.doc = doc;
+                session.width = request.width, session.height = request.height;
+                session.animation.vertex = request.vertex;
+                session.animation.direction = static_cast<trimora::AnimationDirection>(request.direction);
+                return trimora::ExportAnimation(session, request.width, request.height, request.animationFrames, file)
+                    .toStdString();
+            }
             if (request.worksheet) {
                 QStringList lines;
                 for (const std::string& line : request.resultLines) lines << QString::fromStdString(line);

@@ -78,6 +78,8 @@ public:
     bool SaveResults(const QString& path, bool windows1252 = false);
     // "Arbeitsblatt als PDF": title (topic, data file or "Dreieck"), date, picture and results.
     bool SaveWorksheet(const QString& path);
+    // "Animation als GIF speichern": one run of the animation as it is set, 120 frames.
+    bool SaveAnimation(const QString& path);
     void CopyPicture();
     void CopyVector();
     void CopyResults();
@@ -151,6 +153,7 @@ private:
     void SavePictureAs();
     void SaveResultsAs();
     void SaveWorksheetAs();
+    void SaveAnimationAs();
     void PrintPicture(bool vector);
     void PrintResultsDialog(bool twoColumns);
     QStringList ResultLines() const;

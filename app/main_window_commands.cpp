@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/window_support.h"
+#include "app/animation_export.h"
 #include "app/drawing_area.h"
 #include "app/picture_export.h"
 #include "app/results_view.h"
@@ -248,6 +249,30 @@ bool MainWindow::SaveWorksheet(const QString& path) {
     const std::string failure = WriteFileAtomically(S(path), pdf.toStdString());
     if (!failure.empty()) {
         ShowMessage("Arbeitsblatt als PDF", Q(failure));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::SaveAnimationAs() {
+    StopAnimation(true);
+    const auto dialog = MakeFileDialog(FileDialogKind::SavePicture);
+    dialog->setWindowTitle("Animation als GIF speichern");
+    dialog->setNameFilters({"GIF-Animation (*.gif)"});
+    dialog->setDefaultSuffix("gif");
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    NoteFolder(FileDialogKind::SavePicture, dialog->selectedFiles().front());
+    SaveAnimation(dialog->selectedFiles().front());
+}
+
+bool MainWindow::SaveAnimation(const QString& path) {
+    SyncSessionFromFields();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString failure =
+        ExportAnimation(session_, drawing_->width(), drawing_->height(), kDefaultAnimationFrames, path);
+    QApplication::restoreOverrideCursor();
+    if (!failure.isEmpty()) {
+        ShowMessage("Animation als GIF speichern", failure);
         return false;
     }
     return true;

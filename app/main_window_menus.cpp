@@ -123,6 +123,7 @@ void MainWindow::BuildMenus() {
     anim->setShortcut(Qt::Key_F2);
     anim->setCheckable(true);
     addAction(anim); // F2 also while the menu "Abbildung" is hidden (results mode)
+    add(pictureMenu_, "Animation als GIF speichern …", "animationGif", [this] { SaveAnimationAs(); });
     auto addToggle = [&](const QString& text, const char* name, auto slot) {
         QAction* a = add(pictureMenu_, text, name, slot);
         a->setCheckable(true);

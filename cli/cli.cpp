@@ -60,6 +60,11 @@ constexpr const char* kUsage =
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
     "                       bmp, jpg, gif, png, wmf, svg, pdf, tex (TikZ für LaTeX)\n"
     "  --tikz-body          mit --export DATEI.tex: nur die tikzpicture-Umgebung (für \\input)\n"
+    "  --animate DATEI.gif  die Animation als animiertes GIF: ein ganzer Lauf der Ecke --move\n"
+    "                       in Richtung --path, --frames Bilder (Standard 120)\n"
+    "  --move A|B|C         die bewegte Ecke (\"Simulationspunkt\", Standard A)\n"
+    "  --path RICHTUNG      waagerecht, senkrecht oder ursprung (um den Ursprung; Standard waagerecht)\n"
+    "  --frames N           Bilder der Animation (2 bis 10000)\n"
     "  --worksheet DATEI.pdf  Arbeitsblatt: eine A4-Seite mit Titel, Datum, Abbildung und den\n"
     "                       Ergebnissen in zwei Spalten\n"
     "  --bmp16              mit --export: Bitmap mit 16 Farben\n"
@@ -100,6 +105,8 @@ struct Options {
     bool help = false, version = false;
     bool tikzBody = false;
     std::optional<std::string> worksheet;
+    std::optional<std::string> animate;
+    std::optional<int> moveVertex, direction, frames;
 };
 
 struct UsageError {
@@ -213,6 +220,28 @@ Options Parse(int argc, const char* const* argv) {
             o.worksheet = value(i);
             if (!HasExtension(*o.worksheet, {"pdf"}))
                 throw UsageError{"Ein Arbeitsblatt ist ein PDF-Dokument (DATEI.pdf): " + *o.worksheet};
+        } else if (arg == "--animate") {
+            if (o.animate) throw UsageError{"--animate ist nur einmal erlaubt."};
+            o.animate = value(i);
+            if (!HasExtension(*o.animate, {"gif"}))
+                throw UsageError{"Eine Animation ist ein GIF-Bild (DATEI.gif): " + *o.animate};
+        } else if (arg == "--move") {
+            const std::string text = value(i);
+            if (text != "A" && text != "B" && text != "C")
+                throw UsageError{"Ungültige Ecke für --move (erwartet A, B oder C): " + text};
+            o.moveVertex = text[0] - 'A';
+        } else if (arg == "--path") {
+            const std::string text = value(i);
+            if (text == "waagerecht") o.direction = 0;
+            else if (text == "senkrecht") o.direction = 1;
+            else if (text == "ursprung") o.direction = 2;
+            else throw UsageError{"Ungültige Richtung für --path (erwartet waagerecht, senkrecht oder ursprung): " + text};
+        } else if (arg == "--frames") {
+            const std::string text = value(i);
+            int frames = 0;
+            if (!ParseInt(text, frames) || frames < 2 || frames > 10000)
+                throw UsageError{"Ungültige Zahl der Bilder (2 bis 10000): " + text};
+            o.frames = frames;
         } else if (arg == "--tikz-body") {
             o.tikzBody = true;
         } else if (arg == "--dpi") {
@@ -240,6 +269,8 @@ Options Parse(int argc, const char* const* argv) {
         throw UsageError{"--dpi gilt nur zusammen mit --export als bmp, jpg, gif oder png."};
     if (o.cmPerUnit && !(o.exportPath && HasExtension(*o.exportPath, {"svg", "pdf", "tex"})))
         throw UsageError{"--scale gilt nur zusammen mit --export als svg, pdf oder tex."};
+    if ((o.moveVertex || o.direction || o.frames) && !o.animate)
+        throw UsageError{"--move, --path und --frames gelten nur zusammen mit --animate DATEI.gif."};
     if (o.tikzBody && !(o.exportPath && HasExtension(*o.exportPath, {"tex"})))
         throw UsageError{"--tikz-body gilt nur zusammen mit --export DATEI.tex."};
     if (o.cp1252 && o.results && HasExtension(*o.results, {"csv"}))
@@ -391,6 +422,15 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             PictureRequest request;
             request.path = *o.exportPath, request.width = o.width, request.height = o.height;
             request.bmp16 = o.bmp16, request.dpi = o.dpi.value_or(96), request.cmPerUnit = o.cmPerUnit.value_or(0);
+            const std::string failure = exporter(session.doc, request);
+            if (!failure.empty()) throw FileError{failure};
+        }
+        if (o.animate) {
+            if (!exporter) throw FileError{"Animationen können hier nicht gespeichert werden."};
+            PictureRequest request;
+            request.path = *o.animate, request.width = o.width, request.height = o.height;
+            request.animationFrames = o.frames.value_or(120);
+            request.vertex = o.moveVertex.value_or(0), request.direction = o.direction.value_or(0);
             const std::string failure = exporter(session.doc, request);
             if (!failure.empty()) throw FileError{failure};
         }

@@ -22,6 +22,10 @@ struct PictureRequest {
     bool worksheet = false;
     std::string title;
     std::vector<std::string> resultLines;
+    // An animated GIF instead: this many frames of one run of `vertex` (0 A, 1 B, 2 C) in
+    // `direction` (0 waagerecht, 1 senkrecht, 2 um den Ursprung).
+    int animationFrames = 0;
+    int vertex = 0, direction = 0;
 };
 
 // Writes the picture of `doc`; returns a German message on failure. The program supplies it (it

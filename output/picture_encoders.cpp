@@ -220,11 +220,20 @@ Encoded EncodePng(const RgbImage& image) {
     return e;
 }
 
-Encoded EncodeGif(const RgbImage& image) {
-    if (!Valid(image)) return Invalid();
-    const std::size_t count = image.pixels.size();
-    std::vector<GifByteType> indices(count);
+namespace {
+
+// One picture as at most 256 colours: the colour map (a power of two long) and an index per pixel.
+struct IndexedPicture {
     std::vector<GifColorType> colours;
+    std::vector<GifByteType> indices;
+};
+
+bool IndexPicture(const RgbImage& image, IndexedPicture& out) {
+    const std::size_t count = image.pixels.size();
+    std::vector<GifByteType>& indices = out.indices;
+    indices.assign(count, 0);
+    std::vector<GifColorType>& colours = out.colours;
+    colours.clear();
 
     // 1. An exact palette when there are at most 256 colours.
     std::map<std::uint32_t, int> palette;
@@ -272,7 +281,7 @@ Encoded EncodeGif(const RgbImage& image) {
         std::vector<GifByteType> quantised(r.size());
         if (GifQuantizeBuffer(static_cast<unsigned>(r.size()), 1, &size, r.data(), g.data(), b.data(),
                               quantised.data(), colours.data()) != GIF_OK)
-            return {{}, "GIF-Fehler: Die Farben lassen sich nicht verringern."};
+            return false;
         colours.resize(static_cast<std::size_t>(size));
         for (auto& [rgb, index] : exact) {
             index = static_cast<int>(colours.size());
@@ -289,7 +298,28 @@ Encoded EncodeGif(const RgbImage& image) {
     std::size_t mapSize = 2;
     while (mapSize < colours.size()) mapSize *= 2;
     colours.resize(mapSize, GifColorType{0, 0, 0});
-    ColorMapObject* map = GifMakeMapObject(static_cast<int>(mapSize), colours.data());
+    return true;
+}
+
+bool PutPicture(GifFileType* gif, const IndexedPicture& picture, int width, int height, bool localMap) {
+    ColorMapObject* map =
+        localMap ? GifMakeMapObject(static_cast<int>(picture.colours.size()), picture.colours.data()) : nullptr;
+    if (localMap && !map) return false;
+    bool ok = EGifPutImageDesc(gif, 0, 0, width, height, false, map) == GIF_OK;
+    for (int y = 0; ok && y < height; ++y)
+        ok = EGifPutLine(gif, const_cast<GifByteType*>(picture.indices.data()) + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
+                         width) == GIF_OK;
+    if (map) GifFreeMapObject(map);
+    return ok;
+}
+
+} // namespace
+
+Encoded EncodeGif(const RgbImage& image) {
+    if (!Valid(image)) return Invalid();
+    IndexedPicture picture;
+    if (!IndexPicture(image, picture)) return {{}, "GIF-Fehler: Die Farben lassen sich nicht verringern."};
+    ColorMapObject* map = GifMakeMapObject(static_cast<int>(picture.colours.size()), picture.colours.data());
     if (!map) return {{}, "GIF-Fehler: kein Speicher."};
 
     Encoded e;
@@ -300,15 +330,79 @@ Encoded EncodeGif(const RgbImage& image) {
         return {{}, std::string("GIF-Fehler: ") + GifErrorString(error)};
     }
     bool ok = EGifPutScreenDesc(gif, image.width, image.height, 8, 0, map) == GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, image.width, image.height, false, nullptr) == GIF_OK;
-    for (int y = 0; ok && y < image.height; ++y)
-        ok = EGifPutLine(gif, indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width),
-                         image.width) == GIF_OK;
+              PutPicture(gif, picture, image.width, image.height, false);
     if (!ok) error = gif->Error;
     if (EGifCloseFile(gif, &error) != GIF_OK) ok = false;
     GifFreeMapObject(map);
     if (!ok) return {{}, std::string("GIF-Fehler: ") + GifErrorString(error)};
     return e;
+}
+
+struct GifAnimation::Impl {
+    GifFileType* gif = nullptr;
+    int width = 0, height = 0, delay = 4;
+    std::string error;
+};
+
+GifAnimation::GifAnimation(int width, int height, int delayCentiseconds) : impl_(std::make_unique<Impl>()) {
+    impl_->width = width, impl_->height = height, impl_->delay = std::clamp(delayCentiseconds, 2, 65535);
+    int error = 0;
+    impl_->gif = EGifOpen(&bytes_, GifWrite, &error);
+    if (!impl_->gif) {
+        impl_->error = std::string("GIF-Fehler: ") + GifErrorString(error);
+        return;
+    }
+    EGifSetGifVersion(impl_->gif, true); // GIF89a: delays and the loop
+    // No global colour map: each frame carries its own, as the still picture does.
+    static const GifByteType kLoop[3] = {1, 0, 0}; // sub-block 1, repeat forever
+    const bool ok = EGifPutScreenDesc(impl_->gif, width, height, 8, 0, nullptr) == GIF_OK &&
+                    EGifPutExtensionLeader(impl_->gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
+                    EGifPutExtensionBlock(impl_->gif, 11, "NETSCAPE2.0") == GIF_OK &&
+                    EGifPutExtensionBlock(impl_->gif, 3, kLoop) == GIF_OK &&
+                    EGifPutExtensionTrailer(impl_->gif) == GIF_OK;
+    if (!ok) impl_->error = std::string("GIF-Fehler: ") + GifErrorString(impl_->gif->Error);
+}
+
+GifAnimation::~GifAnimation() {
+    if (impl_->gif) {
+        int error = 0;
+        EGifCloseFile(impl_->gif, &error);
+    }
+}
+
+bool GifAnimation::AddFrame(const RgbImage& image) {
+    if (!impl_->error.empty()) return false;
+    if (!Valid(image) || image.width != impl_->width || image.height != impl_->height) {
+        impl_->error = "GIF-Fehler: Die Bilder der Animation sind nicht gleich groß.";
+        return false;
+    }
+    IndexedPicture picture;
+    if (!IndexPicture(image, picture)) {
+        impl_->error = "GIF-Fehler: Die Farben lassen sich nicht verringern.";
+        return false;
+    }
+    GraphicsControlBlock control{DISPOSE_DO_NOT, false, impl_->delay, NO_TRANSPARENT_COLOR};
+    GifByteType extension[4];
+    EGifGCBToExtension(&control, extension);
+    if (EGifPutExtension(impl_->gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_OK ||
+        !PutPicture(impl_->gif, picture, impl_->width, impl_->height, true)) {
+        impl_->error = std::string("GIF-Fehler: ") + GifErrorString(impl_->gif->Error);
+        return false;
+    }
+    ++frames_;
+    return true;
+}
+
+Encoded GifAnimation::Finish() {
+    if (impl_->gif) {
+        int error = 0;
+        const bool closed = EGifCloseFile(impl_->gif, &error) == GIF_OK;
+        impl_->gif = nullptr;
+        if (!closed && impl_->error.empty()) impl_->error = std::string("GIF-Fehler: ") + GifErrorString(error);
+    }
+    if (!impl_->error.empty()) return {{}, impl_->error};
+    if (frames_ == 0) return {{}, "GIF-Fehler: Die Animation hat kein Bild."};
+    return {std::move(bytes_), {}};
 }
 
 } // namespace trimora

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,25 @@ Encoded EncodeBmp16Colours(const RgbImage& image);
 Encoded EncodeJpeg(const RgbImage& image, int quality = 100);
 // An exact palette when the picture has at most 256 colours, otherwise giflib's quantiser.
 Encoded EncodeGif(const RgbImage& image);
+
+// An animated GIF written frame by frame (each with the palette the still GIF would have), looping
+// for ever, with a delay between the frames in hundredths of a second.
+class GifAnimation {
+  public:
+    GifAnimation(int width, int height, int delayCentiseconds);
+    ~GifAnimation();
+    GifAnimation(const GifAnimation&) = delete;
+    GifAnimation& operator=(const GifAnimation&) = delete;
+    bool AddFrame(const RgbImage& image); // false: an error, which Finish returns
+    int Frames() const { return frames_; }
+    Encoded Finish();
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    std::string bytes_;
+    int frames_ = 0;
+};
 Encoded EncodePng(const RgbImage& image);
 
 // The 16 standard colours of a 4-bit bitmap, in palette order.

@@ -104,5 +104,8 @@ inline constexpr std::size_t kMaxDataFileBytes = 16u << 20;
 // Animation.
 void SetAnimationSpeed(Session& s, int speed); // interval 81 - speed milliseconds
 void AnimationStep(Session& s);                // one tick, without the repaint
+// The six fields at every tick of one whole run of the animation as it is set: across the drawing
+// area and back to the start, or a full turn about the origin; the first entry is the start.
+std::vector<std::array<std::string, 6>> AnimationRun(const Session& s);
 
 } // namespace trimora

@@ -1,0 +1,18 @@
+// The animation as an animated GIF: the frames of one whole run of the animation as it is set,
+// drawn as the picture export draws them.
+#pragma once
+
+#include <QString>
+
+namespace trimora {
+
+struct Session;
+
+inline constexpr int kDefaultAnimationFrames = 120;
+
+// Writes `frames` pictures of a width x height drawing area along one run to `path`, looping, each
+// shown as long as the animation takes between them at its speed. Returns a German message on
+// failure (also when the frames together exceed the picture export's pixel limit).
+QString ExportAnimation(const Session& session, int width, int height, int frames, const QString& path);
+
+} // namespace trimora
