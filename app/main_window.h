@@ -154,6 +154,7 @@ private:
     void SaveResultsAs();
     void SaveWorksheetAs();
     void SaveAnimationAs();
+    QString AskPictureFile(const QString& title, const QString& filter, const QString& suffix);
     void PrintPicture(bool vector);
     void PrintResultsDialog(bool twoColumns);
     QStringList ResultLines() const;

@@ -223,14 +223,20 @@ bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
     return true;
 }
 
-void MainWindow::SaveWorksheetAs() {
+// A save dialog of the picture kind for one format; empty when cancelled.
+QString MainWindow::AskPictureFile(const QString& title, const QString& filter, const QString& suffix) {
     const auto dialog = MakeFileDialog(FileDialogKind::SavePicture);
-    dialog->setWindowTitle("Arbeitsblatt als PDF");
-    dialog->setNameFilters({"PDF-Dokument (*.pdf)"});
-    dialog->setDefaultSuffix("pdf");
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
+    dialog->setWindowTitle(title);
+    dialog->setNameFilters({filter});
+    dialog->setDefaultSuffix(suffix);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
     NoteFolder(FileDialogKind::SavePicture, dialog->selectedFiles().front());
-    SaveWorksheet(dialog->selectedFiles().front());
+    return dialog->selectedFiles().front();
+}
+
+void MainWindow::SaveWorksheetAs() {
+    const QString path = AskPictureFile("Arbeitsblatt als PDF", "PDF-Dokument (*.pdf)", "pdf");
+    if (!path.isEmpty()) SaveWorksheet(path);
 }
 
 bool MainWindow::SaveWorksheet(const QString& path) {
@@ -256,13 +262,8 @@ bool MainWindow::SaveWorksheet(const QString& path) {
 
 void MainWindow::SaveAnimationAs() {
     StopAnimation(true);
-    const auto dialog = MakeFileDialog(FileDialogKind::SavePicture);
-    dialog->setWindowTitle("Animation als GIF speichern");
-    dialog->setNameFilters({"GIF-Animation (*.gif)"});
-    dialog->setDefaultSuffix("gif");
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
-    NoteFolder(FileDialogKind::SavePicture, dialog->selectedFiles().front());
-    SaveAnimation(dialog->selectedFiles().front());
+    const QString path = AskPictureFile("Animation als GIF speichern", "GIF-Animation (*.gif)", "gif");
+    if (!path.isEmpty()) SaveAnimation(path);
 }
 
 bool MainWindow::SaveAnimation(const QString& path) {
