@@ -4,6 +4,7 @@
 #include "draw/document.h"
 #include "paint/paint.h"
 #include "explore/relations_search.h"
+#include "draw/point_table.h"
 #include "draw/recording_canvas.h"
 #include "base/catalogue.h"
 #include "base/presets.h"
@@ -329,6 +330,13 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             Prepare(unstretched, o, std::nullopt);
             measured = &unstretched.doc;
         }
+
+        // The results are those of the typed triangle; only the picture is held within its limit.
+        const bool listed = o.results || o.relations;
+        if (((o.exportPath || !listed) && TriangleBeyondDrawing(session.doc.points)) ||
+            (listed && TriangleBeyondDrawing(measured->points)))
+            err << "trimora: Hinweis: " << kBeyondDrawing << " (die Abbildung zeigt es nicht; die Ergebnisse gelten "
+                   "für die eingegebenen Koordinaten).\n";
 
         RecordingCanvas canvas(o.width, o.height);
         PaintDocument(*measured, canvas, o.results.has_value());

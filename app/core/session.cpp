@@ -32,8 +32,7 @@ void PlaceVerticesFromFields(Session& s) {
     for (int n = 0; n < 3; ++n) {
         const double x = ReadField(s.doc.fields[static_cast<std::size_t>(2 * n)]).value;
         const double y = ReadField(s.doc.fields[static_cast<std::size_t>(2 * n + 1)]).value;
-        s.doc.points.screen[kSlotA + n] = {RoundClamp(x * scale + s.width / 2),
-                                           -RoundClamp(y * scale - s.height / 2)};
+        PlaceVertex(s.doc.points, kSlotA + n, {RoundWhole(x * scale + s.width / 2), -RoundWhole(y * scale - s.height / 2)});
     }
 }
 
@@ -315,8 +314,8 @@ void AnimationStep(Session& s) {
         break;
     }
     }
-    // Large field values would overflow a plain conversion: the position is clamped.
-    s.doc.points.screen[kSlotA + k] = {RoundClamp(r), RoundClamp(q)};
+    // Large field values would overflow a plain conversion: the drawn position is clamped.
+    PlaceVertex(s.doc.points, kSlotA + k, {r, q});
     fx = FormatReal((r - ox) / scale, 3);
     fy = FormatReal((oy - q) / scale, 3);
 }
