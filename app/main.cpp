@@ -8,6 +8,7 @@
 #include "cli/cli.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTimer>
 
@@ -42,12 +43,12 @@ int main(int argc, char** argv) {
                 gui = std::make_unique<QGuiApplication>(qtArgc, argv);
                 trimora::RegisterFontFallbacks();
             }
-            const QString file = QString::fromLocal8Bit(request.path.c_str());
+            // The name stays bytes all the way to the file system; only its extension is read.
             trimora::PictureFormat format;
-            if (!trimora::PictureFormatFromPath(file, request.bmp16, format))
+            if (!trimora::PictureFormatFromPath(QFile::decodeName(request.path.c_str()), request.bmp16, format))
                 return "Unbekanntes Bildformat: " + request.path;
-            return trimora::ExportPicture(doc, request.width, request.height, format, file,
-                                          {request.dpi, request.cmPerUnit})
+            return trimora::ExportPicture(doc, request.width, request.height, format, request.path,
+                                          {request.dpi, request.cmPerUnit}, trimora::SpecialFiles::WriteInto)
                 .toStdString();
         };
         return trimora::RunCommandLine(argc, argv, std::cout, std::cerr, exporter);
@@ -73,6 +74,6 @@ int main(int argc, char** argv) {
         window.Drawing()->onPainted = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     }
     window.show();
-    if (openFile) window.LoadDataFile(QString::fromLocal8Bit(argv[1]));
+    if (openFile) window.LoadDataFileAt(argv[1]);
     return app.exec();
 }

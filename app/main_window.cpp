@@ -67,6 +67,13 @@ const QColor kNavy(0x00, 0x00, 0x80);
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+// A file name as the file system spells it: bytes in the local encoding, not UTF-8.
+std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+// The hint of a triangle the picture cannot show, beside whatever the status line says.
+QString WithBeyondHint(const Document& doc, const QString& text) {
+    if (!TriangleBeyondDrawing(doc.points)) return text;
+    return text.isEmpty() ? QString(kBeyondDrawing) : text + "   " + kBeyondDrawing;
+}
 
 QIcon Icon(const char* name) { return QIcon(QString(":/icons/%1.svg").arg(name)); }
 
@@ -602,7 +609,7 @@ void MainWindow::WireDrawingArea() {
             }
             return;
         }
-        if (const auto text = MouseReadout(session_, p.x(), p.y())) statusPanel_->setText(Q(*text));
+        if (const auto text = MouseReadout(session_, p.x(), p.y())) statusPanel_->setText(WithBeyondHint(session_.doc, Q(*text)));
         drawing_->setCursor(PickVertex(session_.doc, p.x(), p.y()) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
     };
     drawing_->onRelease = [this](QMouseEvent*) {
@@ -747,6 +754,12 @@ void MainWindow::Repaint() {
     drawing_->Render(session_.doc, session_.resultsMode);
     resultsModel_->SetLines(session_.doc.results);
     if (relations_.Listed()) resultsModel_->AppendLines(relations_.Lines());
+    // The results are those of the typed triangle; the status line says when the picture cannot
+    // show it, and forgets it when it can again.
+    if (TriangleBeyondDrawing(session_.doc.points))
+        statusPanel_->setText(kBeyondDrawing);
+    else if (statusPanel_->text().contains(kBeyondDrawing))
+        statusPanel_->clear();
     entryCounter_->setText(QString::number(resultsModel_->rowCount()) + " Einträge");
 }
 
@@ -942,16 +955,22 @@ void MainWindow::SaveDataFileAs() {
     SaveDataFile(dialog->selectedFiles().front());
 }
 
-bool MainWindow::LoadDataFile(const QString& path) {
+bool MainWindow::LoadDataFile(const QString& path) { return LoadDataFileAt(Native(path)); }
+
+bool MainWindow::LoadDataFileAt(const std::string& path) {
     StopAnimation(false);
-    // At most the limit plus one byte, whatever size the file claims (a device claims none).
+    // Regular files only (a pipe would block the window), at most the limit.
     std::string error;
-    const std::optional<std::string> bytes = ReadFileLimited(S(path), kMaxDataFileBytes, error);
+    const std::optional<std::string> bytes = ReadFileLimited(path, kMaxDataFileBytes, error);
     if (!bytes) {
         ShowMessage("Daten laden", Q(error));
         return false;
     }
-    lastOpenedFile_ = path;
+    if (!IsDataFileText(*bytes)) {
+        ShowMessage("Daten laden", "Die Datei \"" + QFile::decodeName(path.c_str()) + "\" ist " + kNotADataFile + ".");
+        return false;
+    }
+    lastOpenedFile_ = QFile::decodeName(path.c_str());
     LoadDataFileLines(session_, DecodeTextFile(*bytes));
     SyncFieldsFromSession();
     SyncTabListsFromSession();
@@ -961,7 +980,8 @@ bool MainWindow::LoadDataFile(const QString& path) {
 
 bool MainWindow::SaveDataFile(const QString& path) {
     SyncSessionFromFields();
-    const std::string failure = WriteFileAtomically(S(path), ToWindowsText(DataFileLines(session_)));
+    const std::string failure =
+        WriteFileAtomically(Native(path), ToWindowsText(DataFileLines(session_)), SpecialFiles::Refuse);
     if (!failure.empty()) {
         ShowMessage("Daten speichern", Q(failure));
         return false;
@@ -1014,7 +1034,7 @@ bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
     const int w = drawing_->width(), h = drawing_->height();
     const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(format, 1, 8));
     const QString failure =
-        ExportPicture(session_.doc, w, h, chosen, path, {IsRasterFormat(chosen) ? dpi : 96, 0});
+        ExportPicture(session_.doc, w, h, chosen, Native(path), {IsRasterFormat(chosen) ? dpi : 96, 0});
     Repaint();
     if (!failure.isEmpty()) {
         ShowMessage("Abbildung speichern", failure);
@@ -1033,7 +1053,7 @@ void MainWindow::SaveResultsAs() {
 bool MainWindow::SaveResults(const QString& path, bool windows1252) {
     const std::vector<std::string> lines = session_.doc.results.Lines();
     const std::string failure =
-        WriteFileAtomically(S(path), windows1252 ? ToWindowsText(lines) : ToUtf8Text(lines));
+        WriteFileAtomically(Native(path), windows1252 ? ToWindowsText(lines) : ToUtf8Text(lines), SpecialFiles::Refuse);
     if (!failure.empty()) {
         ShowMessage("Daten speichern", Q(failure));
         return false;
@@ -1128,22 +1148,33 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+namespace {
+
+// The first data file of a drop, as the bytes of its name. Read from the raw URI list: QUrl would
+// replace every byte of a name that is no UTF-8.
+std::optional<std::string> DroppedDataFile(const QMimeData* data) {
+    for (QByteArray line : data->data("text/uri-list").split('\n')) {
+        line = line.trimmed();
+        if (!line.startsWith("file://")) continue;
+        const qsizetype slash = line.indexOf('/', 7); // after the host: none or this machine
+        if (slash < 0 || (slash > 7 && line.mid(7, slash - 7) != "localhost")) continue;
+        const QByteArray path = QByteArray::fromPercentEncoding(line.mid(slash));
+        if (path.toLower().endsWith(".tmo")) return path.toStdString();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
-    if (!e->mimeData()->hasUrls()) return;
-    for (const QUrl& url : e->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
-            e->acceptProposedAction();
-            return;
-        }
+    if (DroppedDataFile(e->mimeData())) e->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* e) {
-    for (const QUrl& url : e->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
-            LoadDataFile(url.toLocalFile());
-            e->acceptProposedAction();
-            return;
-        }
+    if (const auto path = DroppedDataFile(e->mimeData())) {
+        LoadDataFileAt(*path);
+        e->acceptProposedAction();
+    }
 }
 
 } // namespace trimora

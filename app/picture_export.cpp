@@ -209,8 +209,8 @@ Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format
     }
 }
 
-QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path,
-                      PictureScale scale) {
+QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const std::string& path,
+                      PictureScale scale, SpecialFiles special) {
     if (scale.dpi < kMinExportDpi || scale.dpi > kMaxExportDpi || !std::isfinite(scale.cmPerUnit) ||
         scale.cmPerUnit < 0 || scale.cmPerUnit > 1000)
         return "Ungültige Auflösung oder ungültiger Maßstab der Abbildung.";
@@ -221,7 +221,7 @@ QString ExportPicture(Document& doc, int width, int height, PictureFormat format
     try {
         const Encoded e = EncodePicture(doc, width, height, format, scale);
         if (!e.ok()) return Q(e.error);
-        return Q(WriteFileAtomically(path.toStdString(), e.bytes));
+        return Q(WriteFileAtomically(path, e.bytes, special));
     } catch (const std::bad_alloc&) {
         return "Nicht genug Arbeitsspeicher für diese Abbildung.";
     }

@@ -258,6 +258,7 @@ std::vector<std::string> ReadDataFile(const std::string& path) {
     std::string error;
     const std::optional<std::string> bytes = ReadFileLimited(path, kMaxDataFileBytes, error);
     if (!bytes) throw FileError{error};
+    if (!IsDataFileText(*bytes)) throw FileError{"Die Datei \"" + path + "\" ist " + kNotADataFile + "."};
     return DecodeTextFile(*bytes);
 }
 
@@ -318,7 +319,10 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         o = Parse(argc, argv);
         if (o.help || o.version) {
             out << (o.help ? kUsage : VersionText() + "\n");
-            return out.flush() ? 0 : 1;
+            if (!out.flush())
+                throw FileError{std::string(o.help ? "Die Hilfe" : "Die Version") +
+                                " konnte nicht auf die Standardausgabe geschrieben werden."};
+            return 0;
         }
         Session session;
         Prepare(session, o, o.stretch);

@@ -136,10 +136,13 @@ TEST(SafeFiles, AFailingStandardOutputIsReported) {
         std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
     } full;
     std::ostream out(&full);
-    std::ostringstream err;
-    const char* argv[] = {"trimora", "--results", "-"};
-    EXPECT_EQ(RunCommandLine(3, argv, out, err), 1);
-    EXPECT_NE(err.str().find("Standardausgabe"), std::string::npos);
+    for (const char* option : {"--results", "--help", "--version"}) {
+        out.clear();
+        std::ostringstream err;
+        const char* argv[] = {"trimora", option, "-"};
+        EXPECT_EQ(RunCommandLine(option[2] == 'r' ? 3 : 2, argv, out, err), 1) << option;
+        EXPECT_NE(err.str().find("Standardausgabe"), std::string::npos) << option;
+    }
 }
 
 TEST(SafeFiles, DataFilesWithEveryLineEnd) {

@@ -212,6 +212,7 @@ TEST(SavedFiles, AKilledSaveLeavesTheOldOrTheNewFileAndNothingElse) {
         completed += done;
         killed += !done;
     }
+    EXPECT_EQ(completed + killed, 100);
     EXPECT_GT(killed, 10); // most saves were cut off somewhere
     EXPECT_EQ(WriteFileAtomically(path, "ende"), "");
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"gross.txt"});

@@ -270,6 +270,14 @@ std::vector<std::string> DecodeTextFile(std::string_view bytes) {
     return lines;
 }
 
+bool IsDataFileText(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return false;
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f' && u != 0x1A; // 0x1A: DOS's end
+    });
+}
+
 void SetAnimationSpeed(Session& s, int speed) {
     s.animation.speed = std::clamp(speed, 1, 80);
     s.animation.intervalMs = 81 - s.animation.speed;
