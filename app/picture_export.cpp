@@ -218,6 +218,12 @@ QString ExportPicture(Document& doc, int width, int height, PictureFormat format
     const long long w = ScaledPictureSide(width, scale.dpi), h = ScaledPictureSide(height, scale.dpi);
     if (width < 1 || height < 1 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
         return "Die Abbildung ist zu groß (höchstens 16384 Pixel je Seite und 64 Millionen Pixel).";
+    if (format == PictureFormat::Svg || format == PictureFormat::Pdf) {
+        const std::string page = CheckPageSize(
+            width, height,
+            PagePointsPerPixel(format == PictureFormat::Pdf, doc.view.stretchFactor, scale.cmPerUnit));
+        if (!page.empty()) return Q(page);
+    }
     try {
         const Encoded e = EncodePicture(doc, width, height, format, scale);
         if (!e.ok()) return Q(e.error);

@@ -62,7 +62,8 @@ constexpr const char* kUsage =
     "                       das ist ein Bildpunkt je Pixel der Zeichenfläche; 288 gibt die dreifache\n"
     "                       Breite und Höhe mit derselben Abbildung, 24 bis 2400)\n"
     "  --scale CM           mit --export als svg oder pdf: eine Einheit des Koordinatensystems wird\n"
-    "                       CM Zentimeter lang auf dem Papier (0,01 bis 1000)\n"
+    "                       CM Zentimeter lang auf dem Papier (0,01 bis 1000); die Seite misst\n"
+    "                       1 bis 14400 pt je Seite\n"
     "  --version            Name und Version\n"
     "  --help               diese Hilfe\n";
 
@@ -226,6 +227,12 @@ Options Parse(int argc, const char* const* argv) {
         throw UsageError{"--dpi gilt nur zusammen mit --export als bmp, jpg, gif oder png."};
     if (o.cmPerUnit && !(o.exportPath && HasExtension(*o.exportPath, {"svg", "pdf"})))
         throw UsageError{"--scale gilt nur zusammen mit --export als svg oder pdf."};
+    if (o.exportPath && HasExtension(*o.exportPath, {"svg", "pdf"})) {
+        const double points = PagePointsPerPixel(HasExtension(*o.exportPath, {"pdf"}), o.stretch.value_or(1),
+                                                 o.cmPerUnit.value_or(0));
+        const std::string page = CheckPageSize(o.width, o.height, points);
+        if (!page.empty()) throw UsageError{page};
+    }
     if (o.dpi) {
         const long long w = ScaledPictureSide(o.width, *o.dpi), h = ScaledPictureSide(o.height, *o.dpi);
         if (w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
