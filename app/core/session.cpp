@@ -200,7 +200,7 @@ std::optional<std::string> MouseReadout(const Session& s, int x, int y) {
     std::string text = "  P(" + FormatReal(wx, 2) + " | " + FormatReal(wy, 2) + ")";
     if (v.showTrilinear) {
         auto world = [&](int slot) {
-            const IntPoint p = s.doc.points.screen[slot];
+            const RealPoint p = ScreenAsReal(s.doc.points, slot); // where it is, beyond the drawing too
             return RealPoint{(p.x - ox) / 100.0, (oy - p.y) / 100.0};
         };
         const RealPoint a = world(kSlotA), b = world(kSlotB), c = world(kSlotC);
