@@ -9,10 +9,8 @@ std::optional<QLineF> ClipSegment(const QLineF& segment, const QRectF& rect) {
     double enter = 0, leave = 1;
     int enterBorder = -1, leaveBorder = -1;
     // Each border: p * t <= q keeps the point at parameter t inside.
-    const std::array<std::pair<double, double>, 4> borders{{{-dx, x0 - rect.left()},
-                                                            {dx, rect.right() - x0},
-                                                            {-dy, y0 - rect.top()},
-                                                            {dy, rect.bottom() - y0}}};
+    const std::array<std::pair<double, double>, 4> borders{
+        {{-dx, x0 - rect.left()}, {dx, rect.right() - x0}, {-dy, y0 - rect.top()}, {dy, rect.bottom() - y0}}};
     for (int border = 0; border < 4; ++border) {
         const auto [p, q] = borders[static_cast<std::size_t>(border)];
         if (p == 0) {

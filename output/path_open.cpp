@@ -51,7 +51,8 @@ PathStatus OpenFollowingLinks(const std::string& path, OpenedPath& out, int& err
         } else {
             folder = slash == 0 ? "/" : current.substr(0, slash), name = current.substr(slash + 1);
         }
-        UniqueFd dir(openat(base.Valid() ? base.Get() : AT_FDCWD, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        UniqueFd dir(
+            openat(base.Valid() ? base.Get() : AT_FDCWD, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (!dir.Valid()) {
             err = errno;
             return PathStatus::Failed;

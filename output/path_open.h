@@ -13,7 +13,7 @@ namespace trimora {
 
 // A file descriptor that closes itself.
 class UniqueFd {
-public:
+  public:
     UniqueFd() = default;
     explicit UniqueFd(int fd) : fd_(fd) {}
     UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
@@ -31,7 +31,7 @@ public:
     // Closes and reports close's error (0 when none); the descriptor is gone either way.
     int Close();
 
-private:
+  private:
     int fd_ = -1;
 };
 

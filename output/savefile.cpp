@@ -17,10 +17,13 @@ namespace {
 constexpr mode_t kSetIds = S_ISUID | S_ISGID;
 constexpr const char* kAccessList = "system.posix_acl_access";
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
 
 std::string Failure(const std::string& path, const char* what, int err) {
-    return "Die Datei " + Quoted(path) + " konnte nicht geschrieben werden (" + what + ": " + FileErrorText(err) + ").";
+    return "Die Datei " + Quoted(path) + " konnte nicht geschrieben werden (" + what + ": " +
+           FileErrorText(err) + ").";
 }
 
 std::string LinkRefused(const std::string& path, const char* verb) {
@@ -101,7 +104,8 @@ TempOutcome WriteThroughTemp(const std::string& shown, const OpenedPath& where, 
                 DiscardTempFile(temp, folder);
                 return TempOutcome::InPlace;
             }
-            if (fchmod(temp.fd.Get(), old->st_mode & 07777 & ~kSetIds) != 0) return fail("Rechte übernehmen", errno);
+            if (fchmod(temp.fd.Get(), old->st_mode & 07777 & ~kSetIds) != 0)
+                return fail("Rechte übernehmen", errno);
         }
         if (!WriteAll(temp.fd.Get(), bytes, err)) return fail("Schreiben", err);
         if (fsync(temp.fd.Get()) != 0) return fail("Schreiben", errno);
@@ -130,13 +134,16 @@ std::string WriteInPlace(const std::string& shown, const OpenedPath& where, int 
     int err = 0;
     UniqueFd reader(ReopenNode(where, O_RDONLY | O_NONBLOCK | O_NOCTTY));
     if (!reader.Valid()) return Failure(shown, "Sichern des alten Inhalts", errno);
-    if (!ReadAll(reader.Get(), static_cast<std::size_t>(-2), old, err)) return Failure(shown, "Sichern des alten Inhalts", err);
+    if (!ReadAll(reader.Get(), static_cast<std::size_t>(-2), old, err))
+        return Failure(shown, "Sichern des alten Inhalts", err);
     reader.Reset();
 
     std::string copyName = RandomSiblingName(where.name, ".trimora-alt-");
-    UniqueFd copy(openat(folder, copyName.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600));
+    UniqueFd copy(
+        openat(folder, copyName.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!copy.Valid()) {
-        if (errno != EACCES && errno != EPERM && errno != EROFS) return Failure(shown, "Sichern des alten Inhalts", errno);
+        if (errno != EACCES && errno != EPERM && errno != EROFS)
+            return Failure(shown, "Sichern des alten Inhalts", errno);
         copyName.clear();
     } else if (!WriteAll(copy.Get(), old, err) || fsync(copy.Get()) != 0 || (err = copy.Close()) != 0) {
         if (err == 0) err = errno;
@@ -180,9 +187,12 @@ std::string ReplaceRegularFile(const std::string& shown, const OpenedPath& where
     if (where.st.st_nlink <= 1) {
         std::string failure;
         switch (WriteThroughTemp(shown, where, bytes, &where.st, fd.Get(), failure)) {
-        case TempOutcome::Written: return {};
-        case TempOutcome::Failed: return failure;
-        case TempOutcome::InPlace: break;
+        case TempOutcome::Written:
+            return {};
+        case TempOutcome::Failed:
+            return failure;
+        case TempOutcome::InPlace:
+            break;
         }
     }
     std::string failure = WriteInPlace(shown, where, fd.Get(), bytes);
@@ -196,20 +206,34 @@ std::string ReplaceRegularFile(const std::string& shown, const OpenedPath& where
 std::string FileErrorText(int err) {
     switch (err) {
     case EACCES:
-    case EPERM: return "keine Berechtigung";
-    case EROFS: return "schreibgeschütztes Dateisystem";
-    case ENOSPC: return "kein Platz mehr auf dem Datenträger";
-    case EDQUOT: return "Speicherkontingent erschöpft";
-    case EFBIG: return "Datei zu groß";
-    case ENOENT: return "Datei oder Ordner nicht gefunden";
-    case ENOTDIR: return "ein Teil des Pfades ist kein Ordner";
-    case EISDIR: return "ist ein Ordner";
-    case ENAMETOOLONG: return "Name zu lang";
-    case EIO: return "Ein-/Ausgabefehler";
-    case ELOOP: return "zu viele symbolische Verknüpfungen";
-    case ESTALE: return "die Datei wurde währenddessen ersetzt";
-    case ETXTBSY: return "die Datei wird gerade ausgeführt";
-    default: return std::strerror(err);
+    case EPERM:
+        return "keine Berechtigung";
+    case EROFS:
+        return "schreibgeschütztes Dateisystem";
+    case ENOSPC:
+        return "kein Platz mehr auf dem Datenträger";
+    case EDQUOT:
+        return "Speicherkontingent erschöpft";
+    case EFBIG:
+        return "Datei zu groß";
+    case ENOENT:
+        return "Datei oder Ordner nicht gefunden";
+    case ENOTDIR:
+        return "ein Teil des Pfades ist kein Ordner";
+    case EISDIR:
+        return "ist ein Ordner";
+    case ENAMETOOLONG:
+        return "Name zu lang";
+    case EIO:
+        return "Ein-/Ausgabefehler";
+    case ELOOP:
+        return "zu viele symbolische Verknüpfungen";
+    case ESTALE:
+        return "die Datei wurde währenddessen ersetzt";
+    case ETXTBSY:
+        return "die Datei wird gerade ausgeführt";
+    default:
+        return std::strerror(err);
     }
 }
 
@@ -217,9 +241,12 @@ std::string WriteFileAtomically(const std::string& shown, std::string_view bytes
     OpenedPath where;
     int err = 0;
     switch (OpenFollowingLinks(shown, where, err)) {
-    case PathStatus::Failed: return Failure(shown, "Öffnen", err);
-    case PathStatus::LinkRefused: return LinkRefused(shown, "wird nicht geschrieben");
-    case PathStatus::Ok: break;
+    case PathStatus::Failed:
+        return Failure(shown, "Öffnen", err);
+    case PathStatus::LinkRefused:
+        return LinkRefused(shown, "wird nicht geschrieben");
+    case PathStatus::Ok:
+        break;
     }
     if (!where.node.Valid()) {
         std::string failure;
@@ -244,8 +271,11 @@ std::optional<std::string> ReadFileLimited(const std::string& path, std::size_t 
     case PathStatus::Failed:
         error = "Die Datei " + Quoted(path) + " kann nicht geöffnet werden (" + FileErrorText(err) + ").";
         return std::nullopt;
-    case PathStatus::LinkRefused: error = LinkRefused(path, "wird nicht gelesen"); return std::nullopt;
-    case PathStatus::Ok: break;
+    case PathStatus::LinkRefused:
+        error = LinkRefused(path, "wird nicht gelesen");
+        return std::nullopt;
+    case PathStatus::Ok:
+        break;
     }
     if (!where.node.Valid()) {
         error = "Die Datei " + Quoted(path) + " kann nicht geöffnet werden (" + FileErrorText(ENOENT) + ").";
@@ -253,8 +283,8 @@ std::optional<std::string> ReadFileLimited(const std::string& path, std::size_t 
     }
     // Only regular files: a pipe would block, a device never end.
     if (!S_ISREG(where.st.st_mode)) {
-        error = "Die Datei " + Quoted(path) + " kann nicht gelesen werden (" + NodeKindText(where.st.st_mode) +
-                ", keine gewöhnliche Datei).";
+        error = "Die Datei " + Quoted(path) + " kann nicht gelesen werden (" +
+                NodeKindText(where.st.st_mode) + ", keine gewöhnliche Datei).";
         return std::nullopt;
     }
     UniqueFd fd(ReopenNode(where, O_RDONLY | O_NONBLOCK | O_NOCTTY));

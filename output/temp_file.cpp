@@ -22,16 +22,21 @@ std::string RandomLetters() {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     unsigned char random[6] = {};
     if (getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
-        const unsigned long mix = static_cast<unsigned long>(clock()) ^ (static_cast<unsigned long>(getpid()) << 12);
-        for (std::size_t i = 0; i < sizeof random; ++i) random[i] = static_cast<unsigned char>(mix >> (5 * i));
+        const unsigned long mix =
+            static_cast<unsigned long>(clock()) ^ (static_cast<unsigned long>(getpid()) << 12);
+        for (std::size_t i = 0; i < sizeof random; ++i)
+            random[i] = static_cast<unsigned char>(mix >> (5 * i));
     }
     std::string out;
-    for (unsigned char r : random) out += kLetters[r % (sizeof kLetters - 1)];
+    for (unsigned char r : random)
+        out += kLetters[r % (sizeof kLetters - 1)];
     return out;
 }
 
 // ".trimora-<pid>-XXXXXX": the process that made it tells whether it is still in use.
-std::string TempName() { return std::string(kPrefix) + std::to_string(getpid()) + "-" + RandomLetters(); }
+std::string TempName() {
+    return std::string(kPrefix) + std::to_string(getpid()) + "-" + RandomLetters();
+}
 
 // Links the unnamed file `fd` under `name`; EEXIST when the name is taken, ENOLINK when the
 // system offers no way to link it (no /proc and no right to link by descriptor).
@@ -54,7 +59,8 @@ bool IsStale(std::string_view name, time_t modified) {
     if (dash != std::string_view::npos && dash > 0) {
         int pid = 0;
         const auto [end, ec] = std::from_chars(name.data(), name.data() + dash, pid);
-        if (ec != std::errc() || end != name.data() + dash || pid <= 0 || name.size() != dash + 7) return false;
+        if (ec != std::errc() || end != name.data() + dash || pid <= 0 || name.size() != dash + 7)
+            return false;
         return pid != getpid() && kill(pid, 0) != 0 && errno == ESRCH;
     }
     return name.size() == 6 && time(nullptr) - modified > kOldVersionAge; // an older version's
@@ -79,7 +85,8 @@ bool WriteAll(int fd, std::string_view bytes, int& err) {
 bool WriteAllAt(int fd, std::string_view bytes, off_t offset, int& err) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        const ssize_t n =
+            pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR) continue;
             err = errno;
@@ -103,7 +110,8 @@ int CreateTempFile(int folder, mode_t mode, bool unnamed, TempFile& out) {
     }
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         std::string name = TempName();
-        const int fd = openat(folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode);
+        const int fd =
+            openat(folder, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0) {
             out.fd.Reset(fd);
             out.name = std::move(name);
@@ -123,8 +131,10 @@ int NameTempFile(TempFile& temp, int folder, const std::string& name) {
         for (int attempt = 0; attempt < kNameAttempts && temp.name.empty(); ++attempt) {
             std::string candidate = TempName();
             err = LinkUnnamed(temp.fd.Get(), folder, candidate);
-            if (err == 0) temp.name = std::move(candidate);
-            else if (err != EEXIST) return err;
+            if (err == 0)
+                temp.name = std::move(candidate);
+            else if (err != EEXIST)
+                return err;
         }
         if (temp.name.empty()) return EEXIST;
     }
@@ -165,7 +175,8 @@ void RemoveStaleTempFiles(int folder) {
 
 std::string RandomSiblingName(const std::string& name, std::string_view suffix) {
     std::string sibling = name + std::string(suffix) + RandomLetters();
-    if (sibling.size() > NAME_MAX) sibling = std::string(suffix) + RandomLetters(); // hidden: the suffix starts with "."
+    if (sibling.size() > NAME_MAX)
+        sibling = std::string(suffix) + RandomLetters(); // hidden: the suffix starts with "."
     return sibling;
 }
 

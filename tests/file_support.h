@@ -48,7 +48,9 @@ inline std::string Contents(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-inline void Put(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+inline void Put(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 inline struct stat Lstat(const std::string& path) {
     struct stat st {};
@@ -56,13 +58,16 @@ inline struct stat Lstat(const std::string& path) {
     return st;
 }
 
-inline bool IsRoot() { return geteuid() == 0; }
+inline bool IsRoot() {
+    return geteuid() == 0;
+}
 
 // Runs `body` in a child process as the given user and groups; its return value is the exit code.
 inline int RunAs(uid_t uid, std::vector<gid_t> groups, const std::function<int()>& body) {
     const pid_t pid = fork();
     if (pid == 0) {
-        if (setgroups(groups.size(), groups.data()) != 0 || setgid(groups.front()) != 0 || setuid(uid) != 0) _exit(99);
+        if (setgroups(groups.size(), groups.data()) != 0 || setgid(groups.front()) != 0 || setuid(uid) != 0)
+            _exit(99);
         _exit(body());
     }
     int status = 0;

@@ -25,7 +25,8 @@ TEST(SavedFiles, LinksInASharedFolderAreFollowedOnlyAsTheKernelAllows) {
     TempDir dir("links");
     // The shared temporary folder's kind (sticky, world-writable), one of another user's own,
     // and an ordinary folder that everybody may write.
-    for (const char* folder : {"geteilt", "fremd", "offen"}) fs::create_directory(dir.path / folder);
+    for (const char* folder : {"geteilt", "fremd", "offen"})
+        fs::create_directory(dir.path / folder);
     chmod((dir / "geteilt").c_str(), 01777);
     chmod((dir / "fremd").c_str(), 01777);
     ASSERT_EQ(chown((dir / "fremd").c_str(), kOtherUser, kOtherUser), 0);
@@ -69,7 +70,8 @@ TEST(SavedFiles, LinksInASharedFolderAreFollowedOnlyAsTheKernelAllows) {
     const char* argv[] = {"trimora", "--results", link.c_str()};
     std::ostringstream out, err;
     EXPECT_EQ(RunCommandLine(3, argv, out, err), 1);
-    EXPECT_NE(err.str().find("symbolische Verknüpfung eines anderen Benutzers"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("symbolische Verknüpfung eines anderen Benutzers"), std::string::npos)
+        << err.str();
     EXPECT_FALSE(fs::exists(dir / "neu.txt"));
     EXPECT_EQ(dir.Names("geteilt"), std::vector<std::string>{"link"});
 }
@@ -140,7 +142,8 @@ TEST(SavedFiles, OwnerAndGroupAreKeptAndNobodyLosesAccess) {
         ASSERT_EQ(chown(path.c_str(), kOtherUser, kSharedGroup), 0);
         chmod(path.c_str(), 0664);
         const ino_t inode = Lstat(path).st_ino;
-        const int code = RunAs(kThirdUser, {kSharedGroup}, [&] { return WriteFileAtomically(path, "neu").empty() ? 0 : 1; });
+        const int code = RunAs(kThirdUser, {kSharedGroup},
+                               [&] { return WriteFileAtomically(path, "neu").empty() ? 0 : 1; });
         EXPECT_EQ(code, 0) << std::oct << folderMode;
         const struct stat after = Lstat(path);
         EXPECT_EQ(Contents(path), "neu");
@@ -162,7 +165,8 @@ TEST(SavedFiles, TemporaryFilesOfKilledSavesAreRemovedByTheNextSave) {
     waitpid(ended, nullptr, 0);
     const std::string dead = ".trimora-" + std::to_string(ended) + "-abcdef";
     const std::string living = ".trimora-" + std::to_string(getppid()) + "-abcdef";
-    for (const std::string& name : {dead, living, std::string(".trimora-Ab12cd")}) Put(dir / name, "rest");
+    for (const std::string& name : {dead, living, std::string(".trimora-Ab12cd")})
+        Put(dir / name, "rest");
     const auto twoHoursAgo = fs::file_time_type::clock::now() - std::chrono::hours(2);
     fs::last_write_time(dir / ".trimora-Ab12cd", twoHoursAgo);
     EXPECT_EQ(WriteFileAtomically(dir / "x.txt", "x"), "");
@@ -187,7 +191,8 @@ TEST(SavedFiles, AKilledSaveLeavesTheOldOrTheNewFileAndNothingElse) {
         const auto start = std::chrono::steady_clock::now();
         waitpid(save(1), &status, 0);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        span = std::min(span, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start));
+        span = std::min(span, std::chrono::duration_cast<std::chrono::microseconds>(
+                                  std::chrono::steady_clock::now() - start));
     }
     std::mt19937 rng(33);
     std::uniform_int_distribution<long> moment(0, span.count());
@@ -199,7 +204,8 @@ TEST(SavedFiles, AKilledSaveLeavesTheOldOrTheNewFileAndNothingElse) {
         waitpid(pid, &status, 0);
         const bool done = WIFEXITED(status) && WEXITSTATUS(status) == 0;
         const std::string now = Contents(path);
-        ASSERT_TRUE(now == content(previous) || now == content(n)) << "save " << n << ": " << now.size() << " bytes";
+        ASSERT_TRUE(now == content(previous) || now == content(n))
+            << "save " << n << ": " << now.size() << " bytes";
         std::vector<std::string> names = dir.Names();
         // Killed between naming the finished file and the rename, a moment of microseconds: the
         // name holds the complete new file, and the next save removes it.

@@ -25,7 +25,8 @@ TEST(Clip, SegmentsAndPolygonsKeepWhatLiesInside) {
     EXPECT_FALSE(ClipSegment(QLineF(-5, -1, 20, -1), rect));
     EXPECT_FALSE(ClipSegment(QLineF(11, 0, 20, 10), rect));
     // A triangle around the rectangle covers all of it; one beside it nothing.
-    const QPolygonF around = ClipPolygon(QPolygonF({QPointF(-1e6, -1e6), QPointF(1e6, -1e6), QPointF(0, 1e6)}), rect);
+    const QPolygonF around =
+        ClipPolygon(QPolygonF({QPointF(-1e6, -1e6), QPointF(1e6, -1e6), QPointF(0, 1e6)}), rect);
     EXPECT_EQ(around.boundingRect(), rect);
     EXPECT_TRUE(ClipPolygon(QPolygonF({QPointF(20, 0), QPointF(30, 0), QPointF(25, 5)}), rect).isEmpty());
 }
@@ -45,7 +46,8 @@ QImage FillFar(std::span<const IntPoint> triangle, bool direct) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::blue);
         QPolygon polygon;
-        for (IntPoint p : triangle) polygon << QPoint(p.x, p.y);
+        for (IntPoint p : triangle)
+            polygon << QPoint(p.x, p.y);
         painter.drawPolygon(polygon);
     } else {
         canvas.Polygon(triangle);
@@ -63,7 +65,8 @@ TEST(Clip, AFarTriangleFillsWhatItCovers) {
         for (int x = 3; x < 100; x += 7) {
             if (std::abs(y - 50) < 2 || std::abs((50 - y) - (x - 50) * (100050.0 / 99950.0)) < 3) continue;
             const bool in = y < 50 && x > 50 && (50 - y) < (x - 50) * (100050.0 / 99950.0);
-            EXPECT_EQ(image.pixel(x * kFine + kFine / 2, y * kFine + kFine / 2) == qRgb(0, 0, 255), in) << x << "," << y;
+            EXPECT_EQ(image.pixel(x * kFine + kFine / 2, y * kFine + kFine / 2) == qRgb(0, 0, 255), in)
+                << x << "," << y;
             inside += in;
             ++samples;
         }
@@ -127,15 +130,16 @@ TEST(Clip, VectorPagesStayBetweenOnePointAnd14400) {
         PictureFormat format;
         bool fits;
     } cases[] = {
-        {1, 1, 0.01, PictureFormat::Pdf, false},     // 0.003 pt
+        {1, 1, 0.01, PictureFormat::Pdf, false},        // 0.003 pt
         {16384, 3906, 1000, PictureFormat::Pdf, false}, // 4.6 million pt
-        {16384, 3906, 0, PictureFormat::Pdf, false},  // 16384 pt
-        {16384, 3906, 0, PictureFormat::Svg, true},   // 12288 pt at 96 dpi
+        {16384, 3906, 0, PictureFormat::Pdf, false},    // 16384 pt
+        {16384, 3906, 0, PictureFormat::Svg, true},     // 12288 pt at 96 dpi
         {821, 660, 2, PictureFormat::Svg, true},
     };
     for (const auto& c : cases) {
         const QString failure = ExportPicture(doc, c.width, c.height, c.format, "/nicht/da/x", {96, c.cm});
-        EXPECT_EQ(failure.contains("1 bis 14400 pt"), !c.fits) << c.width << " " << c.cm << failure.toStdString();
+        EXPECT_EQ(failure.contains("1 bis 14400 pt"), !c.fits)
+            << c.width << " " << c.cm << failure.toStdString();
     }
     const char* argv[] = {"trimora", "--size", "1x1", "--scale", "0,01", "--export", "x.pdf"};
     std::ostringstream out, err;

@@ -22,9 +22,13 @@ namespace {
 
 using WindowFiles = ShownWindow;
 
-std::string Bytes(const QTemporaryDir& dir, const char* name) { return QFile::encodeName(dir.path()).toStdString() + "/" + name; }
+std::string Bytes(const QTemporaryDir& dir, const char* name) {
+    return QFile::encodeName(dir.path()).toStdString() + "/" + name;
+}
 
-void Put(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+void Put(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 const char* kDataFile = "3\r\n0\r\n0\r\n0\r\n0\r\n4\r\n#\r\n#\r\n#\r\n#\r\n";
 
@@ -39,7 +43,8 @@ TEST_F(WindowFiles, NamesAreBytesFromEverySource) {
     EXPECT_EQ(window->Field(0)->text(), "3");
     window->Field(0)->setText("7");
     QMimeData data;
-    data.setData("text/uri-list", "file://" + QByteArray::fromStdString(latin).toPercentEncoding("/") + "\r\n");
+    data.setData("text/uri-list",
+                 "file://" + QByteArray::fromStdString(latin).toPercentEncoding("/") + "\r\n");
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &enter);
     EXPECT_TRUE(enter.isAccepted());
@@ -71,23 +76,31 @@ TEST_F(WindowFiles, PipesAndForeignFilesAreRefusedAtOnce) {
     EXPECT_FALSE(window->SaveResults(QString::fromStdString(pipe)));
 
     // UTF-16 and binary files are not loaded: the triangle stays.
-    for (const std::string& bytes : {std::string("\xFF\xFE" "3\0\r\0\n\0", 8), std::string("\x7F" "ELF\x02\x01\x01", 7)}) {
+    for (const std::string& bytes : {std::string("\xFF\xFE"
+                                                 "3\0\r\0\n\0",
+                                                 8),
+                                     std::string("\x7F"
+                                                 "ELF\x02\x01\x01",
+                                                 7)}) {
         const std::string path = Bytes(dir, "fremd.tmo");
         Put(path, bytes);
         EXPECT_FALSE(window->LoadDataFileAt(path));
-        EXPECT_TRUE(window->LastMessage().contains("keine Trimora-Dreiecksdatei")) << window->LastMessage().toStdString();
+        EXPECT_TRUE(window->LastMessage().contains("keine Trimora-Dreiecksdatei"))
+            << window->LastMessage().toStdString();
         EXPECT_EQ(window->Field(0)->text(), before);
     }
 }
 
 TEST_F(WindowFiles, ATriangleBeyondTheDrawingIsListedAsTypedWithAHint) {
     const char* far[] = {"2000", "0", "0", "0", "0", "1"};
-    for (int n = 0; n < 6; ++n) window->Field(n)->setText(far[n]);
+    for (int n = 0; n < 6; ++n)
+        window->Field(n)->setText(far[n]);
     window->ShowResults();
     EXPECT_EQ(window->Results()->Line(0).toStdString(), "Punkt A\t( 2000 | 0 )");
     EXPECT_TRUE(window->StatusPanel()->text().contains("Dreieck außerhalb der Zeichnung"));
     const char* near[] = {"1", "2", "-2", "-1", "2", "-1"};
-    for (int n = 0; n < 6; ++n) window->Field(n)->setText(near[n]);
+    for (int n = 0; n < 6; ++n)
+        window->Field(n)->setText(near[n]);
     window->ShowResults();
     EXPECT_FALSE(window->StatusPanel()->text().contains("Dreieck außerhalb der Zeichnung"));
 }
