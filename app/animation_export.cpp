@@ -5,14 +5,13 @@
 #include "output/picture_encoders.h"
 #include "output/savefile.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <cmath>
 
 namespace trimora {
 
-QString ExportAnimation(const Session& session, int width, int height, int frames, const QString& path) {
+QString ExportAnimation(const Session& session, int width, int height, int frames, const std::string& path,
+                        SpecialFiles special) {
     if (frames < 2 || frames > 10000) return "Eine Animation hat 2 bis 10000 Bilder.";
     if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
         static_cast<long long>(width) * height * frames > kMaxPicturePixels)
@@ -35,7 +34,7 @@ QString ExportAnimation(const Session& session, int width, int height, int frame
     }
     const Encoded e = gif.Finish();
     if (!e.ok()) return QString::fromStdString(e.error);
-    const std::string failure = WriteFileAtomically(QFile::encodeName(path).toStdString(), e.bytes);
+    const std::string failure = WriteFileAtomically(path, e.bytes, special);
     return QString::fromStdString(failure);
 }
 

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTimer>
 
@@ -52,14 +53,15 @@ int main(int argc, char** argv) {
                 gui = std::make_unique<QGuiApplication>(qtArgc, argv);
                 trimora::RegisterFontFallbacks();
             }
-            const QString file = QString::fromLocal8Bit(request.path.c_str());
+            // The name stays bytes all the way to the file system; only its extension is read.
             if (request.animationFrames > 0) {
                 trimora::Session session;
                 session.doc = doc;
                 session.width = request.width, session.height = request.height;
                 session.animation.vertex = request.vertex;
                 session.animation.direction = static_cast<trimora::AnimationDirection>(request.direction);
-                return trimora::ExportAnimation(session, request.width, request.height, request.animationFrames, file)
+                return trimora::ExportAnimation(session, request.width, request.height, request.animationFrames,
+                                                request.path, trimora::SpecialFiles::WriteInto)
                     .toStdString();
             }
             if (request.worksheet) {
@@ -71,10 +73,10 @@ int main(int argc, char** argv) {
                 return trimora::WriteFileAtomically(request.path, pdf.toStdString());
             }
             trimora::PictureFormat format;
-            if (!trimora::PictureFormatFromPath(file, request.bmp16, format))
+            if (!trimora::PictureFormatFromPath(QFile::decodeName(request.path.c_str()), request.bmp16, format))
                 return "Unbekanntes Bildformat: " + request.path;
-            return trimora::ExportPicture(doc, request.width, request.height, format, file,
-                                          {request.dpi, request.cmPerUnit})
+            return trimora::ExportPicture(doc, request.width, request.height, format, request.path,
+                                          {request.dpi, request.cmPerUnit}, trimora::SpecialFiles::WriteInto)
                 .toStdString();
         };
         return trimora::RunCommandLine(argc, argv, std::cout, std::cerr, exporter);
@@ -100,6 +102,6 @@ int main(int argc, char** argv) {
         window.Drawing()->onPainted = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
     }
     window.show();
-    if (openFile) window.LoadDataFile(QString::fromLocal8Bit(argv[fileArg]));
+    if (openFile) window.LoadDataFileAt(argv[fileArg]);
     return app.exec();
 }

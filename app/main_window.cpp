@@ -35,6 +35,30 @@ namespace trimora {
 
 using namespace window;
 
+namespace {
+
+// The hint of a triangle the picture cannot show, beside whatever the status line says.
+QString WithBeyondHint(const Document& doc, const QString& text) {
+    if (!TriangleBeyondDrawing(doc.points)) return text;
+    return text.isEmpty() ? QString(kBeyondDrawing) : text + "   " + kBeyondDrawing;
+}
+
+// The first data file of a drop, as the bytes of its name. Read from the raw URI list: QUrl would
+// replace every byte of a name that is no UTF-8.
+std::optional<std::string> DroppedDataFile(const QMimeData* data) {
+    for (QByteArray line : data->data("text/uri-list").split('\n')) {
+        line = line.trimmed();
+        if (!line.startsWith("file://")) continue;
+        const qsizetype slash = line.indexOf('/', 7); // after the host: none or this machine
+        if (slash < 0 || (slash > 7 && line.mid(7, slash - 7) != "localhost")) continue;
+        const QByteArray path = QByteArray::fromPercentEncoding(line.mid(slash));
+        if (path.toLower().endsWith(".tmo")) return path.toStdString();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 
 MainWindow::MainWindow(QWidget* parent, Memory memory) : QMainWindow(parent), memory_(memory) {
     RegisterIcons();
@@ -159,7 +183,8 @@ void MainWindow::WireDrawingArea() {
             }
             return;
         }
-        if (const auto text = MouseReadout(session_, p.x(), p.y())) statusPanel_->setText(Q(*text));
+        if (const auto text = MouseReadout(session_, p.x(), p.y()))
+            statusPanel_->setText(WithBeyondHint(session_.doc, Q(*text)));
         drawing_->setCursor(PickVertex(session_.doc, p.x(), p.y()) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
     };
     drawing_->onRelease = [this](QMouseEvent*) {
@@ -244,6 +269,12 @@ void MainWindow::Repaint() {
     drawing_->Render(session_.doc, session_.resultsMode);
     resultsModel_->SetLines(session_.doc.results);
     if (relations_.Listed()) resultsModel_->AppendLines(relations_.Lines());
+    // The results are those of the typed triangle; the status line says when the picture cannot
+    // show it, and forgets it when it can again.
+    if (TriangleBeyondDrawing(session_.doc.points))
+        statusPanel_->setText(kBeyondDrawing);
+    else if (statusPanel_->text().contains(kBeyondDrawing))
+        statusPanel_->clear();
     entryCounter_->setText(QString::number(resultsModel_->rowCount()) + " Einträge");
 }
 
@@ -418,21 +449,14 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
-    if (!e->mimeData()->hasUrls()) return;
-    for (const QUrl& url : e->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
-            e->acceptProposedAction();
-            return;
-        }
+    if (DroppedDataFile(e->mimeData())) e->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* e) {
-    for (const QUrl& url : e->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
-            LoadDataFile(url.toLocalFile());
-            e->acceptProposedAction();
-            return;
-        }
+    if (const auto path = DroppedDataFile(e->mimeData())) {
+        LoadDataFileAt(*path);
+        e->acceptProposedAction();
+    }
 }
 
 } // namespace trimora

@@ -62,6 +62,7 @@ public:
     void ToggleAnimation();     // S15, F2
     void ChooseTopic(const QString& caption);
     bool LoadDataFile(const QString& path);   // false: a German message was shown
+    bool LoadDataFileAt(const std::string& path); // the name's bytes as the file system has them
     bool SaveDataFile(const QString& path);
     void ToggleSelectionPanel(); // "Objektauswahl"
     void BulkSelect();          // Ctrl+F12

@@ -129,19 +129,26 @@ void MainWindow::SaveDataFileAs() {
     SaveDataFile(dialog->selectedFiles().front());
 }
 
-bool MainWindow::LoadDataFile(const QString& path) {
+bool MainWindow::LoadDataFile(const QString& path) { return LoadDataFileAt(Native(path)); }
+
+bool MainWindow::LoadDataFileAt(const std::string& path) {
     StopAnimation(false);
-    // At most the limit plus one byte, whatever size the file claims (a device claims none).
+    // Regular files only (a pipe would block the window), at most the limit.
     std::string error;
-    const std::optional<std::string> bytes = ReadFileLimited(S(path), kMaxDataFileBytes, error);
+    const std::optional<std::string> bytes = ReadFileLimited(path, kMaxDataFileBytes, error);
     if (!bytes) {
         ShowMessage("Daten laden", Q(error));
         return false;
     }
-    lastOpenedFile_ = path;
-    NoteRecentFile(path);
-    sheetTitle_ = QFileInfo(path).fileName();
-    Step(QString("Daten laden: %1").arg(QFileInfo(path).fileName()),
+    if (!IsDataFileText(*bytes)) {
+        ShowMessage("Daten laden", "Die Datei \"" + QFile::decodeName(path.c_str()) + "\" ist " + kNotADataFile + ".");
+        return false;
+    }
+    const QString name = QFile::decodeName(path.c_str());
+    lastOpenedFile_ = name;
+    NoteRecentFile(name);
+    sheetTitle_ = QFileInfo(name).fileName();
+    Step(QString("Daten laden: %1").arg(QFileInfo(name).fileName()),
          [&] { LoadDataFileLines(session_, DecodeTextFile(*bytes)); });
     SyncFieldsFromSession();
     SyncTabListsFromSession();
@@ -151,7 +158,8 @@ bool MainWindow::LoadDataFile(const QString& path) {
 
 bool MainWindow::SaveDataFile(const QString& path) {
     SyncSessionFromFields();
-    const std::string failure = WriteFileAtomically(S(path), ToWindowsText(DataFileLines(session_)));
+    const std::string failure =
+        WriteFileAtomically(Native(path), ToWindowsText(DataFileLines(session_)), SpecialFiles::Refuse);
     if (!failure.empty()) {
         ShowMessage("Daten speichern", Q(failure));
         return false;
@@ -214,7 +222,7 @@ bool MainWindow::SavePicture(const QString& path, int format, int dpi) {
     const int w = drawing_->width(), h = drawing_->height();
     const PictureFormat chosen = static_cast<PictureFormat>(std::clamp(format, 1, kPictureFormats));
     const QString failure =
-        ExportPicture(session_.doc, w, h, chosen, path, {IsRasterFormat(chosen) ? dpi : 96, 0, tikzBodyOnly_});
+        ExportPicture(session_.doc, w, h, chosen, Native(path), {IsRasterFormat(chosen) ? dpi : 96, 0, tikzBodyOnly_});
     Repaint();
     if (!failure.isEmpty()) {
         ShowMessage("Abbildung speichern", failure);
@@ -252,7 +260,7 @@ bool MainWindow::SaveWorksheet(const QString& path) {
     Document picture = session_.doc;
     const QByteArray pdf =
         RenderWorksheet(picture, drawing_->width(), drawing_->height(), sheetTitle_, QDate::currentDate(), lines);
-    const std::string failure = WriteFileAtomically(S(path), pdf.toStdString());
+    const std::string failure = WriteFileAtomically(Native(path), pdf.toStdString(), SpecialFiles::Refuse);
     if (!failure.empty()) {
         ShowMessage("Arbeitsblatt als PDF", Q(failure));
         return false;
@@ -270,7 +278,7 @@ bool MainWindow::SaveAnimation(const QString& path) {
     SyncSessionFromFields();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString failure =
-        ExportAnimation(session_, drawing_->width(), drawing_->height(), kDefaultAnimationFrames, path);
+        ExportAnimation(session_, drawing_->width(), drawing_->height(), kDefaultAnimationFrames, Native(path));
     QApplication::restoreOverrideCursor();
     if (!failure.isEmpty()) {
         ShowMessage("Animation als GIF speichern", failure);
@@ -294,8 +302,9 @@ bool MainWindow::SaveResults(const QString& path, bool windows1252) {
     const std::vector<std::string> lines = session_.doc.results.Lines();
     // A name ending in ".csv" asks for the table for spreadsheet programs.
     const bool table = QFileInfo(path).suffix().compare("csv", Qt::CaseInsensitive) == 0;
-    const std::string failure = WriteFileAtomically(
-        S(path), table ? ResultsCsv(lines) : windows1252 ? ToWindowsText(lines) : ToUtf8Text(lines));
+    const std::string failure =
+        WriteFileAtomically(Native(path), table ? ResultsCsv(lines) : windows1252 ? ToWindowsText(lines) : ToUtf8Text(lines),
+                            SpecialFiles::Refuse);
     if (!failure.empty()) {
         ShowMessage("Daten speichern", Q(failure));
         return false;

@@ -215,8 +215,8 @@ Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format
     }
 }
 
-QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path,
-                      PictureScale scale) {
+QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const std::string& path,
+                      PictureScale scale, SpecialFiles special) {
     if (scale.dpi < kMinExportDpi || scale.dpi > kMaxExportDpi || !std::isfinite(scale.cmPerUnit) ||
         scale.cmPerUnit < 0 || scale.cmPerUnit > 1000)
         return "Ungültige Auflösung oder ungültiger Maßstab der Abbildung.";
@@ -224,10 +224,16 @@ QString ExportPicture(Document& doc, int width, int height, PictureFormat format
     const long long w = ScaledPictureSide(width, scale.dpi), h = ScaledPictureSide(height, scale.dpi);
     if (width < 1 || height < 1 || w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
         return "Die Abbildung ist zu groß (höchstens 16384 Pixel je Seite und 64 Millionen Pixel).";
+    if (format == PictureFormat::Svg || format == PictureFormat::Pdf) {
+        const std::string page = CheckPageSize(
+            width, height,
+            PagePointsPerPixel(format == PictureFormat::Pdf, doc.view.stretchFactor, scale.cmPerUnit));
+        if (!page.empty()) return Q(page);
+    }
     try {
         const Encoded e = EncodePicture(doc, width, height, format, scale);
         if (!e.ok()) return Q(e.error);
-        return Q(WriteFileAtomically(path.toStdString(), e.bytes));
+        return Q(WriteFileAtomically(path, e.bytes, special));
     } catch (const std::bad_alloc&) {
         return "Nicht genug Arbeitsspeicher für diese Abbildung.";
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "output/picture_encoders.h"
+#include "output/savefile.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -42,9 +43,10 @@ bool IsRasterFormat(PictureFormat format);
 
 // The picture of a width x height drawing area drawn anew in the given format.
 Encoded EncodePicture(Document& doc, int width, int height, PictureFormat format, PictureScale scale = {});
-// ... and written to `path` through a temporary file; returns a German message on failure.
-QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const QString& path,
-                      PictureScale scale = {});
+// ... and written to `path` (bytes, as the file system names the file: QFile::encodeName) through
+// a temporary file; returns a German message on failure.
+QString ExportPicture(Document& doc, int width, int height, PictureFormat format, const std::string& path,
+                      PictureScale scale = {}, SpecialFiles special = SpecialFiles::Refuse);
 
 // The picture as vectors on a painter, in the drawing area's pixels, over a white background.
 void PaintVector(QPainter& painter, Document& doc, int width, int height);

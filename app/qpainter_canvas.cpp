@@ -1,5 +1,6 @@
 #include "app/qpainter_canvas.h"
 
+#include "app/clip.h"
 #include "draw/document.h"
 #include "paint/paint.h"
 
@@ -112,6 +113,57 @@ void QPainterCanvas::ApplyFont() {
     fontApplied_ = true;
 }
 
+QRectF QPainterCanvas::View() const {
+    const double margin = std::max(1, CurrentPen().width) + 2.0;
+    return QRectF(-margin, -margin, Width() + 2 * margin, Height() + 2 * margin);
+}
+
+QRectF QPainterCanvas::Reach() const {
+    const double reach = std::max(Width(), Height());
+    return View().adjusted(-reach, -reach, reach, reach);
+}
+
+bool QPainterCanvas::WithinReach(std::span<const IntPoint> points) const {
+    const QRectF reach = Reach();
+    return std::all_of(points.begin(), points.end(), [&](IntPoint p) { return reach.contains(QPointF(p.x, p.y)); });
+}
+
+void QPainterCanvas::StrokeClipped(const QLineF& line) {
+    std::optional<QLineF> part = ClipSegment(line, View());
+    if (!part) return;
+    if (CurrentPen().style == PenStyle::Dot && line.length() > 0) {
+        // A dotted line starts a whole number of its periods (a dot and a gap of two, in pen
+        // widths) from where the whole line starts, so that its dots stay where they were.
+        const double period = 3.0 * std::max(1, CurrentPen().width);
+        const double skipped = std::floor(QLineF(line.p1(), part->p1()).length() / period) * period;
+        part->setP1(line.pointAt(skipped / line.length()));
+    }
+    painter_.drawLine(*part);
+}
+
+void QPainterCanvas::PolygonClipped(const QPolygonF& polygon, bool quickFill) {
+    const QPolygonF part = ClipPolygon(polygon, View());
+    const bool smooth = painter_.testRenderHint(QPainter::Antialiasing);
+    ApplyPen();
+    ApplyBrush();
+    // The new edges run along the view's border, outside the picture. (A dotted outline may
+    // start its pattern elsewhere; the program draws no dotted polygon.)
+    if (!quickFill) {
+        painter_.drawPolygon(part);
+        return;
+    }
+    painter_.setPen(Qt::NoPen);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.drawPolygon(part);
+    painter_.setRenderHint(QPainter::Antialiasing, smooth);
+    penApplied_ = false;
+    if (CurrentPen().style == PenStyle::Clear) return;
+    ApplyPen();
+    painter_.setBrush(Qt::NoBrush);
+    brushApplied_ = false;
+    painter_.drawPolygon(part);
+}
+
 void QPainterCanvas::MoveTo(int x, int y) {
     position_ = QPoint(x, y);
 }
@@ -119,16 +171,45 @@ void QPainterCanvas::MoveTo(int x, int y) {
 void QPainterCanvas::LineTo(int x, int y) {
     ApplyPen();
     const QPoint to(x, y);
-    painter_.drawLine(position_, to);
+    const IntPoint ends[2] = {{position_.x(), position_.y()}, {x, y}};
+    if (WithinReach(ends))
+        painter_.drawLine(position_, to);
+    else
+        StrokeClipped(QLineF(position_, to));
     position_ = to;
 }
 
 void QPainterCanvas::Lines(std::span<const QLine> lines) {
     ApplyPen();
-    painter_.drawLines(lines.data(), static_cast<int>(lines.size()));
+    const QRectF reach = Reach();
+    auto near = [&](const QLine& l) { return reach.contains(QPointF(l.p1())) && reach.contains(QPointF(l.p2())); };
+    if (std::all_of(lines.begin(), lines.end(), near)) {
+        painter_.drawLines(lines.data(), static_cast<int>(lines.size()));
+        return;
+    }
+    for (const QLine& l : lines) {
+        if (near(l))
+            painter_.drawLine(l);
+        else
+            StrokeClipped(QLineF(l));
+    }
 }
 
+namespace {
+
+QPolygonF RealPolygon(std::span<const IntPoint> points) {
+    QPolygonF polygon;
+    for (const IntPoint& p : points) polygon.append(QPointF(p.x, p.y));
+    return polygon;
+}
+
+} // namespace
+
 void QPainterCanvas::PolygonQuickFill(std::span<const IntPoint> points) {
+    if (!WithinReach(points)) {
+        PolygonClipped(RealPolygon(points), true);
+        return;
+    }
     QVarLengthArray<QPoint, 16> qpoints;
     for (const IntPoint& p : points)
         qpoints.append(QPoint(p.x, p.y));
@@ -176,6 +257,10 @@ void QPainterCanvas::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void QPainterCanvas::Polygon(std::span<const IntPoint> points) {
+    if (!WithinReach(points)) {
+        PolygonClipped(RealPolygon(points), false);
+        return;
+    }
     ApplyPen();
     ApplyBrush();
     QVarLengthArray<QPoint, 16> qpoints;
@@ -185,6 +270,12 @@ void QPainterCanvas::Polygon(std::span<const IntPoint> points) {
 }
 
 void QPainterCanvas::Rectangle(int left, int top, int right, int bottom) {
+    const IntPoint corners[2] = {{left, top}, {right, bottom}};
+    if (!WithinReach(corners)) {
+        const double l = left + 0.5, t = top + 0.5, r = right - 0.5, b = bottom - 0.5;
+        PolygonClipped(QPolygonF({QPointF(l, t), QPointF(r, t), QPointF(r, b), QPointF(l, b)}), false);
+        return;
+    }
     ApplyPen();
     ApplyBrush();
     painter_.drawRect(QRectF(left + 0.5, top + 0.5, right - left - 1.0, bottom - top - 1.0));

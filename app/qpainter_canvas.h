@@ -30,6 +30,17 @@ class QPainterCanvas final : public Canvas {
     void Outline(const QPainterPath& path);
 
   private:
+    // What may show: the picture and a margin for the pen, in the canvas's pixels.
+    QRectF View() const;
+    // Primitives within this reach are drawn as they are; farther ones are clipped to the view in
+    // reals first, so that their length costs the rasteriser nothing.
+    QRectF Reach() const;
+    bool WithinReach(std::span<const IntPoint> points) const;
+    // A segment clipped to the view; a dotted one keeps its dots where they were.
+    void StrokeClipped(const QLineF& line);
+    // A polygon beyond the reach: its fill clipped to the view (without anti-aliasing for a quick
+    // fill), its outline along the clipped edges.
+    void PolygonClipped(const QPolygonF& polygon, bool quickFill);
     void ApplyPen();
     void ApplyBrush();
     void ApplyFont();

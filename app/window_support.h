@@ -2,6 +2,7 @@
 // the window's fixed measures.
 #pragma once
 
+#include <QFile>
 #include <QIcon>
 #include <QString>
 
@@ -19,6 +20,8 @@ inline QString Q(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 inline std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+// A file name as the file system spells it: bytes in the local encoding, not UTF-8.
+inline std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 // For the search of the element lists: letter case, accents and ß do not count ("Lemoine" finds
 // "Lémoine", "Bezier" finds "Bézier", "strasse" finds "Straße").
 inline QString FoldForSearch(const QString& text) {

@@ -36,18 +36,29 @@ std::pair<std::string, std::string> ConjugatePair(double re, double im) {
 // (the terms reach 2^64, hence 128 bits).
 __extension__ typedef __int128 Wide;
 
-int LineSide(IntPoint l1, IntPoint l2, IntPoint p) {
-    const Wide u = Wide{l1.y} - l2.y;
-    const Wide v = Wide{l2.x} - l1.x;
-    const Wide w = Wide{l1.x} * l2.y - Wide{l1.y} * l2.x;
-    const Wide value = u * p.x + v * p.y + w;
+int LineSide(long long l1x, long long l1y, long long l2x, long long l2y, long long px, long long py) {
+    const Wide u = Wide{l1y} - l2y;
+    const Wide v = Wide{l2x} - l1x;
+    const Wide w = Wide{l1x} * l2y - Wide{l1y} * l2x;
+    const Wide value = u * px + v * py + w;
     return (value > 0) - (value < 0);
 }
 
-int LineSide(IntPoint l1, IntPoint l2, RealPoint p) {
-    const double u = static_cast<double>(l1.y) - l2.y;
-    const double v = static_cast<double>(l2.x) - l1.x;
-    const double w = static_cast<double>(l1.x) * l2.y - static_cast<double>(l1.y) * l2.x;
+// Whole pixels up to 2^52 are exact as reals and as 64-bit integers alike.
+bool Whole(RealPoint p) {
+    constexpr double kExact = 4503599627370496.0; // 2^52
+    return std::fabs(p.x) < kExact && std::fabs(p.y) < kExact && p.x == std::floor(p.x) && p.y == std::floor(p.y);
+}
+
+// Exact when the line's points are whole pixels: the point's side in 128 bits if it is whole too,
+// else in reals.
+int LineSide(RealPoint l1, RealPoint l2, RealPoint p) {
+    if (Whole(l1) && Whole(l2) && Whole(p))
+        return LineSide(static_cast<long long>(l1.x), static_cast<long long>(l1.y), static_cast<long long>(l2.x),
+                        static_cast<long long>(l2.y), static_cast<long long>(p.x), static_cast<long long>(p.y));
+    const double u = l1.y - l2.y;
+    const double v = l2.x - l1.x;
+    const double w = l1.x * l2.y - l1.y * l2.x;
     const double value = u * p.x + v * p.y + w;
     return (value > 0) - (value < 0);
 }
@@ -200,14 +211,15 @@ std::optional<double> SignedLineDistance(RealPoint p, RealPoint r, RealPoint l1,
     return sameSide ? std::fabs(dp) : -std::fabs(dp);
 }
 
-bool SameSideTest(IntPoint l1, IntPoint l2, IntPoint q, IntPoint s) {
+bool SameSideTest(RealPoint l1, RealPoint l2, RealPoint q, RealPoint s) {
     return LineSide(l1, l2, q) * LineSide(l1, l2, s) <= 0;
 }
 
-RealPoint ReflectIfSameSide(IntPoint l1, IntPoint l2, IntPoint r, RealPoint x, RealPoint m) {
+RealPoint ReflectIfSameSide(RealPoint l1, RealPoint l2, RealPoint r, RealPoint x, RealPoint m) {
     if (LineSide(l1, l2, x) * LineSide(l1, l2, r) > 0) return {2 * m.x - x.x, 2 * m.y - x.y};
     return x;
 }
+
 
 RealPoint PerpendicularPoint(RealPoint p1, RealPoint p2, RealPoint p0) {
     RealPoint result{-1000, -1000};

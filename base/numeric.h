@@ -48,12 +48,13 @@ std::optional<double> ParseRootText(std::string_view text);
 std::optional<double> SignedLineDistance(RealPoint p, RealPoint r, RealPoint l1, RealPoint l2);
 
 // True unless Q and S lie strictly on the same side of the line L1 L2 (so also when one of them is
-// on the line). Exact for every int coordinate.
-bool SameSideTest(IntPoint l1, IntPoint l2, IntPoint q, IntPoint s);
+// on the line). Exact for whole pixels (screen points, and points beyond the screen's range).
+bool SameSideTest(RealPoint l1, RealPoint l2, RealPoint q, RealPoint s);
 
 // X reflected in the point M (2M - X) when X and R lie strictly on the same side of the line L1 L2,
 // otherwise X unchanged.
-RealPoint ReflectIfSameSide(IntPoint l1, IntPoint l2, IntPoint r, RealPoint x, RealPoint m);
+RealPoint ReflectIfSameSide(RealPoint l1, RealPoint l2, RealPoint r, RealPoint x, RealPoint m);
+
 
 // A second point of the perpendicular through P0 to the line P1 P2: on it 100 pixels right of the
 // foot for a slanted line; 20 pixels left of a vertical line at the height of P0; 20 pixels above a

@@ -4,6 +4,7 @@
 #include "draw/document.h"
 #include "paint/paint.h"
 #include "explore/relations_search.h"
+#include "draw/point_table.h"
 #include "draw/recording_canvas.h"
 #include "base/catalogue.h"
 #include "base/presets.h"
@@ -72,7 +73,8 @@ constexpr const char* kUsage =
     "                       das ist ein Bildpunkt je Pixel der Zeichenfläche; 288 gibt die dreifache\n"
     "                       Breite und Höhe mit derselben Abbildung, 24 bis 2400)\n"
     "  --scale CM           mit --export als svg, pdf oder tex: eine Einheit des Koordinatensystems wird\n"
-    "                       CM Zentimeter lang auf dem Papier (0,01 bis 1000)\n"
+    "                       CM Zentimeter lang auf dem Papier (0,01 bis 1000); eine Seite von SVG\n"
+    "                       und PDF misst 1 bis 14400 pt je Seite\n"
     "  --version            Name und Version\n"
     "  --help               diese Hilfe\n";
 
@@ -275,6 +277,12 @@ Options Parse(int argc, const char* const* argv) {
         throw UsageError{"--tikz-body gilt nur zusammen mit --export DATEI.tex."};
     if (o.cp1252 && o.results && HasExtension(*o.results, {"csv"}))
         throw UsageError{"--cp1252 gilt nicht für eine Tabelle (.csv): sie ist immer UTF-8."};
+    if (o.exportPath && HasExtension(*o.exportPath, {"svg", "pdf"})) {
+        const double points = PagePointsPerPixel(HasExtension(*o.exportPath, {"pdf"}), o.stretch.value_or(1),
+                                                 o.cmPerUnit.value_or(0));
+        const std::string page = CheckPageSize(o.width, o.height, points);
+        if (!page.empty()) throw UsageError{page};
+    }
     if (o.dpi) {
         const long long w = ScaledPictureSide(o.width, *o.dpi), h = ScaledPictureSide(o.height, *o.dpi);
         if (w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels)
@@ -307,6 +315,7 @@ std::vector<std::string> ReadDataFile(const std::string& path) {
     std::string error;
     const std::optional<std::string> bytes = ReadFileLimited(path, kMaxDataFileBytes, error);
     if (!bytes) throw FileError{error};
+    if (!IsDataFileText(*bytes)) throw FileError{"Die Datei \"" + path + "\" ist " + kNotADataFile + "."};
     return DecodeTextFile(*bytes);
 }
 
@@ -373,7 +382,10 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         o = Parse(argc, argv);
         if (o.help || o.version) {
             out << (o.help ? kUsage : VersionText() + "\n");
-            return out.flush() ? 0 : 1;
+            if (!out.flush())
+                throw FileError{std::string(o.help ? "Die Hilfe" : "Die Version") +
+                                " konnte nicht auf die Standardausgabe geschrieben werden."};
+            return 0;
         }
         Session session;
         Prepare(session, o, o.stretch);
@@ -385,6 +397,13 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             Prepare(unstretched, o, std::nullopt);
             measured = &unstretched.doc;
         }
+
+        // The results are those of the typed triangle; only the picture is held within its limit.
+        const bool listed = o.results || o.relations;
+        if (((o.exportPath || !listed) && TriangleBeyondDrawing(session.doc.points)) ||
+            (listed && TriangleBeyondDrawing(measured->points)))
+            err << "trimora: Hinweis: " << kBeyondDrawing << " (die Abbildung zeigt es nicht; die Ergebnisse gelten "
+                   "für die eingegebenen Koordinaten).\n";
 
         RecordingCanvas canvas(o.width, o.height);
         PaintDocument(*measured, canvas, o.results.has_value() || o.worksheet.has_value());

@@ -21,7 +21,7 @@ void ApplyFieldTexts(Document& doc, int width, int height) {
     for (int n = 0; n < 3; ++n) {
         const double x = ReadField(doc.fields[2 * n]).value;
         const double y = ReadField(doc.fields[2 * n + 1]).value;
-        doc.points.screen[kSlotA + n] = WorldToScreen(x, y, v.stretchFactor, width, height, v.panX, v.panY);
+        PlaceVertex(doc.points, kSlotA + n, WorldToPixel(x, y, v.stretchFactor, width, height, v.panX, v.panY));
     }
 }
 

@@ -14,6 +14,51 @@ int RoundClamp(double v) {
     return static_cast<int>(std::floor(v + 0.5));
 }
 
+double RoundWhole(double v) {
+    if (std::isnan(v)) return -kDrawingLimit;
+    return std::clamp(std::floor(v + 0.5), -kMeasureLimit, kMeasureLimit);
+}
+
+RealPoint UnclampedScreen(const PointTable& pt, int slot) {
+    const RealPoint p = pt.precise[slot];
+    const IntPoint s = pt.screen[slot];
+    if (std::isfinite(p.x) && std::isfinite(p.y) && RoundClamp(p.x) == s.x && RoundClamp(p.y) == s.y)
+        return {RoundWhole(p.x), RoundWhole(p.y)};
+    return {static_cast<double>(s.x), static_cast<double>(s.y)};
+}
+
+void PlaceVertex(PointTable& pt, int slot, RealPoint pixel) {
+    const RealPoint whole{RoundWhole(pixel.x), RoundWhole(pixel.y)};
+    pt.precise[slot] = whole;
+    pt.screen[slot] = {RoundClamp(whole.x), RoundClamp(whole.y)};
+}
+
+namespace {
+
+// The vertex's precise point is the whole pixel its screen point was placed from.
+bool PlacedFromPrecise(const PointTable& pt, int slot) {
+    const RealPoint p = pt.precise[slot];
+    const IntPoint s = pt.screen[slot];
+    return p.x == RoundWhole(p.x) && p.y == RoundWhole(p.y) && RoundClamp(p.x) == s.x && RoundClamp(p.y) == s.y;
+}
+
+} // namespace
+
+void KeepVertexPrecise(PointTable& pt) {
+    for (int v = kSlotA; v <= kSlotC; ++v)
+        if (!PlacedFromPrecise(pt, v))
+            pt.precise[v] = {static_cast<double>(pt.screen[v].x), static_cast<double>(pt.screen[v].y)};
+}
+
+bool TriangleBeyondDrawing(const PointTable& pt) {
+    for (int v = kSlotA; v <= kSlotC; ++v) {
+        if (!PlacedFromPrecise(pt, v)) continue;
+        const RealPoint p = pt.precise[v];
+        if (std::fabs(p.x) > kDrawingLimit || std::fabs(p.y) > kDrawingLimit) return true;
+    }
+    return false;
+}
+
 void SetPrecise(PointTable& pt, int slot, double x, double y) { pt.precise[slot] = {x, y}; }
 
 void SyncSlot(PointTable& pt, int slot) {
@@ -52,10 +97,15 @@ std::optional<CircleFit> ListedCircle(const PointTable& pt, int i, int j, int k)
 
 void PlaceAbsent(PointTable& pt, int slot) { PlaceSlot(pt, slot, {kAbsent, kAbsent}); }
 
-IntPoint WorldToScreen(double x, double y, double stretch, int width, int height, int panX, int panY) {
+RealPoint WorldToPixel(double x, double y, double stretch, int width, int height, int panX, int panY) {
     const double s = 100.0 * stretch;
     const double originX = width / 2 + panX, originY = height / 2 + panY;
-    return {RoundClamp(x * s + originX), -RoundClamp(s * y - originY)};
+    return {RoundWhole(x * s + originX), -RoundWhole(s * y - originY)};
+}
+
+IntPoint WorldToScreen(double x, double y, double stretch, int width, int height, int panX, int panY) {
+    const RealPoint p = WorldToPixel(x, y, stretch, width, height, panX, panY);
+    return {RoundClamp(p.x), RoundClamp(p.y)};
 }
 
 RealPoint ScreenToWorld(const PaintContext& ctx, RealPoint pixel) {
@@ -162,9 +212,8 @@ double WorldDistance(RealPoint p1, RealPoint p2) {
 
 int LongestSideIndex(const PointTable& pt, int i, int j, int k) {
     auto sq = [&](int u, int v) {
-        const double dx = static_cast<double>(pt.screen[u].x) - pt.screen[v].x;
-        const double dy = static_cast<double>(pt.screen[u].y) - pt.screen[v].y;
-        return dx * dx + dy * dy;
+        const RealPoint p = ScreenAsReal(pt, u), q = ScreenAsReal(pt, v);
+        return (p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y);
     };
     const double d1 = sq(i, j), d2 = sq(i, k), d3 = sq(j, k);
     if (d1 > d2 && d1 > d3) return 1;

@@ -9,10 +9,18 @@
 
 namespace trimora {
 
+// The drawing's pixels reach +-kDrawingLimit; what lies beyond is drawn at the limit. What is
+// measured is not clamped: a point beyond the limit measures from where it is (up to
+// +-kMeasureLimit pixels, far beyond any sensible triangle).
+inline constexpr int kDrawingLimit = 100000;
+inline constexpr double kMeasureLimit = 1e12;
+
 // Nearest integer, ties upwards, so that a whole-pixel pan moves every rounded point by exactly
 // the pan (ties to even would send 0.5 and 1.5 two pixels apart); limited to +-100000, NaN gives
 // -100000.
 int RoundClamp(double v);
+// The same rounding without the drawing's limit (held within +-kMeasureLimit).
+double RoundWhole(double v);
 
 void SetPrecise(PointTable& pt, int slot, double x, double y);
 inline void SetPrecise(PointTable& pt, int slot, RealPoint p) { SetPrecise(pt, slot, p.x, p.y); }
@@ -35,8 +43,16 @@ inline bool Present(const PointTable& pt, int slot) {
 // Every slot but the vertices becomes absent: a slot that this repaint does not compute is absent
 // for every element that reads it, never a value of an earlier repaint.
 void ClearComputedSlots(PointTable& pt);
+// The screen point of a slot clamped by the drawing, as a real: its precise point rounded without
+// the limit (the screen point itself when it was not derived from the precise point).
+RealPoint UnclampedScreen(const PointTable& pt, int slot);
+// The screen point as a real, for measuring and constructing: rounded as drawn, but never
+// clamped, so that what is listed does not depend on the drawing's limit.
 inline RealPoint ScreenAsReal(const PointTable& pt, int slot) {
-    return {static_cast<double>(pt.screen[slot].x), static_cast<double>(pt.screen[slot].y)};
+    const IntPoint s = pt.screen[slot];
+    if (s.x > -kDrawingLimit && s.x < kDrawingLimit && s.y > -kDrawingLimit && s.y < kDrawingLimit)
+        return {static_cast<double>(s.x), static_cast<double>(s.y)};
+    return UnclampedScreen(pt, slot);
 }
 // The point a result line measures from: the precise point where the screen point was derived
 // from it, so that a distance or a line agrees with the listed points; else the screen point (a
@@ -51,9 +67,21 @@ inline RealPoint ListedPoint(const PointTable& pt, int slot) {
 // line up to rounding noise.
 std::optional<CircleFit> ListedCircle(const PointTable& pt, int i, int j, int k);
 
-// World point -> pixel of the drawing area (the vertex input). The origin is the same whole pixel
-// that the results measure from, so a vertex typed with two decimals is listed as typed.
+// World point -> pixel of the drawing area (the vertex input), a whole pixel however far off. The
+// origin is the same whole pixel that the results measure from, so a vertex typed with two
+// decimals is listed as typed.
+RealPoint WorldToPixel(double x, double y, double stretch, int width, int height, int panX, int panY);
+// ... clamped for drawing.
 IntPoint WorldToScreen(double x, double y, double stretch, int width, int height, int panX, int panY);
+
+// A vertex (slot 1 to 3) at a pixel position: the precise point keeps the whole pixel however far
+// off it lies, the screen point is clamped for drawing. A vertex whose screen point is set
+// directly (dragging) takes it as its precise point at the next repaint (KeepVertexPrecise).
+void PlaceVertex(PointTable& pt, int slot, RealPoint pixel);
+void KeepVertexPrecise(PointTable& pt);
+// True when a vertex lies beyond the drawing's limit, where the picture cannot show it.
+bool TriangleBeyondDrawing(const PointTable& pt);
+inline constexpr const char* kBeyondDrawing = "Dreieck außerhalb der Zeichnung";
 
 RealPoint ScreenToWorld(const PaintContext& ctx, RealPoint pixel);
 

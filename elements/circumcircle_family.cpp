@@ -45,11 +45,9 @@ void CircleRadii(PaintContext& ctx) {
 void CircumcircleFamily(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     BaseMeasureRecord& m = ctx.base;
-    const IntPoint A = pt.screen[kSlotA], B = pt.screen[kSlotB], C = pt.screen[kSlotC];
+    const RealPoint A = ScreenAsReal(pt, kSlotA), B = ScreenAsReal(pt, kSlotB), C = ScreenAsReal(pt, kSlotC);
     // 1. Collinear vertices: only the pedal elements of I (of its last position).
-    const double det = static_cast<double>(A.x) * B.y + static_cast<double>(A.y) * C.x +
-                       static_cast<double>(B.x) * C.y - static_cast<double>(B.y) * C.x -
-                       static_cast<double>(A.y) * B.x - static_cast<double>(A.x) * C.y;
+    const double det = A.x * B.y + A.y * C.x + B.x * C.y - B.y * C.x - A.y * B.x - A.x * C.y;
     if (det != 0) {
         // 2. U.
         SlotFromTrilinear(ctx, kSlotCircumcentre, std::cos(m.Alpha), std::cos(m.Beta), std::cos(m.Gamma));

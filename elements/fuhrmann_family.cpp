@@ -46,7 +46,8 @@ bool ArcMidpointAndFuhrmannPoint(PaintContext& ctx, int p, int q, int r, int arc
     PlaceSlot(pt, kSlotWork, Midpoint(ScreenAsReal(pt, p), ScreenAsReal(pt, q)));
     const RealPoint mid = pt.precise[kSlotWork];
     const RealPoint onBisector = PerpendicularPoint(ScreenAsReal(pt, p), ScreenAsReal(pt, q), mid);
-    const RealPoint away = ReflectIfSameSide(pt.screen[p], pt.screen[q], pt.screen[r], onBisector, mid);
+    const RealPoint away =
+        ReflectIfSameSide(ScreenAsReal(pt, p), ScreenAsReal(pt, q), ScreenAsReal(pt, r), onBisector, mid);
     const double dx = away.x - mid.x, dy = away.y - mid.y, length = Hypot(dx, dy);
     if (!(length > 0) || !std::isfinite(length)) return false;
     const RealPoint U = pt.precise[kSlotCircumcentre];

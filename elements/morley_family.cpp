@@ -45,8 +45,8 @@ Trisectors TrisectAt(const PointTable& pt, int v, int l, int r, RealPoint p, dou
     const RealPoint V = ScreenAsReal(pt, v);
     const Trisectors turned{RotatePoint(V, p, angle / 3), RotatePoint(V, p, 2 * angle / 3)};
     const Trisectors back{RotatePoint(V, p, -angle / 3), RotatePoint(V, p, -2 * angle / 3)};
-    const IntPoint rounded{RoundClamp(turned.first.x), RoundClamp(turned.first.y)};
-    Trisectors t = SameSideTest(pt.screen[v], pt.screen[l], rounded, pt.screen[r]) ? back : turned;
+    const RealPoint rounded{RoundWhole(turned.first.x), RoundWhole(turned.first.y)};
+    Trisectors t = SameSideTest(V, ScreenAsReal(pt, l), rounded, ScreenAsReal(pt, r)) ? back : turned;
     // A very small angle turns the point less than a pixel, so that rounding can put it on or
     // across the line: then the unrounded point shows the side, and the trisector stays inside
     // the angle.

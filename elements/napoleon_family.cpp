@@ -102,7 +102,7 @@ bool ErectOuterTriangle(PaintContext& ctx, const OuterSide& s) {
 
     // 2. A point on the perpendicular through M, on the far side of P Q from R.
     RealPoint X = PerpendicularPoint(ScreenAsReal(pt, s.p), ScreenAsReal(pt, s.q), M);
-    X = ReflectIfSameSide(pt.screen[s.p], pt.screen[s.q], pt.screen[s.r], X, M);
+    X = ReflectIfSameSide(ScreenAsReal(pt, s.p), ScreenAsReal(pt, s.q), ScreenAsReal(pt, s.r), X, M);
     PlaceSlot(pt, s.apex, X);
 
     // 3.-4. Out to the height of the equilateral triangle on P Q.

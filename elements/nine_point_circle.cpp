@@ -17,7 +17,9 @@ constexpr int kFeuerbachHypozykloiden = 488; // "Feuerbach-Hypozykloiden"
 constexpr int kInkreisHypozykloiden = 489;  // "Inkreis-Hypozykloiden"
 
 // Radius of the circle x^2 + y^2 + Dx + Ey + F = 0 through three points, by Cramer's rule.
-double RadiusThrough(RealPoint p1, RealPoint p2, RealPoint p3) {
+double RadiusThrough(RealPoint q1, RealPoint q2, RealPoint q3) {
+    // About q1: the squares of far-off coordinates would lose the digits of the radius.
+    const RealPoint p1{0, 0}, p2{q2.x - q1.x, q2.y - q1.y}, p3{q3.x - q1.x, q3.y - q1.y};
     auto det3 = [](double a1, double b1, double c1, double a2, double b2, double c2, double a3, double b3,
                    double c3) { return a1 * (b2 * c3 - b3 * c2) - b1 * (a2 * c3 - a3 * c2) + c1 * (a2 * b3 - a3 * b2); };
     const double r1 = -(p1.x * p1.x + p1.y * p1.y), r2 = -(p2.x * p2.x + p2.y * p2.y),

@@ -51,12 +51,12 @@ constexpr Color kGrebeCirclePen = Rgb(0x8080FF);
 void PlaceCorner(PaintContext& ctx, int slot, int vertex, int from, int to, int lineEnd1, int lineEnd2,
                  int reference) {
     PointTable& pt = ctx.pt;
-    const IntPoint v = pt.screen[vertex], f = pt.screen[from], t = pt.screen[to];
-    const double dx = double(t.x) - f.x, dy = double(t.y) - f.y;
+    const RealPoint v = ScreenAsReal(pt, vertex), f = ScreenAsReal(pt, from), t = ScreenAsReal(pt, to);
+    const double dx = t.x - f.x, dy = t.y - f.y;
     const RealPoint corner{v.x - dy, v.y + dx};
     PlaceSlot(pt, slot,
-              ReflectIfSameSide(pt.screen[lineEnd1], pt.screen[lineEnd2], pt.screen[reference], corner,
-                                ScreenAsReal(pt, vertex)));
+              ReflectIfSameSide(ScreenAsReal(pt, lineEnd1), ScreenAsReal(pt, lineEnd2), ScreenAsReal(pt, reference),
+                                corner, v));
 }
 
 void FillSquare(PaintContext& ctx, int v1, int c1, int c2, int v2) {

@@ -29,9 +29,10 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
     // repaints run side by side.
     const IntPoint origin{width / 2 + doc.view.panX, height / 2 + doc.view.panY};
     Document scaled = doc;
+    KeepVertexPrecise(scaled.points);
     for (int v : {kSlotA, kSlotB, kSlotC}) {
-        const IntPoint s = doc.points.screen[v];
-        scaled.points.screen[v] = {2 * s.x - origin.x, 2 * s.y - origin.y};
+        const RealPoint p = scaled.points.precise[v];
+        PlaceVertex(scaled.points, v, {2 * p.x - origin.x, 2 * p.y - origin.y});
     }
     PaintLog scaledLog;
     auto paintScaled = [&] {

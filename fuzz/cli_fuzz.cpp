@@ -1,6 +1,6 @@
 // libFuzzer target: any argument list (the input split at NUL bytes) ends with exit code 0, 1 or 2
 // and a message, never a crash. Arguments that would write or read files are replaced: results go
-// to standard output, pictures are refused (no exporter), data files come from /dev/null.
+// to standard output, pictures are refused (no exporter), data files come from an empty file.
 #include "cli/cli.h"
 
 #include <cstddef>
@@ -8,7 +8,25 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
+
+namespace {
+
+// An empty regular file for every --load (a device or pipe would only be refused), removed at exit.
+const std::string& EmptyDataFile() {
+    static const std::string path = [] {
+        char name[] = "/tmp/trimora-fuzz-XXXXXX";
+        const int fd = mkstemp(name);
+        if (fd < 0) std::abort();
+        close(fd);
+        std::atexit([] { unlink(EmptyDataFile().c_str()); });
+        return std::string(name);
+    }();
+    return path;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 4096) return 0;
@@ -27,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (args[i] == "--results")
             args[i + 1] = "-";
         else if (args[i] == "--load")
-            args[i + 1] = "/dev/null";
+            args[i + 1] = EmptyDataFile();
     std::vector<const char*> argv;
     for (const std::string& a : args) argv.push_back(a.c_str());
     std::ostringstream out, err;

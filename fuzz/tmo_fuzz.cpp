@@ -1,5 +1,5 @@
-// libFuzzer target: any bytes as a triangle data file decode, load and paint without harm, and the
-// loaded triangle saved and loaded again gives the same file.
+// libFuzzer target: any bytes as a triangle data file are refused (UTF-16, binary) or decode, load
+// and paint without harm, and the loaded triangle saved and loaded again gives the same file.
 #include "app/core/session.h"
 #include "draw/recording_canvas.h"
 #include "paint/paint.h"
@@ -12,6 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > 1 << 16) return 0; // the loader's limit is far above; longer inputs only repeat lines
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (!trimora::IsDataFileText(bytes)) return 0; // refused, as the program refuses it
     static trimora::Session session = [] {
         trimora::Session s;
         trimora::InitSession(s, 821, 660);

@@ -22,6 +22,15 @@ inline long long ScaledPictureSide(int side, int dpi) {
     return std::max(1LL, (static_cast<long long>(side) * dpi + 48) / 96);
 }
 
+// The page of a vector picture (SVG, PDF) measures between 1 and 14400 points a side: PDF readers
+// accept no larger page, and a smaller one holds nothing to see.
+inline constexpr double kMinPagePoints = 1, kMaxPagePoints = 14400;
+// Points of the page per drawing-area pixel: with a scale one world unit (100 * stretch pixels)
+// is `cmPerUnit` centimetres long; without one a PDF gives a point, an SVG a pixel at 96 dpi.
+double PagePointsPerPixel(bool pdf, double stretch, double cmPerUnit);
+// "" when a page of width x height drawing-area pixels fits, else the German refusal.
+std::string CheckPageSize(int width, int height, double pointsPerPixel);
+
 struct RgbImage {
     int width = 0;
     int height = 0;

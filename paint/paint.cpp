@@ -360,9 +360,10 @@ void PaintDocument(Document& doc, Canvas& canvas, bool resultsShown, PaintLog* l
     if (doc.view.showAxes) Axes(ctx);
     canvas.EndOfBackground();
 
-    // 5. The vertices' screen points are their precise points; every other slot starts absent.
+    // 5. The vertices' precise points are the whole pixels they were placed at (beyond the
+    // drawing's limit too), or their screen points; every other slot starts absent.
     ClearComputedSlots(doc.points);
-    for (int v = kSlotA; v <= kSlotC; ++v) doc.points.precise[v] = ScreenAsReal(doc.points, v);
+    KeepVertexPrecise(doc.points);
 
     // 6. Fill.
     if (doc.IsOn(kDreieckAusfuellen)) {

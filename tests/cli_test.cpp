@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 #include <vector>
 
 namespace trimora {
@@ -199,6 +200,57 @@ TEST(CommandLine, ExportGoesThroughTheProgramsExporter) {
 
     std::vector<const char*> argv2{"trimora", "--export", "x.png"};
     EXPECT_EQ(RunCommandLine(static_cast<int>(argv2.size()), argv2.data(), out, err, failing), 1);
+}
+
+TEST(CommandLine, ATriangleBeyondTheDrawingIsListedAsTypedWithAHint) {
+    const struct {
+        const char* vertices;
+        std::vector<std::string> lines; // the first ones
+        bool hint;
+    } cases[] = {
+        {"2000;0;0;0;0;1", {"Punkt A\t( 2000 | 0 )", "Punkt B\t( 0 | 0 )", "Punkt C\t( 0 | 1 )", "Seite a\t1",
+                            "Seite b\t2000", "Seite c\t2000"}, true},
+        {"1000;1000;1001;1000;1000;1001", {"Punkt A\t( 1000 | 1000 )", "Punkt B\t( 1001 | 1000 )",
+                                           "Punkt C\t( 1000 | 1001 )", "Seite a\t1,414"}, true},
+        {"-5000;-3;-4999;-3;-5000;-2,5", {"Punkt A\t( -5000 | -3 )"}, true},
+        {"1;2;-2;-1;2;-1", {"Punkt A\t( 1 | 2 )"}, false},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = Cli({"--vertices", c.vertices, "--on", "Schwerpunkt", "--results", "-"});
+        EXPECT_EQ(r.code, 0) << r.err;
+        std::istringstream lines(r.out);
+        for (const std::string& expected : c.lines) {
+            std::string line;
+            std::getline(lines, line);
+            EXPECT_EQ(line, expected) << c.vertices;
+        }
+        EXPECT_EQ(r.err.find("Dreieck außerhalb der Zeichnung") != std::string::npos, c.hint) << r.err;
+    }
+}
+
+TEST(CommandLine, OnlyTrimoraDataFilesAreLoaded) {
+    const auto dir = std::filesystem::temp_directory_path() / ("trimora_cli_data_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool loaded;
+    } files[] = {
+        {"utf16le.tmo", std::string("\xFF\xFE" "1\0\r\0\n\0", 8), false},
+        {"utf16be.tmo", std::string("\xFE\xFF\0" "1\0\r\0\n", 8), false},
+        {"ohne-bom.tmo", std::string("1\0\r\0\n\0" "2\0", 8), false},
+        {"bild.tmo", "\x89PNG\r\n\x1a\n\x01\x02", false},
+        {"dreieck.tmo", "1\r\n2\r\n-2\r\n-1\r\n2\r\n-1\r\nUmkreis\r\n#\r\n#\r\n#\r\n#\r\n", true},
+    };
+    for (const auto& f : files) {
+        const std::string path = (dir / f.name).string();
+        std::ofstream(path, std::ios::binary) << f.bytes;
+        const CliRun r = Cli({"--load", path, "--results", "-"});
+        EXPECT_EQ(r.code, f.loaded ? 0 : 1) << f.name;
+        EXPECT_EQ(r.err.find("keine Trimora-Dreiecksdatei") == std::string::npos, f.loaded) << f.name << r.err;
+        EXPECT_EQ(r.out.empty(), !f.loaded) << f.name;
+    }
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -429,7 +429,7 @@ TEST(SignedLineDistance, ZeroLengthLineHasNoDistance) {
 }
 
 TEST(SameSideTest, Sides) {
-    const IntPoint l1{0, 0}, l2{100, 0};
+    const RealPoint l1{0, 0}, l2{100, 0};
     EXPECT_FALSE(SameSideTest(l1, l2, {10, 5}, {50, 80}));
     EXPECT_FALSE(SameSideTest(l1, l2, {10, -5}, {-50, -80}));
     EXPECT_TRUE(SameSideTest(l1, l2, {10, 5}, {50, -80}));
@@ -443,26 +443,30 @@ TEST(SameSideTest, LargeCoordinatesDoNotOverflow) {
     // Values around 2.5e9 and their product around 6e18.
     EXPECT_FALSE(SameSideTest({0, 0}, {50000, 50001}, {-50000, 50000}, {-40000, 45000}));
     EXPECT_TRUE(SameSideTest({0, 0}, {50000, 50001}, {-50000, 50000}, {50000, -50000}));
-    const IntPoint lo{INT_MIN, INT_MIN}, hi{INT_MAX, INT_MAX};
+    const RealPoint lo{INT_MIN, INT_MIN}, hi{INT_MAX, INT_MAX};
     EXPECT_FALSE(SameSideTest(lo, hi, {INT_MIN, INT_MAX}, {INT_MIN + 1, INT_MAX}));
     EXPECT_TRUE(SameSideTest(lo, hi, {INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}));
     EXPECT_TRUE(SameSideTest(lo, hi, {INT_MIN, INT_MAX}, {12345, 12345}));
     // One unit off the line y = x + 1 far out: needs exact arithmetic.
-    const IntPoint a{-2000000000, -1999999999}, b{2000000000, 2000000001};
+    const RealPoint a{-2000000000, -1999999999}, b{2000000000, 2000000001};
     EXPECT_TRUE(SameSideTest(a, b, {0, 2}, {1999999999, 2000000000}));  // second point on the line
     EXPECT_FALSE(SameSideTest(a, b, {0, 2}, {1999999999, 2000000001})); // both above
     EXPECT_TRUE(SameSideTest(a, b, {0, 2}, {2000000000, 2000000000}));  // below
+    // Whole pixels beyond the screen's range, as far-off points measure from.
+    const RealPoint c{-9e11, -9e11 + 1}, d{9e11, 9e11 + 1};
+    EXPECT_FALSE(SameSideTest(c, d, {0, 2}, {9e11 - 1, 9e11 + 1}));
+    EXPECT_TRUE(SameSideTest(c, d, {0, 2}, {9e11, 9e11}));
 }
 
 TEST(ReflectIfSameSide, ReflectsOnlyFromTheSameSide) {
-    const IntPoint l1{0, 0}, l2{100, 0}, r{50, 40};
+    const RealPoint l1{0, 0}, l2{100, 0}, r{50, 40};
     const RealPoint m{50, 0};
     EXPECT_EQ(ReflectIfSameSide(l1, l2, r, {60, 30}, m), (RealPoint{40, -30}));
     EXPECT_EQ(ReflectIfSameSide(l1, l2, r, {60, -30}, m), (RealPoint{60, -30}));
     EXPECT_EQ(ReflectIfSameSide(l1, l2, r, {60, 0}, m), (RealPoint{60, 0}));        // X on the line
     EXPECT_EQ(ReflectIfSameSide(l1, l2, {7, 0}, {60, 30}, m), (RealPoint{60, 30})); // R on the line
     EXPECT_EQ(ReflectIfSameSide(l1, l2, r, {60, 1e-200}, m), (RealPoint{40, -1e-200}));
-    const IntPoint far{INT_MAX, INT_MAX - 1};
+    const RealPoint far{INT_MAX, INT_MAX - 1};
     EXPECT_EQ(ReflectIfSameSide({0, 0}, far, {0, 1}, {0, 5}, {0, 0}), (RealPoint{0, -5}));
 }
 

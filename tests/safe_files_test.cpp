@@ -2,51 +2,24 @@
 // device or a pipe), reads stop at their limit, and failures are reported, never success.
 #include "app/core/session.h"
 #include "cli/cli.h"
+#include "file_support.h"
 #include "output/savefile.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <sys/resource.h>
-#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <thread>
-#include <unistd.h>
 
 namespace trimora {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace testing;
 
-struct TempDir {
-    fs::path path;
-    TempDir() : path(fs::temp_directory_path() / ("trimora_files_" + std::to_string(getpid()))) {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempDir() { fs::remove_all(path); }
-    std::string operator/(const std::string& name) const { return (path / name).string(); }
-    // Nothing but the named files: no temporary file left behind.
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(path)) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-};
-
-std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-mode_t Mode(const std::string& path) {
-    struct stat st;
-    lstat(path.c_str(), &st);
-    return st.st_mode;
-}
+mode_t Mode(const std::string& path) { return Lstat(path).st_mode; }
 
 TEST(SafeFiles, ExistingFilesKeepTheirPermissions) {
     TempDir dir;
@@ -87,14 +60,23 @@ TEST(SafeFiles, LinksDevicesAndPipesStayWhatTheyAre) {
     EXPECT_EQ(received, "durch die Leitung");
     EXPECT_TRUE(S_ISFIFO(Mode(dir / "pipe")));
 
-    // A device: /dev/null stays a device.
-    EXPECT_EQ(WriteFileAtomically("/dev/null", "nichts"), "");
-    EXPECT_TRUE(S_ISCHR(Mode("/dev/null")));
+    // A device stays a device: one made here (the null device), never one of the system's.
+    if (IsRoot() && mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        EXPECT_EQ(WriteFileAtomically(dir / "null", "nichts"), "");
+        EXPECT_TRUE(S_ISCHR(Mode(dir / "null")));
+        EXPECT_EQ(Lstat(dir / "null").st_rdev, makedev(1, 3));
+    }
+    // The window refuses pipes and devices at once instead of waiting for a reader.
+    EXPECT_NE(WriteFileAtomically(dir / "pipe", "x", SpecialFiles::Refuse).find("benannte Pipe"), std::string::npos);
+    EXPECT_TRUE(S_ISFIFO(Mode(dir / "pipe")));
 
-    // A long name whose temporary name would not fit beside it.
+    // A long name whose temporary name would not fit beside it, and a name that is no UTF-8: the
+    // bytes reach the file system as they are.
     const std::string longName = dir / std::string(250, 'x');
     EXPECT_EQ(WriteFileAtomically(longName, "lang"), "");
     EXPECT_EQ(Contents(longName), "lang");
+    EXPECT_EQ(WriteFileAtomically(dir / "bild\xff\xe4.txt", "latin"), "");
+    EXPECT_EQ(Contents(dir / "bild\xff\xe4.txt"), "latin");
 }
 
 TEST(SafeFiles, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
@@ -118,19 +100,34 @@ TEST(SafeFiles, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_NE(WriteFileAtomically(dir / "fehlt/x.txt", "x").find("nicht gefunden"), std::string::npos);
 }
 
-TEST(SafeFiles, ReadsStopAtTheirLimit) {
+TEST(SafeFiles, ReadsTakeRegularFilesOnlyAndStopAtTheirLimit) {
+    TempDir dir;
     std::string error;
-    // A device claims no size and never ends.
-    EXPECT_FALSE(ReadFileLimited("/dev/zero", 1000, error));
+    Put(dir / "gross", std::string(1001, 'x'));
+    EXPECT_FALSE(ReadFileLimited(dir / "gross", 1000, error));
     EXPECT_NE(error.find("zu groß"), std::string::npos);
+    EXPECT_EQ(ReadFileLimited(dir / "gross", 1001, error), std::string(1001, 'x'));
     EXPECT_FALSE(ReadFileLimited("/nicht/da", 1000, error));
     EXPECT_NE(error.find("nicht gefunden"), std::string::npos);
-    const std::vector<std::string> args{"trimora", "--load", "/dev/zero", "--results", "-"};
+    // A pipe without a writer, a folder and a device (the zero device, made here) are refused at
+    // once: nothing waits for a writer or reads without end.
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    const bool device = IsRoot() && mknod((dir / "zero").c_str(), S_IFCHR | 0666, makedev(1, 5)) == 0;
+    const struct {
+        std::string name;
+        const char* kind;
+    } refused[] = {{"pipe", "benannte Pipe"}, {"", "Ordner"}, {device ? "zero" : "pipe", device ? "Gerät" : "Pipe"}};
+    for (const auto& r : refused) {
+        EXPECT_FALSE(ReadFileLimited(dir / r.name, 1000, error));
+        EXPECT_NE(error.find(r.kind), std::string::npos) << error;
+        EXPECT_NE(error.find("keine gewöhnliche Datei"), std::string::npos) << error;
+    }
+    const std::vector<std::string> args{"trimora", "--load", dir / "pipe", "--results", "-"};
     std::vector<const char*> argv;
     for (const auto& a : args) argv.push_back(a.c_str());
     std::ostringstream out, err;
     EXPECT_EQ(RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err), 1);
-    EXPECT_NE(err.str().find("zu groß"), std::string::npos);
+    EXPECT_NE(err.str().find("benannte Pipe"), std::string::npos) << err.str();
 }
 
 TEST(SafeFiles, AFailingStandardOutputIsReported) {
@@ -139,10 +136,13 @@ TEST(SafeFiles, AFailingStandardOutputIsReported) {
         std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
     } full;
     std::ostream out(&full);
-    std::ostringstream err;
-    const char* argv[] = {"trimora", "--results", "-"};
-    EXPECT_EQ(RunCommandLine(3, argv, out, err), 1);
-    EXPECT_NE(err.str().find("Standardausgabe"), std::string::npos);
+    for (const char* option : {"--results", "--help", "--version"}) {
+        out.clear();
+        std::ostringstream err;
+        const char* argv[] = {"trimora", option, "-"};
+        EXPECT_EQ(RunCommandLine(option[2] == 'r' ? 3 : 2, argv, out, err), 1) << option;
+        EXPECT_NE(err.str().find("Standardausgabe"), std::string::npos) << option;
+    }
 }
 
 TEST(SafeFiles, DataFilesWithEveryLineEnd) {

@@ -168,6 +168,38 @@ TEST(SoundResults, PanningKeepsTheResults) {
     EXPECT_EQ(run, 1000);
 }
 
+TEST(SoundResults, TheDrawingsLimitChangesNoResult) {
+    // Panned hundreds of thousands of pixels away, the triangle lies beyond the drawing's limit of
+    // +-100000 pixels, where the picture clamps it: the results stay those of the visible triangle.
+    std::mt19937 rng(12);
+    std::uniform_int_distribution<int> x(60, 760), y(60, 600), pan(150000, 900000), sign(0, 1);
+    int run = 0;
+    while (run < 60) {
+        const Triangle t{{x(rng), y(rng)}, {x(rng), y(rng)}, {x(rng), y(rng)}};
+        const double area2 = std::fabs(double(t.b.x - t.a.x) * (t.c.y - t.a.y) - double(t.c.x - t.a.x) * (t.b.y - t.a.y));
+        if (!(area2 > 20000)) continue;
+        Document plain = AllOn(t);
+        const int panX = (sign(rng) ? 1 : -1) * pan(rng), panY = run % 3 == 0 ? 0 : (sign(rng) ? 1 : -1) * pan(rng);
+        Document far = AllOn(t, panX, panY);
+        for (int v = 0; v < 3; ++v) {
+            const IntPoint p = plain.points.screen[kSlotA + v];
+            PlaceVertex(far.points, kSlotA + v, {double(p.x) + panX, double(p.y) + panY});
+        }
+        ASSERT_TRUE(TriangleBeyondDrawing(far.points));
+        const Painted p = Paint(plain, kW, kH), q = Paint(far, kW, kH);
+        ASSERT_EQ(p.lines.size(), q.lines.size()) << run;
+        for (std::size_t n = 0; n < p.lines.size(); ++n) {
+            ASSERT_EQ(LabelOf(p.lines[n]), LabelOf(q.lines[n])) << run;
+            const std::vector<double> u = Numbers(p.lines[n]), v = Numbers(q.lines[n]);
+            ASSERT_EQ(u.size(), v.size()) << p.lines[n] << " | " << q.lines[n];
+            for (std::size_t k = 0; k < u.size(); ++k)
+                EXPECT_NEAR(u[k], v[k], std::max(0.0011, 1e-6 * std::fabs(u[k]))) << p.lines[n] << " | " << q.lines[n];
+        }
+        ++run;
+    }
+    EXPECT_EQ(run, 60);
+}
+
 TEST(SoundResults, TypedVerticesAreListedAsTyped) {
     // The vertex input and the results measure from the same whole-pixel origin, whatever the
     // width of the drawing area.

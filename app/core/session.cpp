@@ -32,8 +32,7 @@ void PlaceVerticesFromFields(Session& s) {
     for (int n = 0; n < 3; ++n) {
         const double x = ReadField(s.doc.fields[static_cast<std::size_t>(2 * n)]).value;
         const double y = ReadField(s.doc.fields[static_cast<std::size_t>(2 * n + 1)]).value;
-        s.doc.points.screen[kSlotA + n] = {RoundClamp(x * scale + s.width / 2),
-                                           -RoundClamp(y * scale - s.height / 2)};
+        PlaceVertex(s.doc.points, kSlotA + n, {RoundWhole(x * scale + s.width / 2), -RoundWhole(y * scale - s.height / 2)});
     }
 }
 
@@ -244,7 +243,7 @@ std::optional<std::string> MouseReadout(const Session& s, int x, int y) {
     std::string text = "  P(" + FormatReal(wx, 2) + " | " + FormatReal(wy, 2) + ")";
     if (v.showTrilinear) {
         auto world = [&](int slot) {
-            const IntPoint p = s.doc.points.screen[slot];
+            const RealPoint p = ScreenAsReal(s.doc.points, slot); // where it is, beyond the drawing too
             return RealPoint{(p.x - ox) / 100.0, (oy - p.y) / 100.0};
         };
         const RealPoint a = world(kSlotA), b = world(kSlotB), c = world(kSlotC);
@@ -314,6 +313,14 @@ std::vector<std::string> DecodeTextFile(std::string_view bytes) {
     return lines;
 }
 
+bool IsDataFileText(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return false;
+    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f' && u != 0x1A; // 0x1A: DOS's end
+    });
+}
+
 void SetAnimationSpeed(Session& s, int speed) {
     s.animation.speed = std::clamp(speed, 1, 80);
     s.animation.intervalMs = 81 - s.animation.speed;
@@ -358,8 +365,8 @@ void AnimationStep(Session& s) {
         break;
     }
     }
-    // Large field values would overflow a plain conversion: the position is clamped.
-    s.doc.points.screen[kSlotA + k] = {RoundClamp(r), RoundClamp(q)};
+    // Large field values would overflow a plain conversion: the drawn position is clamped.
+    PlaceVertex(s.doc.points, kSlotA + k, {r, q});
     fx = FormatReal((r - ox) / scale, 3);
     fy = FormatReal((oy - q) / scale, 3);
 }

@@ -100,6 +100,12 @@ void LoadDataFileLines(Session& s, std::span<const std::string> lines);
 std::vector<std::string> DecodeTextFile(std::string_view bytes);
 // A data file is small; anything beyond this is not one.
 inline constexpr std::size_t kMaxDataFileBytes = 16u << 20;
+// False for bytes that are no data file, whatever their name: UTF-16 (a byte-order mark or NUL
+// bytes) and binary data (control characters other than tab, line ends, form feed and DOS's end of
+// file). Such a file
+// is refused with a message naming it and kNotADataFile; nothing is loaded.
+bool IsDataFileText(std::string_view bytes);
+inline constexpr const char* kNotADataFile = "keine Trimora-Dreiecksdatei";
 
 // Animation.
 void SetAnimationSpeed(Session& s, int speed); // interval 81 - speed milliseconds

@@ -36,7 +36,7 @@ TEST(AnimationExport, FramesLoopAndTheRunsEnds) {
         s.animation.vertex = c.vertex, s.animation.direction = c.direction;
         QTemporaryDir dir;
         const QString path = dir.filePath("lauf.gif");
-        ASSERT_EQ(ExportAnimation(s, 320, 240, c.frames, path), QString());
+        ASSERT_EQ(ExportAnimation(s, 320, 240, c.frames, path.toStdString()), QString());
         QImageReader reader(path, "GIF");
         ASSERT_TRUE(reader.supportsAnimation());
         EXPECT_EQ(reader.imageCount(), c.frames);
@@ -53,7 +53,7 @@ TEST(AnimationExport, FramesLoopAndTheRunsEnds) {
     Session s;
     InitSession(s, 821, 660);
     QTemporaryDir dir;
-    EXPECT_TRUE(ExportAnimation(s, 821, 660, 200, dir.filePath("zu-gross.gif")).contains("zu groß"));
+    EXPECT_TRUE(ExportAnimation(s, 821, 660, 200, dir.filePath("zu-gross.gif").toStdString()).contains("zu groß"));
 }
 
 } // namespace
