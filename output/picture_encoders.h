@@ -49,6 +49,8 @@ Encoded EncodeBmp16Colours(const RgbImage& image);
 Encoded EncodeJpeg(const RgbImage& image, int quality = 100);
 // An exact palette when the picture has at most 256 colours, otherwise giflib's quantiser.
 Encoded EncodeGif(const RgbImage& image);
+// PNG; pictures of more than kQuickPngPixels are packed for speed rather than size.
+inline constexpr long long kQuickPngPixels = 16'000'000;
 Encoded EncodePng(const RgbImage& image);
 
 // The 16 standard colours of a 4-bit bitmap, in palette order.
