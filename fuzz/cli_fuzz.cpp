@@ -8,20 +8,21 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <fcntl.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-// An empty regular file for every --load (a device or pipe would only be refused), removed at exit.
+// An empty regular file in the working folder (the build folder) for every --load: a device or
+// pipe would only be refused. libFuzzer ends without running exit handlers, so it stays there.
 const std::string& EmptyDataFile() {
     static const std::string path = [] {
-        char name[] = "/tmp/trimora-fuzz-XXXXXX";
-        const int fd = mkstemp(name);
+        const std::string name = "trimora-fuzz-leer.tmo";
+        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (fd < 0) std::abort();
         close(fd);
-        std::atexit([] { unlink(EmptyDataFile().c_str()); });
-        return std::string(name);
+        return name;
     }();
     return path;
 }

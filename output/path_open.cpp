@@ -22,12 +22,12 @@ namespace {
 
 constexpr int kMaxLinks = 40; // as the kernel allows
 
-// A link in a sticky, world-writable folder is followed only by its owner or when the folder's
-// owner made it: someone else's link in the shared temporary folder leads nowhere.
-bool MayFollow(const struct stat& link, const struct stat& folder) {
+// In a sticky, world-writable folder only what belongs to us or to the folder's owner is trusted:
+// someone else's link or file in the shared temporary folder may be a trap.
+bool SharedFolderAllows(uid_t owner, const struct stat& folder) {
     constexpr mode_t kShared = S_ISVTX | S_IWOTH;
     if ((folder.st_mode & kShared) != kShared) return true;
-    return link.st_uid == geteuid() || link.st_uid == folder.st_uid;
+    return owner == geteuid() || owner == folder.st_uid;
 }
 
 } // namespace
@@ -80,7 +80,7 @@ PathStatus OpenFollowingLinks(const std::string& path, OpenedPath& out, int& err
             err = errno;
             return PathStatus::Failed;
         }
-        if (!MayFollow(st, folderSt)) {
+        if (!SharedFolderAllows(st.st_uid, folderSt)) {
             err = EACCES;
             return PathStatus::LinkRefused;
         }
@@ -95,6 +95,12 @@ PathStatus OpenFollowingLinks(const std::string& path, OpenedPath& out, int& err
     }
     err = ELOOP;
     return PathStatus::Failed;
+}
+
+bool MayWriteInto(const OpenedPath& where) {
+    if (!where.node.Valid() || !(S_ISREG(where.st.st_mode) || S_ISFIFO(where.st.st_mode))) return true;
+    struct stat folder {};
+    return fstat(where.folder.Get(), &folder) == 0 && SharedFolderAllows(where.st.st_uid, folder);
 }
 
 int ReopenNode(const OpenedPath& where, int flags) {

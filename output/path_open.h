@@ -50,6 +50,12 @@ enum class PathStatus { Ok, Failed, LinkRefused };
 // on the way are the kernel's to resolve. On failure `err` holds the errno.
 PathStatus OpenFollowingLinks(const std::string& path, OpenedPath& out, int& err);
 
+// False for someone else's regular file or pipe in a sticky, world-writable folder that does not
+// belong to the folder's owner either: the kernel refuses to write into one through a new name
+// (fs.protected_regular, fs.protected_fifos), for it may have been put there to catch what a
+// privileged user writes.
+bool MayWriteInto(const OpenedPath& where);
+
 // Opens the name of `where` again with `flags` (never following a link) and makes sure it is
 // still the same file; -1 with errno otherwise (ESTALE when it was replaced meanwhile).
 int ReopenNode(const OpenedPath& where, int flags);

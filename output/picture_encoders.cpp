@@ -219,6 +219,12 @@ Encoded EncodePng(const RgbImage& image) {
     png_set_write_fn(png, &e.bytes, PngWrite, PngFlush);
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // A large picture is packed for speed: a line drawing on white gains nothing from row filters
+    // (without them the file even comes out smaller), and a lighter zlib level halves the time.
+    if (static_cast<long long>(image.width) * image.height > kQuickPngPixels) {
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+        png_set_compression_level(png, 3);
+    }
     png_write_info(png, info);
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {

@@ -69,6 +69,9 @@ class GifAnimation {
     std::string bytes_;
     int frames_ = 0;
 };
+
+// PNG; pictures of more than kQuickPngPixels are packed for speed rather than size.
+inline constexpr long long kQuickPngPixels = 16'000'000;
 Encoded EncodePng(const RgbImage& image);
 
 // The 16 standard colours of a 4-bit bitmap, in palette order.

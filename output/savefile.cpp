@@ -255,6 +255,9 @@ std::string WriteFileAtomically(const std::string& shown, std::string_view bytes
     }
     const mode_t mode = where.st.st_mode;
     if (S_ISDIR(mode)) return Failure(shown, "Öffnen", EISDIR);
+    if (!MayWriteInto(where))
+        return "Die Datei " + Quoted(shown) +
+               " wird nicht geschrieben (Datei eines anderen Benutzers in einem gemeinsamen Ordner).";
     if (!S_ISREG(mode)) {
         if (special == SpecialFiles::Refuse)
             return "Die Datei " + Quoted(shown) + " wird nicht geschrieben (" + NodeKindText(mode) +

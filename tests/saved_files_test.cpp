@@ -62,6 +62,14 @@ TEST(SavedFiles, LinksInASharedFolderAreFollowedOnlyAsTheKernelAllows) {
     }
     EXPECT_EQ(n, 4);
 
+    // Someone else's file there, even one we may write, is not written into: it may be a trap.
+    Put(dir / "geteilt/falle", "alt");
+    chmod((dir / "geteilt/falle").c_str(), 0666);
+    ASSERT_EQ(chown((dir / "geteilt/falle").c_str(), kOtherUser, kOtherUser), 0);
+    EXPECT_NE(WriteFileAtomically(dir / "geteilt/falle", "geheim").find("eines anderen Benutzers"), std::string::npos);
+    EXPECT_EQ(Contents(dir / "geteilt/falle"), "alt");
+    fs::remove(dir / "geteilt/falle");
+
     // Someone else's dangling link creates no file; the command line says so and fails.
     fs::remove(dir / "geteilt/link");
     fs::create_symlink(dir / "neu.txt", dir / "geteilt/link");
