@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Trimora with its tests and runs every test.
 # TRIMORA_SANITIZE=1 builds into build-asan with AddressSanitizer and UBSan instead;
-# TRIMORA_SANITIZE=thread builds the threaded code and the tests that drive it into build-tsan with
-# ThreadSanitizer and runs those tests (the fast picture, the window, the relations).
+# TRIMORA_SANITIZE=thread builds the threaded code and the window tests that drive it into
+# build-tsan with ThreadSanitizer and runs them (the fast picture, the window, the relations found
+# from the window, the loci).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup.sh" --tests
@@ -17,14 +18,11 @@ case "${TRIMORA_SANITIZE:-0}" in
   thread)
     dir="$root/build-tsan"
     cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIMORA_TSAN=ON -DTRIMORA_BUILD_BENCH=OFF >/dev/null
-    cmake --build "$dir" -j "$(nproc)" --target trimora_tests trimora_gui_tests
+    cmake --build "$dir" -j "$(nproc)" --target trimora_gui_tests
     export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/scripts/tsan.supp"
     export TRIMORA_STRESS_FRAMES=150
     cd "$dir"
-    # The relations' test over a thousand random triangles repeats what the others check on the
-    # same two threads, at a hundred times the cost under the sanitizer.
-    ctest --output-on-failure -j "$(nproc)" -R '^(FastRaster|Window|Relations|Gui|EtcView|Picture|Translation)' \
-      -E 'RandomTriangles'
+    ctest --output-on-failure -j "$(nproc)" -L window
     exit
     ;;
   *)
