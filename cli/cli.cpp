@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "cli/cli_loci.h"
+
 #include "app/core/session.h"
 #include "draw/document.h"
 #include "paint/paint.h"
@@ -62,6 +64,14 @@ constexpr const char* kUsage =
     "                       Breite und Höhe mit derselben Abbildung, 24 bis 2400)\n"
     "  --scale CM           mit --export als svg oder pdf: eine Einheit des Koordinatensystems wird\n"
     "                       CM Zentimeter lang auf dem Papier (0,01 bis 1000)\n"
+    "  --locus PUNKT        Ortslinie des markierten Punktes PUNKT (sein Name in den Ergebnissen,\n"
+    "                       z. B. \"Höhenschnittpunkt\"; mehrfach möglich): in der Abbildung von\n"
+    "                       --export und unter \"Ortslinien\" in den Ergebnissen\n"
+    "  --move A|B|C         mit --locus: die bewegte Ecke (Standard C)\n"
+    "  --path BAHN          mit --locus: waagerecht (Standard), senkrecht, ursprung (um den\n"
+    "                       Ursprung) oder umkreis (einmal auf dem Umkreis herum)\n"
+    "  --locus-points DATEI mit --locus: die Punkte der Ortslinien als Text, x und y je Zeile,\n"
+    "                       eine Leerzeile zwischen den Stücken (\"-\": Standardausgabe)\n"
     "  --version            Name und Version\n"
     "  --help               diese Hilfe\n";
 
@@ -92,6 +102,7 @@ struct Options {
     std::optional<int> dpi;
     std::optional<double> cmPerUnit;
     bool help = false, version = false;
+    LocusOptions loci; // cli_loci.h
 };
 
 struct UsageError {
@@ -212,10 +223,13 @@ Options Parse(int argc, const char* const* argv) {
             if (!v || *v < 0.01 || *v > 1000)
                 throw UsageError{"Ungültiger Maßstab (0,01 bis 1000 cm je Einheit): " + text};
             o.cmPerUnit = *v;
+        } else if (const auto read = ReadLocusOption(arg, [&] { return value(i); }, o.loci)) {
+            if (!read->empty()) throw UsageError{*read};
         } else {
             throw UsageError{"Unbekannte Option: " + std::string(arg)};
         }
     }
+    if (const std::string wrong = CheckLocusOptions(o.loci); !wrong.empty()) throw UsageError{wrong};
     if (o.bmp16 && !(o.exportPath && o.exportPath->size() >= 4 &&
                      FoldCase(o.exportPath->substr(o.exportPath->size() - 4)) == ".bmp"))
         throw UsageError{"--bmp16 gilt nur zusammen mit --export DATEI.bmp."};
@@ -330,6 +344,10 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             measured = &unstretched.doc;
         }
 
+        if (const LocusOutcome loci = TraceLociOfOptions(*measured, session.doc, o.width, o.height, o.loci);
+            !loci.message.empty())
+            throw UsageError{loci.message};
+
         RecordingCanvas canvas(o.width, o.height);
         PaintDocument(*measured, canvas, o.results.has_value());
         if (o.results) {
@@ -353,6 +371,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             if (!out.flush())
                 throw FileError{"Die Zusammenhänge konnten nicht auf die Standardausgabe geschrieben werden."};
         }
+        if (const LocusOutcome points = WriteLocusPoints(*measured, o.loci, out); !points.message.empty())
+            throw FileError{points.message};
         if (o.exportPath) {
             if (!exporter) throw FileError{"Bilder können hier nicht gespeichert werden."};
             const PictureRequest request{

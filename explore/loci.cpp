@@ -189,9 +189,12 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
             for (int k = 0; k < 3; ++k) v[static_cast<std::size_t>(k)] = scaled(vertices[static_cast<std::size_t>(k)]);
             v[static_cast<std::size_t>(moving)] = {RoundClamp(origin.x + stretch * (run[i].x - origin.x)),
                                                    RoundClamp(origin.y + stretch * (run[i].y - origin.y))};
-            if (sampler.Repaint(v, here)) {
+            // A triangle too flat to show its centres truly counts as none.
+            if (SteadyVertex(v, moving, kFlatHeight) && sampler.Repaint(v, here)) {
                 orientation[i] = Orientation(v);
-                steady[i] = SteadyVertex(v, moving);
+                steady[i] = SteadyVertex(v, moving, kSteadyHeight);
+            } else {
+                std::fill(here.begin(), here.end(), std::nullopt);
             }
             for (std::size_t t = 0; t < m; ++t) {
                 if (!here[t]) continue;

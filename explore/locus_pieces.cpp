@@ -64,12 +64,12 @@ std::vector<std::vector<std::size_t>> CutIntoPieces(const std::vector<std::optio
     return pieces;
 }
 
-bool SteadyVertex(const std::array<IntPoint, 3>& v, int moving) {
+bool SteadyVertex(const std::array<IntPoint, 3>& v, int moving, double fraction) {
     const IntPoint p = v[static_cast<std::size_t>(moving)], a = v[static_cast<std::size_t>((moving + 1) % 3)],
                    b = v[static_cast<std::size_t>((moving + 2) % 3)];
     const double base = std::hypot(double(b.x - a.x), double(b.y - a.y));
     const double height = std::fabs(double(b.x - a.x) * double(p.y - a.y) - double(b.y - a.y) * double(p.x - a.x)) / base;
-    return base > 0 && height >= kSteadyHeight * base;
+    return base > 0 && height >= fraction * base;
 }
 
 std::vector<std::size_t> SmoothSamples(const std::vector<RealPoint>& piece, double roughness) {

@@ -13,9 +13,11 @@ namespace trimora {
 // neighbouring steps (and than kLeastStep of the side), is a jump, not a stretch of the curve.
 inline constexpr double kJumpRatio = 10;
 inline constexpr double kLeastStep = 2e-3;
-// Samples where the moving vertex is nearer to the line of the other two than this fraction of
-// their distance do not name the curve (SteadyVertex).
+// Samples where the moving vertex is nearer to the line of the other two than the first fraction
+// of their distance do not name the curve; nearer than the second they are not even drawn: the
+// centres of so flat a triangle follow the rounding of the vertex by pixels (SteadyVertex).
 inline constexpr double kSteadyHeight = 0.05;
+inline constexpr double kFlatHeight = 0.01;
 
 // Cuts the samples of one point (one per position of the run; nothing where the point is absent)
 // into pieces, as indices of the samples: where the point is absent, where the triangle turns over
@@ -28,11 +30,10 @@ std::vector<std::vector<std::size_t>> CutIntoPieces(const std::vector<std::optio
                                                     const std::vector<int>& orientation, bool closed,
                                                     double longestSide);
 
-// Whether the moving vertex stands clear of the line of the other two. Near it the centres of the
-// thin triangle follow every rounding of the vertex (a sixty-fourth of a pixel moves the
-// circumcentre by a pixel when the vertex is a few pixels from another), so such samples are drawn
-// but do not name the curve.
-bool SteadyVertex(const std::array<IntPoint, 3>& vertices, int moving);
+// Whether the moving vertex stands at least `height` times the distance of the other two away from
+// their line. Near it the centres of the thin triangle follow every rounding of the vertex (a
+// sixty-fourth of a pixel moves the circumcentre by pixels when the vertex is a pixel from another).
+bool SteadyVertex(const std::array<IntPoint, 3>& vertices, int moving, double height);
 
 // The samples of a piece (indices) that lie within `roughness` of the parabola through their three
 // neighbours on either side (Savitzky-Golay, seven points): where the rounding of the moving
