@@ -11,13 +11,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
@@ -138,7 +135,10 @@ void MainWindow::WireDrawingArea() {
     drawing_->onPress = [this](QMouseEvent* e) {
         const QPoint p = e->position().toPoint();
         const int v = PickVertex(session_.doc, p.x(), p.y());
-        if (v < 0) return;
+        if (v < 0) {
+            PickLocusPoint(e->position());
+            return;
+        }
         dragVertex_ = v;
         keyVertex_ = v; // the arrow keys move the vertex last clicked
         if (e->button() == Qt::LeftButton) {
@@ -236,6 +236,7 @@ void MainWindow::ShowFieldStart(QLineEdit* field) {
 
 void MainWindow::Repaint() {
     SyncChecks();
+    ForgetStaleLoci();
     // A listed or highlighted relation holds for the triangle, view and selection it was found for.
     if (relations_.ForgetIfChanged(session_.doc, drawing_->width(), drawing_->height()))
         drawing_->SetHighlight(std::nullopt);
@@ -279,39 +280,6 @@ void MainWindow::ShowResults() {
     drawing_->hide();
     resultsPanel_->show();
     Repaint();
-}
-
-void MainWindow::StopAnimation(bool releaseButton) {
-    session_.animation.running = false;
-    if (releaseButton) session_.animation.buttonDown = false;
-    timer_->stop();
-    SyncChecks();
-    EndAnimationStep();
-}
-
-void MainWindow::ToggleAnimation() {
-    SyncSessionFromFields();
-    Animation& a = session_.animation;
-    a.running = !a.running;
-    a.buttonDown = a.running;
-    if (a.running) {
-        if (!animationBefore_) animationBefore_ = CaptureState(session_);
-        timer_->start();
-    } else {
-        timer_->stop();
-    }
-    SyncChecks();
-    EndAnimationStep();
-}
-
-void MainWindow::OnTimer() {
-    if (inStep_ || !session_.animation.running) return;
-    inStep_ = true;
-    SyncSessionFromFields();
-    AnimationStep(session_);
-    SyncFieldsFromSession();
-    Repaint();
-    inStep_ = false;
 }
 
 void MainWindow::ChooseTopic(const QString& caption) {
@@ -414,24 +382,6 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     StopAnimation(true);
     StoreSession();
     e->accept();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
-    if (!e->mimeData()->hasUrls()) return;
-    for (const QUrl& url : e->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
-            e->acceptProposedAction();
-            return;
-        }
-}
-
-void MainWindow::dropEvent(QDropEvent* e) {
-    for (const QUrl& url : e->mimeData()->urls())
-        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
-            LoadDataFile(url.toLocalFile());
-            e->acceptProposedAction();
-            return;
-        }
 }
 
 } // namespace trimora

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -269,6 +271,26 @@ void MainWindow::PrintResultsDialog(bool twoColumns) {
     int first = 1, last = ResultsPageCount(printer, static_cast<int>(lines.size()), twoColumns);
     if (printer.printRange() == QPrinter::PageRange) first = printer.fromPage(), last = printer.toPage();
     PrintResults(printer, lines, twoColumns, first, last);
+}
+
+// ---------------------------------------------------------------- files dropped on the window
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
+    if (!e->mimeData()->hasUrls()) return;
+    for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
+            e->acceptProposedAction();
+            return;
+        }
+}
+
+void MainWindow::dropEvent(QDropEvent* e) {
+    for (const QUrl& url : e->mimeData()->urls())
+        if (url.isLocalFile() && url.toLocalFile().endsWith(".tmo", Qt::CaseInsensitive)) {
+            LoadDataFile(url.toLocalFile());
+            e->acceptProposedAction();
+            return;
+        }
 }
 
 } // namespace trimora

@@ -122,6 +122,10 @@ void MainWindow::BuildMenus() {
     anim->setShortcut(Qt::Key_F2);
     anim->setCheckable(true);
     addAction(anim); // F2 also while the menu "Abbildung" is hidden (results mode)
+    add(pictureMenu_, "Ortslinie …", "locus", [this] { ShowLociPanel(); })
+        ->setToolTip("Die Bahn markierter Punkte, während eine Ecke wandert");
+    add(pictureMenu_, "Ortslinien löschen", "lociClear", [this] { ClearLoci(); });
+    pictureMenu_->addSeparator();
     auto addToggle = [&](const QString& text, const char* name, auto slot) {
         QAction* a = add(pictureMenu_, text, name, slot);
         a->setCheckable(true);

@@ -49,18 +49,45 @@ LociStamp LociStampOf(const Document& doc, int width, int height) {
         const IntPoint p = doc.points.screen[kSlotA + v];
         s.vertices[static_cast<std::size_t>(v)] = {p.x - ox, p.y - oy};
     }
+    s.fields = doc.fields;
     s.stretch = doc.view.stretchFactor;
     s.checked = doc.checked;
     return s;
+}
+
+bool LociBelong(const LociStamp& traced, const LociStamp& now) {
+    return traced.checked == now.checked && traced.fields == now.fields &&
+           (traced.stretch != now.stretch || traced.vertices == now.vertices);
 }
 
 Pen LocusPen(std::size_t n) {
     return Pen{kLocusPalette[n % std::size(kLocusPalette)], kLocusPenWidth, PenStyle::Solid};
 }
 
-void PaintLoci(PaintContext& ctx) {
+namespace {
+
+// The loci of the document when they belong to it, and how much the view was stretched since.
+const Loci* LociOf(const PaintContext& ctx, double& grown) {
     const Loci* loci = ctx.doc.loci.get();
-    if (!loci || loci->Empty() || !(loci->stamp == LociStampOf(ctx.doc, ctx.width, ctx.height))) return;
+    if (!loci || loci->Empty() || !LociBelong(loci->stamp, LociStampOf(ctx.doc, ctx.width, ctx.height)))
+        return nullptr;
+    grown = loci->stamp.stretch > 0 ? ctx.doc.view.stretchFactor / loci->stamp.stretch : 1;
+    return std::isfinite(grown) && grown > 0 ? loci : nullptr;
+}
+
+LocusShape Grown(LocusShape s, double factor) {
+    s.centre = {s.centre.x * factor, s.centre.y * factor};
+    s.a *= factor;
+    s.b *= factor;
+    return s;
+}
+
+} // namespace
+
+void PaintLoci(PaintContext& ctx) {
+    double grown = 1;
+    const Loci* loci = LociOf(ctx, grown);
+    if (!loci) return;
     Canvas& c = ctx.canvas;
     const Pen kept = c.CurrentPen();
     std::vector<RealPoint> points;
@@ -68,7 +95,7 @@ void PaintLoci(PaintContext& ctx) {
         c.SetPen(LocusPen(n));
         for (const std::vector<RealPoint>& piece : loci->curves[n].pieces) {
             points.clear();
-            for (const RealPoint& p : piece) points.push_back({p.x + ctx.originX, p.y + ctx.originY});
+            for (const RealPoint& p : piece) points.push_back({p.x * grown + ctx.originX, p.y * grown + ctx.originY});
             c.Polyline(points);
         }
     }
@@ -133,9 +160,9 @@ std::string LocusShapeText(const LocusShape& s) {
 }
 
 void ReportLoci(PaintContext& ctx) {
-    const Loci* loci = ctx.doc.loci.get();
-    if (!ctx.Shown() || !loci || !(loci->stamp == LociStampOf(ctx.doc, ctx.width, ctx.height)) ||
-        std::all_of(loci->curves.begin(), loci->curves.end(), [](const Locus& l) { return l.trail; }))
+    double grown = 1;
+    const Loci* loci = ctx.Shown() ? LociOf(ctx, grown) : nullptr;
+    if (!loci || std::all_of(loci->curves.begin(), loci->curves.end(), [](const Locus& l) { return l.trail; }))
         return;
     AppendTitle(ctx, "Ortslinien");
     std::string lastPath;
@@ -151,7 +178,7 @@ void ReportLoci(PaintContext& ctx) {
         if (pieces == 0) {
             ReportText(ctx, label, "nirgends vorhanden");
         } else if (locus.shapes.size() == 1 && locus.shapes[0].piece < 0) {
-            ReportText(ctx, label, LocusShapeText(locus.shapes[0]));
+            ReportText(ctx, label, LocusShapeText(Grown(locus.shapes[0], grown)));
         } else if (locus.shapes.empty()) {
             ReportText(ctx, label,
                        "keine Kurve zweiter Ordnung, " + std::to_string(pieces) + (pieces == 1 ? " Stück" : " Stücke"));
@@ -159,7 +186,7 @@ void ReportLoci(PaintContext& ctx) {
             for (const LocusShape& shape : locus.shapes)
                 ReportText(ctx, label,
                            "Stück " + std::to_string(shape.piece + 1) + " von " + std::to_string(pieces) + ": " +
-                               LocusShapeText(shape));
+                               LocusShapeText(Grown(shape, grown)));
         }
     }
 }

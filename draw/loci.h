@@ -41,14 +41,20 @@ struct Locus {
     std::vector<LocusShape> shapes;             // the whole locus, or one per piece; empty: no conic
 };
 
-// The triangle, view and entries the loci were traced for: they are drawn only while these stay.
-// Vertices count from the drawing origin, so that a shift of the view keeps the loci.
+// The triangle and entries the loci were traced for, and the view's stretch then: they are drawn
+// only while the triangle and the entries stay. Vertices count from the drawing origin, so that a
+// shift of the view keeps the loci; a zoom keeps them as long as the typed coordinates stay.
 struct LociStamp {
+    std::array<std::string, 6> fields;
     std::array<IntPoint, 3> vertices{};
     double stretch = 0;
     std::bitset<kEntryCount> checked;
     friend bool operator==(const LociStamp&, const LociStamp&) = default;
 };
+
+// Whether loci traced at `traced` belong to the document at `now`: the same entries and typed
+// coordinates, and at the same stretch the same pixels.
+bool LociBelong(const LociStamp& traced, const LociStamp& now);
 
 struct Loci {
     LociStamp stamp;
@@ -62,7 +68,8 @@ LociStamp LociStampOf(const Document& doc, int width, int height);
 // The pen of the n-th locus: a palette of distinct colours, three pixels wide.
 Pen LocusPen(std::size_t n);
 
-// Draws the loci of ctx.doc when they belong to its triangle; the pen is left as it was.
+// Draws the loci of ctx.doc when they belong to its triangle, grown or shrunk with the stretch
+// since they were traced; the pen is left as it was.
 void PaintLoci(PaintContext& ctx);
 // The title "Ortslinien" and a line per locus (or per recognised piece), when the results are shown.
 void ReportLoci(PaintContext& ctx);

@@ -243,8 +243,10 @@ std::shared_ptr<const Loci> WithLoci(const Document& doc, int width, int height,
     loci->stamp = LociStampOf(doc, width, height);
     if (doc.loci && doc.loci->stamp == loci->stamp)
         for (const Locus& old : doc.loci->curves) {
-            const bool replaced = std::any_of(added.begin(), added.end(), [&](const Locus& l) {
-                return l.name == old.name && l.vertex == old.vertex && l.path == old.path && l.trail == old.trail;
+            // A trace of the animation gives way to the loci, and so does an earlier locus of the
+            // same point, vertex and path.
+            const bool replaced = old.trail || std::any_of(added.begin(), added.end(), [&](const Locus& l) {
+                return l.name == old.name && l.vertex == old.vertex && l.path == old.path;
             });
             if (!replaced) loci->curves.push_back(old);
         }

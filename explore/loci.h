@@ -50,8 +50,8 @@ struct LocusProgress {
 std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int height,
                                             const LocusRequest& request, LocusProgress* progress = nullptr);
 
-// The loci `doc` carries (those that still belong to its triangle) with `added`, which replace
-// the loci of the same point, vertex and path; stamped for `doc`.
+// The loci `doc` carries (those that still belong to its triangle, without the animation's
+// trace) with `added`, which replace the loci of the same point, vertex and path; stamped for `doc`.
 std::shared_ptr<const Loci> WithLoci(const Document& doc, int width, int height, std::vector<Locus> added);
 
 // Where the points stand in the document as it is now: pixels from the drawing origin, nothing
