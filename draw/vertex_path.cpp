@@ -49,10 +49,10 @@ std::vector<RealPoint> VertexRun(VertexPath path, RealPoint start, RealPoint oth
     if (!std::isfinite(start.x) || !std::isfinite(start.y)) return run;
     switch (path) {
     case VertexPath::Horizontal:
-        for (double x : Straight(start.x, 0, width)) run.push_back({x, start.y});
+        for (double x : Straight(start.x, 0, width + 1)) run.push_back({x, start.y});
         break;
     case VertexPath::Vertical:
-        for (double y : Straight(start.y, 0, height)) run.push_back({start.x, y});
+        for (double y : Straight(start.y, 0, height + 1)) run.push_back({start.x, y});
         break;
     case VertexPath::AroundOrigin:
         run = FullTurn(start, TurnCentre(view, width, height));

@@ -21,8 +21,9 @@ RealPoint TurnCentre(const ViewSettings& view, int width, int height);
 RealPoint TurnedAbout(RealPoint p, RealPoint centre, double angle);
 
 // The whole run of a vertex that starts at `start`, in pixels of the drawing area:
-// - straight paths: across the drawing area from edge to edge (0 to width or height, and on to
-//   the start if it lies beyond), one position per pixel, on the start's line;
+// - straight paths: across the drawing area as the animation runs, from 0 to a pixel past the far
+//   edge (width + 1 or height + 1, and on to the start if it lies beyond), one position per pixel,
+//   on the start's line;
 // - "um Ursprung": a full turn about TurnCentre from the start, in the animation's sense;
 // - "auf dem Umkreis": a full turn round the circle through `start` and the two other vertices
 //   `other1`, `other2`, in the same sense; nothing when they lie on one line.

@@ -268,6 +268,8 @@ std::vector<std::optional<RealPoint>> TracePositions(const Document& doc, int wi
 }
 
 std::string LocusPointsText(const Loci& loci) {
+    // Units of the coordinate system, as typed, whatever the stretch they were traced at.
+    const double unit = 100 * (loci.stamp.stretch > 0 ? loci.stamp.stretch : 1);
     std::string text;
     for (const Locus& locus : loci.curves) {
         if (!text.empty()) text += '\n';
@@ -276,7 +278,7 @@ std::string LocusPointsText(const Loci& loci) {
         for (std::size_t k = 0; k < locus.pieces.size(); ++k) {
             if (k > 0) text += '\n';
             for (const RealPoint& p : locus.pieces[k])
-                text += FormatRealDot(p.x / 100, 6) + " " + FormatRealDot(-p.y / 100, 6) + "\n";
+                text += FormatRealDot(p.x / unit, 6) + " " + FormatRealDot(-p.y / unit, 6) + "\n";
         }
     }
     return text;

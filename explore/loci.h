@@ -59,8 +59,8 @@ std::shared_ptr<const Loci> WithLoci(const Document& doc, int width, int height,
 std::vector<std::optional<RealPoint>> TracePositions(const Document& doc, int width, int height,
                                                      std::span<const TracePoint> points);
 
-// The samples as text: "# Ortslinie von …", then "x y" per line in world units (a decimal point),
-// a blank line between pieces and between loci.
+// The samples as text: "# Ortslinie von …", then "x y" per line in units of the coordinate
+// system (as the vertices are typed; a decimal point), a blank line between pieces and loci.
 std::string LocusPointsText(const Loci& loci);
 
 } // namespace trimora

@@ -2,7 +2,7 @@
 # Installs what is missing, builds Trimora with its tests and runs every test.
 # TRIMORA_SANITIZE=1 builds into build-asan with AddressSanitizer and UBSan instead;
 # TRIMORA_SANITIZE=thread builds the threaded code and the tests that drive it into build-tsan with
-# ThreadSanitizer and runs those tests (the fast picture, the window, the relations).
+# ThreadSanitizer and runs those tests (the fast picture, the window, the relations, the loci).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup.sh" --tests
@@ -23,7 +23,7 @@ case "${TRIMORA_SANITIZE:-0}" in
     cd "$dir"
     # The relations' test over a thousand random triangles repeats what the others check on the
     # same two threads, at a hundred times the cost under the sanitizer.
-    ctest --output-on-failure -j "$(nproc)" -R '^(FastRaster|Window|Relations|Gui|EtcView|Picture|Translation)' \
+    ctest --output-on-failure -j "$(nproc)" -R '^(FastRaster|Window|Relations|Gui|EtcView|Picture|Translation|Loci|CommandLineLoci)' \
       -E 'RandomTriangles'
     exit
     ;;

@@ -1,15 +1,18 @@
+// Loci traced through the paint routine: classroom theorems on several triangles, pieces where a
+// point is gone, a repaint cut short that changes nothing, the document left as it was, and the
+// loci in the picture and the results.
 #include "explore/loci.h"
-#include "explore/locus_shape.h"
-#include "base/catalogue.h"
 #include "base/lines.h"
 #include "draw/point_table.h"
-#include <algorithm>
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
+#include <array>
+#include <climits>
 #include <cstdio>
+#include <cmath>
 #include <optional>
 
 namespace trimora {
@@ -27,7 +30,6 @@ std::vector<Locus> Trace(const Document& doc, int vertex, VertexPath path, const
     }
     return TraceLoci(doc, kWidth, kHeight, request).value();
 }
-
 
 RealPoint FromOrigin(RealPoint p) { return {p.x - kWidth / 2, p.y - kHeight / 2}; }
 RealPoint Real(IntPoint p) { return {double(p.x), double(p.y)}; }
@@ -123,6 +125,111 @@ TEST(Loci, HorizontalPathTheorems) {
         ++cases;
     }
     EXPECT_EQ(cases, 4);
+}
+
+// C runs upright through the line AB: the flat triangles there count as none, and the centroid's
+// locus is two pieces of its line, each on its own side, with no stroke across the gap; the
+// orthocentre goes through infinity there and never strides across either.
+TEST(Loci, PiecesWhereAPointIsGone) {
+    int cases = 0;
+    for (const Triangle& t : kTriangles) {
+        if (!t.level) continue;
+        Document doc = testing::MakeDocument(t.a, t.b, t.c, {12, 13});
+        const auto loci = Trace(doc, 2, VertexPath::Vertical, {"Schwerpunkt S", "Höhenschnittpunkt"});
+        const double ab = FromOrigin(Real(t.a)).y;
+        const double side = std::max({Distance(Real(t.a), Real(t.b)), Distance(Real(t.b), Real(t.c)),
+                                      Distance(Real(t.c), Real(t.a))});
+        ASSERT_EQ(loci[0].pieces.size(), 2u);
+        for (const auto& piece : loci[0].pieces) {
+            const bool above = piece.front().y < ab;
+            for (std::size_t k = 0; k < piece.size(); ++k) {
+                EXPECT_EQ(piece[k].y < ab, above);
+                if (k > 0) {
+                    EXPECT_LT(Distance(piece[k], piece[k - 1]), 1.0); // a third of the vertex's pixel
+                }
+            }
+        }
+        EXPECT_GT(Distance(loci[0].pieces[0].back(), loci[0].pieces[1].front()), 1.0);
+        ASSERT_GE(loci[1].pieces.size(), 2u);
+        for (const auto& piece : loci[1].pieces)
+            for (std::size_t k = 1; k < piece.size(); ++k) EXPECT_LE(Distance(piece[k], piece[k - 1]), side);
+        ++cases;
+    }
+    EXPECT_EQ(cases, 4);
+}
+
+// A repaint that ends after the stage of the points asked for finds them exactly where the whole
+// repaint does; the document is left as it was; a cancelled trace gives nothing.
+TEST(Loci, ShortRepaintsAgreeAndTheDocumentStays) {
+    Document doc = testing::MakeDocument({300, 400}, {520, 400}, {350, 250});
+    for (int e = 0; e < 120; ++e) doc.SetOn(e);
+    const Document before = doc;
+    const std::vector<TracePoint> all = TracePoints(doc, kWidth, kHeight);
+    LocusRequest request{0, VertexPath::AroundOrigin, {}};
+    for (const char* name : {"Schwerpunkt S", "Höhenschnittpunkt", "Nagelpunkt N", "Inkreismittelpunkt"})
+        request.points.push_back(all.at(static_cast<std::size_t>(FindTracePoint(all, name))));
+    ASSERT_LT(request.points[1].stage, request.points[3].stage);
+    const auto shortened = TraceLoci(doc, kWidth, kHeight, request).value();
+    for (TracePoint& p : request.points) p.stage = INT_MAX;
+    const auto whole = TraceLoci(doc, kWidth, kHeight, request).value();
+    ASSERT_EQ(shortened.size(), 4u);
+    for (std::size_t n = 0; n < 4; ++n) EXPECT_EQ(shortened[n].pieces, whole[n].pieces) << shortened[n].name;
+    EXPECT_EQ(doc.points.screen, before.points.screen);
+    EXPECT_EQ(doc.fields, before.fields);
+    EXPECT_FALSE(doc.loci);
+
+    LocusProgress progress;
+    progress.cancel = true;
+    EXPECT_FALSE(TraceLoci(doc, kWidth, kHeight, request, &progress));
+}
+
+// The loci are drawn under the elements in pens of their own and change nothing else of the
+// picture; their lines close the results; another triangle forgets them, a zoom keeps them.
+TEST(Loci, InThePictureAndTheResults) {
+    Document doc = testing::MakeDocument({300, 400}, {520, 400}, {350, 250}, {0, 1, 2, 3, 4, 5, 6, 12, 13});
+    WriteFieldsFromVertices(doc, kWidth / 2, kHeight / 2);
+    const testing::Painted plain = testing::Paint(doc, kWidth, kHeight);
+    doc.loci = WithLoci(doc, kWidth, kHeight, Trace(doc, 2, VertexPath::Circumcircle, {"Höhenschnittpunkt", "Schwerpunkt S"}));
+    const testing::Painted traced = testing::Paint(doc, kWidth, kHeight);
+    std::vector<CanvasCall> others;
+    std::size_t polylines = 0, firstPolyline = 0;
+    for (std::size_t i = 0; i < traced.calls.size(); ++i) {
+        if (traced.calls[i].kind != CanvasCall::Kind::Polyline) {
+            others.push_back(traced.calls[i]);
+            continue;
+        }
+        if (polylines++ == 0) firstPolyline = i;
+        EXPECT_EQ(traced.calls[i].pen.width, 3);
+    }
+    EXPECT_EQ(polylines, 4u); // two pieces each, cut where C passes A and B
+    EXPECT_EQ(traced.calls[firstPolyline - 1].kind, CanvasCall::Kind::Polygon); // right over the fill
+    ASSERT_EQ(others.size(), plain.calls.size());
+    for (std::size_t i = 0; i < others.size(); ++i) EXPECT_TRUE(others[i].pen == plain.calls[i].pen) << i;
+    ASSERT_EQ(traced.lines.size(), plain.lines.size() + 4);
+    EXPECT_EQ(traced.lines[plain.lines.size()], "Ortslinien");
+    EXPECT_EQ(traced.lines[plain.lines.size() + 1], "Bahn\tC auf dem Umkreis");
+    EXPECT_EQ(traced.lines[plain.lines.size() + 2].rfind("Ortslinie von Höhenschnittpunkt\tKreis, Mittelpunkt ( ", 0), 0u);
+
+    // A zoom with the same typed coordinates keeps them, grown with it.
+    Document zoomed = doc;
+    zoomed.view.stretchFactor = 2;
+    ApplyFieldTexts(zoomed, kWidth, kHeight);
+    const testing::Painted grown = testing::Paint(zoomed, kWidth, kHeight);
+    ASSERT_EQ(grown.lines.size(), traced.lines.size());
+    // Measured at the new stretch, as every result line is.
+    auto circle = [](std::string line) {
+        std::replace(line.begin(), line.end(), ',', '.');
+        double x = 0, y = 0, r = 0;
+        EXPECT_EQ(std::sscanf(line.c_str() + line.find('('), "( %lf | %lf ). Radius %lf", &x, &y, &r), 3) << line;
+        return std::array<double, 3>{x, y, r};
+    };
+    const auto before = circle(traced.lines[plain.lines.size() + 2]), after = circle(grown.lines[plain.lines.size() + 2]);
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(after[k], 2 * before[k], 0.0021);
+    doc.points.screen[kSlotC].x += 1;
+    const testing::Painted moved = testing::Paint(doc, kWidth, kHeight);
+    EXPECT_EQ(moved.lines.size(), plain.lines.size());
+    EXPECT_TRUE(std::none_of(moved.calls.begin(), moved.calls.end(),
+                             [](const CanvasCall& c) { return c.kind == CanvasCall::Kind::Polyline; }));
 }
 
 } // namespace
