@@ -40,9 +40,10 @@ std::string_view LabelOf(const std::string& line) {
     return std::string_view(line).substr(0, line.find('\t'));
 }
 
-// The label a point's result line carries when its name is `name`: the sub-label of a block.
+// The label a point's result line carries when its name is `name` and names a block's sub-label
+// ("Schwerpunkt … Lotfußpunkt"): the sub-label, from the last "…" on.
 std::string_view LineLabel(std::string_view name) {
-    const auto ellipsis = name.find("\u2026");
+    const auto ellipsis = name.rfind("\u2026");
     return ellipsis == std::string_view::npos ? name : name.substr(ellipsis);
 }
 
@@ -73,7 +74,9 @@ class Sampler {
             if (r.line >= doc_.results.Size() && r.name.empty()) continue;
             const std::string_view label = r.name.empty() ? LabelOf(doc_.results[r.line]) : r.name;
             for (std::size_t t = 0; t < points_.size(); ++t) {
-                if (label != labels_[t] || MarkedPointName(doc_.results, r) != points_[t].baseName) continue;
+                if ((label != labels_[t] && label != points_[t].baseName) ||
+                    MarkedPointName(doc_.results, r) != points_[t].baseName)
+                    continue;
                 // Count each occurrence once, under the first point of that name.
                 const int ordinal = seen_[points_[t].baseName]++;
                 for (std::size_t u = t; u < points_.size(); ++u)
@@ -161,7 +164,7 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
         VertexRun(request.path, real(vertices[static_cast<std::size_t>(moving)]),
                   real(vertices[static_cast<std::size_t>((moving + 1) % 3)]),
                   real(vertices[static_cast<std::size_t>((moving + 2) % 3)]), doc.view, width, height);
-    const std::size_t n = run.size();
+    const std::size_t n = request.points.empty() ? 0 : run.size();
     if (progress) progress->total = static_cast<int>(n);
 
     // 1. The stretch: as large as the run and the triangle allow.
