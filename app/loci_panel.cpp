@@ -22,9 +22,9 @@ using namespace window;
 
 namespace {
 
-constexpr int kPickReach = 6;      // pixels round a marked point that a click chooses it from
-constexpr int kQuietMs = 250;      // the list is filled anew once the window has been quiet this long
-constexpr int kProgressMs = 50;    // how often the progress bar follows the work
+constexpr int kPickReach = 6;   // pixels round a marked point that a click chooses it from
+constexpr int kQuietMs = 250;   // the list is filled anew once the window has been quiet this long
+constexpr int kProgressMs = 50; // how often the progress bar follows the work
 constexpr int kRoleIndex = Qt::UserRole;
 
 const char* const kPathNames[4] = {"waagerecht", "senkrecht", "um Ursprung", "auf dem Umkreis"};
@@ -40,7 +40,8 @@ LociPanel::LociPanel(QWidget* parent, Hooks hooks) : QDialog(parent), hooks_(std
     vertex_->addItems({"A", "B", "C"});
     vertex_->setCurrentIndex(2);
     path_ = new QComboBox(this);
-    for (const char* name : kPathNames) path_->addItem(name);
+    for (const char* name : kPathNames)
+        path_->addItem(name);
     form->addRow("Bewegte Ecke", vertex_);
     form->addRow("Bahn", path_);
     layout->addLayout(form);
@@ -65,6 +66,8 @@ LociPanel::LociPanel(QWidget* parent, Hooks hooks) : QDialog(parent), hooks_(std
             else
                 chosen_.erase(name);
         }
+        const std::size_t n = Chosen().size();
+        status_->setText(n == 1 ? QString("1 Punkt gewählt.") : QString("%1 Punkte gewählt.").arg(n));
     });
     layout->addWidget(list_, 1);
 
@@ -144,7 +147,8 @@ void LociPanel::Refill() {
 void LociPanel::Filter(const QString& text) {
     const QString wanted = FoldForSearch(text.trimmed());
     for (int row = 0; row < list_->count(); ++row)
-        list_->item(row)->setHidden(!wanted.isEmpty() && !FoldForSearch(list_->item(row)->text()).contains(wanted));
+        list_->item(row)->setHidden(!wanted.isEmpty() &&
+                                    !FoldForSearch(list_->item(row)->text()).contains(wanted));
 }
 
 bool LociPanel::Pick(QPointF at) {
@@ -162,7 +166,8 @@ bool LociPanel::Pick(QPointF at) {
 
 std::vector<std::string> LociPanel::ChosenNames() const {
     std::vector<std::string> names;
-    for (const TracePoint& p : Chosen()) names.push_back(p.name);
+    for (const TracePoint& p : Chosen())
+        names.push_back(p.name);
     return names;
 }
 
@@ -202,8 +207,8 @@ void LociPanel::Start() {
     ShowBusy(true);
     // The worker owns its copy and shares only the progress (atomics); the loci come back through
     // the window's event loop.
-    worker_ = std::thread([this, copy = std::move(copy), request = std::move(request), progress = progressState_,
-                           stamp, width = area.width(), height = area.height()] {
+    worker_ = std::thread([this, copy = std::move(copy), request = std::move(request),
+                           progress = progressState_, stamp, width = area.width(), height = area.height()] {
         std::optional<std::vector<Locus>> loci = TraceLoci(copy, width, height, request, progress.get());
         QMetaObject::invokeMethod(
             this, [this, loci = std::move(loci), stamp]() mutable { Arrived(std::move(loci), stamp); },
@@ -237,14 +242,15 @@ void LociPanel::Arrived(std::optional<std::vector<Locus>> loci, const LociStamp&
 }
 
 std::shared_ptr<const Loci> LociPanel::Trail(const Document& doc, int width, int height, int vertex,
-                                              VertexPath path) {
+                                             VertexPath path) {
     if (!trail_->isChecked()) return nullptr;
     if (!listValid_) Refill();
     const std::vector<TracePoint> chosen = Chosen();
     if (chosen.empty()) return nullptr;
     if (trace_.size() != chosen.size()) {
         trace_.clear();
-        for (const TracePoint& p : chosen) trace_.push_back(Locus{p.name, vertex, path, true, {}, {}});
+        for (const TracePoint& p : chosen)
+            trace_.push_back(Locus{p.name, vertex, path, true, {}, {}});
     }
     // A step longer than the triangle lifts the pen, as the loci cut their jumps.
     double side = 0;
@@ -259,18 +265,22 @@ std::shared_ptr<const Loci> LociPanel::Trail(const Document& doc, int width, int
             if (pieces.empty() || !pieces.back().empty()) pieces.emplace_back();
             continue;
         }
-        if (pieces.empty() || (!pieces.back().empty() && std::hypot(now[n]->x - pieces.back().back().x,
-                                                                     now[n]->y - pieces.back().back().y) > side))
+        if (pieces.empty() ||
+            (!pieces.back().empty() &&
+             std::hypot(now[n]->x - pieces.back().back().x, now[n]->y - pieces.back().back().y) > side))
             pieces.emplace_back();
         pieces.back().push_back(*now[n]);
     }
     auto loci = std::make_shared<Loci>();
     loci->stamp = LociStampOf(doc, width, height);
     loci->curves = trace_;
-    for (Locus& l : loci->curves) std::erase_if(l.pieces, [](const auto& piece) { return piece.size() < 2; });
+    for (Locus& l : loci->curves)
+        std::erase_if(l.pieces, [](const auto& piece) { return piece.size() < 2; });
     return loci;
 }
 
-void LociPanel::ResetTrail() { trace_.clear(); }
+void LociPanel::ResetTrail() {
+    trace_.clear();
+}
 
 } // namespace trimora

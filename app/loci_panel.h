@@ -55,7 +55,8 @@ class LociPanel : public QDialog {
     // "Spur": while the animation runs, the chosen points leave their path. One step of it: where
     // the points are in `doc` now, appended to the trace; the trace as loci for `doc`, or nothing
     // when "Spur" is off or no point is chosen.
-    std::shared_ptr<const Loci> Trail(const Document& doc, int width, int height, int vertex, VertexPath path);
+    std::shared_ptr<const Loci> Trail(const Document& doc, int width, int height, int vertex,
+                                      VertexPath path);
     void ResetTrail();
 
     void Start();  // "Zeichnen"

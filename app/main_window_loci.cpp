@@ -42,7 +42,8 @@ void MainWindow::OnTimer() {
     AnimationStep(session_);
     SyncFieldsFromSession();
     if (lociPanel_)
-        if (auto trail = lociPanel_->Trail(session_.doc, drawing_->width(), drawing_->height(), session_.animation.vertex,
+        if (auto trail = lociPanel_->Trail(session_.doc, drawing_->width(), drawing_->height(),
+                                           session_.animation.vertex,
                                            static_cast<VertexPath>(session_.animation.direction)))
             session_.doc.loci = std::move(trail);
     Repaint();
@@ -62,15 +63,18 @@ void MainWindow::ShowLociPanel() {
             Repaint();
         };
         lociPanel_ = new LociPanel(this, std::move(hooks));
-        lociPanel_->Follow(session_.animation.vertex, static_cast<VertexPath>(session_.animation.direction));
         // Beside the window where the screen has room, else over the selection panel: the picture
         // stays in sight.
         const QRect frame = frameGeometry();
         const QRect room = screen() ? screen()->availableGeometry() : frame;
         int x = frame.right() + 8;
-        if (x + lociPanel_->width() > room.right()) x = std::max(room.left(), frame.right() - lociPanel_->width() - 8);
+        if (x + lociPanel_->width() > room.right())
+            x = std::max(room.left(), frame.right() - lociPanel_->width() - 8);
         lociPanel_->move(x, frame.top() + 60);
     }
+    // Opened anew, it starts from the animation's vertex and motion.
+    if (!lociPanel_->isVisible() && !lociPanel_->Busy())
+        lociPanel_->Follow(session_.animation.vertex, static_cast<VertexPath>(session_.animation.direction));
     lociPanel_->show();
     lociPanel_->raise();
     lociPanel_->activateWindow();
@@ -91,6 +95,8 @@ void MainWindow::ForgetStaleLoci() {
     if (lociPanel_) lociPanel_->DocumentChanged();
 }
 
-bool MainWindow::PickLocusPoint(QPointF at) { return lociPanel_ && lociPanel_->isVisible() && lociPanel_->Pick(at); }
+bool MainWindow::PickLocusPoint(QPointF at) {
+    return lociPanel_ && lociPanel_->isVisible() && lociPanel_->Pick(at);
+}
 
 } // namespace trimora

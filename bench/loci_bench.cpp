@@ -16,14 +16,16 @@ void TraceLocus(benchmark::State& state, bool allEntries, const char* name) {
     if (allEntries)
         doc.checked.set();
     else
-        for (int e = 0; e < 20; ++e) doc.SetOn(e);
+        for (int e = 0; e < 20; ++e)
+            doc.SetOn(e);
     const std::vector<trimora::TracePoint> points = trimora::TracePoints(doc, 821, 660);
     const int traced = trimora::FindTracePoint(points, name);
     if (traced < 0) {
         state.SkipWithError("no such point");
         return;
     }
-    trimora::LocusRequest request{2, trimora::VertexPath::Circumcircle, {points[static_cast<std::size_t>(traced)]}};
+    trimora::LocusRequest request{
+        2, trimora::VertexPath::Circumcircle, {points[static_cast<std::size_t>(traced)]}};
     std::size_t samples = 0;
     for (auto _ : state) {
         trimora::LocusProgress progress;
@@ -34,16 +36,24 @@ void TraceLocus(benchmark::State& state, bool allEntries, const char* name) {
     state.counters["samples"] = static_cast<double>(samples);
 }
 
-void BM_Locus20Entries(benchmark::State& state) { TraceLocus(state, false, "Höhenschnittpunkt"); }
+void BM_Locus20Entries(benchmark::State& state) {
+    TraceLocus(state, false, "Höhenschnittpunkt");
+}
 BENCHMARK(BM_Locus20Entries)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_Locus20EntriesLastNoted(benchmark::State& state) { TraceLocus(state, false, "Inkreismittelpunkt"); }
+void BM_Locus20EntriesLastNoted(benchmark::State& state) {
+    TraceLocus(state, false, "Inkreismittelpunkt");
+}
 BENCHMARK(BM_Locus20EntriesLastNoted)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_LocusAllEntries(benchmark::State& state) { TraceLocus(state, true, "Höhenschnittpunkt"); }
+void BM_LocusAllEntries(benchmark::State& state) {
+    TraceLocus(state, true, "Höhenschnittpunkt");
+}
 BENCHMARK(BM_LocusAllEntries)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_LocusAllEntriesLastNoted(benchmark::State& state) { TraceLocus(state, true, "Inkreismittelpunkt"); }
+void BM_LocusAllEntriesLastNoted(benchmark::State& state) {
+    TraceLocus(state, true, "Inkreismittelpunkt");
+}
 BENCHMARK(BM_LocusAllEntriesLastNoted)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "cli/cli_loci.h"
 
+#include "base/codepage.h"
 #include "draw/document.h"
 #include "explore/loci.h"
 #include "output/savefile.h"
-#include "base/codepage.h"
 
 #include <ostream>
 
@@ -20,11 +20,16 @@ std::optional<std::string> ReadLocusOption(std::string_view arg, const std::func
         o.vertex = FoldCase(v)[0] - 'a';
     } else if (arg == "--path") {
         const std::string v = FoldCase(value());
-        if (v == "waagerecht") o.path = VertexPath::Horizontal;
-        else if (v == "senkrecht") o.path = VertexPath::Vertical;
-        else if (v == "ursprung") o.path = VertexPath::AroundOrigin;
-        else if (v == "umkreis") o.path = VertexPath::Circumcircle;
-        else return "Ungültige Bahn für --path (erwartet waagerecht, senkrecht, ursprung oder umkreis): " + v;
+        if (v == "waagerecht")
+            o.path = VertexPath::Horizontal;
+        else if (v == "senkrecht")
+            o.path = VertexPath::Vertical;
+        else if (v == "ursprung")
+            o.path = VertexPath::AroundOrigin;
+        else if (v == "umkreis")
+            o.path = VertexPath::Circumcircle;
+        else
+            return "Ungültige Bahn für --path (erwartet waagerecht, senkrecht, ursprung oder umkreis): " + v;
     } else if (arg == "--locus-points") {
         if (o.pointsFile) return std::string("--locus-points ist nur einmal erlaubt.");
         o.pointsFile = value();
@@ -58,7 +63,8 @@ LocusOutcome TraceLociOfOptions(Document& measured, Document& picture, int width
                         true};
             request.points.push_back(points[static_cast<std::size_t>(found)]);
         }
-        doc->loci = WithLoci(*doc, width, height, TraceLoci(*doc, width, height, request).value_or(std::vector<Locus>{}));
+        doc->loci = WithLoci(*doc, width, height,
+                             TraceLoci(*doc, width, height, request).value_or(std::vector<Locus>{}));
     }
     return {};
 }
@@ -67,7 +73,8 @@ LocusOutcome WriteLocusPoints(const Document& measured, const LocusOptions& o, s
     if (!o.pointsFile || !measured.loci) return {};
     const std::string text = LocusPointsText(*measured.loci);
     if (*o.pointsFile != "-") return {WriteFileAtomically(*o.pointsFile, text)};
-    if (!(out << text << std::flush)) return {"Die Punkte der Ortslinien konnten nicht auf die Standardausgabe geschrieben werden."};
+    if (!(out << text << std::flush))
+        return {"Die Punkte der Ortslinien konnten nicht auf die Standardausgabe geschrieben werden."};
     return {};
 }
 

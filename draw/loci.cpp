@@ -1,9 +1,9 @@
 #include "draw/loci.h"
 
+#include "base/format.h"
 #include "draw/paint_context.h"
 #include "draw/point_table.h"
 #include "draw/results.h"
-#include "base/format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +19,9 @@ constexpr Color kLocusPalette[] = {Rgb(0xE6194B), Rgb(0x1F78B4), Rgb(0x33A02C), 
                                    Rgb(0x6A3D9A), Rgb(0x00A0A0), Rgb(0xB15928), Rgb(0xF032E6)};
 
 // World units at 100 pixels per unit, y upwards, as every result line measures.
-RealPoint World(RealPoint fromOrigin) { return {fromOrigin.x / 100, -fromOrigin.y / 100}; }
+RealPoint World(RealPoint fromOrigin) {
+    return {fromOrigin.x / 100, -fromOrigin.y / 100};
+}
 
 void AppendPoint(std::string& out, RealPoint fromOrigin) {
     const RealPoint w = World(fromOrigin);
@@ -95,7 +97,8 @@ void PaintLoci(PaintContext& ctx) {
         c.SetPen(LocusPen(n));
         for (const std::vector<RealPoint>& piece : loci->curves[n].pieces) {
             points.clear();
-            for (const RealPoint& p : piece) points.push_back({p.x * grown + ctx.originX, p.y * grown + ctx.originY});
+            for (const RealPoint& p : piece)
+                points.push_back({p.x * grown + ctx.originX, p.y * grown + ctx.originY});
             c.Polyline(points);
         }
     }
@@ -105,10 +108,14 @@ void PaintLoci(PaintContext& ctx) {
 std::string VertexPathText(int vertex, VertexPath path) {
     std::string text(1, static_cast<char>('A' + std::clamp(vertex, 0, 2)));
     switch (path) {
-    case VertexPath::Horizontal: return text + " waagerecht";
-    case VertexPath::Vertical: return text + " senkrecht";
-    case VertexPath::AroundOrigin: return text + " um Ursprung";
-    case VertexPath::Circumcircle: return text + " auf dem Umkreis";
+    case VertexPath::Horizontal:
+        return text + " waagerecht";
+    case VertexPath::Vertical:
+        return text + " senkrecht";
+    case VertexPath::AroundOrigin:
+        return text + " um Ursprung";
+    case VertexPath::Circumcircle:
+        return text + " auf dem Umkreis";
     }
     return text;
 }
@@ -162,7 +169,8 @@ std::string LocusShapeText(const LocusShape& s) {
 void ReportLoci(PaintContext& ctx) {
     double grown = 1;
     const Loci* loci = ctx.Shown() ? LociOf(ctx, grown) : nullptr;
-    if (!loci || std::all_of(loci->curves.begin(), loci->curves.end(), [](const Locus& l) { return l.trail; }))
+    if (!loci ||
+        std::all_of(loci->curves.begin(), loci->curves.end(), [](const Locus& l) { return l.trail; }))
         return;
     AppendTitle(ctx, "Ortslinien");
     std::string lastPath;
@@ -181,12 +189,13 @@ void ReportLoci(PaintContext& ctx) {
             ReportText(ctx, label, LocusShapeText(Grown(locus.shapes[0], grown)));
         } else if (locus.shapes.empty()) {
             ReportText(ctx, label,
-                       "keine Kurve zweiter Ordnung, " + std::to_string(pieces) + (pieces == 1 ? " Stück" : " Stücke"));
+                       "keine Kurve zweiter Ordnung, " + std::to_string(pieces) +
+                           (pieces == 1 ? " Stück" : " Stücke"));
         } else {
             for (const LocusShape& shape : locus.shapes)
                 ReportText(ctx, label,
-                           "Stück " + std::to_string(shape.piece + 1) + " von " + std::to_string(pieces) + ": " +
-                               LocusShapeText(Grown(shape, grown)));
+                           "Stück " + std::to_string(shape.piece + 1) + " von " + std::to_string(pieces) +
+                               ": " + LocusShapeText(Grown(shape, grown)));
         }
     }
 }

@@ -36,7 +36,7 @@ struct Locus {
     std::string name; // the traced point, as the results name it
     int vertex = 2;   // the moving vertex: 0 A, 1 B, 2 C
     VertexPath path = VertexPath::Horizontal;
-    bool trail = false; // left by the animation ("Spur"): drawn, not listed
+    bool trail = false;                         // left by the animation ("Spur"): drawn, not listed
     std::vector<std::vector<RealPoint>> pieces; // pixels from the drawing origin
     std::vector<LocusShape> shapes;             // the whole locus, or one per piece; empty: no conic
 };

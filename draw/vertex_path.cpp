@@ -16,7 +16,8 @@ std::vector<RealPoint> FullTurn(RealPoint start, RealPoint centre) {
     const double wanted = std::ceil(M_PI * radius);
     const int n = static_cast<int>(std::clamp(wanted, double(kLeastTurnSamples), double(kMostTurnSamples)));
     run.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) run.push_back(i == 0 ? start : TurnedAbout(start, centre, 2 * M_PI * i / n));
+    for (int i = 0; i < n; ++i)
+        run.push_back(i == 0 ? start : TurnedAbout(start, centre, 2 * M_PI * i / n));
     return run;
 }
 
@@ -27,7 +28,8 @@ std::vector<double> Straight(double start, double low, double high) {
     const double step = std::max(1.0, std::ceil((high - low) / (kMostStraightSamples - 1)));
     std::vector<double> run;
     const double first = start - std::floor((start - low) / step) * step;
-    for (double v = first; v <= high && run.size() < kMostStraightSamples; v += step) run.push_back(v);
+    for (double v = first; v <= high && run.size() < kMostStraightSamples; v += step)
+        run.push_back(v);
     return run;
 }
 
@@ -49,16 +51,19 @@ std::vector<RealPoint> VertexRun(VertexPath path, RealPoint start, RealPoint oth
     if (!std::isfinite(start.x) || !std::isfinite(start.y)) return run;
     switch (path) {
     case VertexPath::Horizontal:
-        for (double x : Straight(start.x, 0, width + 1)) run.push_back({x, start.y});
+        for (double x : Straight(start.x, 0, width + 1))
+            run.push_back({x, start.y});
         break;
     case VertexPath::Vertical:
-        for (double y : Straight(start.y, 0, height + 1)) run.push_back({start.x, y});
+        for (double y : Straight(start.y, 0, height + 1))
+            run.push_back({start.x, y});
         break;
     case VertexPath::AroundOrigin:
         run = FullTurn(start, TurnCentre(view, width, height));
         break;
     case VertexPath::Circumcircle:
-        if (const auto circle = CircleThroughPoints(start, other1, other2)) run = FullTurn(start, circle->centre);
+        if (const auto circle = CircleThroughPoints(start, other1, other2))
+            run = FullTurn(start, circle->centre);
         break;
     }
     return run;

@@ -36,6 +36,8 @@ inline constexpr int kMostStraightSamples = 8192;
 std::vector<RealPoint> VertexRun(VertexPath path, RealPoint start, RealPoint other1, RealPoint other2,
                                  const ViewSettings& view, int width, int height);
 // Whether the run comes back to its start (the turns).
-inline bool RunIsClosed(VertexPath path) { return path == VertexPath::AroundOrigin || path == VertexPath::Circumcircle; }
+inline bool RunIsClosed(VertexPath path) {
+    return path == VertexPath::AroundOrigin || path == VertexPath::Circumcircle;
+}
 
 } // namespace trimora

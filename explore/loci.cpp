@@ -1,12 +1,12 @@
 #include "explore/loci.h"
 
+#include "base/codepage.h"
+#include "base/format.h"
 #include "draw/point_table.h"
 #include "explore/locus_pieces.h"
 #include "explore/locus_shape.h"
 #include "explore/null_canvas.h"
 #include "explore/relations.h"
-#include "base/format.h"
-#include "base/codepage.h"
 #include "paint/paint.h"
 
 #include <algorithm>
@@ -33,8 +33,12 @@ constexpr double kFarthest = 100000;
 constexpr double kCurveTolerance = 1e-3;
 constexpr double kSmoothness = 0.25;
 
-double Length(RealPoint p) { return std::hypot(p.x, p.y); }
-RealPoint Minus(RealPoint a, RealPoint b) { return {a.x - b.x, a.y - b.y}; }
+double Length(RealPoint p) {
+    return std::hypot(p.x, p.y);
+}
+RealPoint Minus(RealPoint a, RealPoint b) {
+    return {a.x - b.x, a.y - b.y};
+}
 
 std::string_view LabelOf(const std::string& line) {
     return std::string_view(line).substr(0, line.find('\t'));
@@ -63,7 +67,8 @@ class Sampler {
 
     // Repaints with the given vertices and notes where each point is (pixels), if anywhere.
     bool Repaint(const std::array<IntPoint, 3>& vertices, std::span<std::optional<RealPoint>> out) {
-        for (int v = 0; v < 3; ++v) doc_.points.screen[kSlotA + v] = vertices[static_cast<std::size_t>(v)];
+        for (int v = 0; v < 3; ++v)
+            doc_.points.screen[kSlotA + v] = vertices[static_cast<std::size_t>(v)];
         log_.points.clear();
         log_.triangles.clear();
         PaintDocument(doc_, canvas_, true, &log_);
@@ -99,7 +104,8 @@ class Sampler {
 };
 
 int Orientation(const std::array<IntPoint, 3>& v) {
-    const double cross = double(v[1].x - v[0].x) * double(v[2].y - v[0].y) - double(v[1].y - v[0].y) * double(v[2].x - v[0].x);
+    const double cross =
+        double(v[1].x - v[0].x) * double(v[2].y - v[0].y) - double(v[1].y - v[0].y) * double(v[2].x - v[0].x);
     return (cross > 0) - (cross < 0);
 }
 
@@ -158,7 +164,8 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
     const int moving = std::clamp(request.vertex, 0, 2);
     const IntPoint origin{width / 2 + doc.view.panX, height / 2 + doc.view.panY};
     std::array<IntPoint, 3> vertices;
-    for (int v = 0; v < 3; ++v) vertices[static_cast<std::size_t>(v)] = doc.points.screen[kSlotA + v];
+    for (int v = 0; v < 3; ++v)
+        vertices[static_cast<std::size_t>(v)] = doc.points.screen[kSlotA + v];
     auto real = [](IntPoint p) { return RealPoint{double(p.x), double(p.y)}; };
     const std::vector<RealPoint> run =
         VertexRun(request.path, real(vertices[static_cast<std::size_t>(moving)]),
@@ -169,12 +176,16 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
 
     // 1. The stretch: as large as the run and the triangle allow.
     double reach = 1;
-    for (const RealPoint& p : run) reach = std::max({reach, std::fabs(p.x - origin.x), std::fabs(p.y - origin.y)});
+    for (const RealPoint& p : run)
+        reach = std::max({reach, std::fabs(p.x - origin.x), std::fabs(p.y - origin.y)});
     for (const IntPoint& p : vertices)
         reach = std::max({reach, std::fabs(double(p.x - origin.x)), std::fabs(double(p.y - origin.y))});
     int stretch = kLargestStretch;
-    while (stretch > 1 && stretch * reach > kScaledReach) stretch /= 2;
-    auto scaled = [&](IntPoint p) { return IntPoint{stretch * (p.x - origin.x) + origin.x, stretch * (p.y - origin.y) + origin.y}; };
+    while (stretch > 1 && stretch * reach > kScaledReach)
+        stretch /= 2;
+    auto scaled = [&](IntPoint p) {
+        return IntPoint{stretch * (p.x - origin.x) + origin.x, stretch * (p.y - origin.y) + origin.y};
+    };
 
     // 2. Every position repainted, the two halves of the run on both cores.
     const std::size_t m = request.points.size();
@@ -189,7 +200,8 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
         for (std::size_t i = begin; i < end; ++i) {
             if (progress && progress->cancel.load(std::memory_order_relaxed)) return;
             std::array<IntPoint, 3> v;
-            for (int k = 0; k < 3; ++k) v[static_cast<std::size_t>(k)] = scaled(vertices[static_cast<std::size_t>(k)]);
+            for (int k = 0; k < 3; ++k)
+                v[static_cast<std::size_t>(k)] = scaled(vertices[static_cast<std::size_t>(k)]);
             v[static_cast<std::size_t>(moving)] = {RoundClamp(origin.x + stretch * (run[i].x - origin.x)),
                                                    RoundClamp(origin.y + stretch * (run[i].y - origin.y))};
             // A triangle too flat to show its centres truly counts as none.
@@ -228,9 +240,11 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
         locus.vertex = moving;
         locus.path = request.path;
         std::vector<std::vector<RealPoint>> naming;
-        for (const std::vector<std::size_t>& piece : CutIntoPieces(samples[t], orientation, RunIsClosed(request.path), side)) {
+        for (const std::vector<std::size_t>& piece :
+             CutIntoPieces(samples[t], orientation, RunIsClosed(request.path), side)) {
             std::vector<RealPoint>& points = locus.pieces.emplace_back();
-            for (std::size_t i : piece) points.push_back(*samples[t][i]);
+            for (std::size_t i : piece)
+                points.push_back(*samples[t][i]);
             std::vector<RealPoint>& named = naming.emplace_back();
             for (std::size_t k : SmoothSamples(points, kSmoothness * tolerance))
                 if (steady[piece[k]]) named.push_back(points[k]);
@@ -248,12 +262,14 @@ std::shared_ptr<const Loci> WithLoci(const Document& doc, int width, int height,
         for (const Locus& old : doc.loci->curves) {
             // A trace of the animation gives way to the loci, and so does an earlier locus of the
             // same point, vertex and path.
-            const bool replaced = old.trail || std::any_of(added.begin(), added.end(), [&](const Locus& l) {
-                return l.name == old.name && l.vertex == old.vertex && l.path == old.path;
-            });
+            const bool replaced =
+                old.trail || std::any_of(added.begin(), added.end(), [&](const Locus& l) {
+                    return l.name == old.name && l.vertex == old.vertex && l.path == old.path;
+                });
             if (!replaced) loci->curves.push_back(old);
         }
-    for (Locus& l : added) loci->curves.push_back(std::move(l));
+    for (Locus& l : added)
+        loci->curves.push_back(std::move(l));
     return loci;
 }
 
@@ -262,7 +278,8 @@ std::vector<std::optional<RealPoint>> TracePositions(const Document& doc, int wi
     Sampler sampler(doc, width, height, points);
     std::vector<std::optional<RealPoint>> out(points.size());
     std::array<IntPoint, 3> vertices;
-    for (int v = 0; v < 3; ++v) vertices[static_cast<std::size_t>(v)] = doc.points.screen[kSlotA + v];
+    for (int v = 0; v < 3; ++v)
+        vertices[static_cast<std::size_t>(v)] = doc.points.screen[kSlotA + v];
     sampler.Repaint(vertices, out);
     const RealPoint origin{double(width / 2 + doc.view.panX), double(height / 2 + doc.view.panY)};
     for (auto& p : out)

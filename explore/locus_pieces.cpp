@@ -6,9 +6,15 @@
 namespace trimora {
 namespace {
 
-double Length(RealPoint p) { return std::hypot(p.x, p.y); }
-RealPoint Minus(RealPoint a, RealPoint b) { return {a.x - b.x, a.y - b.y}; }
-double Dot(RealPoint a, RealPoint b) { return a.x * b.x + a.y * b.y; }
+double Length(RealPoint p) {
+    return std::hypot(p.x, p.y);
+}
+RealPoint Minus(RealPoint a, RealPoint b) {
+    return {a.x - b.x, a.y - b.y};
+}
+double Dot(RealPoint a, RealPoint b) {
+    return a.x * b.x + a.y * b.y;
+}
 
 } // namespace
 
@@ -24,7 +30,8 @@ std::vector<std::vector<std::size_t>> CutIntoPieces(const std::vector<std::optio
     // Link i joins sample i to sample i + 1.
     std::vector<char> joined(links, 0);
     for (std::size_t i = 0; i < links; ++i)
-        joined[i] = present(i) && present(i + 1) && orientation[at(i)] != 0 && orientation[at(i)] == orientation[at(i + 1)];
+        joined[i] = present(i) && present(i + 1) && orientation[at(i)] != 0 &&
+                    orientation[at(i)] == orientation[at(i + 1)];
     std::vector<char> kept = joined;
     const double least = kLeastStep * side;
     for (std::size_t i = 0; i < links; ++i) {
@@ -32,8 +39,10 @@ std::vector<std::vector<std::size_t>> CutIntoPieces(const std::vector<std::optio
         const RealPoint d = step(i);
         const double length = Length(d);
         const std::size_t before = (i + links - 1) % links, after = (i + 1) % links;
-        const bool prev = (closed || i > 0) && joined[before], next = (closed || i + 1 < links) && joined[after];
-        const double lengthBefore = prev ? Length(step(before)) : 0, lengthAfter = next ? Length(step(after)) : 0;
+        const bool prev = (closed || i > 0) && joined[before],
+                   next = (closed || i + 1 < links) && joined[after];
+        const double lengthBefore = prev ? Length(step(before)) : 0,
+                     lengthAfter = next ? Length(step(after)) : 0;
         // Through infinity between two samples the point comes back from the other side: this
         // step runs against both of its neighbours and outruns them.
         const bool reversed = prev && next && Dot(d, step(before)) < 0 && Dot(d, step(after)) < 0 &&
@@ -47,7 +56,8 @@ std::vector<std::vector<std::size_t>> CutIntoPieces(const std::vector<std::optio
     if (closed && cut == kept.end()) {
         // One loop, closed by its first sample again.
         std::vector<std::size_t> loop(n + 1);
-        for (std::size_t i = 0; i <= n; ++i) loop[i] = at(i);
+        for (std::size_t i = 0; i <= n; ++i)
+            loop[i] = at(i);
         if (n > 1) pieces.push_back(std::move(loop));
         return pieces;
     }
@@ -68,7 +78,8 @@ bool SteadyVertex(const std::array<IntPoint, 3>& v, int moving, double fraction)
     const IntPoint p = v[static_cast<std::size_t>(moving)], a = v[static_cast<std::size_t>((moving + 1) % 3)],
                    b = v[static_cast<std::size_t>((moving + 2) % 3)];
     const double base = std::hypot(double(b.x - a.x), double(b.y - a.y));
-    const double height = std::fabs(double(b.x - a.x) * double(p.y - a.y) - double(b.y - a.y) * double(p.x - a.x)) / base;
+    const double height =
+        std::fabs(double(b.x - a.x) * double(p.y - a.y) - double(b.y - a.y) * double(p.x - a.x)) / base;
     return base > 0 && height >= fraction * base;
 }
 

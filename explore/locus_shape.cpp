@@ -34,7 +34,8 @@ Normalised Normalise(std::span<const RealPoint> samples) {
     Normalised n;
     const Index count = static_cast<Index>(samples.size());
     n.p.resize(count, 2);
-    for (Index i = 0; i < count; ++i) n.p.row(i) << samples[static_cast<std::size_t>(i)].x, samples[static_cast<std::size_t>(i)].y;
+    for (Index i = 0; i < count; ++i)
+        n.p.row(i) << samples[static_cast<std::size_t>(i)].x, samples[static_cast<std::size_t>(i)].y;
     n.mean = n.p.colwise().mean().transpose();
     n.p.rowwise() -= n.mean.transpose();
     n.scale = std::sqrt(n.p.rowwise().squaredNorm().mean());
@@ -42,7 +43,9 @@ Normalised Normalise(std::span<const RealPoint> samples) {
     return n;
 }
 
-RealPoint Unit(const Vector2d& v) { return {v.x(), v.y()}; }
+RealPoint Unit(const Vector2d& v) {
+    return {v.x(), v.y()};
+}
 
 std::optional<LocusShape> FitLine(const Normalised& n, double tol) {
     const Matrix2d covariance = n.p.transpose() * n.p / static_cast<double>(n.p.rows());
@@ -206,8 +209,10 @@ LocusShape RecogniseCurve(std::span<const RealPoint> samples, double tolerance) 
 
 std::vector<LocusShape> RecogniseLocus(const std::vector<std::vector<RealPoint>>& pieces, double tolerance) {
     std::vector<RealPoint> all;
-    for (const auto& piece : pieces) all.insert(all.end(), piece.begin(), piece.end());
-    if (const LocusShape whole = RecogniseCurve(all, tolerance); whole.kind != LocusShape::Kind::None) return {whole};
+    for (const auto& piece : pieces)
+        all.insert(all.end(), piece.begin(), piece.end());
+    if (const LocusShape whole = RecogniseCurve(all, tolerance); whole.kind != LocusShape::Kind::None)
+        return {whole};
     if (pieces.size() < 2) return {};
     std::vector<LocusShape> shapes;
     bool any = false;

@@ -23,28 +23,31 @@ struct LociRun {
 
 LociRun Cli(std::vector<std::string> args, const PictureExporter& exporter = {}) {
     // A (1 | 2), B (-2 | -1), C (2 | -1): U = (0 | 0), R = √5; AB is y = x + 1.
-    args.insert(args.begin(), {"trimora", "--vertices", "1;2;-2;-1;2;-1", "--on", "12", "--on", "13", "--on", "15"});
+    args.insert(args.begin(),
+                {"trimora", "--vertices", "1;2;-2;-1;2;-1", "--on", "12", "--on", "13", "--on", "15"});
     std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
+    for (const auto& a : args)
+        argv.push_back(a.c_str());
     std::ostringstream out, err;
     const int code = RunCommandLine(static_cast<int>(argv.size()), argv.data(), out, err, exporter);
     return {code, out.str(), err.str()};
 }
 
 TEST(CommandLineLoci, CircumcircleAndHorizontalPaths) {
-    const LociRun round = Cli({"--locus", "Höhenschnittpunkt", "--locus", "schwerpunkt s", "--locus", "Umkreismittelpunkt",
-                           "--path", "umkreis", "--results", "-"});
+    const LociRun round = Cli({"--locus", "Höhenschnittpunkt", "--locus", "schwerpunkt s", "--locus",
+                               "Umkreismittelpunkt", "--path", "umkreis", "--results", "-"});
     ASSERT_EQ(round.code, 0) << round.err;
     // The orthocentre: the circumcircle reflected in AB; the centroid: R/3 about M + (U - M)/3.
-    EXPECT_NE(round.out.find("Ortslinien\nBahn\tC auf dem Umkreis\n"
-                             "Ortslinie von Höhenschnittpunkt\tKreis, Mittelpunkt ( -1 | 1 ), Radius 2,236\n"
-                             "Ortslinie von Schwerpunkt S\tKreis, Mittelpunkt ( -0,333 | 0,333 ), Radius 0,745\n"
-                             "Ortslinie von Umkreismittelpunkt\tfester Punkt ( 0 | 0 )\n"),
-              std::string::npos)
+    EXPECT_NE(
+        round.out.find("Ortslinien\nBahn\tC auf dem Umkreis\n"
+                       "Ortslinie von Höhenschnittpunkt\tKreis, Mittelpunkt ( -1 | 1 ), Radius 2,236\n"
+                       "Ortslinie von Schwerpunkt S\tKreis, Mittelpunkt ( -0,333 | 0,333 ), Radius 0,745\n"
+                       "Ortslinie von Umkreismittelpunkt\tfester Punkt ( 0 | 0 )\n"),
+        std::string::npos)
         << round.out;
     // C along BC: H on the altitude from A, S on y = 0, U on the perpendicular bisector of AB.
-    const LociRun along = Cli({"--locus", "Höhenschnittpunkt", "--locus", "Schwerpunkt S", "--locus", "Umkreismittelpunkt",
-                           "--results", "-"});
+    const LociRun along = Cli({"--locus", "Höhenschnittpunkt", "--locus", "Schwerpunkt S", "--locus",
+                               "Umkreismittelpunkt", "--results", "-"});
     EXPECT_NE(along.out.find("Bahn\tC waagerecht\n"
                              "Ortslinie von Höhenschnittpunkt\tGerade, X = 1 ; Anstiegswinkel 90°\n"
                              "Ortslinie von Schwerpunkt S\tGerade, Y = 0 ; Anstiegswinkel 0°\n"
@@ -62,9 +65,10 @@ TEST(CommandLineLoci, SamplesAsTextAndThePicture) {
         drawn = doc.loci ? doc.loci->curves.size() : 0;
         return std::string();
     };
-    const LociRun r = Cli({"--locus", "Höhenschnittpunkt", "--move", "c", "--path", "umkreis", "--locus-points",
-                       file.string(), "--export", (dir / "bild.png").string(), "--stretch", "2"},
-                      exporter);
+    const LociRun r =
+        Cli({"--locus", "Höhenschnittpunkt", "--move", "c", "--path", "umkreis", "--locus-points",
+             file.string(), "--export", (dir / "bild.png").string(), "--stretch", "2"},
+            exporter);
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(drawn, 1u); // traced for the stretched picture as well
     std::ifstream in(file);

@@ -1,9 +1,9 @@
 // Loci traced through the paint routine: classroom theorems on several triangles, pieces where a
 // point is gone, a repaint cut short that changes nothing, the document left as it was, and the
 // loci in the picture and the results.
-#include "explore/loci.h"
 #include "base/lines.h"
 #include "draw/point_table.h"
+#include "explore/loci.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 namespace trimora {
@@ -20,7 +20,8 @@ namespace {
 
 constexpr int kWidth = 821, kHeight = 660;
 
-std::vector<Locus> Trace(const Document& doc, int vertex, VertexPath path, const std::vector<std::string>& names) {
+std::vector<Locus> Trace(const Document& doc, int vertex, VertexPath path,
+                         const std::vector<std::string>& names) {
     const std::vector<TracePoint> all = TracePoints(doc, kWidth, kHeight);
     LocusRequest request{vertex, path, {}};
     for (const std::string& name : names) {
@@ -31,9 +32,15 @@ std::vector<Locus> Trace(const Document& doc, int vertex, VertexPath path, const
     return TraceLoci(doc, kWidth, kHeight, request).value();
 }
 
-RealPoint FromOrigin(RealPoint p) { return {p.x - kWidth / 2, p.y - kHeight / 2}; }
-RealPoint Real(IntPoint p) { return {double(p.x), double(p.y)}; }
-double Distance(RealPoint p, RealPoint q) { return std::hypot(p.x - q.x, p.y - q.y); }
+RealPoint FromOrigin(RealPoint p) {
+    return {p.x - kWidth / 2, p.y - kHeight / 2};
+}
+RealPoint Real(IntPoint p) {
+    return {double(p.x), double(p.y)};
+}
+double Distance(RealPoint p, RealPoint q) {
+    return std::hypot(p.x - q.x, p.y - q.y);
+}
 
 // The shape of a locus that names the whole of it, else nothing.
 std::optional<LocusShape> Whole(const Locus& l) {
@@ -57,7 +64,8 @@ TEST(Loci, CircumcirclePathTheorems) {
     for (const Triangle& t : kTriangles) {
         SCOPED_TRACE(::testing::PrintToString(std::vector<int>{t.a.x, t.a.y, t.b.x, t.b.y, t.c.x, t.c.y}));
         Document doc = testing::MakeDocument(t.a, t.b, t.c, {12, 13, 14});
-        const auto loci = Trace(doc, 2, VertexPath::Circumcircle, {"Höhenschnittpunkt", "Schwerpunkt S", "Inkreismittelpunkt"});
+        const auto loci = Trace(doc, 2, VertexPath::Circumcircle,
+                                {"Höhenschnittpunkt", "Schwerpunkt S", "Inkreismittelpunkt"});
         const CircleFit u = CircleThroughPoints(Real(t.a), Real(t.b), Real(t.c)).value();
         const RealPoint U = FromOrigin(u.centre), A = FromOrigin(Real(t.a)), B = FromOrigin(Real(t.b));
         const RealPoint M = Midpoint(A, B);
@@ -80,7 +88,8 @@ TEST(Loci, CircumcirclePathTheorems) {
         const RealPoint n{-(B.y - A.y) / d, (B.x - A.x) / d};
         for (const LocusShape& arc : i.shapes) {
             ASSERT_EQ(arc.kind, LocusShape::Kind::Circle) << LocusShapeText(arc);
-            const RealPoint m1{U.x + u.radius * n.x, U.y + u.radius * n.y}, m2{U.x - u.radius * n.x, U.y - u.radius * n.y};
+            const RealPoint m1{U.x + u.radius * n.x, U.y + u.radius * n.y},
+                m2{U.x - u.radius * n.x, U.y - u.radius * n.y};
             const RealPoint mid = Distance(arc.centre, m1) < Distance(arc.centre, m2) ? m1 : m2;
             // A short arc of a large circle fixes its centre less closely.
             const double arcTol = 1e-3 * std::max(u.radius, Distance(mid, A));
@@ -99,7 +108,8 @@ TEST(Loci, HorizontalPathTheorems) {
         if (!t.level) continue;
         SCOPED_TRACE(::testing::PrintToString(std::vector<int>{t.a.x, t.a.y, t.b.x, t.b.y, t.c.x, t.c.y}));
         Document doc = testing::MakeDocument(t.a, t.b, t.c, {12, 13, 15});
-        const auto loci = Trace(doc, 2, VertexPath::Horizontal, {"Schwerpunkt S", "Umkreismittelpunkt", "Höhenschnittpunkt"});
+        const auto loci = Trace(doc, 2, VertexPath::Horizontal,
+                                {"Schwerpunkt S", "Umkreismittelpunkt", "Höhenschnittpunkt"});
         const RealPoint A = FromOrigin(Real(t.a)), B = FromOrigin(Real(t.b)), C = FromOrigin(Real(t.c));
         const RealPoint M = Midpoint(A, B);
         // The centroid: the level line a third of the way up from AB.
@@ -137,8 +147,8 @@ TEST(Loci, PiecesWhereAPointIsGone) {
         Document doc = testing::MakeDocument(t.a, t.b, t.c, {12, 13});
         const auto loci = Trace(doc, 2, VertexPath::Vertical, {"Schwerpunkt S", "Höhenschnittpunkt"});
         const double ab = FromOrigin(Real(t.a)).y;
-        const double side = std::max({Distance(Real(t.a), Real(t.b)), Distance(Real(t.b), Real(t.c)),
-                                      Distance(Real(t.c), Real(t.a))});
+        const double side = std::max(
+            {Distance(Real(t.a), Real(t.b)), Distance(Real(t.b), Real(t.c)), Distance(Real(t.c), Real(t.a))});
         ASSERT_EQ(loci[0].pieces.size(), 2u);
         for (const auto& piece : loci[0].pieces) {
             const bool above = piece.front().y < ab;
@@ -152,7 +162,8 @@ TEST(Loci, PiecesWhereAPointIsGone) {
         EXPECT_GT(Distance(loci[0].pieces[0].back(), loci[0].pieces[1].front()), 1.0);
         ASSERT_GE(loci[1].pieces.size(), 2u);
         for (const auto& piece : loci[1].pieces)
-            for (std::size_t k = 1; k < piece.size(); ++k) EXPECT_LE(Distance(piece[k], piece[k - 1]), side);
+            for (std::size_t k = 1; k < piece.size(); ++k)
+                EXPECT_LE(Distance(piece[k], piece[k - 1]), side);
         ++cases;
     }
     EXPECT_EQ(cases, 4);
@@ -162,7 +173,8 @@ TEST(Loci, PiecesWhereAPointIsGone) {
 // repaint does; the document is left as it was; a cancelled trace gives nothing.
 TEST(Loci, ShortRepaintsAgreeAndTheDocumentStays) {
     Document doc = testing::MakeDocument({300, 400}, {520, 400}, {350, 250});
-    for (int e = 0; e < 120; ++e) doc.SetOn(e);
+    for (int e = 0; e < 120; ++e)
+        doc.SetOn(e);
     const Document before = doc;
     const std::vector<TracePoint> all = TracePoints(doc, kWidth, kHeight);
     LocusRequest request{0, VertexPath::AroundOrigin, {}};
@@ -170,10 +182,12 @@ TEST(Loci, ShortRepaintsAgreeAndTheDocumentStays) {
         request.points.push_back(all.at(static_cast<std::size_t>(FindTracePoint(all, name))));
     ASSERT_LT(request.points[1].stage, request.points[3].stage);
     const auto shortened = TraceLoci(doc, kWidth, kHeight, request).value();
-    for (TracePoint& p : request.points) p.stage = INT_MAX;
+    for (TracePoint& p : request.points)
+        p.stage = INT_MAX;
     const auto whole = TraceLoci(doc, kWidth, kHeight, request).value();
     ASSERT_EQ(shortened.size(), 4u);
-    for (std::size_t n = 0; n < 4; ++n) EXPECT_EQ(shortened[n].pieces, whole[n].pieces) << shortened[n].name;
+    for (std::size_t n = 0; n < 4; ++n)
+        EXPECT_EQ(shortened[n].pieces, whole[n].pieces) << shortened[n].name;
     EXPECT_EQ(doc.points.screen, before.points.screen);
     EXPECT_EQ(doc.fields, before.fields);
     EXPECT_FALSE(doc.loci);
@@ -189,7 +203,8 @@ TEST(Loci, InThePictureAndTheResults) {
     Document doc = testing::MakeDocument({300, 400}, {520, 400}, {350, 250}, {0, 1, 2, 3, 4, 5, 6, 12, 13});
     WriteFieldsFromVertices(doc, kWidth / 2, kHeight / 2);
     const testing::Painted plain = testing::Paint(doc, kWidth, kHeight);
-    doc.loci = WithLoci(doc, kWidth, kHeight, Trace(doc, 2, VertexPath::Circumcircle, {"Höhenschnittpunkt", "Schwerpunkt S"}));
+    doc.loci = WithLoci(doc, kWidth, kHeight,
+                        Trace(doc, 2, VertexPath::Circumcircle, {"Höhenschnittpunkt", "Schwerpunkt S"}));
     const testing::Painted traced = testing::Paint(doc, kWidth, kHeight);
     std::vector<CanvasCall> others;
     std::size_t polylines = 0, firstPolyline = 0;
@@ -204,11 +219,14 @@ TEST(Loci, InThePictureAndTheResults) {
     EXPECT_EQ(polylines, 4u); // two pieces each, cut where C passes A and B
     EXPECT_EQ(traced.calls[firstPolyline - 1].kind, CanvasCall::Kind::Polygon); // right over the fill
     ASSERT_EQ(others.size(), plain.calls.size());
-    for (std::size_t i = 0; i < others.size(); ++i) EXPECT_TRUE(others[i].pen == plain.calls[i].pen) << i;
+    for (std::size_t i = 0; i < others.size(); ++i)
+        EXPECT_TRUE(others[i].pen == plain.calls[i].pen) << i;
     ASSERT_EQ(traced.lines.size(), plain.lines.size() + 4);
     EXPECT_EQ(traced.lines[plain.lines.size()], "Ortslinien");
     EXPECT_EQ(traced.lines[plain.lines.size() + 1], "Bahn\tC auf dem Umkreis");
-    EXPECT_EQ(traced.lines[plain.lines.size() + 2].rfind("Ortslinie von Höhenschnittpunkt\tKreis, Mittelpunkt ( ", 0), 0u);
+    EXPECT_EQ(traced.lines[plain.lines.size() + 2].rfind(
+                  "Ortslinie von Höhenschnittpunkt\tKreis, Mittelpunkt ( ", 0),
+              0u);
 
     // A zoom with the same typed coordinates keeps them, grown with it.
     Document zoomed = doc;
@@ -220,11 +238,14 @@ TEST(Loci, InThePictureAndTheResults) {
     auto circle = [](std::string line) {
         std::replace(line.begin(), line.end(), ',', '.');
         double x = 0, y = 0, r = 0;
-        EXPECT_EQ(std::sscanf(line.c_str() + line.find('('), "( %lf | %lf ). Radius %lf", &x, &y, &r), 3) << line;
+        EXPECT_EQ(std::sscanf(line.c_str() + line.find('('), "( %lf | %lf ). Radius %lf", &x, &y, &r), 3)
+            << line;
         return std::array<double, 3>{x, y, r};
     };
-    const auto before = circle(traced.lines[plain.lines.size() + 2]), after = circle(grown.lines[plain.lines.size() + 2]);
-    for (int k = 0; k < 3; ++k) EXPECT_NEAR(after[k], 2 * before[k], 0.0021);
+    const auto before = circle(traced.lines[plain.lines.size() + 2]),
+               after = circle(grown.lines[plain.lines.size() + 2]);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_NEAR(after[k], 2 * before[k], 0.0021);
     doc.points.screen[kSlotC].x += 1;
     const testing::Painted moved = testing::Paint(doc, kWidth, kHeight);
     EXPECT_EQ(moved.lines.size(), plain.lines.size());

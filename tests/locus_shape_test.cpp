@@ -19,9 +19,11 @@ RealPoint Rotated(RealPoint p, double angle) {
     return {p.x * std::cos(angle) - p.y * std::sin(angle), p.x * std::sin(angle) + p.y * std::cos(angle)};
 }
 
-std::vector<RealPoint> Traced(const std::function<RealPoint(double)>& f, double from, double to, int n = 400) {
+std::vector<RealPoint> Traced(const std::function<RealPoint(double)>& f, double from, double to,
+                              int n = 400) {
     std::vector<RealPoint> samples;
-    for (int i = 0; i < n; ++i) samples.push_back(f(from + (to - from) * i / (n - 1)));
+    for (int i = 0; i < n; ++i)
+        samples.push_back(f(from + (to - from) * i / (n - 1)));
     return samples;
 }
 
@@ -34,13 +36,43 @@ TEST(LocusShape, ConicsTracedFromTheirParametersAreNamedBack) {
         Kind kind;
         double a, b; // radius, semi-axes or focal distance
     } cases[] = {
-        {Traced([&](double) { return at({0, 0}); }, 0, 1), Kind::Point, 0, 0},
-        {Traced([&](double t) { return at({t, 0}); }, -200, 300), Kind::Line, 0, 0},
-        {Traced([&](double t) { return at({120 * std::cos(t), 120 * std::sin(t)}); }, 0, 3.5), Kind::Circle, 120, 0},
-        {Traced([&](double t) { return at({150 * std::cos(t), 80 * std::sin(t)}); }, 0, 6.2), Kind::Ellipse, 150, 80},
-        {Traced([&](double t) { return at({60 * std::cosh(t), 40 * std::sinh(t)}); }, -1.8, 1.8), Kind::Hyperbola, 60, 40},
+        {Traced(
+             [&](double) {
+                 return at({0, 0});
+             },
+             0, 1),
+         Kind::Point, 0, 0},
+        {Traced(
+             [&](double t) {
+                 return at({t, 0});
+             },
+             -200, 300),
+         Kind::Line, 0, 0},
+        {Traced(
+             [&](double t) {
+                 return at({120 * std::cos(t), 120 * std::sin(t)});
+             },
+             0, 3.5),
+         Kind::Circle, 120, 0},
+        {Traced(
+             [&](double t) {
+                 return at({150 * std::cos(t), 80 * std::sin(t)});
+             },
+             0, 6.2),
+         Kind::Ellipse, 150, 80},
+        {Traced(
+             [&](double t) {
+                 return at({60 * std::cosh(t), 40 * std::sinh(t)});
+             },
+             -1.8, 1.8),
+         Kind::Hyperbola, 60, 40},
         // y² = 4 f x about the vertex, the focus f along the axis.
-        {Traced([&](double t) { return at({t * t / (4 * 25), t}); }, -150, 150), Kind::Parabola, 25, 0},
+        {Traced(
+             [&](double t) {
+                 return at({t * t / (4 * 25), t});
+             },
+             -150, 150),
+         Kind::Parabola, 25, 0},
     };
     int n = 0;
     for (const auto& k : cases) {
@@ -59,11 +91,26 @@ TEST(LocusShape, ConicsTracedFromTheirParametersAreNamedBack) {
     }
     EXPECT_EQ(n, 6);
     // A cubic, a pair of lines and too few samples are no conic.
-    EXPECT_EQ(RecogniseCurve(Traced([](double t) { return RealPoint{t, t * t * t / 2e4}; }, -200, 200), 0.01).kind, Kind::None);
+    EXPECT_EQ(RecogniseCurve(Traced(
+                                 [](double t) {
+                                     return RealPoint{t, t * t * t / 2e4};
+                                 },
+                                 -200, 200),
+                             0.01)
+                  .kind,
+              Kind::None);
     auto cross = Traced([](double t) { return RealPoint{t, t}; }, -100, 100);
-    for (const RealPoint& p : Traced([](double t) { return RealPoint{t, -t + 30}; }, -100, 100)) cross.push_back(p);
+    for (const RealPoint& p : Traced([](double t) { return RealPoint{t, -t + 30}; }, -100, 100))
+        cross.push_back(p);
     EXPECT_EQ(RecogniseCurve(cross, 0.01).kind, Kind::None);
-    EXPECT_EQ(RecogniseCurve(Traced([](double t) { return RealPoint{t, t * t}; }, 0, 1, 11), 0.01).kind, Kind::None);
+    EXPECT_EQ(RecogniseCurve(Traced(
+                                 [](double t) {
+                                     return RealPoint{t, t * t};
+                                 },
+                                 0, 1, 11),
+                             0.01)
+                  .kind,
+              Kind::None);
 }
 
 TEST(LocusPieces, CutsWhereAPointIsGoneTurnsOverOrJumps) {
@@ -77,24 +124,49 @@ TEST(LocusPieces, CutsWhereAPointIsGoneTurnsOverOrJumps) {
         std::vector<std::size_t> firsts; // the first sample of each piece
     } cases[] = {
         {"unbroken", line, [](std::size_t) { return 1; }, false, {0}},
-        {"gone from 10 to 19", [&](std::size_t i) { return i >= 10 && i < 20 ? std::nullopt : line(i); },
-         [](std::size_t) { return 1; }, false, {0, 20}},
+        {"gone from 10 to 19",
+         [&](std::size_t i) { return i >= 10 && i < 20 ? std::nullopt : line(i); },
+         [](std::size_t) { return 1; },
+         false,
+         {0, 20}},
         {"turned over at 15", line, [](std::size_t i) { return i < 15 ? 1 : -1; }, false, {0, 15}},
-        {"jump at 25", [&](std::size_t i) { return RealPoint{double(i) + (i >= 25 ? 30 : 0), 0}; },
-         [](std::size_t) { return 1; }, false, {0, 25}},
+        {"jump at 25",
+         [&](std::size_t i) {
+             return RealPoint{double(i) + (i >= 25 ? 30 : 0), 0};
+         },
+         [](std::size_t) { return 1; },
+         false,
+         {0, 25}},
         // Through infinity between 19 and 20 (x = 10 / (i - 19.5)), back from the other side.
-        {"through infinity", [](std::size_t i) { return RealPoint{10 / (double(i) - 19.5), 0}; },
-         [](std::size_t) { return 1; }, false, {0, 20}},
-        {"a loop", [](std::size_t i) { return RealPoint{50 * std::cos(i * 0.157), 50 * std::sin(i * 0.157)}; },
-         [](std::size_t) { return 1; }, true, {0}},
-        {"a loop gone from 5 to 9", [](std::size_t i) {
-             return i >= 5 && i < 10 ? std::nullopt : std::optional<RealPoint>({50 * std::cos(i * 0.157), 50 * std::sin(i * 0.157)});
-         }, [](std::size_t) { return 1; }, true, {10}},
+        {"through infinity",
+         [](std::size_t i) {
+             return RealPoint{10 / (double(i) - 19.5), 0};
+         },
+         [](std::size_t) { return 1; },
+         false,
+         {0, 20}},
+        {"a loop",
+         [](std::size_t i) {
+             return RealPoint{50 * std::cos(i * 0.157), 50 * std::sin(i * 0.157)};
+         },
+         [](std::size_t) { return 1; },
+         true,
+         {0}},
+        {"a loop gone from 5 to 9",
+         [](std::size_t i) {
+             return i >= 5 && i < 10
+                        ? std::nullopt
+                        : std::optional<RealPoint>({50 * std::cos(i * 0.157), 50 * std::sin(i * 0.157)});
+         },
+         [](std::size_t) { return 1; },
+         true,
+         {10}},
     };
     for (const auto& k : cases) {
         std::vector<std::optional<RealPoint>> samples;
         std::vector<int> orientation;
-        for (std::size_t i = 0; i < n; ++i) samples.push_back(k.sample(i)), orientation.push_back(k.orientation(i));
+        for (std::size_t i = 0; i < n; ++i)
+            samples.push_back(k.sample(i)), orientation.push_back(k.orientation(i));
         const auto pieces = CutIntoPieces(samples, orientation, k.closed, 100);
         std::vector<std::size_t> firsts;
         for (const auto& piece : pieces) {
@@ -123,13 +195,15 @@ TEST(LocusShape, ResultTexts) {
         {shape(Kind::Line, {0, -100}, {1, 0}, 0, 0), "Gerade, Y = 1 ; Anstiegswinkel 0°"},
         {shape(Kind::Circle, {-50, 20}, {}, 125, 0), "Kreis, Mittelpunkt ( -0,5 | -0,2 ), Radius 1,25"},
         // Pixels run downwards: a direction up and right on the screen is +45°.
-        {shape(Kind::Ellipse, {0, 0}, {r, -r}, 200, 100), "Ellipse, Mittelpunkt ( 0 | 0 ), Halbachsen 2 und 1, Winkel 45°"},
+        {shape(Kind::Ellipse, {0, 0}, {r, -r}, 200, 100),
+         "Ellipse, Mittelpunkt ( 0 | 0 ), Halbachsen 2 und 1, Winkel 45°"},
         {shape(Kind::Parabola, {100, 0}, {0, 1}, 50, 0),
          "Parabel, Scheitel ( 1 | 0 ), Brennpunkt ( 1 | -0,5 ), Achse X = 1"},
         {shape(Kind::Hyperbola, {0, 0}, {1, 0}, 100, 100),
          "Hyperbel, Mittelpunkt ( 0 | 0 ), Halbachsen 1 und 1, Asymptoten Y = -1 X +0 und Y = 1 X +0"},
     };
-    for (const auto& k : cases) EXPECT_EQ(LocusShapeText(k.s), k.text);
+    for (const auto& k : cases)
+        EXPECT_EQ(LocusShapeText(k.s), k.text);
 }
 
 // The runs of the vertex: across the area one pixel a step through the start, a full turn about
@@ -145,8 +219,11 @@ TEST(LocusShape, VertexRunsAreTheAnimationsWholeRun) {
     const auto turn = VertexRun(VertexPath::AroundOrigin, start, {}, {}, s.doc.view, 821, 660);
     ASSERT_EQ(turn.size(), std::size_t(kLeastTurnSamples));
     const RealPoint centre = TurnCentre(s.doc.view, 821, 660);
-    for (const RealPoint& p : turn) EXPECT_NEAR(std::hypot(p.x - centre.x, p.y - centre.y), std::hypot(start.x - centre.x, start.y - centre.y), 1e-9);
-    EXPECT_TRUE(VertexRun(VertexPath::Circumcircle, start, {300, 200}, {310, 210}, s.doc.view, 821, 660).empty());
+    for (const RealPoint& p : turn)
+        EXPECT_NEAR(std::hypot(p.x - centre.x, p.y - centre.y),
+                    std::hypot(start.x - centre.x, start.y - centre.y), 1e-9);
+    EXPECT_TRUE(
+        VertexRun(VertexPath::Circumcircle, start, {300, 200}, {310, 210}, s.doc.view, 821, 660).empty());
 
     // Every position of a horizontal animation lies on the run.
     s.animation.vertex = 0;

@@ -23,12 +23,14 @@ namespace {
 class WindowLoci : public ShownWindow {
   protected:
     LociPanel* OpenPanel(std::initializer_list<const char*> entries) {
-        for (const char* name : entries) window->GetSession().doc.SetOn(FindCatalogueEntry(name));
+        for (const char* name : entries)
+            window->GetSession().doc.SetOn(FindCatalogueEntry(name));
         window->Repaint();
         window->Action("locus")->trigger();
         LociPanel* panel = window->LociDialog();
         EXPECT_TRUE(panel && panel->isVisible());
-        for (int wait = 0; panel && panel->List()->count() == 0 && wait < 100; ++wait) QTest::qWait(20);
+        for (int wait = 0; panel && panel->List()->count() == 0 && wait < 100; ++wait)
+            QTest::qWait(20);
         return panel;
     }
     void Choose(LociPanel* panel, const char* name) {
@@ -47,7 +49,8 @@ TEST_F(WindowLoci, ChooseTraceSeeAndForget) {
     EXPECT_EQ(panel->ChosenNames(), std::vector<std::string>{"Höhenschnittpunkt"});
     panel->Search()->setText("schwer");
     int shown = 0;
-    for (int row = 0; row < panel->List()->count(); ++row) shown += !panel->List()->item(row)->isHidden();
+    for (int row = 0; row < panel->List()->count(); ++row)
+        shown += !panel->List()->item(row)->isHidden();
     EXPECT_EQ(shown, 1);
     Choose(panel, "Schwerpunkt S");
     panel->Search()->clear();
@@ -67,7 +70,8 @@ TEST_F(WindowLoci, ChooseTraceSeeAndForget) {
     int coloured = 0;
     const Color c = LocusPen(0).color;
     for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) coloured += picture.pixel(x, y) == qRgb(c.r, c.g, c.b);
+        for (int x = 0; x < picture.width(); ++x)
+            coloured += picture.pixel(x, y) == qRgb(c.r, c.g, c.b);
     EXPECT_GT(coloured, 300);
     // And under "Ortslinien" in the results.
     window->ShowResults();
@@ -75,7 +79,8 @@ TEST_F(WindowLoci, ChooseTraceSeeAndForget) {
     const auto at = lines.indexOf("Ortslinien");
     ASSERT_GE(at, 0);
     EXPECT_EQ(lines[at + 1], "Bahn\tC auf dem Umkreis");
-    EXPECT_TRUE(lines[at + 3].startsWith("Ortslinie von Höhenschnittpunkt\tKreis, Mittelpunkt ")) << lines[at + 3].toStdString();
+    EXPECT_TRUE(lines[at + 3].startsWith("Ortslinie von Höhenschnittpunkt\tKreis, Mittelpunkt "))
+        << lines[at + 3].toStdString();
     window->ShowPicture();
     // Another triangle forgets them.
     window->Field(0)->setText("0,5");
@@ -104,7 +109,8 @@ TEST_F(WindowLoci, CancelLeaveAndTheAnimationsTrace) {
     window->GetSession().doc.SetOn(FindCatalogueEntry("Höhenschnittpunkt"));
     window->Repaint();
     panel->DocumentChanged();
-    for (int wait = 0; panel->List()->findItems("Höhenschnittpunkt", Qt::MatchExactly).isEmpty() && wait < 100; ++wait)
+    for (int wait = 0;
+         panel->List()->findItems("Höhenschnittpunkt", Qt::MatchExactly).isEmpty() && wait < 100; ++wait)
         QTest::qWait(20);
     Choose(panel, "Höhenschnittpunkt");
     panel->TrailChoice()->setChecked(true);
