@@ -175,6 +175,17 @@ void ReplayRows(NextCall next, QImage& image, int top, int rows, bool antialiasi
                 canvas.Polygon(c.points);
             break;
         }
+        case CanvasCall::Kind::Polyline: {
+            Box box{1e300, 1e300, -1e300, -1e300};
+            for (const RealPoint& p : c.path) {
+                box.left = std::min(box.left, p.x - reach), box.right = std::max(box.right, p.x + reach);
+                box.top = std::min(box.top, p.y - reach), box.bottom = std::max(box.bottom, p.y + reach);
+            }
+            if (c.path.empty() || !box.Meets(seen)) break;
+            ApplyState(canvas, c);
+            canvas.Polyline(c.path);
+            break;
+        }
         case CanvasCall::Kind::Text: {
             // Generous bounds of a line of text: no glyph is wider than two em or lower than three.
             const double em = c.font.pointSize * 96.0 / 72.0;
@@ -266,6 +277,9 @@ class FastRaster::Stream final : public Canvas {
     }
     void TextOut(int x, int y, std::string_view text) override {
         Add(CanvasCall::Kind::Text, [&](CanvasCall& c) { c.x1 = x, c.y1 = y, c.text = text, c.font = CurrentFont(); });
+    }
+    void Polyline(std::span<const RealPoint> points) override {
+        Add(CanvasCall::Kind::Polyline, [&](CanvasCall& c) { c.path.assign(points.begin(), points.end()); });
     }
     void EndOfBackground() override {
         if (!backgroundKnown_) EndOfBackgroundAt(count_);

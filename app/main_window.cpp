@@ -11,13 +11,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
@@ -42,21 +39,6 @@ QString WithBeyondHint(const Document& doc, const QString& text) {
     if (!TriangleBeyondDrawing(doc.points)) return text;
     return text.isEmpty() ? QString(kBeyondDrawing) : text + "   " + kBeyondDrawing;
 }
-
-// The first data file of a drop, as the bytes of its name. Read from the raw URI list: QUrl would
-// replace every byte of a name that is no UTF-8.
-std::optional<std::string> DroppedDataFile(const QMimeData* data) {
-    for (QByteArray line : data->data("text/uri-list").split('\n')) {
-        line = line.trimmed();
-        if (!line.startsWith("file://")) continue;
-        const qsizetype slash = line.indexOf('/', 7); // after the host: none or this machine
-        if (slash < 0 || (slash > 7 && line.mid(7, slash - 7) != "localhost")) continue;
-        const QByteArray path = QByteArray::fromPercentEncoding(line.mid(slash));
-        if (path.toLower().endsWith(".tmo")) return path.toStdString();
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 
@@ -162,7 +144,10 @@ void MainWindow::WireDrawingArea() {
     drawing_->onPress = [this](QMouseEvent* e) {
         const QPoint p = e->position().toPoint();
         const int v = PickVertex(session_.doc, p.x(), p.y());
-        if (v < 0) return;
+        if (v < 0) {
+            PickLocusPoint(e->position());
+            return;
+        }
         dragVertex_ = v;
         keyVertex_ = v; // the arrow keys move the vertex last clicked
         if (e->button() == Qt::LeftButton) {
@@ -261,6 +246,7 @@ void MainWindow::ShowFieldStart(QLineEdit* field) {
 
 void MainWindow::Repaint() {
     SyncChecks();
+    ForgetStaleLoci();
     // A listed or highlighted relation holds for the triangle, view and selection it was found for.
     if (relations_.ForgetIfChanged(session_.doc, drawing_->width(), drawing_->height()))
         drawing_->SetHighlight(std::nullopt);
@@ -310,39 +296,6 @@ void MainWindow::ShowResults() {
     drawing_->hide();
     resultsPanel_->show();
     Repaint();
-}
-
-void MainWindow::StopAnimation(bool releaseButton) {
-    session_.animation.running = false;
-    if (releaseButton) session_.animation.buttonDown = false;
-    timer_->stop();
-    SyncChecks();
-    EndAnimationStep();
-}
-
-void MainWindow::ToggleAnimation() {
-    SyncSessionFromFields();
-    Animation& a = session_.animation;
-    a.running = !a.running;
-    a.buttonDown = a.running;
-    if (a.running) {
-        if (!animationBefore_) animationBefore_ = CaptureState(session_);
-        timer_->start();
-    } else {
-        timer_->stop();
-    }
-    SyncChecks();
-    EndAnimationStep();
-}
-
-void MainWindow::OnTimer() {
-    if (inStep_ || !session_.animation.running) return;
-    inStep_ = true;
-    SyncSessionFromFields();
-    AnimationStep(session_);
-    SyncFieldsFromSession();
-    Repaint();
-    inStep_ = false;
 }
 
 void MainWindow::ChooseTopic(const QString& caption) {
@@ -446,17 +399,6 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     StopAnimation(true);
     StoreSession();
     e->accept();
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
-    if (DroppedDataFile(e->mimeData())) e->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* e) {
-    if (const auto path = DroppedDataFile(e->mimeData())) {
-        LoadDataFileAt(*path);
-        e->acceptProposedAction();
-    }
 }
 
 } // namespace trimora

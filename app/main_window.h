@@ -3,7 +3,8 @@
 // defined in parts: main_window.cpp wires them together (construction, repaint, the commands on
 // the document, window events); main_window_menus.cpp builds the menus and the tool bar;
 // main_window_panels.cpp the selection and results panels; main_window_commands.cpp holds the
-// file, picture and results commands (dialogs, saving, printing, clipboard).
+// file, picture and results commands (dialogs, saving, printing, clipboard); main_window_loci.cpp
+// the animation, its trace and the loci.
 #pragma once
 
 #include "app/core/session.h"
@@ -11,6 +12,7 @@
 #include "app/relations_view.h"
 
 #include <QMainWindow>
+#include <QPointF>
 
 #include <array>
 #include <functional>
@@ -88,6 +90,9 @@ public:
     // their lines shows the picture with that relation highlighted.
     void ListRelations();
     void ChooseResultLine(int row);
+    // "Ortslinie …": the loci dialog; "Ortslinien löschen".
+    void ShowLociPanel();
+    void ClearLoci();
 
     // For tests and the window's own wiring.
     QListWidget* TabListWidget(int tab) const { return tabLists_[static_cast<std::size_t>(tab)]; }
@@ -101,6 +106,7 @@ public:
     QWidget* SelectionPanel() const { return selectionPanel_; }
     QAction* Action(const char* name) const;
     QUndoStack* UndoStack() const { return undo_; }
+    class LociPanel* LociDialog() const { return lociPanel_; }
     enum class FileDialogKind { LoadData, SaveData, SavePicture, SaveResults };
     // "Zuletzt geöffnet": the data files opened or saved last, newest first, at most ten.
     const QStringList& RecentFiles() const { return recentFiles_; }
@@ -148,6 +154,10 @@ private:
     void UpdateMinimumSize();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void OnTimer();
+    // Loci that no longer belong to the triangle and entries are dropped; the dialog's list follows.
+    void ForgetStaleLoci();
+    // A click in the picture beside the vertices chooses a marked point for the loci dialog.
+    bool PickLocusPoint(QPointF at);
     void OpenDataFile();
     void SaveDataFileAs();
     QString StartFolder() const;
@@ -185,6 +195,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     class HelpWindow* helpWindow_ = nullptr;
     RelationsList relations_;
+    class LociPanel* lociPanel_ = nullptr;
     QUndoStack* undo_ = nullptr;
     bool restoring_ = false;                       // an undo step is being put back
     std::optional<SessionState> dragBefore_;       // the session when the drag began

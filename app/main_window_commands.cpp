@@ -20,6 +20,8 @@
 #include <QClipboard>
 #include <QDate>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -355,6 +357,37 @@ void MainWindow::PrintResultsDialog(bool twoColumns) {
     int first = 1, last = ResultsPageCount(printer, lines, twoColumns);
     if (printer.printRange() == QPrinter::PageRange) first = printer.fromPage(), last = printer.toPage();
     PrintResults(printer, lines, twoColumns, first, last);
+}
+
+// ---------------------------------------------------------------- files dropped on the window
+
+namespace {
+
+// The first data file of a drop, as the bytes of its name. Read from the raw URI list: QUrl would
+// replace every byte of a name that is no UTF-8.
+std::optional<std::string> DroppedDataFile(const QMimeData* data) {
+    for (QByteArray line : data->data("text/uri-list").split('\n')) {
+        line = line.trimmed();
+        if (!line.startsWith("file://")) continue;
+        const qsizetype slash = line.indexOf('/', 7); // after the host: none or this machine
+        if (slash < 0 || (slash > 7 && line.mid(7, slash - 7) != "localhost")) continue;
+        const QByteArray path = QByteArray::fromPercentEncoding(line.mid(slash));
+        if (path.toLower().endsWith(".tmo")) return path.toStdString();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
+    if (DroppedDataFile(e->mimeData())) e->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* e) {
+    if (const auto path = DroppedDataFile(e->mimeData())) {
+        LoadDataFileAt(*path);
+        e->acceptProposedAction();
+    }
 }
 
 } // namespace trimora

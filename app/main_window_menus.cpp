@@ -124,6 +124,10 @@ void MainWindow::BuildMenus() {
     anim->setCheckable(true);
     addAction(anim); // F2 also while the menu "Abbildung" is hidden (results mode)
     add(pictureMenu_, "Animation als GIF speichern …", "animationGif", [this] { SaveAnimationAs(); });
+    add(pictureMenu_, "Ortslinie …", "locus", [this] { ShowLociPanel(); })
+        ->setToolTip("Die Bahn markierter Punkte, während eine Ecke wandert");
+    add(pictureMenu_, "Ortslinien löschen", "lociClear", [this] { ClearLoci(); });
+    pictureMenu_->addSeparator();
     auto addToggle = [&](const QString& text, const char* name, auto slot) {
         QAction* a = add(pictureMenu_, text, name, slot);
         a->setCheckable(true);

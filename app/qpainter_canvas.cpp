@@ -296,6 +296,23 @@ void QPainterCanvas::TextOut(int x, int y, std::string_view text) {
     penApplied_ = false;
 }
 
+void QPainterCanvas::Polyline(std::span<const RealPoint> points) {
+    if (points.size() < 2 || CurrentPen().style == PenStyle::Clear) return;
+    // Within the point table's reach, as every other drawing coordinate.
+    constexpr double kReach = 100000;
+    QVarLengthArray<QPointF, 256> path;
+    for (const RealPoint& p : points)
+        if (std::isfinite(p.x) && std::isfinite(p.y))
+            path.append(QPointF(std::clamp(p.x, -kReach, kReach), std::clamp(p.y, -kReach, kReach)));
+    ApplyPen();
+    QPen pen = painter_.pen();
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter_.setPen(pen);
+    penApplied_ = false; // the ends and joins are this call's own
+    painter_.drawPolyline(path.constData(), static_cast<int>(path.size()));
+}
+
 void RegisterFontFallbacks() {
     QFont::insertSubstitution("Verdana", "DejaVu Sans");
 }

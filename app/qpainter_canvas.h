@@ -21,6 +21,8 @@ class QPainterCanvas final : public Canvas {
     void Polygon(std::span<const IntPoint> points) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void TextOut(int x, int y, std::string_view text) override;
+    // Between the pixels, with round joins and ends.
+    void Polyline(std::span<const RealPoint> points) override;
     // Several lines in the current pen at once, each as LineTo draws it.
     void Lines(std::span<const QLine> lines);
     // The polygon's fill without anti-aliasing, then its outline with it: the same picture but for

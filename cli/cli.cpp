@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "cli/cli_loci.h"
+
 #include "app/core/session.h"
 #include "draw/document.h"
 #include "paint/paint.h"
@@ -63,8 +65,6 @@ constexpr const char* kUsage =
     "  --tikz-body          mit --export DATEI.tex: nur die tikzpicture-Umgebung (für \\input)\n"
     "  --animate DATEI.gif  die Animation als animiertes GIF: ein ganzer Lauf der Ecke --move\n"
     "                       in Richtung --path, --frames Bilder (Standard 120)\n"
-    "  --move A|B|C         die bewegte Ecke (\"Simulationspunkt\", Standard A)\n"
-    "  --path RICHTUNG      waagerecht, senkrecht oder ursprung (um den Ursprung; Standard waagerecht)\n"
     "  --frames N           Bilder der Animation (2 bis 10000)\n"
     "  --worksheet DATEI.pdf  Arbeitsblatt: eine A4-Seite mit Titel, Datum, Abbildung und den\n"
     "                       Ergebnissen in zwei Spalten\n"
@@ -75,6 +75,14 @@ constexpr const char* kUsage =
     "  --scale CM           mit --export als svg, pdf oder tex: eine Einheit des Koordinatensystems wird\n"
     "                       CM Zentimeter lang auf dem Papier (0,01 bis 1000); eine Seite von SVG\n"
     "                       und PDF misst 1 bis 14400 pt je Seite\n"
+    "  --locus PUNKT        Ortslinie des markierten Punktes PUNKT (sein Name in den Ergebnissen,\n"
+    "                       z. B. \"Höhenschnittpunkt\"; mehrfach möglich): in der Abbildung von\n"
+    "                       --export und unter \"Ortslinien\" in den Ergebnissen\n"
+    "  --move A|B|C         mit --locus oder --animate: die bewegte Ecke (Standard C, für --animate A)\n"
+    "  --path BAHN          mit --locus oder --animate: waagerecht (Standard), senkrecht, ursprung (um den\n"
+    "                       Ursprung) oder, nur mit --locus, umkreis (einmal auf dem Umkreis herum)\n"
+    "  --locus-points DATEI mit --locus: die Punkte der Ortslinien als Text, x und y je Zeile,\n"
+    "                       eine Leerzeile zwischen den Stücken (\"-\": Standardausgabe)\n"
     "  --version            Name und Version\n"
     "  --help               diese Hilfe\n";
 
@@ -108,7 +116,8 @@ struct Options {
     bool tikzBody = false;
     std::optional<std::string> worksheet;
     std::optional<std::string> animate;
-    std::optional<int> moveVertex, direction, frames;
+    std::optional<int> frames;
+    LocusOptions loci; // cli_loci.h
 };
 
 struct UsageError {
@@ -227,17 +236,6 @@ Options Parse(int argc, const char* const* argv) {
             o.animate = value(i);
             if (!HasExtension(*o.animate, {"gif"}))
                 throw UsageError{"Eine Animation ist ein GIF-Bild (DATEI.gif): " + *o.animate};
-        } else if (arg == "--move") {
-            const std::string text = value(i);
-            if (text != "A" && text != "B" && text != "C")
-                throw UsageError{"Ungültige Ecke für --move (erwartet A, B oder C): " + text};
-            o.moveVertex = text[0] - 'A';
-        } else if (arg == "--path") {
-            const std::string text = value(i);
-            if (text == "waagerecht") o.direction = 0;
-            else if (text == "senkrecht") o.direction = 1;
-            else if (text == "ursprung") o.direction = 2;
-            else throw UsageError{"Ungültige Richtung für --path (erwartet waagerecht, senkrecht oder ursprung): " + text};
         } else if (arg == "--frames") {
             const std::string text = value(i);
             int frames = 0;
@@ -258,10 +256,14 @@ Options Parse(int argc, const char* const* argv) {
             if (!v || *v < 0.01 || *v > 1000)
                 throw UsageError{"Ungültiger Maßstab (0,01 bis 1000 cm je Einheit): " + text};
             o.cmPerUnit = *v;
+        } else if (const auto read = ReadLocusOption(arg, [&] { return value(i); }, o.loci)) {
+            if (!read->empty()) throw UsageError{*read};
         } else {
             throw UsageError{"Unbekannte Option: " + std::string(arg)};
         }
     }
+    if (const std::string wrong = CheckLocusOptions(o.loci, o.animate.has_value()); !wrong.empty())
+        throw UsageError{wrong};
     if (o.bmp16 && !(o.exportPath && o.exportPath->size() >= 4 &&
                      FoldCase(o.exportPath->substr(o.exportPath->size() - 4)) == ".bmp"))
         throw UsageError{"--bmp16 gilt nur zusammen mit --export DATEI.bmp."};
@@ -271,8 +273,9 @@ Options Parse(int argc, const char* const* argv) {
         throw UsageError{"--dpi gilt nur zusammen mit --export als bmp, jpg, gif oder png."};
     if (o.cmPerUnit && !(o.exportPath && HasExtension(*o.exportPath, {"svg", "pdf", "tex"})))
         throw UsageError{"--scale gilt nur zusammen mit --export als svg, pdf oder tex."};
-    if ((o.moveVertex || o.direction || o.frames) && !o.animate)
-        throw UsageError{"--move, --path und --frames gelten nur zusammen mit --animate DATEI.gif."};
+    if (o.frames && !o.animate) throw UsageError{"--frames gilt nur zusammen mit --animate DATEI.gif."};
+    if (o.animate && o.loci.path == VertexPath::Circumcircle)
+        throw UsageError{"--path umkreis gilt nur für Ortslinien (--locus), nicht für --animate."};
     if (o.tikzBody && !(o.exportPath && HasExtension(*o.exportPath, {"tex"})))
         throw UsageError{"--tikz-body gilt nur zusammen mit --export DATEI.tex."};
     if (o.cp1252 && o.results && HasExtension(*o.results, {"csv"}))
@@ -404,6 +407,9 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             (listed && TriangleBeyondDrawing(measured->points)))
             err << "trimora: Hinweis: " << kBeyondDrawing << " (die Abbildung zeigt es nicht; die Ergebnisse gelten "
                    "für die eingegebenen Koordinaten).\n";
+        if (const LocusOutcome loci = TraceLociOfOptions(*measured, session.doc, o.width, o.height, o.loci);
+            !loci.message.empty())
+            throw UsageError{loci.message};
 
         RecordingCanvas canvas(o.width, o.height);
         PaintDocument(*measured, canvas, o.results.has_value() || o.worksheet.has_value());
@@ -430,6 +436,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             if (!out.flush())
                 throw FileError{"Die Zusammenhänge konnten nicht auf die Standardausgabe geschrieben werden."};
         }
+        if (const LocusOutcome points = WriteLocusPoints(*measured, o.loci, out); !points.message.empty())
+            throw FileError{points.message};
         if (o.exportPath && HasExtension(*o.exportPath, {"tex"})) {
             // TikZ is written without Qt.
             const std::string tikz =
@@ -449,7 +457,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             PictureRequest request;
             request.path = *o.animate, request.width = o.width, request.height = o.height;
             request.animationFrames = o.frames.value_or(120);
-            request.vertex = o.moveVertex.value_or(0), request.direction = o.direction.value_or(0);
+            request.vertex = o.loci.vertex.value_or(0);
+            request.direction = static_cast<int>(o.loci.path.value_or(VertexPath::Horizontal));
             const std::string failure = exporter(session.doc, request);
             if (!failure.empty()) throw FileError{failure};
         }

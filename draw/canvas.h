@@ -102,6 +102,10 @@ public:
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     // Text (UTF-8) with its top-left corner at (x, y), on a clear background when the brush is clear.
     virtual void TextOut(int x, int y, std::string_view text) = 0;
+    // An open line through points between the pixels, in the current pen (the loci). By default
+    // the points are rounded to whole pixels and joined by LineTo; a canvas that can draw between
+    // pixels keeps them as they are.
+    virtual void Polyline(std::span<const RealPoint> points);
     // The paint routine has drawn the background layers (grid, millimetre grid, axes), which
     // depend on the view alone; a canvas may keep them between repaints.
     virtual void EndOfBackground() {}

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <bitset>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,9 @@ struct ViewSettings {
     bool showMmGrid = false;
     int panelWidth = 260;
     bool showEtc = false; // " [X(n)]" after the result lines of centres of the encyclopedia
+    // Set only by the loci, which repaint the picture stretched by this factor about the drawing
+    // origin: the bounds that mean "far away" in pixels of the picture grow with it.
+    double traceStretch = 1.0;
 };
 
 // The results list: lines "label<TAB>value" or title lines, UTF-8. Clearing keeps the strings'
@@ -71,6 +75,8 @@ struct EtcCentre {
     RealPoint precise;
 };
 
+struct Loci; // draw/loci.h
+
 struct Document {
     std::array<std::string, 6> fields; // E1..E6: x A, y A, x B, y B, x C, y C as typed
     PointTable points;
@@ -80,6 +86,9 @@ struct Document {
     std::vector<EtcCentre> etcCentres; // filled with the results list
     int originX = 0; // drawing origin of the last repaint
     int originY = 0;
+    // Traced paths of marked points ("Ortslinien"), drawn while the triangle and the entries they
+    // were traced for stay; shared, never changed in place.
+    std::shared_ptr<const Loci> loci;
 
     bool IsOn(int entry) const { return entry >= 0 && entry < kEntryCount && checked[static_cast<std::size_t>(entry)]; }
     void SetOn(int entry, bool on = true) {

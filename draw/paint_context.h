@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +23,13 @@ struct ReportedPoint {
     RealPoint p;           // pixels, as exact as the point table knows it
     int entry;             // -1: none tested yet
     std::string_view name; // empty: the label of its result line
+    int stage = 0;         // of the repaint (PaintContext::stage)
 };
 struct PaintLog {
     std::vector<ReportedPoint> points;
     std::vector<std::array<RealPoint, 3>> triangles;
+    // A caller that needs only the points noted up to this stage ends the repaint after it.
+    int lastStage = std::numeric_limits<int>::max();
 };
 
 // Written by the base measures and the circumcircle family, read by every later family.
@@ -60,6 +64,9 @@ struct PaintContext {
     std::string lastTitle; // of the last block (AppendTitle), which tells circle centres apart
     BaseMeasureRecord base;
     PaintLog* log = nullptr;     // filled only when a caller asks for it
+    // The part of the repaint under way: 0 the main sequence up to the families, then one per
+    // family, then the rest of the main sequence.
+    int stage = 0;
     mutable int lastEntryOn = -1; // the entry whose switch was last found on
 
     bool On(int entry) const {

@@ -12,12 +12,12 @@ bool Finite(RealPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 } // namespace
 
 void LogReportedPoint(PaintContext& ctx, RealPoint p) {
-    if (ctx.log) ctx.log->points.push_back({ctx.doc.results.Size(), p, ctx.lastEntryOn, {}});
+    if (ctx.log) ctx.log->points.push_back({ctx.doc.results.Size(), p, ctx.lastEntryOn, {}, ctx.stage});
 }
 
 void LogMarkedPoint(PaintContext& ctx, int slot, std::string_view name) {
     if (ctx.log)
-        ctx.log->points.push_back({ctx.doc.results.Size(), ctx.pt.precise[slot], ctx.lastEntryOn, name});
+        ctx.log->points.push_back({ctx.doc.results.Size(), ctx.pt.precise[slot], ctx.lastEntryOn, name, ctx.stage});
 }
 
 void NoteExactPoint(PaintContext& ctx, RealPoint exact) {

@@ -55,4 +55,9 @@ void RecordingCanvas::TextOut(int x, int y, std::string_view text) {
     c.font = CurrentFont();
 }
 
+void RecordingCanvas::Polyline(std::span<const RealPoint> points) {
+    CanvasCall& c = Add(CanvasCall::Kind::Polyline);
+    c.path.assign(points.begin(), points.end());
+}
+
 } // namespace trimora

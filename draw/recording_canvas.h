@@ -9,10 +9,11 @@
 namespace trimora {
 
 struct CanvasCall {
-    enum class Kind : std::uint8_t { MoveTo, LineTo, Ellipse, Polygon, Rectangle, Text };
+    enum class Kind : std::uint8_t { MoveTo, LineTo, Ellipse, Polygon, Rectangle, Text, Polyline };
     Kind kind;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // MoveTo/LineTo use x1, y1; LineTo also records its start in x2, y2
     std::vector<IntPoint> points;       // Polygon
+    std::vector<RealPoint> path;        // Polyline
     std::string text;                   // Text
     Font font;                          // Text
     Pen pen;
@@ -29,6 +30,7 @@ public:
     void Polygon(std::span<const IntPoint> points) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void TextOut(int x, int y, std::string_view text) override;
+    void Polyline(std::span<const RealPoint> points) override;
 
     const std::vector<CanvasCall>& Calls() const { return calls_; }
     // Forget the calls but keep the memory, so that repeated repaints do not allocate.

@@ -94,6 +94,8 @@ void ReportSlotDistance(PaintContext& ctx, int i, int j, std::string_view label)
 
 void ReportValue(PaintContext& ctx, std::string_view label, double v) { StartLine(ctx, label) += FormatReal(v, 3); }
 
+void ReportText(PaintContext& ctx, std::string_view label, std::string_view text) { StartLine(ctx, label) += text; }
+
 void ReportRadius(PaintContext& ctx, std::string_view label, double r) {
     StartLine(ctx, label) += FormatReal(r / 100, 3);
     std::string& area = ctx.doc.results.Append();

@@ -23,6 +23,8 @@ void ReportSlot(PaintContext& ctx, int slot, std::string_view label);
 void ReportDistance(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoint p2);
 void ReportSlotDistance(PaintContext& ctx, int i, int j, std::string_view label);
 void ReportValue(PaintContext& ctx, std::string_view label, double v);
+// A line whose value is a text made by the caller.
+void ReportText(PaintContext& ctx, std::string_view label, std::string_view text);
 // Radius in pixels; a second line "… Flächeninhalt" gives the circle's area in square units.
 void ReportRadius(PaintContext& ctx, std::string_view label, double r);
 // Title, "… Mittelpunkt" (precise point of the slot), "… Radius", "… Flächeninhalt".

@@ -90,7 +90,8 @@ void ExcircleApolloniusCircle(PaintContext& ctx) {
     // repaint nothing further can be built: the slot is marked absent rather than left stale.
     const std::optional<Circle> circle = EnclosingCircle(ex);
     const double ox = ctx.doc.originX, oy = ctx.doc.originY;
-    auto near = [&](RealPoint p) { return std::fabs(p.x - ox) < kFar && std::fabs(p.y - oy) < kFar; };
+    const double far = kFar * ctx.doc.view.traceStretch;
+    auto near = [&](RealPoint p) { return std::fabs(p.x - ox) < far && std::fabs(p.y - oy) < far; };
     if (!circle || !near(circle->centre)) {
         PlaceAbsent(pt, kSlotCentre);
         return;

@@ -124,7 +124,8 @@ void OuterTangents(PaintContext& ctx, const Excentres& x) {
     // and no triangle is drawn.
     auto corner = [&](RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4, int slot) {
         const LinePoint q = IntersectLines(p1, p2, p3, p4);
-        if (!q.ok || !(std::fabs(q.p.x - ctx.originX) < kTangentBound) || !(std::fabs(q.p.y - ctx.originY) < kTangentBound))
+        const double bound = kTangentBound * ctx.doc.view.traceStretch;
+        if (!q.ok || !(std::fabs(q.p.x - ctx.originX) < bound) || !(std::fabs(q.p.y - ctx.originY) < bound))
             return false;
         PlaceSlot(pt, slot, q.p);
         return true;

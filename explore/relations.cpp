@@ -430,15 +430,17 @@ bool ByConstruction(const Relation& r, const std::vector<MarkedPoint>& pts, cons
 
 } // namespace
 
+std::string MarkedPointName(const ResultsList& results, const ReportedPoint& r) {
+    return r.name.empty() ? PointName(results, r.line) : std::string(r.name);
+}
+
 std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const PaintLog& log,
                                              const ResultsList& scaledResults, const PaintLog& scaledLog,
                                              RealPoint centre, const std::array<RealPoint, 3>& abc) {
     const double tolerance = kRelationTolerance * LongestSide(abc);
     // The same point of the stretched triangle: the same name, counted in order.
     std::map<std::string, std::vector<RealPoint>> scaled;
-    auto nameOf = [](const ResultsList& list, const ReportedPoint& r) {
-        return r.name.empty() ? PointName(list, r.line) : std::string(r.name);
-    };
+    auto nameOf = [](const ResultsList& list, const ReportedPoint& r) { return MarkedPointName(list, r); };
     for (const ReportedPoint& r : scaledLog.points)
         if (r.line < scaledResults.Size() || !r.name.empty()) scaled[nameOf(scaledResults, r)].push_back(r.p);
     std::map<std::string, std::size_t> seen;

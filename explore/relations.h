@@ -42,6 +42,11 @@ struct RelationSet {
 // or circle of the others) is as rare as a billionth per candidate.
 inline constexpr double kRelationTolerance = 1e-9;
 
+// The name of a point that `log` noted: the label of its result line, a "…" sub-label with its
+// block's title ("Schwerpunkt … Lotfußpunkt"), or the entry's name for a point marked without a
+// line ("Umkreismittelpunkt"). Several points of one repaint may carry the same name.
+std::string MarkedPointName(const ResultsList& results, const ReportedPoint& r);
+
 // The points of the result lines in `results` that `log` noted, merged where they coincide. The
 // scaled results and log come from a repaint of the same document with the vertices twice as far
 // from `centre`: a point is kept only when it moved exactly along. Points that went through

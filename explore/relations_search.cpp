@@ -1,27 +1,13 @@
 #include "explore/relations_search.h"
 
 #include "draw/point_table.h"
+#include "explore/null_canvas.h"
 #include "paint/paint.h"
 
 #include <system_error>
 #include <thread>
 
 namespace trimora {
-namespace {
-
-// The repaint is wanted for its result lines only.
-class NullCanvas final : public Canvas {
-  public:
-    using Canvas::Canvas;
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Polygon(std::span<const IntPoint>) override {}
-    void Rectangle(int, int, int, int) override {}
-    void TextOut(int, int, std::string_view) override {}
-};
-
-} // namespace
 
 RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
     // The same repaint with the triangle stretched by 2 about the drawing origin (whole pixels

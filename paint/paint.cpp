@@ -1,5 +1,6 @@
 #include "paint/paint.h"
 
+#include "draw/loci.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/paint_log.h"
@@ -209,37 +210,51 @@ void AltitudeFeetAndNinePoints(PaintContext& ctx) {
     }
 }
 
+// A caller that needs only the points noted up to some stage (the loci) ends the repaint after it:
+// what comes later cannot change them.
+bool Beyond(const PaintContext& ctx) { return ctx.log && ctx.stage > ctx.log->lastStage; }
+
+// One family as a stage of its own.
+void Run(PaintContext& ctx, void (*family)(PaintContext&)) {
+    ++ctx.stage;
+    if (!Beyond(ctx)) family(ctx);
+}
+
+void RecursiveSoddyIfOn(PaintContext& ctx) {
+    if (ctx.On(kRekursiveSoddyKreise)) RecursiveSoddyCircles(ctx);
+}
+
 // The element families in their binding order. A family that is not built yet is absent.
 void RunFamilies(PaintContext& ctx) {
-    SideSquaresFamily(ctx);        // side squares, Vecten point, Grebe triangle and circles
-    CircleRadii(ctx);              // circumcircle, incircle and their centres
-    OrthocentreFamily(ctx);        // orthocentre, altitude feet, nine-point circle
-    ExcircleFamily(ctx);           // excircles, Nagel point, Mittenpunkt
-    ContactFamily(ctx);            // contact triangle, Gergonne point, Soddy circles, Adams circle
-    if (ctx.On(kRekursiveSoddyKreise)) RecursiveSoddyCircles(ctx);
-    ExcircleApolloniusCircle(ctx); // excircle Apollonius circle and Apollonius point
-    CentroidCircles(ctx);          // centroid circles
-    CircumcirclePointCircles(ctx); // circles through two vertices and U, Kosnita segments
-    SymmedianFamily(ctx);          // symmedians, Lémoine point, first Lémoine circle, Grebe lines
-    NapoleonFermatFamily(ctx);     // outer Napoleon triangles, Napoleon lines, Fermat point lines
-    InnerNapoleonFamily(ctx);      // inner Napoleon triangles and lines
-    FuhrmannFamily(ctx);           // arc midpoints, Fuhrmann points, triangle and circle
-    TangentialTriangle(ctx);       // tangential triangle and Exeter point
-    SpiekerCircle(ctx);            // Spieker circle
-    NagelHalfTriangle(ctx);        // Nagel-point half triangle
-    TaylorCircles(ctx);            // Taylor feet and lines, Taylor and Tucker circles
-    AnticomplementaryTriangle(ctx); // anticomplementary triangle, its circumcircle and incircle
-    BrocardFamily(ctx);            // Brocard points and circle, Neuberg circles, tangential circles
-    MalfattiFamily(ctx);           // Malfatti circles, Ajima and Ajima-Malfatti points
-    SteinerEllipse(ctx);           // Steiner ellipse and Steiner point
-    SteinerInellipse(ctx);         // Steiner inellipse
-    IsodynamicFamily(ctx);         // isodynamic and Hofstadter points, Parry, Apollonius, Villiers circles
-    YffCentralFamily(ctx);         // Epstein and Yff central points, Kiepert parabola, Steiner data
-    YffTriangle(ctx);              // Yff triangle, Yff transversals and Yff point
-    MorleyFamily(ctx);             // Morley trisectors and Morley triangle
-    KiepertLucasFamily(ctx);       // Kiepert hyperbola, Lucas circles, hexyl triangle, Conway circle
-    VertexPairCircles(ctx);        // circles through two vertices and I, U or H; Fermat and Napoleon lines
-    SideDivisionFamily(ctx);       // side division points, Rosenbaum triangle (the last family)
+    Run(ctx, SideSquaresFamily);   // side squares, Vecten point, Grebe triangle and circles
+    Run(ctx, CircleRadii);         // circumcircle, incircle and their centres
+    Run(ctx, OrthocentreFamily);   // orthocentre, altitude feet, nine-point circle
+    Run(ctx, ExcircleFamily);      // excircles, Nagel point, Mittenpunkt
+    Run(ctx, ContactFamily);       // contact triangle, Gergonne point, Soddy circles, Adams circle
+    Run(ctx, RecursiveSoddyIfOn);
+    Run(ctx, ExcircleApolloniusCircle); // excircle Apollonius circle and Apollonius point
+    Run(ctx, CentroidCircles);     // centroid circles
+    Run(ctx, CircumcirclePointCircles); // circles through two vertices and U, Kosnita segments
+    Run(ctx, SymmedianFamily);     // symmedians, Lémoine point, first Lémoine circle, Grebe lines
+    Run(ctx, NapoleonFermatFamily); // outer Napoleon triangles, Napoleon lines, Fermat point lines
+    Run(ctx, InnerNapoleonFamily); // inner Napoleon triangles and lines
+    Run(ctx, FuhrmannFamily);      // arc midpoints, Fuhrmann points, triangle and circle
+    Run(ctx, TangentialTriangle);  // tangential triangle and Exeter point
+    Run(ctx, SpiekerCircle);       // Spieker circle
+    Run(ctx, NagelHalfTriangle);   // Nagel-point half triangle
+    Run(ctx, TaylorCircles);       // Taylor feet and lines, Taylor and Tucker circles
+    Run(ctx, AnticomplementaryTriangle); // anticomplementary triangle, its circumcircle and incircle
+    Run(ctx, BrocardFamily);       // Brocard points and circle, Neuberg circles, tangential circles
+    Run(ctx, MalfattiFamily);      // Malfatti circles, Ajima and Ajima-Malfatti points
+    Run(ctx, SteinerEllipse);      // Steiner ellipse and Steiner point
+    Run(ctx, SteinerInellipse);    // Steiner inellipse
+    Run(ctx, IsodynamicFamily);    // isodynamic and Hofstadter points, Parry, Apollonius, Villiers circles
+    Run(ctx, YffCentralFamily);    // Epstein and Yff central points, Kiepert parabola, Steiner data
+    Run(ctx, YffTriangle);         // Yff triangle, Yff transversals and Yff point
+    Run(ctx, MorleyFamily);        // Morley trisectors and Morley triangle
+    Run(ctx, KiepertLucasFamily);  // Kiepert hyperbola, Lucas circles, hexyl triangle, Conway circle
+    Run(ctx, VertexPairCircles);   // circles through two vertices and I, U or H; Fermat and Napoleon lines
+    Run(ctx, SideDivisionFamily);  // side division points, Rosenbaum triangle (the last family)
 }
 
 void MainSequence(PaintContext& ctx) {
@@ -270,6 +285,8 @@ void MainSequence(PaintContext& ctx) {
 
     // 5. The families.
     RunFamilies(ctx);
+    ++ctx.stage;
+    if (Beyond(ctx)) return;
 
     // 6.-8. Five-point conics, Jerabek hyperbola, Bézier parabolas.
     TriangleConics(ctx);
@@ -333,6 +350,9 @@ void MainSequence(PaintContext& ctx) {
     if (ctx.On(kPunktA)) MarkSlotLetter(ctx, kSlotA, "A");
     if (ctx.On(kPunktB)) MarkSlotLetter(ctx, kSlotB, "B");
     if (ctx.On(kPunktC)) MarkSlotLetter(ctx, kSlotC, "C");
+
+    // What the traced loci were recognised as, after everything else.
+    ReportLoci(ctx);
 }
 
 } // namespace
@@ -372,6 +392,8 @@ void PaintDocument(Document& doc, Canvas& canvas, bool resultsShown, PaintLog* l
         canvas.Polygon(triangle);
         canvas.SetBrushColor(kWhite);
     }
+    // The traced loci under every element.
+    PaintLoci(ctx);
 
     // 7.-8.
     if (BaseMeasures(ctx))

@@ -1,6 +1,7 @@
 #include "app/core/session.h"
 
 #include "draw/point_table.h"
+#include "draw/vertex_path.h"
 #include "base/catalogue.h"
 #include "base/codepage.h"
 #include "base/field.h"
@@ -357,11 +358,9 @@ void AnimationStep(Session& s) {
         }
         break;
     case AnimationDirection::AroundOrigin: {
-        const double cx = s.width / 2.0 + s.doc.view.panX, cy = s.height / 2.0 + s.doc.view.panY;
-        const double d = std::sqrt((r - cx) * (r - cx) + (q - cy) * (q - cy));
-        const double phi = std::atan2(q - cy, r - cx) + 0.01;
-        r = cx + d * std::cos(phi);
-        q = cy + d * std::sin(phi);
+        const RealPoint turned = TurnedAbout({r, q}, TurnCentre(s.doc.view, s.width, s.height), kAnimationTurn);
+        r = turned.x;
+        q = turned.y;
         break;
     }
     }

@@ -1,0 +1,307 @@
+#include "explore/loci.h"
+
+#include "base/codepage.h"
+#include "base/format.h"
+#include "draw/point_table.h"
+#include "explore/locus_pieces.h"
+#include "explore/locus_shape.h"
+#include "explore/null_canvas.h"
+#include "explore/relations.h"
+#include "paint/paint.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <system_error>
+#include <thread>
+
+namespace trimora {
+namespace {
+
+// The run is repainted with the triangle stretched about the drawing origin by the largest of
+// these factors that keeps it within kScaledReach pixels of the origin (the point table holds
+// 100000): the moving vertex then stands within 1/64 pixel of its path instead of on whole
+// pixels, which is what it takes to name the curve of a centre that follows the vertex's rounding
+// tenfold, and points that go through rounded pixels are as much finer. Every exact construction
+// commutes with the stretch; the bounds that mean "far away" grow with it (traceStretch).
+constexpr int kLargestStretch = 32;
+constexpr double kScaledReach = 80000;
+// Beyond this many pixels from the origin a point counts as gone through infinity.
+constexpr double kFarthest = 100000;
+// Samples lie on a recognised curve within this fraction of the longest side, and only those that
+// lie within this fraction of that tolerance of the parabola through their neighbours name it.
+constexpr double kCurveTolerance = 1e-3;
+constexpr double kSmoothness = 0.25;
+
+double Length(RealPoint p) {
+    return std::hypot(p.x, p.y);
+}
+RealPoint Minus(RealPoint a, RealPoint b) {
+    return {a.x - b.x, a.y - b.y};
+}
+
+std::string_view LabelOf(const std::string& line) {
+    return std::string_view(line).substr(0, line.find('\t'));
+}
+
+// The label a point's result line carries when its name is `name` and names a block's sub-label
+// ("Schwerpunkt … Lotfußpunkt"): the sub-label, from the last "…" on.
+std::string_view LineLabel(std::string_view name) {
+    const auto ellipsis = name.rfind("\u2026");
+    return ellipsis == std::string_view::npos ? name : name.substr(ellipsis);
+}
+
+// One repaint per position, on a copy of its own.
+class Sampler {
+  public:
+    Sampler(const Document& doc, int width, int height, std::span<const TracePoint> points)
+        : doc_(doc), canvas_(width, height), points_(points) {
+        doc_.loci.reset();
+        // The repaint ends once every point of the names asked for is noted.
+        log_.lastStage = 0;
+        for (const TracePoint& p : points) {
+            labels_.push_back(LineLabel(p.baseName));
+            log_.lastStage = std::max(log_.lastStage, p.stage);
+        }
+    }
+
+    // Repaints with the given vertices and notes where each point is (pixels), if anywhere.
+    bool Repaint(const std::array<IntPoint, 3>& vertices, std::span<std::optional<RealPoint>> out) {
+        for (int v = 0; v < 3; ++v)
+            doc_.points.screen[kSlotA + v] = vertices[static_cast<std::size_t>(v)];
+        log_.points.clear();
+        log_.triangles.clear();
+        PaintDocument(doc_, canvas_, true, &log_);
+        std::fill(out.begin(), out.end(), std::nullopt);
+        if (doc_.view.triangleDegenerate) return false;
+        seen_.clear();
+        for (const ReportedPoint& r : log_.points) {
+            if (r.line >= doc_.results.Size() && r.name.empty()) continue;
+            const std::string_view label = r.name.empty() ? LabelOf(doc_.results[r.line]) : r.name;
+            for (std::size_t t = 0; t < points_.size(); ++t) {
+                if ((label != labels_[t] && label != points_[t].baseName) ||
+                    MarkedPointName(doc_.results, r) != points_[t].baseName)
+                    continue;
+                // Count each occurrence once, under the first point of that name.
+                const int ordinal = seen_[points_[t].baseName]++;
+                for (std::size_t u = t; u < points_.size(); ++u)
+                    if (points_[u].baseName == points_[t].baseName && points_[u].ordinal == ordinal &&
+                        std::isfinite(r.p.x) && std::isfinite(r.p.y) && !IsAbsentPoint(r.p))
+                        out[u] = r.p;
+                break;
+            }
+        }
+        return true;
+    }
+
+  private:
+    Document doc_;
+    NullCanvas canvas_;
+    PaintLog log_;
+    std::span<const TracePoint> points_;
+    std::vector<std::string_view> labels_;
+    std::map<std::string, int> seen_;
+};
+
+int Orientation(const std::array<IntPoint, 3>& v) {
+    const double cross =
+        double(v[1].x - v[0].x) * double(v[2].y - v[0].y) - double(v[1].y - v[0].y) * double(v[2].x - v[0].x);
+    return (cross > 0) - (cross < 0);
+}
+
+double LongestSide(const std::array<IntPoint, 3>& v) {
+    double longest = 0;
+    for (int i = 0; i < 3; ++i) {
+        const IntPoint p = v[static_cast<std::size_t>(i)], q = v[static_cast<std::size_t>((i + 1) % 3)];
+        longest = std::max(longest, std::hypot(double(p.x - q.x), double(p.y - q.y)));
+    }
+    return longest;
+}
+
+} // namespace
+
+std::vector<TracePoint> TracePoints(const Document& doc, int width, int height) {
+    Document copy = doc;
+    copy.loci.reset();
+    NullCanvas canvas(width, height);
+    PaintLog log;
+    PaintDocument(copy, canvas, true, &log);
+    std::vector<TracePoint> points;
+    std::map<std::string, int> count, stage;
+    for (const ReportedPoint& r : log.points) {
+        if (r.line >= copy.results.Size() && r.name.empty()) continue;
+        std::string name = MarkedPointName(copy.results, r);
+        const int ordinal = count[name]++;
+        stage[name] = std::max(stage[name], r.stage);
+        if (!std::isfinite(r.p.x) || !std::isfinite(r.p.y) || IsAbsentPoint(r.p)) continue;
+        points.push_back({name, name, ordinal, 0, r.p});
+    }
+    for (TracePoint& p : points) {
+        p.stage = stage[p.baseName];
+        if (count[p.baseName] > 1) p.name += " (" + std::to_string(p.ordinal + 1) + ")";
+    }
+    return points;
+}
+
+int NearestTracePoint(std::span<const TracePoint> points, RealPoint at, double reach) {
+    int best = -1;
+    double nearest = reach;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double d = Length(Minus(points[i].p, at));
+        if (d <= nearest) best = static_cast<int>(i), nearest = d;
+    }
+    return best;
+}
+
+int FindTracePoint(std::span<const TracePoint> points, std::string_view name) {
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (EqualsIgnoringCase(points[i].name, name)) return static_cast<int>(i);
+    return -1;
+}
+
+std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int height,
+                                            const LocusRequest& request, LocusProgress* progress) {
+    const int moving = std::clamp(request.vertex, 0, 2);
+    const IntPoint origin{width / 2 + doc.view.panX, height / 2 + doc.view.panY};
+    std::array<IntPoint, 3> vertices;
+    for (int v = 0; v < 3; ++v)
+        vertices[static_cast<std::size_t>(v)] = doc.points.screen[kSlotA + v];
+    auto real = [](IntPoint p) { return RealPoint{double(p.x), double(p.y)}; };
+    const std::vector<RealPoint> run =
+        VertexRun(request.path, real(vertices[static_cast<std::size_t>(moving)]),
+                  real(vertices[static_cast<std::size_t>((moving + 1) % 3)]),
+                  real(vertices[static_cast<std::size_t>((moving + 2) % 3)]), doc.view, width, height);
+    const std::size_t n = request.points.empty() ? 0 : run.size();
+    if (progress) progress->total = static_cast<int>(n);
+
+    // 1. The stretch: as large as the run and the triangle allow.
+    double reach = 1;
+    for (const RealPoint& p : run)
+        reach = std::max({reach, std::fabs(p.x - origin.x), std::fabs(p.y - origin.y)});
+    for (const IntPoint& p : vertices)
+        reach = std::max({reach, std::fabs(double(p.x - origin.x)), std::fabs(double(p.y - origin.y))});
+    int stretch = kLargestStretch;
+    while (stretch > 1 && stretch * reach > kScaledReach)
+        stretch /= 2;
+    auto scaled = [&](IntPoint p) {
+        return IntPoint{stretch * (p.x - origin.x) + origin.x, stretch * (p.y - origin.y) + origin.y};
+    };
+
+    // 2. Every position repainted, the two halves of the run on both cores.
+    const std::size_t m = request.points.size();
+    std::vector<std::vector<std::optional<RealPoint>>> samples(m, std::vector<std::optional<RealPoint>>(n));
+    std::vector<int> orientation(n, 0);
+    std::vector<char> steady(n, 0);
+    Document stretched = doc;
+    stretched.view.traceStretch = stretch;
+    auto work = [&](std::size_t begin, std::size_t end) {
+        Sampler sampler(stretched, width, height, request.points);
+        std::vector<std::optional<RealPoint>> here(m);
+        for (std::size_t i = begin; i < end; ++i) {
+            if (progress && progress->cancel.load(std::memory_order_relaxed)) return;
+            std::array<IntPoint, 3> v;
+            for (int k = 0; k < 3; ++k)
+                v[static_cast<std::size_t>(k)] = scaled(vertices[static_cast<std::size_t>(k)]);
+            v[static_cast<std::size_t>(moving)] = {RoundClamp(origin.x + stretch * (run[i].x - origin.x)),
+                                                   RoundClamp(origin.y + stretch * (run[i].y - origin.y))};
+            // A triangle too flat to show its centres truly counts as none.
+            if (SteadyVertex(v, moving, kFlatHeight) && sampler.Repaint(v, here)) {
+                orientation[i] = Orientation(v);
+                steady[i] = SteadyVertex(v, moving, kSteadyHeight);
+            } else {
+                std::fill(here.begin(), here.end(), std::nullopt);
+            }
+            for (std::size_t t = 0; t < m; ++t) {
+                if (!here[t]) continue;
+                const RealPoint p{(here[t]->x - origin.x) / stretch, (here[t]->y - origin.y) / stretch};
+                if (Length(p) <= kFarthest) samples[t][i] = p;
+            }
+            if (progress) progress->done.fetch_add(1, std::memory_order_relaxed);
+        }
+    };
+    const std::size_t half = n / 2;
+    std::thread helper;
+    try {
+        helper = std::thread(work, half, n);
+    } catch (const std::system_error&) {
+        work(half, n); // no second thread to be had: one after the other
+    }
+    work(0, half);
+    if (helper.joinable()) helper.join();
+    if (progress && progress->cancel.load()) return std::nullopt;
+
+    // 3. Pieces, and the curve their steady and smooth samples lie on.
+    const double side = LongestSide(vertices);
+    const double tolerance = kCurveTolerance * side;
+    std::vector<Locus> loci;
+    for (std::size_t t = 0; t < m; ++t) {
+        Locus locus;
+        locus.name = request.points[t].name;
+        locus.vertex = moving;
+        locus.path = request.path;
+        std::vector<std::vector<RealPoint>> naming;
+        for (const std::vector<std::size_t>& piece :
+             CutIntoPieces(samples[t], orientation, RunIsClosed(request.path), side)) {
+            std::vector<RealPoint>& points = locus.pieces.emplace_back();
+            for (std::size_t i : piece)
+                points.push_back(*samples[t][i]);
+            std::vector<RealPoint>& named = naming.emplace_back();
+            for (std::size_t k : SmoothSamples(points, kSmoothness * tolerance))
+                if (steady[piece[k]]) named.push_back(points[k]);
+        }
+        locus.shapes = RecogniseLocus(naming, tolerance);
+        loci.push_back(std::move(locus));
+    }
+    return loci;
+}
+
+std::shared_ptr<const Loci> WithLoci(const Document& doc, int width, int height, std::vector<Locus> added) {
+    auto loci = std::make_shared<Loci>();
+    loci->stamp = LociStampOf(doc, width, height);
+    if (doc.loci && doc.loci->stamp == loci->stamp)
+        for (const Locus& old : doc.loci->curves) {
+            // A trace of the animation gives way to the loci, and so does an earlier locus of the
+            // same point, vertex and path.
+            const bool replaced =
+                old.trail || std::any_of(added.begin(), added.end(), [&](const Locus& l) {
+                    return l.name == old.name && l.vertex == old.vertex && l.path == old.path;
+                });
+            if (!replaced) loci->curves.push_back(old);
+        }
+    for (Locus& l : added)
+        loci->curves.push_back(std::move(l));
+    return loci;
+}
+
+std::vector<std::optional<RealPoint>> TracePositions(const Document& doc, int width, int height,
+                                                     std::span<const TracePoint> points) {
+    Sampler sampler(doc, width, height, points);
+    std::vector<std::optional<RealPoint>> out(points.size());
+    std::array<IntPoint, 3> vertices;
+    for (int v = 0; v < 3; ++v)
+        vertices[static_cast<std::size_t>(v)] = doc.points.screen[kSlotA + v];
+    sampler.Repaint(vertices, out);
+    const RealPoint origin{double(width / 2 + doc.view.panX), double(height / 2 + doc.view.panY)};
+    for (auto& p : out)
+        if (p) p = Minus(*p, origin);
+    return out;
+}
+
+std::string LocusPointsText(const Loci& loci) {
+    // Units of the coordinate system, as typed, whatever the stretch they were traced at.
+    const double unit = 100 * (loci.stamp.stretch > 0 ? loci.stamp.stretch : 1);
+    std::string text;
+    for (const Locus& locus : loci.curves) {
+        if (!text.empty()) text += '\n';
+        text += "# " + std::string(locus.trail ? "Spur" : "Ortslinie") + " von " + locus.name + ", " +
+                VertexPathText(locus.vertex, locus.path) + "\n";
+        for (std::size_t k = 0; k < locus.pieces.size(); ++k) {
+            if (k > 0) text += '\n';
+            for (const RealPoint& p : locus.pieces[k])
+                text += FormatRealDot(p.x / unit, 6) + " " + FormatRealDot(-p.y / unit, 6) + "\n";
+        }
+    }
+    return text;
+}
+
+} // namespace trimora
