@@ -58,6 +58,7 @@ constexpr const char* kUsage =
     "  --cp1252             mit --results DATEI: Windows-1252 mit CR LF statt UTF-8\n"
     "  --relations          Zusammenhänge der markierten Punkte (kollinear, konzyklisch) auf die\n"
     "                       Standardausgabe schreiben\n"
+    "  --relations-all      wie --relations, dazu was nur für dieses Dreieck gilt\n"
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
     "                       bmp, jpg, gif, png, wmf, svg, pdf, tex (TikZ für LaTeX)\n"
     "  --tikz-body          mit --export DATEI.tex: nur die tikzpicture-Umgebung (für \\input)\n"
@@ -100,6 +101,7 @@ struct Options {
     std::optional<std::string> results;
     bool cp1252 = false;
     bool relations = false;
+    bool relationsAll = false; // also what holds for this triangle only
     std::optional<std::string> exportPath;
     bool bmp16 = false;
     std::optional<int> dpi;
@@ -204,8 +206,9 @@ Options Parse(int argc, const char* const* argv) {
                                  "Pixel): " + text};
         } else if (arg == "--cp1252") {
             o.cp1252 = true;
-        } else if (arg == "--relations") {
+        } else if (arg == "--relations" || arg == "--relations-all") {
             o.relations = true;
+            o.relationsAll = o.relationsAll || arg == "--relations-all";
         } else if (arg == "--results") {
             if (o.results) throw UsageError{"--results ist nur einmal erlaubt."};
             o.results = value(i);
@@ -425,7 +428,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             }
         }
         if (o.relations) {
-            for (const std::string& line : RelationLines(RelationsOfDocument(*measured, o.width, o.height)))
+            for (const std::string& line : RelationLines(RelationsOfDocument(*measured, o.width, o.height), o.relationsAll))
                 out << line << '\n';
             if (!out.flush())
                 throw FileError{"Die Zusammenhänge konnten nicht auf die Standardausgabe geschrieben werden."};

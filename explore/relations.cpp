@@ -1,5 +1,8 @@
 #include "explore/relations.h"
 
+#include "explore/plane.h"
+#include "explore/relation_checks.h"
+
 #include "draw/point_table.h"
 #include "draw/results.h"
 #include "base/format.h"
@@ -13,68 +16,19 @@
 #include <system_error>
 #include <thread>
 #include <unordered_map>
+#include <tuple>
 #include <utility>
 
 namespace trimora {
 namespace {
+
+using namespace plane;
 
 // Candidates are gathered with looser tolerances than kRelationTolerance and then checked
 // against it, so that rounding in the candidate search never loses a relation.
 constexpr double kDirectionSlack = 1e-7; // radians between directions from one point
 constexpr double kCentreSlack = 1e-6;    // of the longest side, along a perpendicular bisector
 constexpr double kLargestRadius = 1e3;   // of the longest side: beyond it a circle is a line
-
-double Cross(RealPoint a, RealPoint b) {
-    return a.x * b.y - a.y * b.x;
-}
-RealPoint Minus(RealPoint a, RealPoint b) {
-    return {a.x - b.x, a.y - b.y};
-}
-double Dot(RealPoint a, RealPoint b) {
-    return a.x * b.x + a.y * b.y;
-}
-double Length(RealPoint a) {
-    return std::hypot(a.x, a.y);
-}
-bool Finite(RealPoint p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
-
-double LongestSide(const std::array<RealPoint, 3>& abc) {
-    return std::max(
-        {Length(Minus(abc[0], abc[1])), Length(Minus(abc[1], abc[2])), Length(Minus(abc[2], abc[0]))});
-}
-
-bool StartsWithEllipsis(std::string_view label) {
-    return label.substr(0, kEllipsis.size()) == kEllipsis;
-}
-
-std::string_view LabelOf(const std::string& line) {
-    const auto tab = line.find('\t');
-    return tab == std::string::npos ? std::string_view(line) : std::string_view(line).substr(0, tab);
-}
-
-// The head of the block of line i: the nearest line at or before it that is a title (no tab) or
-// whose label is not a "…" sub-label.
-std::size_t BlockHead(const ResultsList& results, std::size_t i) {
-    for (std::size_t k = i + 1; k-- > 0;) {
-        const std::string& line = results[k];
-        if (line.find('\t') == std::string::npos || !StartsWithEllipsis(LabelOf(line))) return k;
-    }
-    return i;
-}
-
-// A sub-label "… Lotfußpunkt" is named with its block's title: "Schwerpunkt … Lotfußpunkt".
-std::string PointName(const ResultsList& results, std::size_t i) {
-    const std::string_view label = LabelOf(results[i]);
-    if (!StartsWithEllipsis(label)) return std::string(label);
-    const std::size_t head = BlockHead(results, i);
-    if (head == i) return std::string(label);
-    std::string name(LabelOf(results[head]));
-    name += ' ';
-    name += label;
-    return name;
-}
 
 // Which found set holds a pair (lines) or a triple (circles) of points: two points fix a line and
 // three a circle, so a candidate through a held pair or triple is no new set, and a set that
@@ -430,92 +384,63 @@ bool ByConstruction(const Relation& r, const std::vector<MarkedPoint>& pts, cons
 
 } // namespace
 
-std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const PaintLog& log,
-                                             const ResultsList& scaledResults, const PaintLog& scaledLog,
-                                             RealPoint centre, const std::array<RealPoint, 3>& abc) {
-    const double tolerance = kRelationTolerance * LongestSide(abc);
-    // The same point of the stretched triangle: the same name, counted in order.
-    std::map<std::string, std::vector<RealPoint>> scaled;
-    auto nameOf = [](const ResultsList& list, const ReportedPoint& r) {
-        return r.name.empty() ? PointName(list, r.line) : std::string(r.name);
-    };
-    for (const ReportedPoint& r : scaledLog.points)
-        if (r.line < scaledResults.Size() || !r.name.empty()) scaled[nameOf(scaledResults, r)].push_back(r.p);
-    std::map<std::string, std::size_t> seen;
+namespace {
 
-    std::vector<MarkedPoint> raw;
-    for (const ReportedPoint& r : log.points) {
-        if (r.line >= results.Size() && r.name.empty()) continue;
-        std::string name = nameOf(results, r);
-        const std::size_t ordinal = seen[name]++;
-        if (!Finite(r.p) || IsAbsentPoint(r.p)) continue;
-        const auto twin = scaled.find(name);
-        if (twin == scaled.end() || ordinal >= twin->second.size()) continue;
-        const RealPoint expected{centre.x + 2 * (r.p.x - centre.x), centre.y + 2 * (r.p.y - centre.y)};
-        const RealPoint got = twin->second[ordinal];
-        if (!Finite(got) || !(Length(Minus(got, expected)) <= 2 * tolerance)) continue;
-        // A point belongs to the entry whose switch was found on last and to its block of lines
-        // (a title and its "…" lines): either may make a set one element's own.
-        MarkedPoint point{r.p, {std::move(name)}, {}, r.line};
-        if (r.name.empty())
-            point.elements.push_back(kEntryCount + static_cast<int>(BlockHead(results, r.line)));
-        if (r.entry >= 0) point.elements.push_back(r.entry);
-        raw.push_back(std::move(point));
-    }
-    // Equal points, whichever elements report them, are one point with several names.
-    std::sort(raw.begin(), raw.end(),
-              [](const MarkedPoint& a, const MarkedPoint& b) { return a.p.x < b.p.x; });
-    std::vector<bool> taken(raw.size(), false);
-    std::vector<MarkedPoint> merged;
-    for (std::size_t a = 0; a < raw.size(); ++a) {
-        if (taken[a]) continue;
-        MarkedPoint point = raw[a];
-        for (std::size_t b = a + 1; b < raw.size() && raw[b].p.x - raw[a].p.x <= tolerance; ++b) {
-            if (taken[b] || Length(Minus(raw[b].p, raw[a].p)) > tolerance) continue;
-            taken[b] = true;
-            point.firstLine = std::min(point.firstLine, raw[b].firstLine);
-            point.names.push_back(raw[b].names[0]);
-            point.elements.insert(point.elements.end(), raw[b].elements.begin(), raw[b].elements.end());
-        }
-        std::sort(point.elements.begin(), point.elements.end());
-        point.elements.erase(std::unique(point.elements.begin(), point.elements.end()), point.elements.end());
-        merged.push_back(std::move(point));
-    }
-    // Names and points in the order of the results list.
-    std::sort(merged.begin(), merged.end(),
-              [](const MarkedPoint& a, const MarkedPoint& b) { return a.firstLine < b.firstLine; });
-    // A name that several points carry gets each point's coordinates, as its result line shows them.
-    std::map<std::string, int> carriers;
-    for (const MarkedPoint& m : merged)
-        for (const std::string& name : std::set<std::string>(m.names.begin(), m.names.end()))
-            ++carriers[name];
-    for (MarkedPoint& m : merged)
-        for (std::string& name : m.names)
-            if (carriers[name] > 1) {
-                name += " ( ";
-                name += FormatReal((m.p.x - centre.x) / 100, 3);
-                name += " | ";
-                name += FormatReal((centre.y - m.p.y) / 100, 3);
-                name += " )";
-            }
-    for (MarkedPoint& m : merged) {
-        std::vector<std::string> unique;
-        for (std::string& name : m.names)
-            if (std::find(unique.begin(), unique.end(), name) == unique.end())
-                unique.push_back(std::move(name));
-        m.names = std::move(unique);
-    }
-    return merged;
+std::vector<int> AllNames(const MarkedPoint& p) {
+    std::vector<int> all(p.names.size());
+    std::iota(all.begin(), all.end(), 0);
+    return all;
 }
 
+// Whether the names of a place all come from one element (the same centre twice).
+bool OneElement(const MarkedPoint& p, const std::vector<int>& names) {
+    if (p.nameElements.size() != p.names.size()) return false;
+    std::vector<int> common = p.nameElements[static_cast<std::size_t>(names[0])];
+    for (int n : names) {
+        const std::vector<int>& e = p.nameElements[static_cast<std::size_t>(n)];
+        std::vector<int> both;
+        std::set_intersection(common.begin(), common.end(), e.begin(), e.end(), std::back_inserter(both));
+        common.swap(both);
+    }
+    return !common.empty();
+}
+
+// The places with several names: what coincides on every triangle, and (when more than that
+// meets here) the whole place as this triangle's coincidence.
+void Coincidences(const std::vector<MarkedPoint>& pts, const std::vector<OtherTriangle>& others,
+                  std::vector<Relation>& out) {
+    for (std::size_t k = 0; k < pts.size(); ++k) {
+        const MarkedPoint& p = pts[k];
+        if (p.names.size() < 2) continue;
+        Relation r;
+        r.kind = RelationKind::Coincident;
+        r.members = {static_cast<int>(k)};
+        r.centre = p.p;
+        const auto groups = others.empty() ? std::vector<std::vector<int>>{AllNames(p)} : GeneralGroups(p, others);
+        for (const std::vector<int>& g : groups)
+            if (g.size() >= 2 && !OneElement(p, g)) {
+                r.names = {g};
+                out.push_back(r);
+            }
+        if (groups.size() > 1) {
+            r.general = false;
+            r.names = {AllNames(p)};
+            out.push_back(r);
+        }
+    }
+}
+
+} // namespace
+
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
-                          const std::array<RealPoint, 3>& abc) {
+                          const std::array<RealPoint, 3>& abc, const std::vector<OtherTriangle>& others) {
     RelationSet set;
     set.points = std::move(points);
     const double size = LongestSide(abc);
     // Three vertices on one line: everything the elements construct is degenerate with them.
-    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || set.points.size() < 3)
+    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || set.points.size() < 1)
         return set;
+    Coincidences(set.points, others, set.relations);
     Finder finder{set.points, kRelationTolerance * size, size, {}, {}};
     finder.Lines();
     finder.seen.clear();
@@ -532,44 +457,89 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
                 std::includes(found[y].members.begin(), found[y].members.end(), found[x].members.begin(),
                               found[x].members.end()))
                 part[x] = true;
-    for (std::size_t x = 0; x < found.size(); ++x)
-        if (!part[x] && !ByConstruction(found[x], set.points, log, abc, finder.tolerance))
-            set.relations.push_back(std::move(found[x]));
+    for (std::size_t x = 0; x < found.size(); ++x) {
+        Relation& r = found[x];
+        if (part[x] || ByConstruction(r, set.points, log, abc, finder.tolerance)) continue;
+        for (int m : r.members)
+            r.names.push_back(others.empty() ? AllNames(set.points[static_cast<std::size_t>(m)])
+                                             : std::vector<int>{0});
+        if (others.empty()) {
+            set.relations.push_back(std::move(r));
+            continue;
+        }
+        // The names that satisfy it on the other triangles: all members keep one, or a part of them
+        // is a theorem and the whole set holds here only.
+        const std::vector<std::vector<int>> kept = GeneralPart(r, set.points, others);
+        const bool whole =
+            !kept.empty() && std::none_of(kept.begin(), kept.end(), [](const auto& n) { return n.empty(); });
+        if (!kept.empty()) {
+            Relation g = r;
+            g.members.clear();
+            g.names.clear();
+            for (std::size_t m = 0; m < r.members.size(); ++m)
+                if (!kept[m].empty()) g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
+            if (whole || !ByConstruction(g, set.points, log, abc, finder.tolerance)) set.relations.push_back(g);
+        }
+        if (!whole) {
+            r.general = false;
+            set.relations.push_back(std::move(r));
+        }
+    }
 
     std::vector<std::string> texts;
     std::vector<std::size_t> order(set.relations.size());
     std::iota(order.begin(), order.end(), 0);
     for (const Relation& r : set.relations)
         texts.push_back(RelationLine(set, r));
+    auto rank = [&](std::size_t k) {
+        const Relation& r = set.relations[k];
+        return std::make_tuple(!r.general, r.kind != RelationKind::Coincident, -static_cast<long>(r.members.size()));
+    };
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const std::size_t sa = set.relations[a].members.size(), sb = set.relations[b].members.size();
-        return sa != sb ? sa > sb : texts[a] < texts[b];
+        return rank(a) != rank(b) ? rank(a) < rank(b) : texts[a] < texts[b];
     });
     std::vector<Relation> sorted;
-    for (std::size_t k : order)
-        sorted.push_back(std::move(set.relations[k]));
+    for (std::size_t k = 0; k < order.size(); ++k)
+        if (k == 0 || texts[order[k]] != texts[order[k - 1]] ||
+            set.relations[order[k]].general != set.relations[order[k - 1]].general)
+            sorted.push_back(std::move(set.relations[order[k]]));
     set.relations = std::move(sorted);
     return set;
 }
 
 std::string RelationLine(const RelationSet& set, const Relation& r) {
-    std::string line = r.kind == RelationKind::Collinear ? "kollinear\t" : "konzyklisch\t";
+    std::string line = r.kind == RelationKind::Collinear   ? "kollinear\t"
+                       : r.kind == RelationKind::Concyclic ? "konzyklisch\t"
+                                                           : "fallen zusammen\t";
     for (std::size_t m = 0; m < r.members.size(); ++m) {
         if (m > 0) line += ", ";
         const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
-        for (std::size_t n = 0; n < p.names.size(); ++n) {
+        const std::vector<int> all = m < r.names.size() ? std::vector<int>{} : AllNames(p);
+        const std::vector<int>& names = m < r.names.size() ? r.names[m] : all;
+        for (std::size_t n = 0; n < names.size(); ++n) {
             if (n > 0) line += " = ";
-            line += p.names[n];
+            line += p.names[static_cast<std::size_t>(names[n])];
         }
     }
     return line;
 }
 
-std::vector<std::string> RelationLines(const RelationSet& set) {
+std::vector<std::string> RelationLines(const RelationSet& set, bool all, std::vector<int>* rows) {
     std::vector<std::string> lines{std::string(kRelationsHeading)};
-    if (set.relations.empty()) lines.emplace_back("Keine Zusammenhänge gefunden");
-    for (const Relation& r : set.relations)
+    std::vector<int> of{-1};
+    const auto general = std::count_if(set.relations.begin(), set.relations.end(),
+                                       [](const Relation& r) { return r.general; });
+    const bool split = all && general < static_cast<long>(set.relations.size());
+    if (general == 0 && !split) lines.emplace_back("Keine Zusammenhänge gefunden"), of.push_back(-1);
+    for (std::size_t k = 0; k < set.relations.size(); ++k) {
+        const Relation& r = set.relations[k];
+        if (!r.general && !all) break;
+        if (split && (k == 0 || r.general != set.relations[k - 1].general))
+            lines.emplace_back(r.general ? "gilt für jedes Dreieck" : "nur für dieses Dreieck"), of.push_back(-1);
         lines.push_back(RelationLine(set, r));
+        of.push_back(static_cast<int>(k));
+    }
+    if (rows) *rows = std::move(of);
     return lines;
 }
 
