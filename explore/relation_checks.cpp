@@ -2,6 +2,9 @@
 
 #include "explore/plane.h"
 
+#include <algorithm>
+#include <iterator>
+#include <numeric>
 #include <optional>
 
 namespace trimora {
@@ -137,6 +140,54 @@ std::vector<std::vector<int>> GeneralGroups(const MarkedPoint& p, const std::vec
         groups[g].push_back(static_cast<int>(n));
     }
     return groups;
+}
+
+std::vector<int> AllNames(const MarkedPoint& p) {
+    std::vector<int> all(p.names.size());
+    std::iota(all.begin(), all.end(), 0);
+    return all;
+}
+
+namespace {
+
+// Whether the names of a place all come from one element (the same centre twice).
+bool OneElement(const MarkedPoint& p, const std::vector<int>& names) {
+    if (p.nameElements.size() != p.names.size()) return false;
+    std::vector<int> common = p.nameElements[static_cast<std::size_t>(names[0])];
+    for (int n : names) {
+        const std::vector<int>& e = p.nameElements[static_cast<std::size_t>(n)];
+        std::vector<int> both;
+        std::set_intersection(common.begin(), common.end(), e.begin(), e.end(), std::back_inserter(both));
+        common.swap(both);
+    }
+    return !common.empty();
+}
+
+} // namespace
+
+// The places with several names: what coincides on every triangle, and (when more than that
+// meets here) the whole place as this triangle's coincidence.
+void Coincidences(const std::vector<MarkedPoint>& pts, const std::vector<OtherTriangle>& others,
+                  std::vector<Relation>& out) {
+    for (std::size_t k = 0; k < pts.size(); ++k) {
+        const MarkedPoint& p = pts[k];
+        if (p.names.size() < 2) continue;
+        Relation r;
+        r.kind = RelationKind::Coincident;
+        r.members = {static_cast<int>(k)};
+        r.centre = p.p;
+        const auto groups = others.empty() ? std::vector<std::vector<int>>{AllNames(p)} : GeneralGroups(p, others);
+        for (const std::vector<int>& g : groups)
+            if (g.size() >= 2 && !OneElement(p, g)) {
+                r.names = {g};
+                out.push_back(r);
+            }
+        if (groups.size() > 1) {
+            r.general = false;
+            r.names = {AllNames(p)};
+            out.push_back(r);
+        }
+    }
 }
 
 } // namespace trimora

@@ -18,4 +18,13 @@ std::vector<std::vector<int>> GeneralPart(const Relation& r, const std::vector<M
 // them is a group of its own).
 std::vector<std::vector<int>> GeneralGroups(const MarkedPoint& p, const std::vector<OtherTriangle>& others);
 
+// Every name of a place, in order.
+std::vector<int> AllNames(const MarkedPoint& p);
+
+// The places with several names as coincidences ("fallen zusammen"): what coincides on every one of
+// `others` (unless one element reports all of it), and, when more meets here, the whole place as
+// this triangle's coincidence.
+void Coincidences(const std::vector<MarkedPoint>& pts, const std::vector<OtherTriangle>& others,
+                  std::vector<Relation>& out);
+
 } // namespace trimora

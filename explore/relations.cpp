@@ -1,7 +1,9 @@
 #include "explore/relations.h"
 
+#include "explore/by_construction.h"
 #include "explore/plane.h"
 #include "explore/relation_checks.h"
+#include "explore/relation_names.h"
 
 #include "draw/point_table.h"
 #include "draw/results.h"
@@ -345,91 +347,6 @@ struct Finder {
     }
 };
 
-bool NearVertex(RealPoint p, RealPoint v, double tolerance) {
-    if (Length(Minus(p, v)) <= tolerance) return true;
-    // A vertex known only as its screen pixel matches the point that rounds to it.
-    return v.x == std::round(v.x) && v.y == std::round(v.y) && RoundClamp(p.x) == static_cast<int>(v.x) &&
-           RoundClamp(p.y) == static_cast<int>(v.y);
-}
-
-bool ByConstruction(const Relation& r, const std::vector<MarkedPoint>& pts, const PaintLog& log,
-                    const std::array<RealPoint, 3>& abc, double tolerance) {
-    // 1. All its points come from one element.
-    std::vector<int> common = pts[static_cast<std::size_t>(r.members[0])].elements;
-    for (int m : r.members) {
-        const std::vector<int>& e = pts[static_cast<std::size_t>(m)].elements;
-        std::vector<int> both;
-        std::set_intersection(common.begin(), common.end(), e.begin(), e.end(), std::back_inserter(both));
-        common.swap(both);
-    }
-    if (!common.empty()) return true;
-    if (r.kind != RelationKind::Collinear) return false;
-    // 2. A side line of ABC: feet, touch points and the like lie there by their definition.
-    int onLine = 0;
-    for (RealPoint v : abc)
-        if (std::fabs(Cross(r.direction, Minus(v, r.centre))) <= tolerance) ++onLine;
-    if (onLine >= 2) return true;
-    // 3. A side line of a derived triangle through two of its vertices.
-    for (const auto& tri : log.triangles) {
-        int vertices = 0;
-        for (RealPoint v : tri)
-            if (std::any_of(r.members.begin(), r.members.end(), [&](int m) {
-                    return NearVertex(pts[static_cast<std::size_t>(m)].p, v, tolerance);
-                }))
-                ++vertices;
-        if (vertices >= 2) return true;
-    }
-    return false;
-}
-
-} // namespace
-
-namespace {
-
-std::vector<int> AllNames(const MarkedPoint& p) {
-    std::vector<int> all(p.names.size());
-    std::iota(all.begin(), all.end(), 0);
-    return all;
-}
-
-// Whether the names of a place all come from one element (the same centre twice).
-bool OneElement(const MarkedPoint& p, const std::vector<int>& names) {
-    if (p.nameElements.size() != p.names.size()) return false;
-    std::vector<int> common = p.nameElements[static_cast<std::size_t>(names[0])];
-    for (int n : names) {
-        const std::vector<int>& e = p.nameElements[static_cast<std::size_t>(n)];
-        std::vector<int> both;
-        std::set_intersection(common.begin(), common.end(), e.begin(), e.end(), std::back_inserter(both));
-        common.swap(both);
-    }
-    return !common.empty();
-}
-
-// The places with several names: what coincides on every triangle, and (when more than that
-// meets here) the whole place as this triangle's coincidence.
-void Coincidences(const std::vector<MarkedPoint>& pts, const std::vector<OtherTriangle>& others,
-                  std::vector<Relation>& out) {
-    for (std::size_t k = 0; k < pts.size(); ++k) {
-        const MarkedPoint& p = pts[k];
-        if (p.names.size() < 2) continue;
-        Relation r;
-        r.kind = RelationKind::Coincident;
-        r.members = {static_cast<int>(k)};
-        r.centre = p.p;
-        const auto groups = others.empty() ? std::vector<std::vector<int>>{AllNames(p)} : GeneralGroups(p, others);
-        for (const std::vector<int>& g : groups)
-            if (g.size() >= 2 && !OneElement(p, g)) {
-                r.names = {g};
-                out.push_back(r);
-            }
-        if (groups.size() > 1) {
-            r.general = false;
-            r.names = {AllNames(p)};
-            out.push_back(r);
-        }
-    }
-}
-
 } // namespace
 
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
@@ -487,13 +404,18 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
     }
 
     std::vector<std::string> texts;
+    std::vector<int> weights;
     std::vector<std::size_t> order(set.relations.size());
     std::iota(order.begin(), order.end(), 0);
-    for (const Relation& r : set.relations)
+    for (Relation& r : set.relations) {
+        if (r.general) r.title = KnownName(r, set.points, abc);
         texts.push_back(RelationLine(set, r));
+        weights.push_back(Weight(r, set.points));
+    }
     auto rank = [&](std::size_t k) {
         const Relation& r = set.relations[k];
-        return std::make_tuple(!r.general, r.kind != RelationKind::Coincident, -static_cast<long>(r.members.size()));
+        return std::make_tuple(!r.general, r.title.empty(), r.kind == RelationKind::Coincident, -weights[k],
+                               -static_cast<long>(r.members.size()));
     };
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return rank(a) != rank(b) ? rank(a) < rank(b) : texts[a] < texts[b];
@@ -505,42 +427,6 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
             sorted.push_back(std::move(set.relations[order[k]]));
     set.relations = std::move(sorted);
     return set;
-}
-
-std::string RelationLine(const RelationSet& set, const Relation& r) {
-    std::string line = r.kind == RelationKind::Collinear   ? "kollinear\t"
-                       : r.kind == RelationKind::Concyclic ? "konzyklisch\t"
-                                                           : "fallen zusammen\t";
-    for (std::size_t m = 0; m < r.members.size(); ++m) {
-        if (m > 0) line += ", ";
-        const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
-        const std::vector<int> all = m < r.names.size() ? std::vector<int>{} : AllNames(p);
-        const std::vector<int>& names = m < r.names.size() ? r.names[m] : all;
-        for (std::size_t n = 0; n < names.size(); ++n) {
-            if (n > 0) line += " = ";
-            line += p.names[static_cast<std::size_t>(names[n])];
-        }
-    }
-    return line;
-}
-
-std::vector<std::string> RelationLines(const RelationSet& set, bool all, std::vector<int>* rows) {
-    std::vector<std::string> lines{std::string(kRelationsHeading)};
-    std::vector<int> of{-1};
-    const auto general = std::count_if(set.relations.begin(), set.relations.end(),
-                                       [](const Relation& r) { return r.general; });
-    const bool split = all && general < static_cast<long>(set.relations.size());
-    if (general == 0 && !split) lines.emplace_back("Keine Zusammenhänge gefunden"), of.push_back(-1);
-    for (std::size_t k = 0; k < set.relations.size(); ++k) {
-        const Relation& r = set.relations[k];
-        if (!r.general && !all) break;
-        if (split && (k == 0 || r.general != set.relations[k - 1].general))
-            lines.emplace_back(r.general ? "gilt für jedes Dreieck" : "nur für dieses Dreieck"), of.push_back(-1);
-        lines.push_back(RelationLine(set, r));
-        of.push_back(static_cast<int>(k));
-    }
-    if (rows) *rows = std::move(of);
-    return lines;
 }
 
 } // namespace trimora

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trimora {
@@ -25,12 +26,14 @@ struct Relation {
     bool general = true;
     // Per member: the names (indices into its point's names) that the row shows.
     std::vector<std::vector<int>> names;
+    std::string_view title; // a known line or circle: "Euler-Gerade", "Feuerbach-Kreis", …
 };
 
 struct RelationSet {
     std::vector<MarkedPoint> points;
-    // Those for every triangle first, then those for this triangle only; in each the coincidences
-    // first, then the largest sets, then by their text.
+    // Those for every triangle first, then those for this triangle only; in each the named ones
+    // first, then sets before coincidences, then by the number of different entries and ETC
+    // centres, then the largest, then by their text.
     std::vector<Relation> relations;
 };
 
@@ -58,13 +61,16 @@ struct OtherTriangle {
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
                           const std::array<RealPoint, 3>& abc, const std::vector<OtherTriangle>& others = {});
 
-// "kollinear<TAB>Schwerpunkt S, Umkreismittelpunkt U, …" or "konzyklisch<TAB>…".
+// "kollinear<TAB>Schwerpunkt S, Umkreismittelpunkt U, …" or "konzyklisch<TAB>…"; a known line or
+// circle by its name: "Euler-Gerade<TAB>…".
 std::string RelationLine(const RelationSet& set, const Relation& r);
 // "fallen zusammen<TAB>Schwerpunkt S = Umkreismittelpunkt".
 // The heading "Zusammenhänge" and a line per general relation, or "Keine Zusammenhänge gefunden";
 // with `all`, the general ones under "gilt für jedes Dreieck" and the others under
-// "nur für dieses Dreieck". `rows` (if given) gets the relation of each line, -1 for headings.
-std::vector<std::string> RelationLines(const RelationSet& set, bool all = false, std::vector<int>* rows = nullptr);
+// "nur für dieses Dreieck". `rows` (if given) gets the relation of each line, -1 for headings. With
+// a `limit` (0: none), at most that many relations and a line "… und N weitere".
+std::vector<std::string> RelationLines(const RelationSet& set, bool all = false, std::vector<int>* rows = nullptr,
+                                       std::size_t limit = 0);
 
 inline constexpr std::string_view kRelationsHeading = "Zusammenhänge";
 

@@ -346,7 +346,33 @@ TEST(Relations, CommandLinePrintsTheList) {
     std::ostringstream out, err;
     ASSERT_EQ(RunCommandLine(10, argv, out, err), 0) << err.str();
     EXPECT_EQ(out.str(),
-              "Zusammenhänge\nkollinear\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n");
+              "Zusammenhänge\nEuler-Gerade\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n");
+}
+
+// With every entry on, the list begins with the known lines and circles, and the command line
+// prints at most the limit.
+TEST(Relations, KnownLinesAndCirclesComeFirst) {
+    const char* argv[] = {"trimora", "--vertices", "1.06;-0.76;2.53;1.22;-1.17;2.0", "--all", "--relations",
+                          "--relations-limit", "12"};
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCommandLine(7, argv, out, err), 0) << err.str();
+    std::vector<std::string> labels;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);)
+        labels.push_back(line.substr(0, line.find('\t')));
+    ASSERT_EQ(labels.size(), 14u); // heading, 12 relations, "… und N weitere"
+    EXPECT_EQ(labels.back().rfind("… und ", 0), 0u) << labels.back();
+    const auto named = std::find_if(labels.begin() + 1, labels.end(), [](const std::string& l) {
+        return l == "kollinear" || l == "konzyklisch" || l == "fallen zusammen";
+    });
+    for (const char* name : {"Euler-Gerade", "Nagel-Gerade", "Brocard-Achse", "Feuerbach-Kreis", "Soddy-Gerade"})
+        EXPECT_NE(std::find(labels.begin() + 1, named, name), named) << name;
+    // The nine-point circle through the midpoints and the feet.
+    EXPECT_NE(out.str().find("Feuerbach-Kreis\t"), std::string::npos);
+    std::string circle = out.str().substr(out.str().find("Feuerbach-Kreis\t"));
+    circle.resize(circle.find('\n'));
+    for (const char* point : {"Seitenmittelpunkt AB", "Höhenfußpunkt H(a) auf a"})
+        EXPECT_NE(circle.find(point), std::string::npos) << point;
 }
 
 // Symmetric triangles: what their symmetry makes hold is listed, under its own heading, only with
@@ -362,9 +388,10 @@ TEST(Relations, SymmetryGivesCoincidencesOfThisTriangleOnly) {
     for (const auto& c : cases) {
         std::vector<std::string> lists[2];
         for (bool all : {false, true}) {
-            const char* argv[] = {"trimora", "--vertices", c.vertices, "--all", all ? "--relations-all" : "--relations"};
+            const char* argv[] = {"trimora", "--vertices", c.vertices, "--all", all ? "--relations-all" : "--relations",
+                                  "--relations-limit", "0"};
             std::ostringstream out, err;
-            ASSERT_EQ(RunCommandLine(5, argv, out, err), 0) << err.str();
+            ASSERT_EQ(RunCommandLine(7, argv, out, err), 0) << err.str();
             std::istringstream in(out.str());
             for (std::string line; std::getline(in, line);)
                 lists[all].push_back(line);
@@ -385,7 +412,7 @@ TEST(Relations, SymmetryGivesCoincidencesOfThisTriangleOnly) {
     std::ostringstream out, err;
     ASSERT_EQ(RunCommandLine(12, argv, out, err), 0) << err.str();
     EXPECT_EQ(out.str(), "Zusammenhänge\ngilt für jedes Dreieck\n"
-                         "kollinear\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n"
+                         "Euler-Gerade\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n"
                          "nur für dieses Dreieck\nkollinear\tPunkt A, Schwerpunkt S, Umkreis … Mittelpunkt, "
                          "Inkreis … Mittelpunkt, Höhenschnittpunkt\n");
 }
