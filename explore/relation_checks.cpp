@@ -89,8 +89,15 @@ std::vector<std::vector<int>> GeneralPart(const Relation& r, const std::vector<M
             if (!shape) return false;
             shapes.push_back(*shape);
         }
-        kept.assign(r.members.size(), {});
+        // Most seeds of a set of this triangle only fail on the first other triangle already.
+        std::vector<bool> first(r.members.size(), false);
         std::size_t members = 0;
+        for (const Candidate& c : cands)
+            if (!first[static_cast<std::size_t>(c.member)] && On(shapes[0], c.at[0], others[0].tolerance))
+                first[static_cast<std::size_t>(c.member)] = true, ++members;
+        if (members < least) return false;
+        kept.assign(r.members.size(), {});
+        members = 0;
         for (const Candidate& c : cands) {
             bool on = true;
             for (std::size_t t = 0; t < others.size() && on; ++t)
