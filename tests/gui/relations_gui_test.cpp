@@ -51,5 +51,37 @@ TEST(RelationsWindow, ListChooseAndForget) {
     EXPECT_FALSE(window.Drawing()->Highlight());
 }
 
+// An isosceles triangle: its axis through the centres is listed only with the switch, under its
+// own heading, and can be chosen like any other relation.
+TEST(RelationsWindow, TheSwitchListsWhatHoldsForThisTriangleOnly) {
+    MainWindow window;
+    window.SetMessageBoxesEnabled(false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const char* vertices[] = {"0", "2", "-1,5", "-1", "1,5", "-1"};
+    for (int k = 0; k < 6; ++k)
+        window.Field(k)->setText(vertices[k]);
+    window.ApplyCoordinates();
+    for (const char* name : {"Schwerpunkt", "Umkreis", "Höhenschnittpunkt", "Inkreis"})
+        window.GetSession().doc.SetOn(FindCatalogueEntry(name));
+    window.ShowResults();
+    window.Action("relations")->trigger();
+    const int heading = static_cast<int>(window.Results()->Lines().indexOf("Zusammenhänge"));
+    ASSERT_GE(heading, 0);
+    EXPECT_EQ(window.Results()->Lines().size(), heading + 2);
+
+    window.Action("relationsAll")->trigger();
+    const QStringList lines = window.Results()->Lines();
+    ASSERT_EQ(lines.size(), heading + 5);
+    EXPECT_EQ(lines[heading + 1], "gilt für jedes Dreieck");
+    EXPECT_EQ(lines[heading + 3], "nur für dieses Dreieck");
+    window.ChooseResultLine(heading + 3);
+    EXPECT_FALSE(window.Drawing()->Highlight());
+    window.ChooseResultLine(heading + 4);
+    ASSERT_TRUE(window.Drawing()->Highlight());
+    EXPECT_EQ(window.Drawing()->Highlight()->points.size(), 5u);
+    window.Action("relationsAll")->trigger(); // off again
+}
+
 } // namespace
 } // namespace trimora
