@@ -299,7 +299,9 @@ void MainWindow::SaveResultsAs() {
 }
 
 bool MainWindow::SaveResults(const QString& path, bool windows1252) {
-    const std::vector<std::string> lines = session_.doc.results.Lines();
+    // What the panel shows, as copying and printing take it: the relations under the results too.
+    std::vector<std::string> lines = session_.doc.results.Lines();
+    if (relations_.Listed()) lines.insert(lines.end(), relations_.Lines().begin(), relations_.Lines().end());
     // A name ending in ".csv" asks for the table for spreadsheet programs.
     const bool table = QFileInfo(path).suffix().compare("csv", Qt::CaseInsensitive) == 0;
     const std::string failure =

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -42,9 +44,14 @@ TEST(RelationsWindow, ListChooseAndForget) {
     EXPECT_EQ(window.Drawing()->Highlight()->points.size(), 3u);
     EXPECT_TRUE(window.Drawing()->isVisible());
 
-    // Back to the results the list is still there; another triangle forgets it.
+    // Back to the results the list is still there, and saved with them; another triangle forgets it.
     window.ShowResults();
     EXPECT_TRUE(window.Results()->Lines().contains("Zusammenhänge"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(window.SaveResults(dir.filePath("ergebnisse.txt"), false));
+    QFile saved(dir.filePath("ergebnisse.txt"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(saved.readAll()).contains("Euler-Gerade\tSchwerpunkt S"));
     window.Field(0)->setText("0,5");
     window.ApplyCoordinates();
     EXPECT_FALSE(window.Results()->Lines().contains("Zusammenhänge"));
