@@ -50,7 +50,9 @@ void MainWindow::ChooseResultLine(int row) {
     const auto highlight = relations_.Highlight(row - static_cast<int>(session_.doc.results.Size()));
     if (!highlight) return;
     drawing_->SetHighlight(highlight);
-    statusPanel_->setText(resultsModel_->Line(row).replace('\t', ": "));
+    chosenRelationRow_ = row;
+    chosenRelationText_ = resultsModel_->Line(row).replace('\t', ": ");
+    statusPanel_->setText(chosenRelationText_);
     ShowPicture();
 }
 

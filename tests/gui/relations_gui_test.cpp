@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QApplication>
 #include <QLineEdit>
@@ -44,9 +46,11 @@ TEST(RelationsWindow, ListChooseAndForget) {
     EXPECT_EQ(window.Drawing()->Highlight()->points.size(), 3u);
     EXPECT_TRUE(window.Drawing()->isVisible());
 
-    // Back to the results the list is still there, and saved with them; another triangle forgets it.
+    // Back to the results the list is still there at the chosen line, and saved with them; another
+    // triangle forgets it and the status line names it no longer.
     window.ShowResults();
     EXPECT_TRUE(window.Results()->Lines().contains("Zusammenhänge"));
+    EXPECT_EQ(window.findChild<QListView*>("resultsView")->currentIndex().row(), heading + 1);
     QTemporaryDir dir;
     ASSERT_TRUE(window.SaveResults(dir.filePath("ergebnisse.txt"), false));
     QFile saved(dir.filePath("ergebnisse.txt"));
@@ -56,6 +60,7 @@ TEST(RelationsWindow, ListChooseAndForget) {
     window.ApplyCoordinates();
     EXPECT_FALSE(window.Results()->Lines().contains("Zusammenhänge"));
     EXPECT_FALSE(window.Drawing()->Highlight());
+    EXPECT_FALSE(window.StatusPanel()->text().contains("Euler-Gerade"));
 }
 
 // An isosceles triangle: its axis through the centres is listed only with the switch, under its
