@@ -248,8 +248,13 @@ void MainWindow::Repaint() {
     SyncChecks();
     ForgetStaleLoci();
     // A listed or highlighted relation holds for the triangle, view and selection it was found for.
-    if (relations_.ForgetIfChanged(session_.doc, drawing_->width(), drawing_->height()))
+    if (relations_.ForgetIfChanged(session_.doc, drawing_->width(), drawing_->height())) {
         drawing_->SetHighlight(std::nullopt);
+        // The choice has ended: the status line no longer names it.
+        if (!chosenRelationText_.isEmpty() && statusPanel_->text() == chosenRelationText_) statusPanel_->clear();
+        chosenRelationRow_ = -1;
+        chosenRelationText_.clear();
+    }
     zoomPanel_->setText("Streckungsfaktor " + Q(FormatReal(session_.doc.view.stretchFactor, 3)));
     // In results mode the picture is still painted (the families fill the results), but hidden.
     drawing_->Render(session_.doc, session_.resultsMode);
@@ -296,6 +301,12 @@ void MainWindow::ShowResults() {
     drawing_->hide();
     resultsPanel_->show();
     Repaint();
+    // Back from a chosen relation: the list where it was left.
+    if (relations_.Listed() && chosenRelationRow_ >= 0 && chosenRelationRow_ < resultsModel_->rowCount()) {
+        const QModelIndex row = resultsModel_->index(chosenRelationRow_);
+        resultsView_->setCurrentIndex(row);
+        resultsView_->scrollTo(row, QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void MainWindow::ChooseTopic(const QString& caption) {

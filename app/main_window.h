@@ -196,6 +196,8 @@ private:
     class HelpWindow* helpWindow_ = nullptr;
     RelationsList relations_;
     class LociPanel* lociPanel_ = nullptr;
+    int chosenRelationRow_ = -1; // the relation line chosen last, where "Berechnung" returns to
+    QString chosenRelationText_; // its text in the status line
     QUndoStack* undo_ = nullptr;
     bool restoring_ = false;                       // an undo step is being put back
     std::optional<SessionState> dragBefore_;       // the session when the drag began

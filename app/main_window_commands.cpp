@@ -52,7 +52,9 @@ void MainWindow::ChooseResultLine(int row) {
     const auto highlight = relations_.Highlight(row - static_cast<int>(session_.doc.results.Size()));
     if (!highlight) return;
     drawing_->SetHighlight(highlight);
-    statusPanel_->setText(resultsModel_->Line(row).replace('\t', ": "));
+    chosenRelationRow_ = row;
+    chosenRelationText_ = resultsModel_->Line(row).replace('\t', ": ");
+    statusPanel_->setText(chosenRelationText_);
     ShowPicture();
 }
 
@@ -301,7 +303,9 @@ void MainWindow::SaveResultsAs() {
 }
 
 bool MainWindow::SaveResults(const QString& path, bool windows1252) {
-    const std::vector<std::string> lines = session_.doc.results.Lines();
+    // What the panel shows, as copying and printing take it: the relations under the results too.
+    std::vector<std::string> lines = session_.doc.results.Lines();
+    if (relations_.Listed()) lines.insert(lines.end(), relations_.Lines().begin(), relations_.Lines().end());
     // A name ending in ".csv" asks for the table for spreadsheet programs.
     const bool table = QFileInfo(path).suffix().compare("csv", Qt::CaseInsensitive) == 0;
     const std::string failure =

@@ -156,6 +156,11 @@ void MainWindow::BuildMenus() {
     resultsMenu_->addSeparator();
     add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", trilinear);
     add(resultsMenu_, "Zusammenhänge", "relations", [this] { ListRelations(); });
+    QAction* relationsAll = add(resultsMenu_, "Auch was nur für dieses Dreieck gilt", "relationsAll", [this](bool on) {
+        relations_.ShowAll(on);
+        if (relations_.Listed()) Repaint();
+    });
+    relationsAll->setCheckable(true);
     resultsMenu_->menuAction()->setVisible(false);
 
     // "Ansicht": what the result lines show besides the values.

@@ -312,6 +312,7 @@ QWidget* MainWindow::BuildResultsPanel() {
     layout->addSpacing(8);
     resultsModel_ = new ResultsModel(this);
     resultsView_ = new QListView(panel);
+    resultsView_->setObjectName("resultsView");
     resultsView_->setModel(resultsModel_);
     resultsView_->setUniformItemSizes(true);
     resultsView_->setFrameShape(QFrame::NoFrame);

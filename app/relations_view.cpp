@@ -42,9 +42,14 @@ RelationsList::Stamp RelationsList::StampOf(const Document& doc, int width, int 
 
 void RelationsList::Compute(const Document& doc, int width, int height) {
     set_ = RelationsOfDocument(doc, width, height);
-    lines_ = RelationLines(set_);
+    lines_ = RelationLines(set_, all_, &rows_);
     stamp_ = StampOf(doc, width, height);
     listed_ = true;
+}
+
+void RelationsList::ShowAll(bool all) {
+    all_ = all;
+    if (listed_) lines_ = RelationLines(set_, all_, &rows_);
 }
 
 bool RelationsList::ForgetIfChanged(const Document& doc, int width, int height) {
@@ -57,15 +62,17 @@ void RelationsList::Clear() {
     listed_ = false;
     set_ = {};
     lines_.clear();
+    rows_.clear();
 }
 
 std::optional<RelationHighlight> RelationsList::Highlight(int line) const {
-    // Line 0 is the heading; without relations line 1 says that none were found.
-    const int index = line - 1;
-    if (!listed_ || index < 0 || index >= static_cast<int>(set_.relations.size())) return std::nullopt;
-    const Relation& r = set_.relations[static_cast<std::size_t>(index)];
+    // Headings and "Keine Zusammenhänge gefunden" show nothing.
+    if (!listed_ || line < 0 || line >= static_cast<int>(rows_.size()) || rows_[static_cast<std::size_t>(line)] < 0)
+        return std::nullopt;
+    const Relation& r = set_.relations[static_cast<std::size_t>(rows_[static_cast<std::size_t>(line)])];
     RelationHighlight h;
-    h.circle = r.kind == RelationKind::Concyclic;
+    // A coincidence: the rings round its place, no line.
+    h.circle = r.kind != RelationKind::Collinear;
     h.centre = {r.centre.x, r.centre.y};
     h.direction = {r.direction.x, r.direction.y};
     h.radius = r.radius;

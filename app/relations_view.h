@@ -33,6 +33,8 @@ class RelationsList {
   public:
     // Finds the relations of `doc` in a drawing area of the given size and keeps them.
     void Compute(const Document& doc, int width, int height);
+    // With `all`, the list shows what holds for this triangle only as well, under its own heading.
+    void ShowAll(bool all);
     // Forgets them when the triangle, the view, the selection or the area changed; true if so.
     bool ForgetIfChanged(const Document& doc, int width, int height);
     void Clear();
@@ -55,7 +57,9 @@ class RelationsList {
     bool listed_ = false;
     Stamp stamp_;
     RelationSet set_;
+    bool all_ = false;
     std::vector<std::string> lines_;
+    std::vector<int> rows_; // per line: the relation, -1 for headings
 };
 
 } // namespace trimora

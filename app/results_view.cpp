@@ -1,5 +1,7 @@
 #include "app/results_view.h"
 
+#include <algorithm>
+
 #include "draw/document.h"
 
 #include <QPainter>
@@ -52,8 +54,11 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         int valueX = tabStop_;
         while (valueX < labelWidth + 8) valueX += tabStop_;
         painter->drawText(QRect(r.left(), r.top(), valueX, r.height()), Qt::AlignVCenter | Qt::AlignLeft, label);
-        painter->drawText(QRect(r.left() + valueX, r.top(), r.width() - valueX, r.height()),
-                          Qt::AlignVCenter | Qt::AlignLeft, value);
+        // A value wider than the panel (the points of a long relation) is shortened in the middle;
+        // the tooltip holds the whole line.
+        const int valueWidth = r.width() - valueX;
+        painter->drawText(QRect(r.left() + valueX, r.top(), valueWidth, r.height()), Qt::AlignVCenter | Qt::AlignLeft,
+                          opt.fontMetrics.elidedText(value, Qt::ElideMiddle, std::max(valueWidth, 0)));
     }
     painter->restore();
 }

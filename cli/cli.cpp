@@ -60,6 +60,8 @@ constexpr const char* kUsage =
     "  --cp1252             mit --results DATEI: Windows-1252 mit CR LF statt UTF-8\n"
     "  --relations          Zusammenhänge der markierten Punkte (kollinear, konzyklisch) auf die\n"
     "                       Standardausgabe schreiben\n"
+    "  --relations-all      wie --relations, dazu was nur für dieses Dreieck gilt\n"
+    "  --relations-limit N  höchstens N Zusammenhänge schreiben (Vorgabe 200, 0: alle)\n"
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
     "                       bmp, jpg, gif, png, wmf, svg, pdf, tex (TikZ für LaTeX)\n"
     "  --tikz-body          mit --export DATEI.tex: nur die tikzpicture-Umgebung (für \\input)\n"
@@ -108,6 +110,8 @@ struct Options {
     std::optional<std::string> results;
     bool cp1252 = false;
     bool relations = false;
+    bool relationsAll = false; // also what holds for this triangle only
+    int relationsLimit = 200;  // 0: all
     std::optional<std::string> exportPath;
     bool bmp16 = false;
     std::optional<int> dpi;
@@ -213,8 +217,13 @@ Options Parse(int argc, const char* const* argv) {
                                  "Pixel): " + text};
         } else if (arg == "--cp1252") {
             o.cp1252 = true;
-        } else if (arg == "--relations") {
+        } else if (arg == "--relations" || arg == "--relations-all") {
             o.relations = true;
+            o.relationsAll = o.relationsAll || arg == "--relations-all";
+        } else if (arg == "--relations-limit") {
+            const std::string text = value(i);
+            if (!ParseInt(text, o.relationsLimit) || o.relationsLimit < 0)
+                throw UsageError{"Ungültige Anzahl für --relations-limit (erwartet eine ganze Zahl ab 0): " + text};
         } else if (arg == "--results") {
             if (o.results) throw UsageError{"--results ist nur einmal erlaubt."};
             o.results = value(i);
@@ -431,7 +440,8 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             }
         }
         if (o.relations) {
-            for (const std::string& line : RelationLines(RelationsOfDocument(*measured, o.width, o.height)))
+            for (const std::string& line : RelationLines(RelationsOfDocument(*measured, o.width, o.height), o.relationsAll,
+                                                          nullptr, static_cast<std::size_t>(o.relationsLimit)))
                 out << line << '\n';
             if (!out.flush())
                 throw FileError{"Die Zusammenhänge konnten nicht auf die Standardausgabe geschrieben werden."};

@@ -1,5 +1,10 @@
 #include "explore/relations.h"
 
+#include "explore/by_construction.h"
+#include "explore/plane.h"
+#include "explore/relation_checks.h"
+#include "explore/relation_names.h"
+
 #include "draw/point_table.h"
 #include "draw/results.h"
 #include "base/format.h"
@@ -13,68 +18,19 @@
 #include <system_error>
 #include <thread>
 #include <unordered_map>
+#include <tuple>
 #include <utility>
 
 namespace trimora {
 namespace {
+
+using namespace plane;
 
 // Candidates are gathered with looser tolerances than kRelationTolerance and then checked
 // against it, so that rounding in the candidate search never loses a relation.
 constexpr double kDirectionSlack = 1e-7; // radians between directions from one point
 constexpr double kCentreSlack = 1e-6;    // of the longest side, along a perpendicular bisector
 constexpr double kLargestRadius = 1e3;   // of the longest side: beyond it a circle is a line
-
-double Cross(RealPoint a, RealPoint b) {
-    return a.x * b.y - a.y * b.x;
-}
-RealPoint Minus(RealPoint a, RealPoint b) {
-    return {a.x - b.x, a.y - b.y};
-}
-double Dot(RealPoint a, RealPoint b) {
-    return a.x * b.x + a.y * b.y;
-}
-double Length(RealPoint a) {
-    return std::hypot(a.x, a.y);
-}
-bool Finite(RealPoint p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
-
-double LongestSide(const std::array<RealPoint, 3>& abc) {
-    return std::max(
-        {Length(Minus(abc[0], abc[1])), Length(Minus(abc[1], abc[2])), Length(Minus(abc[2], abc[0]))});
-}
-
-bool StartsWithEllipsis(std::string_view label) {
-    return label.substr(0, kEllipsis.size()) == kEllipsis;
-}
-
-std::string_view LabelOf(const std::string& line) {
-    const auto tab = line.find('\t');
-    return tab == std::string::npos ? std::string_view(line) : std::string_view(line).substr(0, tab);
-}
-
-// The head of the block of line i: the nearest line at or before it that is a title (no tab) or
-// whose label is not a "…" sub-label.
-std::size_t BlockHead(const ResultsList& results, std::size_t i) {
-    for (std::size_t k = i + 1; k-- > 0;) {
-        const std::string& line = results[k];
-        if (line.find('\t') == std::string::npos || !StartsWithEllipsis(LabelOf(line))) return k;
-    }
-    return i;
-}
-
-// A sub-label "… Lotfußpunkt" is named with its block's title: "Schwerpunkt … Lotfußpunkt".
-std::string PointName(const ResultsList& results, std::size_t i) {
-    const std::string_view label = LabelOf(results[i]);
-    if (!StartsWithEllipsis(label)) return std::string(label);
-    const std::size_t head = BlockHead(results, i);
-    if (head == i) return std::string(label);
-    std::string name(LabelOf(results[head]));
-    name += ' ';
-    name += label;
-    return name;
-}
 
 // Which found set holds a pair (lines) or a triple (circles) of points: two points fix a line and
 // three a circle, so a candidate through a held pair or triple is no new set, and a set that
@@ -391,133 +347,17 @@ struct Finder {
     }
 };
 
-bool NearVertex(RealPoint p, RealPoint v, double tolerance) {
-    if (Length(Minus(p, v)) <= tolerance) return true;
-    // A vertex known only as its screen pixel matches the point that rounds to it.
-    return v.x == std::round(v.x) && v.y == std::round(v.y) && RoundClamp(p.x) == static_cast<int>(v.x) &&
-           RoundClamp(p.y) == static_cast<int>(v.y);
-}
-
-bool ByConstruction(const Relation& r, const std::vector<MarkedPoint>& pts, const PaintLog& log,
-                    const std::array<RealPoint, 3>& abc, double tolerance) {
-    // 1. All its points come from one element.
-    std::vector<int> common = pts[static_cast<std::size_t>(r.members[0])].elements;
-    for (int m : r.members) {
-        const std::vector<int>& e = pts[static_cast<std::size_t>(m)].elements;
-        std::vector<int> both;
-        std::set_intersection(common.begin(), common.end(), e.begin(), e.end(), std::back_inserter(both));
-        common.swap(both);
-    }
-    if (!common.empty()) return true;
-    if (r.kind != RelationKind::Collinear) return false;
-    // 2. A side line of ABC: feet, touch points and the like lie there by their definition.
-    int onLine = 0;
-    for (RealPoint v : abc)
-        if (std::fabs(Cross(r.direction, Minus(v, r.centre))) <= tolerance) ++onLine;
-    if (onLine >= 2) return true;
-    // 3. A side line of a derived triangle through two of its vertices.
-    for (const auto& tri : log.triangles) {
-        int vertices = 0;
-        for (RealPoint v : tri)
-            if (std::any_of(r.members.begin(), r.members.end(), [&](int m) {
-                    return NearVertex(pts[static_cast<std::size_t>(m)].p, v, tolerance);
-                }))
-                ++vertices;
-        if (vertices >= 2) return true;
-    }
-    return false;
-}
-
 } // namespace
 
-std::string MarkedPointName(const ResultsList& results, const ReportedPoint& r) {
-    return r.name.empty() ? PointName(results, r.line) : std::string(r.name);
-}
-
-std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const PaintLog& log,
-                                             const ResultsList& scaledResults, const PaintLog& scaledLog,
-                                             RealPoint centre, const std::array<RealPoint, 3>& abc) {
-    const double tolerance = kRelationTolerance * LongestSide(abc);
-    // The same point of the stretched triangle: the same name, counted in order.
-    std::map<std::string, std::vector<RealPoint>> scaled;
-    auto nameOf = [](const ResultsList& list, const ReportedPoint& r) { return MarkedPointName(list, r); };
-    for (const ReportedPoint& r : scaledLog.points)
-        if (r.line < scaledResults.Size() || !r.name.empty()) scaled[nameOf(scaledResults, r)].push_back(r.p);
-    std::map<std::string, std::size_t> seen;
-
-    std::vector<MarkedPoint> raw;
-    for (const ReportedPoint& r : log.points) {
-        if (r.line >= results.Size() && r.name.empty()) continue;
-        std::string name = nameOf(results, r);
-        const std::size_t ordinal = seen[name]++;
-        if (!Finite(r.p) || IsAbsentPoint(r.p)) continue;
-        const auto twin = scaled.find(name);
-        if (twin == scaled.end() || ordinal >= twin->second.size()) continue;
-        const RealPoint expected{centre.x + 2 * (r.p.x - centre.x), centre.y + 2 * (r.p.y - centre.y)};
-        const RealPoint got = twin->second[ordinal];
-        if (!Finite(got) || !(Length(Minus(got, expected)) <= 2 * tolerance)) continue;
-        // A point belongs to the entry whose switch was found on last and to its block of lines
-        // (a title and its "…" lines): either may make a set one element's own.
-        MarkedPoint point{r.p, {std::move(name)}, {}, r.line};
-        if (r.name.empty())
-            point.elements.push_back(kEntryCount + static_cast<int>(BlockHead(results, r.line)));
-        if (r.entry >= 0) point.elements.push_back(r.entry);
-        raw.push_back(std::move(point));
-    }
-    // Equal points, whichever elements report them, are one point with several names.
-    std::sort(raw.begin(), raw.end(),
-              [](const MarkedPoint& a, const MarkedPoint& b) { return a.p.x < b.p.x; });
-    std::vector<bool> taken(raw.size(), false);
-    std::vector<MarkedPoint> merged;
-    for (std::size_t a = 0; a < raw.size(); ++a) {
-        if (taken[a]) continue;
-        MarkedPoint point = raw[a];
-        for (std::size_t b = a + 1; b < raw.size() && raw[b].p.x - raw[a].p.x <= tolerance; ++b) {
-            if (taken[b] || Length(Minus(raw[b].p, raw[a].p)) > tolerance) continue;
-            taken[b] = true;
-            point.firstLine = std::min(point.firstLine, raw[b].firstLine);
-            point.names.push_back(raw[b].names[0]);
-            point.elements.insert(point.elements.end(), raw[b].elements.begin(), raw[b].elements.end());
-        }
-        std::sort(point.elements.begin(), point.elements.end());
-        point.elements.erase(std::unique(point.elements.begin(), point.elements.end()), point.elements.end());
-        merged.push_back(std::move(point));
-    }
-    // Names and points in the order of the results list.
-    std::sort(merged.begin(), merged.end(),
-              [](const MarkedPoint& a, const MarkedPoint& b) { return a.firstLine < b.firstLine; });
-    // A name that several points carry gets each point's coordinates, as its result line shows them.
-    std::map<std::string, int> carriers;
-    for (const MarkedPoint& m : merged)
-        for (const std::string& name : std::set<std::string>(m.names.begin(), m.names.end()))
-            ++carriers[name];
-    for (MarkedPoint& m : merged)
-        for (std::string& name : m.names)
-            if (carriers[name] > 1) {
-                name += " ( ";
-                name += FormatReal((m.p.x - centre.x) / 100, 3);
-                name += " | ";
-                name += FormatReal((centre.y - m.p.y) / 100, 3);
-                name += " )";
-            }
-    for (MarkedPoint& m : merged) {
-        std::vector<std::string> unique;
-        for (std::string& name : m.names)
-            if (std::find(unique.begin(), unique.end(), name) == unique.end())
-                unique.push_back(std::move(name));
-        m.names = std::move(unique);
-    }
-    return merged;
-}
-
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
-                          const std::array<RealPoint, 3>& abc) {
+                          const std::array<RealPoint, 3>& abc, const std::vector<OtherTriangle>& others) {
     RelationSet set;
     set.points = std::move(points);
     const double size = LongestSide(abc);
     // Three vertices on one line: everything the elements construct is degenerate with them.
-    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || set.points.size() < 3)
+    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || set.points.size() < 1)
         return set;
+    Coincidences(set.points, others, set.relations);
     Finder finder{set.points, kRelationTolerance * size, size, {}, {}};
     finder.Lines();
     finder.seen.clear();
@@ -534,45 +374,59 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
                 std::includes(found[y].members.begin(), found[y].members.end(), found[x].members.begin(),
                               found[x].members.end()))
                 part[x] = true;
-    for (std::size_t x = 0; x < found.size(); ++x)
-        if (!part[x] && !ByConstruction(found[x], set.points, log, abc, finder.tolerance))
-            set.relations.push_back(std::move(found[x]));
-
-    std::vector<std::string> texts;
-    std::vector<std::size_t> order(set.relations.size());
-    std::iota(order.begin(), order.end(), 0);
-    for (const Relation& r : set.relations)
-        texts.push_back(RelationLine(set, r));
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const std::size_t sa = set.relations[a].members.size(), sb = set.relations[b].members.size();
-        return sa != sb ? sa > sb : texts[a] < texts[b];
-    });
-    std::vector<Relation> sorted;
-    for (std::size_t k : order)
-        sorted.push_back(std::move(set.relations[k]));
-    set.relations = std::move(sorted);
-    return set;
-}
-
-std::string RelationLine(const RelationSet& set, const Relation& r) {
-    std::string line = r.kind == RelationKind::Collinear ? "kollinear\t" : "konzyklisch\t";
-    for (std::size_t m = 0; m < r.members.size(); ++m) {
-        if (m > 0) line += ", ";
-        const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
-        for (std::size_t n = 0; n < p.names.size(); ++n) {
-            if (n > 0) line += " = ";
-            line += p.names[n];
+    for (std::size_t x = 0; x < found.size(); ++x) {
+        Relation& r = found[x];
+        if (part[x] || ByConstruction(r, set.points, log, abc, finder.tolerance)) continue;
+        for (int m : r.members)
+            r.names.push_back(others.empty() ? AllNames(set.points[static_cast<std::size_t>(m)])
+                                             : std::vector<int>{0});
+        if (others.empty()) {
+            set.relations.push_back(std::move(r));
+            continue;
+        }
+        // The names that satisfy it on the other triangles: all members keep one, or a part of them
+        // is a theorem and the whole set holds here only.
+        const std::vector<std::vector<int>> kept = GeneralPart(r, set.points, others);
+        const bool whole =
+            !kept.empty() && std::none_of(kept.begin(), kept.end(), [](const auto& n) { return n.empty(); });
+        if (!kept.empty()) {
+            Relation g = r;
+            g.members.clear();
+            g.names.clear();
+            for (std::size_t m = 0; m < r.members.size(); ++m)
+                if (!kept[m].empty()) g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
+            if (whole || !ByConstruction(g, set.points, log, abc, finder.tolerance)) set.relations.push_back(g);
+        }
+        if (!whole) {
+            r.general = false;
+            set.relations.push_back(std::move(r));
         }
     }
-    return line;
-}
 
-std::vector<std::string> RelationLines(const RelationSet& set) {
-    std::vector<std::string> lines{std::string(kRelationsHeading)};
-    if (set.relations.empty()) lines.emplace_back("Keine Zusammenhänge gefunden");
-    for (const Relation& r : set.relations)
-        lines.push_back(RelationLine(set, r));
-    return lines;
+    std::vector<std::string> texts;
+    std::vector<int> weights;
+    std::vector<std::size_t> order(set.relations.size());
+    std::iota(order.begin(), order.end(), 0);
+    for (Relation& r : set.relations) {
+        if (r.general) r.title = KnownName(r, set.points, abc);
+        texts.push_back(RelationLine(set, r));
+        weights.push_back(Weight(r, set.points));
+    }
+    auto rank = [&](std::size_t k) {
+        const Relation& r = set.relations[k];
+        return std::make_tuple(!r.general, r.title.empty(), r.kind == RelationKind::Coincident, -weights[k],
+                               -static_cast<long>(r.members.size()));
+    };
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return rank(a) != rank(b) ? rank(a) < rank(b) : texts[a] < texts[b];
+    });
+    std::vector<Relation> sorted;
+    for (std::size_t k = 0; k < order.size(); ++k)
+        if (k == 0 || texts[order[k]] != texts[order[k - 1]] ||
+            set.relations[order[k]].general != set.relations[order[k - 1]].general)
+            sorted.push_back(std::move(set.relations[order[k]]));
+    set.relations = std::move(sorted);
+    return set;
 }
 
 } // namespace trimora

@@ -3,22 +3,17 @@
 #pragma once
 
 #include "draw/paint_context.h"
+#include "explore/marked_points.h"
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trimora {
 
-// One position with every name the result lines give it.
-struct MarkedPoint {
-    RealPoint p;                    // pixels
-    std::vector<std::string> names; // "Schwerpunkt S", "Schwerpunkt … Lotfußpunkt", …
-    std::vector<int> elements;      // sorted: the entries and the blocks of lines that report it
-    std::size_t firstLine = 0;      // where the results list names it first
-};
-
-enum class RelationKind { Collinear, Concyclic };
+// Coincident: one place that several names share ("fallen zusammen").
+enum class RelationKind { Collinear, Concyclic, Coincident };
 
 struct Relation {
     RelationKind kind = RelationKind::Collinear;
@@ -26,11 +21,20 @@ struct Relation {
     RealPoint centre{};       // concyclic: the centre; collinear: a point of the line
     RealPoint direction{};    // collinear: a unit vector along the line
     double radius = 0;        // concyclic, pixels
+    // "gilt für jedes Dreieck": the shown names satisfy it on the other triangles as well; else it
+    // holds for this triangle only.
+    bool general = true;
+    // Per member: the names (indices into its point's names) that the row shows.
+    std::vector<std::vector<int>> names;
+    std::string_view title; // a known line or circle: "Euler-Gerade", "Feuerbach-Kreis", …
 };
 
 struct RelationSet {
     std::vector<MarkedPoint> points;
-    std::vector<Relation> relations; // largest first, then by their text
+    // Those for every triangle first, then those for this triangle only; in each the named ones
+    // first, then sets before coincidences, then by the number of different entries and ETC
+    // centres, then the largest, then by their text.
+    std::vector<Relation> relations;
 };
 
 // A relation holds when every point lies within this fraction of the triangle's longest side of
@@ -42,30 +46,31 @@ struct RelationSet {
 // or circle of the others) is as rare as a billionth per candidate.
 inline constexpr double kRelationTolerance = 1e-9;
 
-// The name of a point that `log` noted: the label of its result line, a "…" sub-label with its
-// block's title ("Schwerpunkt … Lotfußpunkt"), or the entry's name for a point marked without a
-// line ("Umkreismittelpunkt"). Several points of one repaint may carry the same name.
-std::string MarkedPointName(const ResultsList& results, const ReportedPoint& r);
-
-// The points of the result lines in `results` that `log` noted, merged where they coincide. The
-// scaled results and log come from a repaint of the same document with the vertices twice as far
-// from `centre`: a point is kept only when it moved exactly along. Points that went through
-// rounded screen pixels do not (their rounding differs), and they would otherwise line up by
-// chance on the pixel grid.
-std::vector<MarkedPoint> CollectMarkedPoints(const ResultsList& results, const PaintLog& log,
-                                             const ResultsList& scaledResults, const PaintLog& scaledLog,
-                                             RealPoint centre, const std::array<RealPoint, 3>& abc);
+// The same document painted with the vertices moved: where its points are, by their keys.
+struct OtherTriangle {
+    PointsByKey points;
+    double tolerance = 0; // pixels: kRelationTolerance of its longest side
+};
 
 // Every maximal collinear (≥ 3) and concyclic (≥ 4) set, without the sets that hold by
 // construction: all points reported by one element, a line through two vertices of ABC or of a
-// derived triangle in `log`. Nothing for vertices on one line.
+// derived triangle in `log`. Nothing for vertices on one line. The places with several names are
+// relations of their own. With `others`, each set and coincidence is checked on them: what holds
+// there for its names holds for every triangle, the rest for this one only. Without them every
+// set counts as general.
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
-                          const std::array<RealPoint, 3>& abc);
+                          const std::array<RealPoint, 3>& abc, const std::vector<OtherTriangle>& others = {});
 
-// "kollinear<TAB>Schwerpunkt S, Umkreismittelpunkt U, …" or "konzyklisch<TAB>…".
+// "kollinear<TAB>Schwerpunkt S, Umkreismittelpunkt U, …" or "konzyklisch<TAB>…"; a known line or
+// circle by its name: "Euler-Gerade<TAB>…".
 std::string RelationLine(const RelationSet& set, const Relation& r);
-// The heading "Zusammenhänge" and a line per relation, or "Keine Zusammenhänge gefunden".
-std::vector<std::string> RelationLines(const RelationSet& set);
+// "fallen zusammen<TAB>Schwerpunkt S = Umkreismittelpunkt".
+// The heading "Zusammenhänge" and a line per general relation, or "Keine Zusammenhänge gefunden";
+// with `all`, the general ones under "gilt für jedes Dreieck" and the others under
+// "nur für dieses Dreieck". `rows` (if given) gets the relation of each line, -1 for headings. With
+// a `limit` (0: none), at most that many relations and a line "… und N weitere".
+std::vector<std::string> RelationLines(const RelationSet& set, bool all = false, std::vector<int>* rows = nullptr,
+                                       std::size_t limit = 0);
 
 inline constexpr std::string_view kRelationsHeading = "Zusammenhänge";
 

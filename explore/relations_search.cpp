@@ -2,35 +2,92 @@
 
 #include "draw/point_table.h"
 #include "explore/null_canvas.h"
+#include "explore/plane.h"
 #include "paint/paint.h"
 
+#include <random>
 #include <system_error>
 #include <thread>
 
 namespace trimora {
+namespace {
+
+// How many other triangles a set is checked on, and the seed of their moves (fixed, so that the
+// list is the same every time).
+constexpr int kOtherTriangles = 3;
+constexpr unsigned kMoveSeed = 29;
+
+// Far from isosceles and right triangles and not thin, so that no symmetry or special angle of
+// the moved triangle makes a set hold by chance.
+bool Generic(const std::array<RealPoint, 3>& v) {
+    using namespace plane;
+    const double a = Length(Minus(v[1], v[2])), b = Length(Minus(v[2], v[0])), c = Length(Minus(v[0], v[1]));
+    const double longest = std::max({a, b, c});
+    if (!(std::fabs(Cross(Minus(v[1], v[0]), Minus(v[2], v[0]))) > 0.1 * longest * longest)) return false;
+    if (std::fabs(a - b) < 0.05 * longest || std::fabs(b - c) < 0.05 * longest || std::fabs(c - a) < 0.05 * longest)
+        return false;
+    for (int k = 0; k < 3; ++k) {
+        const RealPoint p = v[k], q = v[(k + 1) % 3], r = v[(k + 2) % 3];
+        const RealPoint u = Minus(q, p), w = Minus(r, p);
+        if (std::fabs(Dot(u, w)) < 0.08 * Length(u) * Length(w)) return false; // within ~5° of a right angle
+    }
+    return true;
+}
+
+// The triangles of the checks: each vertex moved by up to a quarter of the longest side.
+std::vector<std::array<RealPoint, 3>> MovedTriangles(const std::array<RealPoint, 3>& abc) {
+    const double size = plane::LongestSide(abc);
+    std::mt19937 random(kMoveSeed);
+    std::uniform_real_distribution<double> move(-0.25 * size, 0.25 * size);
+    std::vector<std::array<RealPoint, 3>> out;
+    for (int attempt = 0; attempt < 1000 && out.size() < kOtherTriangles; ++attempt) {
+        std::array<RealPoint, 3> v = abc;
+        for (RealPoint& p : v)
+            p = {p.x + move(random), p.y + move(random)};
+        if (Generic(v)) out.push_back(v);
+    }
+    return out;
+}
+
+} // namespace
 
 RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
     // The same repaint with the triangle stretched by 2 about the drawing origin (whole pixels
-    // stay whole) tells the exact points from those that went through rounded pixels. The two
-    // repaints run side by side.
+    // stay whole) tells the exact points from those that went through rounded pixels; repaints
+    // with the vertices moved tell theorems from coincidences. They run on two threads.
     const IntPoint origin{width / 2 + doc.view.panX, height / 2 + doc.view.panY};
-    Document scaled = doc;
-    KeepVertexPrecise(scaled.points);
+    Document start = doc;
+    KeepVertexPrecise(start.points);
+    const std::array<RealPoint, 3> typed{start.points.precise[kSlotA], start.points.precise[kSlotB],
+                                         start.points.precise[kSlotC]};
+    struct Repaint {
+        Document doc;
+        PaintLog log;
+    };
+    std::vector<Repaint> repaints(1, {start, {}});
     for (int v : {kSlotA, kSlotB, kSlotC}) {
-        const RealPoint p = scaled.points.precise[v];
-        PlaceVertex(scaled.points, v, {2 * p.x - origin.x, 2 * p.y - origin.y});
+        const RealPoint p = start.points.precise[v];
+        PlaceVertex(repaints[0].doc.points, v, {2 * p.x - origin.x, 2 * p.y - origin.y});
     }
-    PaintLog scaledLog;
-    auto paintScaled = [&] {
-        NullCanvas canvas(width, height);
-        PaintDocument(scaled, canvas, true, &scaledLog);
+    if (plane::Finite(typed[0]) && plane::Finite(typed[1]) && plane::Finite(typed[2]))
+        for (const auto& moved : MovedTriangles(typed)) {
+            repaints.push_back({start, {}});
+            for (int k = 0; k < 3; ++k)
+                PlaceVertex(repaints.back().doc.points, kSlotA + k, moved[static_cast<std::size_t>(k)]);
+        }
+    auto paint = [&](std::size_t first, std::size_t step) {
+        for (std::size_t k = first; k < repaints.size(); k += step) {
+            NullCanvas canvas(width, height);
+            PaintDocument(repaints[k].doc, canvas, true, &repaints[k].log);
+        }
     };
     std::thread helper;
     try {
-        helper = std::thread(paintScaled);
+        helper = std::thread(paint, 0, 2);
     } catch (const std::system_error&) {
-        paintScaled(); // no second thread to be had: one after the other
+        paint(0, 2); // no second thread to be had: one after the other
     }
+    paint(1, 2);
     Document copy = doc;
     NullCanvas canvas(width, height);
     PaintLog log;
@@ -40,9 +97,17 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
     const PointTable& pt = copy.points;
     const std::array<RealPoint, 3> abc{ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotB),
                                        ScreenAsReal(pt, kSlotC)};
+    std::vector<OtherTriangle> others;
+    for (std::size_t k = 1; k < repaints.size(); ++k) {
+        const PointTable& t = repaints[k].doc.points;
+        if (repaints[k].doc.view.triangleDegenerate) continue;
+        const double size = plane::LongestSide({t.precise[kSlotA], t.precise[kSlotB], t.precise[kSlotC]});
+        others.push_back({PointsOf(repaints[k].doc.results, repaints[k].log), kRelationTolerance * size});
+    }
     const RealPoint centre{static_cast<double>(origin.x), static_cast<double>(origin.y)};
-    return FindRelations(CollectMarkedPoints(copy.results, log, scaled.results, scaledLog, centre, abc), log,
-                         abc);
+    return FindRelations(CollectMarkedPoints(copy.results, log, repaints[0].doc.results, repaints[0].log, centre, abc,
+                                             copy.etcCentres),
+                         log, abc, others);
 }
 
 } // namespace trimora

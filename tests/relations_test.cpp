@@ -6,6 +6,8 @@
 #include "base/catalogue.h"
 #include "base/etc_numbers.h"
 #include "explore/relations_search.h"
+#include "draw/recording_canvas.h"
+#include "paint/paint.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -131,7 +133,7 @@ TEST(Relations, WhatHoldsByConstructionIsLeftOut) {
     for (const auto& c : cases) {
         std::vector<MarkedPoint> points;
         for (const auto& [p, element] : c.points)
-            points.push_back({p, {"P" + std::to_string(points.size())}, {element}, points.size()});
+            points.push_back({p, {"P" + std::to_string(points.size())}, {element}, points.size(), {}, {}, {}});
         PaintLog log;
         log.triangles = c.triangles;
         const RelationSet set = FindRelations(points, log, abc);
@@ -236,6 +238,15 @@ bool Holds(RelationKind kind, const std::vector<RealPoint>& p, double tol) {
     });
 }
 
+// A shown name's point on another triangle: exactly where the name tells, else from a repaint.
+std::optional<RealPoint> PointOn(const MarkedPoint& p, int name, const std::map<std::string, RealPoint>& exact,
+                                 const PointsByKey& painted) {
+    const std::string& key = p.keys[static_cast<std::size_t>(name)];
+    if (const auto it = exact.find(key.substr(0, key.rfind('#'))); it != exact.end()) return it->second;
+    if (const auto it = painted.find(key); it != painted.end()) return it->second;
+    return std::nullopt;
+}
+
 TEST(Relations, RandomTrianglesReportOnlyWhatTheExactPointsSatisfy) {
     // Every third entry: a few hundred marked points of all families.
     std::vector<int> entries;
@@ -245,14 +256,22 @@ TEST(Relations, RandomTrianglesReportOnlyWhatTheExactPointsSatisfy) {
         entries.push_back(e);
     std::mt19937 random(20261208);
     std::uniform_int_distribution<int> x(120, 700), y(80, 580);
-    int triangles = 0, checked = 0, named = 0;
-    while (triangles < 1000) {
-        const IntPoint A{x(random), y(random)}, B{x(random), y(random)}, C{x(random), y(random)};
-        const RealPoint a{double(A.x), double(A.y)}, b{double(B.x), double(B.y)}, c{double(C.x), double(C.y)};
-        const double area = std::fabs((b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x)) / 2;
+    auto triangle = [&] {
+        while (true) {
+            const IntPoint A{x(random), y(random)}, B{x(random), y(random)}, C{x(random), y(random)};
+            const double area = std::fabs(double(B.x - A.x) * (C.y - A.y) - double(B.y - A.y) * (C.x - A.x)) / 2;
+            const double side = std::max({std::hypot(A.x - B.x, A.y - B.y), std::hypot(B.x - C.x, B.y - C.y),
+                                          std::hypot(C.x - A.x, C.y - A.y)});
+            if (area >= 0.05 * side * side) return std::array<IntPoint, 3>{A, B, C}; // no needle-thin ones
+        }
+    };
+    auto real = [](IntPoint p) { return RealPoint{double(p.x), double(p.y)}; };
+    int triangles = 0, checked = 0, named = 0, elsewhere = 0;
+    while (triangles < 200) {
+        const auto [A, B, C] = triangle();
+        const RealPoint a = real(A), b = real(B), c = real(C);
         const double side = std::max({std::hypot(a.x - b.x, a.y - b.y), std::hypot(b.x - c.x, b.y - c.y),
                                       std::hypot(c.x - a.x, c.y - a.y)});
-        if (area < 0.05 * side * side) continue; // no needle-thin triangles
         ++triangles;
         const RelationSet set = RelationsOfDocument(MakeDoc(A, B, C, entries), kWidth, kHeight);
         const auto exact = ExactPoints(a, b, c);
@@ -272,14 +291,53 @@ TEST(Relations, RandomTrianglesReportOnlyWhatTheExactPointsSatisfy) {
                     }
                 pts.push_back(q);
             }
-            ASSERT_TRUE(Holds(r.kind, pts, tol)) << RelationLine(set, r) << " in " << A.x << "," << A.y << " "
-                                                 << B.x << "," << B.y << " " << C.x << "," << C.y;
+            ASSERT_TRUE(r.kind == RelationKind::Coincident || Holds(r.kind, pts, tol))
+                << RelationLine(set, r) << " in " << A.x << "," << A.y << " " << B.x << "," << B.y << " " << C.x
+                << "," << C.y;
             ++checked;
         }
+        // What holds for every triangle holds on five more, for the names it shows.
+        for (int further = 0; further < 5; ++further) {
+            const auto [D, E, F] = triangle();
+            Document doc = MakeDoc(D, E, F, entries);
+            RecordingCanvas canvas(kWidth, kHeight);
+            PaintLog log;
+            PaintDocument(doc, canvas, true, &log);
+            const PointsByKey painted = PointsOf(doc.results, log);
+            const auto there = ExactPoints(real(D), real(E), real(F));
+            const double side2 = std::max({std::hypot(D.x - E.x, D.y - E.y), std::hypot(E.x - F.x, E.y - F.y),
+                                           std::hypot(F.x - D.x, F.y - D.y)});
+            for (const Relation& r : set.relations) {
+                if (!r.general) continue;
+                std::vector<RealPoint> pts;
+                for (std::size_t m = 0; m < r.members.size(); ++m)
+                    for (int n : r.names[m])
+                        // A name that several points carry does not tell which of them it is there.
+                        if (const auto q = set.points[static_cast<std::size_t>(r.members[m])]
+                                                   .names[static_cast<std::size_t>(n)]
+                                                   .find(" ( ") != std::string::npos
+                                               ? std::nullopt
+                                               : PointOn(set.points[static_cast<std::size_t>(r.members[m])], n, there, painted)) {
+                            pts.push_back(*q); // a member's names coincide there: its coincidences say so
+                            if (r.kind != RelationKind::Coincident) break;
+                        }
+                if (pts.size() < 2) continue; // not drawn on that triangle
+                const bool holds = r.kind == RelationKind::Coincident
+                                       ? std::all_of(pts.begin(), pts.end(), [&](RealPoint q) {
+                                             return std::hypot(q.x - pts[0].x, q.y - pts[0].y) <= 1e-6 * side2;
+                                         })
+                                       : pts.size() < (r.kind == RelationKind::Collinear ? 3u : 4u) ||
+                                             Holds(r.kind, pts, 1e-6 * side2);
+                ASSERT_TRUE(holds) << RelationLine(set, r) << " on " << D.x << "," << D.y << " " << E.x << ","
+                                   << E.y << " " << F.x << "," << F.y;
+                ++elsewhere;
+            }
+        }
     }
-    EXPECT_EQ(triangles, 1000);
-    EXPECT_GT(checked, 10000);
-    EXPECT_GT(named, 10000);
+    EXPECT_EQ(triangles, 200);
+    EXPECT_GT(checked, 2000);
+    EXPECT_GT(named, 2000);
+    EXPECT_GT(elsewhere, 10000);
 }
 
 TEST(Relations, CommandLinePrintsTheList) {
@@ -288,7 +346,75 @@ TEST(Relations, CommandLinePrintsTheList) {
     std::ostringstream out, err;
     ASSERT_EQ(RunCommandLine(10, argv, out, err), 0) << err.str();
     EXPECT_EQ(out.str(),
-              "Zusammenhänge\nkollinear\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n");
+              "Zusammenhänge\nEuler-Gerade\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n");
+}
+
+// With every entry on, the list begins with the known lines and circles, and the command line
+// prints at most the limit.
+TEST(Relations, KnownLinesAndCirclesComeFirst) {
+    const char* argv[] = {"trimora", "--vertices", "1.06;-0.76;2.53;1.22;-1.17;2.0", "--all", "--relations",
+                          "--relations-limit", "12"};
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCommandLine(7, argv, out, err), 0) << err.str();
+    std::vector<std::string> labels;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);)
+        labels.push_back(line.substr(0, line.find('\t')));
+    ASSERT_EQ(labels.size(), 14u); // heading, 12 relations, "… und N weitere"
+    EXPECT_EQ(labels.back().rfind("… und ", 0), 0u) << labels.back();
+    const auto named = std::find_if(labels.begin() + 1, labels.end(), [](const std::string& l) {
+        return l == "kollinear" || l == "konzyklisch" || l == "fallen zusammen";
+    });
+    for (const char* name : {"Euler-Gerade", "Nagel-Gerade", "Brocard-Achse", "Feuerbach-Kreis", "Soddy-Gerade"})
+        EXPECT_NE(std::find(labels.begin() + 1, named, name), named) << name;
+    // The nine-point circle through the midpoints and the feet.
+    EXPECT_NE(out.str().find("Feuerbach-Kreis\t"), std::string::npos);
+    std::string circle = out.str().substr(out.str().find("Feuerbach-Kreis\t"));
+    circle.resize(circle.find('\n'));
+    for (const char* point : {"Seitenmittelpunkt AB", "Höhenfußpunkt H(a) auf a"})
+        EXPECT_NE(circle.find(point), std::string::npos) << point;
+}
+
+// Symmetric triangles: what their symmetry makes hold is listed, under its own heading, only with
+// --relations-all; the centres of the equilateral triangle are one coincidence.
+TEST(Relations, SymmetryGivesCoincidencesOfThisTriangleOnly) {
+    const struct {
+        const char* vertices;
+        std::size_t mostGeneral; // rows of the default list
+        std::size_t leastOthers; // rows for this triangle only
+    } cases[] = {{"0;2;-1.7320508075688772;-1;1.7320508075688772;-1", 2000, 10000},
+                 {"0;2;-1.5;-1;1.5;-1", 2000, 10000}};
+    int run = 0;
+    for (const auto& c : cases) {
+        std::vector<std::string> lists[2];
+        for (bool all : {false, true}) {
+            const char* argv[] = {"trimora", "--vertices", c.vertices, "--all", all ? "--relations-all" : "--relations",
+                                  "--relations-limit", "0"};
+            std::ostringstream out, err;
+            ASSERT_EQ(RunCommandLine(7, argv, out, err), 0) << err.str();
+            std::istringstream in(out.str());
+            for (std::string line; std::getline(in, line);)
+                lists[all].push_back(line);
+        }
+        EXPECT_LE(lists[0].size(), c.mostGeneral) << c.vertices;
+        const auto own = std::find(lists[1].begin(), lists[1].end(), "nur für dieses Dreieck");
+        ASSERT_NE(own, lists[1].end());
+        EXPECT_GE(static_cast<std::size_t>(lists[1].end() - own), c.leastOthers) << c.vertices;
+        // Nothing of this triangle only in the default list.
+        for (auto it = own + 1; it != lists[1].end(); ++it)
+            EXPECT_EQ(std::count(lists[0].begin(), lists[0].end(), *it), 0) << *it;
+        ++run;
+    }
+    EXPECT_EQ(run, 2);
+    // The centres of the isosceles triangle on its axis.
+    const char* argv[] = {"trimora", "--vertices", cases[1].vertices, "--on", "Schwerpunkt", "--on",
+                          "Inkreis", "--on", "Höhenschnittpunkt", "--on", "Umkreis", "--relations-all"};
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCommandLine(12, argv, out, err), 0) << err.str();
+    EXPECT_EQ(out.str(), "Zusammenhänge\ngilt für jedes Dreieck\n"
+                         "Euler-Gerade\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n"
+                         "nur für dieses Dreieck\nkollinear\tPunkt A, Schwerpunkt S, Umkreis … Mittelpunkt, "
+                         "Inkreis … Mittelpunkt, Höhenschnittpunkt\n");
 }
 
 } // namespace

@@ -1,0 +1,53 @@
+#include "explore/relations.h"
+
+#include "explore/relation_checks.h"
+
+#include <algorithm>
+
+namespace trimora {
+
+std::string RelationLine(const RelationSet& set, const Relation& r) {
+    std::string line = !r.title.empty()                     ? std::string(r.title) + '\t'
+                       : r.kind == RelationKind::Collinear ? "kollinear\t"
+                       : r.kind == RelationKind::Concyclic ? "konzyklisch\t"
+                                                           : "fallen zusammen\t";
+    for (std::size_t m = 0; m < r.members.size(); ++m) {
+        if (m > 0) line += ", ";
+        const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
+        const std::vector<int> all = m < r.names.size() ? std::vector<int>{} : AllNames(p);
+        const std::vector<int>& names = m < r.names.size() ? r.names[m] : all;
+        for (std::size_t n = 0; n < names.size(); ++n) {
+            if (n > 0) line += " = ";
+            line += p.names[static_cast<std::size_t>(names[n])];
+        }
+    }
+    return line;
+}
+
+std::vector<std::string> RelationLines(const RelationSet& set, bool all, std::vector<int>* rows,
+                                       std::size_t limit) {
+    std::vector<std::string> lines{std::string(kRelationsHeading)};
+    std::vector<int> of{-1};
+    const auto general = std::count_if(set.relations.begin(), set.relations.end(),
+                                       [](const Relation& r) { return r.general; });
+    const bool split = all && general < static_cast<long>(set.relations.size());
+    if (general == 0 && !split) lines.emplace_back("Keine Zusammenhänge gefunden"), of.push_back(-1);
+    const std::size_t shown = all ? set.relations.size() : static_cast<std::size_t>(general);
+    for (std::size_t k = 0; k < shown; ++k) {
+        if (limit > 0 && k == limit) {
+            lines.push_back("… und " + std::to_string(shown - limit) + " weitere");
+            of.push_back(-1);
+            break;
+        }
+        const Relation& r = set.relations[k];
+        if (split && (k == 0 || r.general != set.relations[k - 1].general))
+            lines.emplace_back(r.general ? "gilt für jedes Dreieck" : "nur für dieses Dreieck"), of.push_back(-1);
+        lines.push_back(RelationLine(set, r));
+        of.push_back(static_cast<int>(k));
+    }
+    if (rows) *rows = std::move(of);
+    return lines;
+}
+
+
+} // namespace trimora
