@@ -68,10 +68,13 @@ bool IsStale(std::string_view name, time_t modified) {
 
 } // namespace
 
-bool WriteAll(int fd, std::string_view bytes, int& err) {
+// Writes all of `bytes` at `offset`, or at the file's position for a negative offset.
+bool WriteAllAt(int fd, std::string_view bytes, off_t offset, int& err) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = offset < 0 ? write(fd, bytes.data() + done, bytes.size() - done)
+                                     : pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                              offset + static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR) continue;
             err = errno;
@@ -82,20 +85,7 @@ bool WriteAll(int fd, std::string_view bytes, int& err) {
     return true;
 }
 
-bool WriteAllAt(int fd, std::string_view bytes, off_t offset, int& err) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            err = errno;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
+bool WriteAll(int fd, std::string_view bytes, int& err) { return WriteAllAt(fd, bytes, -1, err); }
 
 int CreateTempFile(int folder, mode_t mode, bool unnamed, TempFile& out) {
     out = TempFile{};

@@ -1,4 +1,5 @@
 // The drawing core: mapping, result lines, primitives and the paint routine on the recording canvas.
+#include "explore/null_canvas.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
@@ -434,18 +435,6 @@ TEST(PaintRoutine, CoincidentVerticesGiveTheReducedPicture) {
     EXPECT_EQ(segments, 3);
     EXPECT_EQ(texts, 3);
 }
-
-// A canvas that draws nothing and keeps nothing, so that only the paint routine allocates.
-class NullCanvas final : public Canvas {
-  public:
-    NullCanvas(int w, int h) : Canvas(w, h) {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Polygon(std::span<const IntPoint>) override {}
-    void Rectangle(int, int, int, int) override {}
-    void TextOut(int, int, std::string_view) override {}
-};
 
 TEST(PaintRoutine, RepeatedRepaintWritesItsLinesWithoutAllocating) {
     if (!TRIMORA_COUNT_ALLOCATIONS) GTEST_SKIP() << "allocations are not counted under AddressSanitizer";

@@ -135,6 +135,18 @@ TEST(SoundResults, ExactLinesOnTheTextbookAndRightTriangles) {
     }
 }
 
+// The same labels in the same order, and every number of every line to the printed digit.
+void ExpectSameResults(const Painted& p, const Painted& q, int run) {
+    ASSERT_EQ(p.lines.size(), q.lines.size()) << run;
+    for (std::size_t n = 0; n < p.lines.size(); ++n) {
+        ASSERT_EQ(LabelOf(p.lines[n]), LabelOf(q.lines[n])) << run;
+        const std::vector<double> u = Numbers(p.lines[n]), v = Numbers(q.lines[n]);
+        ASSERT_EQ(u.size(), v.size()) << p.lines[n] << " | " << q.lines[n];
+        for (std::size_t k = 0; k < u.size(); ++k)
+            EXPECT_NEAR(u[k], v[k], std::max(0.0011, 1e-6 * std::fabs(u[k]))) << p.lines[n] << " | " << q.lines[n];
+    }
+}
+
 TEST(SoundResults, PanningKeepsTheResults) {
     // Panning moves the vertices and the origin by the same whole pixels: the same labels in the
     // same order and the same values, up to rounding of the last digit.
@@ -155,14 +167,7 @@ TEST(SoundResults, PanningKeepsTheResults) {
         const int far = run % 10 == 0 ? 30 : 1;
         Document panned = AllOn(t, far * pan(rng), far * pan(rng));
         const Painted p = Paint(plain, kW, kH), q = Paint(panned, kW, kH);
-        ASSERT_EQ(p.lines.size(), q.lines.size()) << run;
-        for (std::size_t n = 0; n < p.lines.size(); ++n) {
-            ASSERT_EQ(LabelOf(p.lines[n]), LabelOf(q.lines[n])) << run;
-            const std::vector<double> u = Numbers(p.lines[n]), v = Numbers(q.lines[n]);
-            ASSERT_EQ(u.size(), v.size()) << p.lines[n] << " | " << q.lines[n];
-            for (std::size_t k = 0; k < u.size(); ++k)
-                EXPECT_NEAR(u[k], v[k], std::max(0.0011, 1e-6 * std::fabs(u[k]))) << p.lines[n] << " | " << q.lines[n];
-        }
+        ExpectSameResults(p, q, run);
         ++run;
     }
     EXPECT_EQ(run, 1000);
@@ -187,14 +192,7 @@ TEST(SoundResults, TheDrawingsLimitChangesNoResult) {
         }
         ASSERT_TRUE(TriangleBeyondDrawing(far.points));
         const Painted p = Paint(plain, kW, kH), q = Paint(far, kW, kH);
-        ASSERT_EQ(p.lines.size(), q.lines.size()) << run;
-        for (std::size_t n = 0; n < p.lines.size(); ++n) {
-            ASSERT_EQ(LabelOf(p.lines[n]), LabelOf(q.lines[n])) << run;
-            const std::vector<double> u = Numbers(p.lines[n]), v = Numbers(q.lines[n]);
-            ASSERT_EQ(u.size(), v.size()) << p.lines[n] << " | " << q.lines[n];
-            for (std::size_t k = 0; k < u.size(); ++k)
-                EXPECT_NEAR(u[k], v[k], std::max(0.0011, 1e-6 * std::fabs(u[k]))) << p.lines[n] << " | " << q.lines[n];
-        }
+        ExpectSameResults(p, q, run);
         ++run;
     }
     EXPECT_EQ(run, 60);
