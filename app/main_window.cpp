@@ -123,6 +123,12 @@ MainWindow::MainWindow(QWidget* parent, Memory memory) : QMainWindow(parent), me
     RestoreSession(); // the window's place and size now, the rest once it is shown
 }
 
+// The undo stack is one of the window's children and goes after the window's own members: its
+// last signals must not reach the menu's handlers, which read those members.
+MainWindow::~MainWindow() {
+    if (undo_) undo_->disconnect(this);
+}
+
 QAction* MainWindow::Action(const char* name) const { return findChild<QAction*>(name); }
 
 QToolButton* MainWindow::ToolButtonFor(const char* action) const {

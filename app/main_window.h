@@ -52,6 +52,7 @@ public:
     // nothing (tests), the last session, or nothing at the start but everything at the end.
     enum class Memory { None, Restore, Fresh };
     explicit MainWindow(QWidget* parent = nullptr, Memory memory = Memory::None);
+    ~MainWindow() override;
 
     Session& GetSession() { return session_; }
     // The repaint: picture (or hidden picture in results mode), results list, entry counter.

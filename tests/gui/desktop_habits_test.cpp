@@ -222,7 +222,8 @@ TEST(SessionAcrossStarts, TheNextStartShowsTheSameTriangleEntriesAndView) {
     // A damaged file: the window starts with the defaults.
     QFile garbage(config.path() + "/trimora/trimora.ini");
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    garbage.write("\x01\x02[[[\nformat=\xff\xfe\nsession\\entries=zzz\n\x00\x00", 40);
+    static const char kJunk[] = "\x01\x02[[[\nformat=\xff\xfe\nsession\\entries=zzz\n\x00\x00";
+    garbage.write(kJunk, sizeof kJunk);
     garbage.close();
     run("defaults");
 }
