@@ -25,9 +25,14 @@ struct ReportedPoint {
     std::string_view name; // empty: the label of its result line
     int stage = 0;         // of the repaint (PaintContext::stage)
 };
+// A point built as the foot of the perpendicular from `from` onto the line through `on` and the foot.
+struct LoggedFoot {
+    RealPoint foot, from, on;
+};
 struct PaintLog {
     std::vector<ReportedPoint> points;
     std::vector<std::array<RealPoint, 3>> triangles;
+    std::vector<LoggedFoot> feet;
     // A caller that needs only the points noted up to this stage ends the repaint after it.
     int lastStage = std::numeric_limits<int>::max();
 };

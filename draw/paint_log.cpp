@@ -26,6 +26,10 @@ void NoteExactPoint(PaintContext& ctx, RealPoint exact) {
     if (last.line + 1 == ctx.doc.results.Size()) last.p = exact;
 }
 
+void LogFoot(PaintContext& ctx, RealPoint foot, RealPoint from, RealPoint on) {
+    if (ctx.log) ctx.log->feet.push_back({foot, from, on});
+}
+
 void LogTriangle(PaintContext& ctx, int i, int j, int k) {
     if (!ctx.log) return;
     std::array<RealPoint, 3> tri;

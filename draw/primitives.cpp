@@ -1,5 +1,7 @@
 #include "draw/primitives.h"
 
+#include "draw/paint_log.h"
+
 #include "draw/point_table.h"
 #include "draw/results.h"
 #include "base/lines.h"
@@ -158,6 +160,8 @@ void PedalFamily(PaintContext& ctx, int p, int q, std::string_view title) {
         AppendTitle(ctx, title);
         titled = true;
         for (const RealPoint& f : feet) ReportPoint(ctx, "… Lotfußpunkt", f);
+        const RealPoint through[3] = {A, A, C}; // a vertex of each foot's side
+        for (int n = 0; n < 3; ++n) LogFoot(ctx, feet[static_cast<std::size_t>(n)], P, through[n]);
     }
     ctx.canvas.SetPenColor(kBlack);
     if (ctx.On(qp)) {

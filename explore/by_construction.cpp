@@ -19,6 +19,41 @@ bool NearVertex(RealPoint p, RealPoint v, double tolerance) {
            RoundClamp(p.y) == static_cast<int>(v.y);
 }
 
+// Whether `q` lies on the line through `a` and `b`.
+bool OnLine(RealPoint q, RealPoint a, RealPoint b, double tolerance) {
+    const RealPoint d = Minus(b, a);
+    const double len = Length(d);
+    return len > tolerance && std::fabs(Cross(d, Minus(q, a))) <= tolerance * len;
+}
+
+// A circle on a segment XY as diameter through feet built on it: each other member is a logged foot
+// whose perpendicular passes through one end and whose base line through the other, so that it
+// sees XY at a right angle by how it is built.
+bool ThalesCircle(const Relation& r, const std::vector<MarkedPoint>& pts, const PaintLog& log, double tolerance) {
+    if (log.feet.empty()) return false;
+    // Feet are compared far more loosely than relations are checked: they are the same numbers.
+    const double loose = 1e3 * tolerance;
+    auto P = [&](int m) { return pts[static_cast<std::size_t>(m)].p; };
+    for (std::size_t a = 0; a < r.members.size(); ++a)
+        for (std::size_t b = a + 1; b < r.members.size(); ++b) {
+            const RealPoint x = P(r.members[a]), y = P(r.members[b]);
+            const RealPoint mid{(x.x + y.x) / 2, (x.y + y.y) / 2};
+            if (Length(Minus(mid, r.centre)) > loose) continue; // not a diameter
+            bool all = true;
+            for (std::size_t m = 0; m < r.members.size() && all; ++m) {
+                if (m == a || m == b) continue;
+                const RealPoint f = P(r.members[m]);
+                all = std::any_of(log.feet.begin(), log.feet.end(), [&](const LoggedFoot& foot) {
+                    if (Length(Minus(foot.foot, f)) > loose) return false;
+                    return (OnLine(x, foot.foot, foot.from, loose) && OnLine(y, foot.foot, foot.on, loose)) ||
+                           (OnLine(y, foot.foot, foot.from, loose) && OnLine(x, foot.foot, foot.on, loose));
+                });
+            }
+            if (all) return true;
+        }
+    return false;
+}
+
 } // namespace
 
 bool ByConstruction(const Relation& r, const std::vector<MarkedPoint>& pts, const PaintLog& log,
@@ -32,6 +67,7 @@ bool ByConstruction(const Relation& r, const std::vector<MarkedPoint>& pts, cons
         common.swap(both);
     }
     if (!common.empty()) return true;
+    if (r.kind == RelationKind::Concyclic) return ThalesCircle(r, pts, log, tolerance);
     if (r.kind != RelationKind::Collinear) return false;
     // 2. A side line of ABC: feet, touch points and the like lie there by their definition.
     int onLine = 0;

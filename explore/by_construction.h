@@ -1,5 +1,6 @@
 // The sets that hold by how their points are built: all from one element, on a side line of ABC or
-// through two vertices of a derived triangle that the repaint logged.
+// through two vertices of a derived triangle that the repaint logged, or a circle on a segment as
+// diameter through feet of perpendiculars built on that segment's ends.
 #pragma once
 
 #include "explore/relations.h"

@@ -164,9 +164,11 @@ void AltitudeFeetAndNinePoints(PaintContext& ctx) {
             constexpr const char* kLengthLabels[3] = {"Länge der Höhe auf b", "Länge der Höhe auf a",
                                                       "Länge der Höhe auf c"};
             constexpr int kVertex[3] = {kSlotB, kSlotA, kSlotC};
+            constexpr int kOnSide[3] = {kSlotA, kSlotB, kSlotA}; // a vertex of each foot's side
             for (int n = 0; n < 3; ++n) {
                 if (!Present(pt, kFeet[n])) continue;
                 ReportSlot(ctx, kFeet[n], kFootLabels[n]);
+                LogFoot(ctx, pt.precise[kFeet[n]], pt.precise[kVertex[n]], pt.precise[kOnSide[n]]);
                 ReportSlotDistance(ctx, kVertex[n], kFeet[n], kLengthLabels[n]);
             }
         }
