@@ -41,15 +41,21 @@ RelationsList::Stamp RelationsList::StampOf(const Document& doc, int width, int 
 }
 
 void RelationsList::Compute(const Document& doc, int width, int height) {
-    set_ = RelationsOfDocument(doc, width, height);
+    set_ = RelationsOfDocument(doc, width, height, all_);
     lines_ = RelationLines(set_, all_, &rows_);
     stamp_ = StampOf(doc, width, height);
+    doc_ = doc;
+    computedAll_ = all_;
     listed_ = true;
 }
 
 void RelationsList::ShowAll(bool all) {
     all_ = all;
-    if (listed_) lines_ = RelationLines(set_, all_, &rows_);
+    if (!listed_) return;
+    // What holds for this triangle only is searched when it is asked for.
+    if (all_ && !computedAll_) set_ = RelationsOfDocument(doc_, stamp_.width, stamp_.height, true);
+    computedAll_ = computedAll_ || all_;
+    lines_ = RelationLines(set_, all_, &rows_);
 }
 
 bool RelationsList::ForgetIfChanged(const Document& doc, int width, int height) {

@@ -57,7 +57,9 @@ class RelationsList {
     bool listed_ = false;
     Stamp stamp_;
     RelationSet set_;
+    Document doc_; // what set_ was found for
     bool all_ = false;
+    bool computedAll_ = false; // set_ holds what holds for this triangle only as well
     std::vector<std::string> lines_;
     std::vector<int> rows_; // per line: the relation, -1 for headings
 };

@@ -440,7 +440,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             }
         }
         if (o.relations) {
-            for (const std::string& line : RelationLines(RelationsOfDocument(*measured, o.width, o.height), o.relationsAll,
+            for (const std::string& line : RelationLines(RelationsOfDocument(*measured, o.width, o.height, o.relationsAll), o.relationsAll,
                                                           nullptr, static_cast<std::size_t>(o.relationsLimit)))
                 out << line << '\n';
             if (!out.flush())

@@ -58,10 +58,13 @@ std::vector<Candidate> Candidates(const Relation& r, const std::vector<MarkedPoi
     std::vector<Candidate> out;
     for (std::size_t m = 0; m < r.members.size(); ++m) {
         const MarkedPoint& p = points[static_cast<std::size_t>(r.members[m])];
-        for (std::size_t n = 0; n < p.keys.size(); ++n) {
-            Candidate c{static_cast<int>(m), static_cast<int>(n), {}};
+        const std::vector<int> all = m < r.names.size() ? std::vector<int>{} : AllNames(p);
+        for (const int n : m < r.names.size() ? r.names[m] : all) {
+            if (static_cast<std::size_t>(n) >= p.keys.size()) continue;
+            Candidate c{static_cast<int>(m), n, {}};
             for (const OtherTriangle& t : others)
-                if (const auto it = t.points.find(p.keys[n]); it != t.points.end()) c.at.push_back(it->second);
+                if (const auto it = t.points.find(p.keys[static_cast<std::size_t>(n)]); it != t.points.end())
+                    c.at.push_back(it->second);
             if (c.at.size() == others.size()) out.push_back(std::move(c));
         }
     }
@@ -194,6 +197,22 @@ void Coincidences(const std::vector<MarkedPoint>& pts, const std::vector<OtherTr
             r.names = {AllNames(p)};
             out.push_back(r);
         }
+    }
+    // Places that meet only to the pixel: one relation of this triangle per cluster.
+    std::vector<bool> taken(pts.size(), false);
+    for (std::size_t k = 0; k < pts.size(); ++k) {
+        if (taken[k]) continue;
+        Relation r;
+        r.kind = RelationKind::Coincident;
+        r.general = false;
+        r.centre = pts[k].p;
+        for (std::size_t m = k; m < pts.size(); ++m)
+            if (!taken[m] && Length(Minus(pts[m].p, pts[k].p)) < kOnePlaceInPicture) {
+                taken[m] = true;
+                r.members.push_back(static_cast<int>(m));
+                r.names.push_back(AllNames(pts[m]));
+            }
+        if (r.members.size() > 1) out.push_back(std::move(r));
     }
 }
 

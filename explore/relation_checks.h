@@ -8,7 +8,8 @@
 
 namespace trimora {
 
-// The part of `r` that holds on every one of `others`: per member the indices of its names whose
+// The part of `r` that holds on every one of `others`: per member the indices of its names (those of
+// r.names, or all where it has none) whose
 // points lie on one line or circle there; empty when fewer than three (line) or four (circle)
 // members keep a name.
 std::vector<std::vector<int>> GeneralPart(const Relation& r, const std::vector<MarkedPoint>& points,
@@ -23,7 +24,8 @@ std::vector<int> AllNames(const MarkedPoint& p);
 
 // The places with several names as coincidences ("fallen zusammen"): what coincides on every one of
 // `others` (unless one element reports all of it), and, when more meets here, the whole place as
-// this triangle's coincidence.
+// this triangle's coincidence; places within kOnePlaceInPicture of each other as one coincidence
+// of this triangle, to the pixel.
 void Coincidences(const std::vector<MarkedPoint>& pts, const std::vector<OtherTriangle>& others,
                   std::vector<Relation>& out);
 

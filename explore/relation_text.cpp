@@ -12,7 +12,7 @@ std::string RelationLine(const RelationSet& set, const Relation& r) {
                        : r.kind == RelationKind::Concyclic ? "konzyklisch\t"
                                                            : "fallen zusammen\t";
     for (std::size_t m = 0; m < r.members.size(); ++m) {
-        if (m > 0) line += ", ";
+        if (m > 0) line += r.kind == RelationKind::Coincident ? " = " : ", ";
         const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
         const std::vector<int> all = m < r.names.size() ? std::vector<int>{} : AllNames(p);
         const std::vector<int>& names = m < r.names.size() ? r.names[m] : all;

@@ -28,7 +28,7 @@ using namespace plane;
 
 // Candidates are gathered with looser tolerances than kRelationTolerance and then checked
 // against it, so that rounding in the candidate search never loses a relation.
-constexpr double kDirectionSlack = 1e-7; // radians between directions from one point
+constexpr double kDirectionSlack = 1e-7; // between directions from one point (the measure in Lines)
 constexpr double kCentreSlack = 1e-6;    // of the longest side, along a perpendicular bisector
 constexpr double kLargestRadius = 1e3;   // of the longest side: beyond it a circle is a line
 
@@ -95,39 +95,47 @@ class PlaceBuckets {
             generation_ = 1;
         }
     }
-    // `place` in cells; the earlier point filed within the slack of it, or -1. Files `k` as well.
+    // `place` in cells; the earlier point filed nearest to it within the slack, or -1. Files `k` as
+    // well. The nearest, not the first: a point within the slack but off the circle must not hide
+    // the one that is on it.
     int Insert(double place, int k) {
         // Shifted to positive numbers, truncation is the floor, without a branch on the sign.
         constexpr double kShift = 4294967296.0; // beyond every place (at most 1e9 cells)
         const double shifted = place + kShift;
         const std::int64_t whole = static_cast<std::int64_t>(shifted);
         const std::int64_t cell = whole - static_cast<std::int64_t>(kShift);
-        const std::int64_t neighbour =
-            cell + 1 - 2 * static_cast<std::int64_t>(shifted - static_cast<double>(whole) < 0.5);
-        // One walk along the cell's chain finds an earlier point in it and the free slot for `k`.
-        int earlier = -1;
+        const float within = static_cast<float>(shifted - static_cast<double>(whole));
+        const std::int64_t neighbour = cell + 1 - 2 * static_cast<std::int64_t>(within < 0.5f);
+        // One walk along the cell's chain finds the earlier points in it and the free slot for `k`.
+        Nearest nearest;
         std::size_t s = Hash(cell);
         for (; slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
-            if (earlier < 0 && slots_[s].cell == static_cast<std::int32_t>(cell)) earlier = slots_[s].point;
-        slots_[s] = {static_cast<std::int32_t>(cell), generation_, static_cast<std::int16_t>(k)};
-        if (earlier < 0) earlier = Find(neighbour);
-        return earlier;
+            if (slots_[s].cell == static_cast<std::int32_t>(cell)) nearest.Offer(slots_[s], within - slots_[s].within);
+        slots_[s] = {static_cast<std::int32_t>(cell), within, generation_, static_cast<std::int16_t>(k)};
+        const float shift = static_cast<float>(neighbour - cell); // ±1 cell
+        for (s = Hash(neighbour); slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
+            if (slots_[s].cell == static_cast<std::int32_t>(neighbour))
+                nearest.Offer(slots_[s], within - (slots_[s].within + shift));
+        return nearest.point;
     }
 
   private:
     static constexpr std::size_t kSize = 2048; // well above the marked points
     struct Slot {
         std::int32_t cell = 0; // low bits: equal cells of one line are seldom 2^32 apart
+        float within = 0;      // the place's fraction of its cell
         std::uint16_t generation = 0;
         std::int16_t point = -1;
     };
+    struct Nearest {
+        int point = -1;
+        float distance = 2; // cells: beyond the slack
+        void Offer(const Slot& slot, float d) {
+            if (std::fabs(d) < distance) distance = std::fabs(d), point = slot.point;
+        }
+    };
     static std::size_t Hash(std::int64_t cell) {
         return static_cast<std::size_t>((static_cast<std::uint64_t>(cell) * 0x9E3779B97F4A7C15ull) >> 53);
-    }
-    int Find(std::int64_t cell) const {
-        for (std::size_t s = Hash(cell); slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
-            if (slots_[s].cell == static_cast<std::int32_t>(cell)) return slots_[s].point;
-        return -1;
     }
     std::vector<Slot> slots_;
     std::uint16_t generation_ = 0;
@@ -250,12 +258,13 @@ struct Finder {
         for (int i = 0; i < n; ++i) {
             dirs.clear();
             for (int j = i + 1; j < n; ++j) {
-                const RealPoint d = Minus(P(j), P(i));
-                double angle = std::atan2(d.y, d.x); // folded into (-pi/2, pi/2]
-                if (angle > M_PI / 2) angle -= M_PI;
-                if (angle <= -M_PI / 2) angle += M_PI;
+                RealPoint d = Minus(P(j), P(i));
+                if (d.x < 0 || (d.x == 0 && d.y < 0)) d = {-d.x, -d.y}; // folded to the right
+                // A measure of the angle in (-1, 1] that grows with it, 0.5 to 1 per radian: cheaper
+                // than the angle itself.
+                const double angle = d.y / (d.x + std::fabs(d.y));
                 dirs.emplace_back(angle, j);
-                if (angle > M_PI / 2 - kDirectionSlack) dirs.emplace_back(angle - M_PI, j); // nearly upright
+                if (angle > 1 - kDirectionSlack) dirs.emplace_back(angle - 2, j); // nearly upright
             }
             std::sort(dirs.begin(), dirs.end());
             for (std::size_t a = 0; a < dirs.size();) {
@@ -279,13 +288,12 @@ struct Finder {
 
     // For each pair of points, where the centre of the circle through them and a later third
     // point lies on their perpendicular bisector: a place repeated by a fourth point is a circle.
-    // The pairs (i, j) with i = first, first + step, …: for each, the first two later points of
-    // every repeated place.
+    // The pairs (i, j) with i = first, first + step, …: for each, every later point whose place
+    // repeats an earlier one, with the nearest of those.
     void CircleCandidates(int first, int step, std::vector<std::array<int, 4>>& out) const {
         const int n = static_cast<int>(pts.size());
         PlaceBuckets buckets;
         std::vector<double> xs(pts.size()), ys(pts.size()), places(pts.size());
-        std::vector<int> runOf(pts.size(), -1); // the pair (as i * n + j) whose repeat took the point
         for (std::size_t k = 0; k < pts.size(); ++k)
             xs[k] = pts[k].p.x, ys[k] = pts[k].p.y;
         const double cellsPerPixel = 1 / (2 * kCentreSlack * size), farthest = kLargestRadius * size;
@@ -303,17 +311,11 @@ struct Finder {
                     places[k] = (dx * dx + dy * dy - h2) / (2 * (dx * ux + dy * uy));
                 }
                 buckets.Start();
-                const int pair = i * n + j;
                 for (int k = j + 1; k < n; ++k) {
                     const double t = places[k];
                     if (!(std::fabs(t) <= farthest)) continue;
                     const int earlier = buckets.Insert(t * cellsPerPixel, k);
-                    if (earlier < 0) continue;
-                    runOf[static_cast<std::size_t>(k)] = pair;
-                    if (runOf[static_cast<std::size_t>(earlier)] == pair)
-                        continue; // the run has its candidate
-                    runOf[static_cast<std::size_t>(earlier)] = pair;
-                    out.push_back({i, j, earlier, k});
+                    if (earlier >= 0) out.push_back({i, j, earlier, k});
                 }
             }
     }
@@ -347,10 +349,141 @@ struct Finder {
     }
 };
 
+// Every maximal set of `pts`, without a part of a larger one.
+std::vector<Relation> Search(const std::vector<MarkedPoint>& pts, double tolerance, double size) {
+    Finder finder{pts, tolerance, size, {}, {}};
+    finder.Lines();
+    finder.seen.clear();
+    finder.Circles();
+    // Fits through points at the edge of the tolerance can give a set and a part of it: only the
+    // larger is kept. A part shares its first two (line) or three (circle) members with the whole.
+    std::vector<Relation>& found = finder.found;
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Relation& x, const Relation& y) { return x.members.size() > y.members.size(); });
+    std::vector<Relation> kept;
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> byFirst; // first pair -> kept sets
+    const std::uint64_t n = pts.size();
+    for (Relation& r : found) {
+        const std::uint64_t first = static_cast<std::uint64_t>(r.members[0]) * n + static_cast<std::uint64_t>(r.members[1]);
+        std::vector<std::size_t>& sets = byFirst[first];
+        const bool part = std::any_of(sets.begin(), sets.end(), [&](std::size_t k) {
+            const Relation& y = kept[k];
+            return y.kind == r.kind && y.members.size() > r.members.size() &&
+                   std::includes(y.members.begin(), y.members.end(), r.members.begin(), r.members.end());
+        });
+        if (part) continue;
+        // File the whole under each pair of its members, so that any part finds it by its first pair.
+        for (std::size_t a = 0; a < r.members.size(); ++a)
+            for (std::size_t b = a + 1; b < r.members.size(); ++b)
+                byFirst[static_cast<std::uint64_t>(r.members[a]) * n + static_cast<std::uint64_t>(r.members[b])]
+                    .push_back(kept.size());
+        kept.push_back(std::move(r));
+    }
+    return kept;
+}
+
+// Whether the members of `r` lie on one line or circle here; fits it through them.
+bool FitsHere(Relation& r, const std::vector<MarkedPoint>& pts, double tolerance, double size) {
+    Finder finder{pts, tolerance, size, {}, {}};
+    const std::optional<Relation> fit = r.kind == RelationKind::Collinear ? finder.LineThrough(r.members)
+                                                                          : finder.CircleThrough(r.members, true);
+    if (!fit) return false;
+    for (int m : r.members)
+        if (!std::binary_search(fit->members.begin(), fit->members.end(), m)) return false;
+    r.centre = fit->centre;
+    r.direction = fit->direction;
+    r.radius = fit->radius;
+    return true;
+}
+
+// How many places of the picture the members take: members within kOnePlaceInPicture of an
+// earlier one take none of their own.
+std::size_t PlacesInPicture(const std::vector<MarkedPoint>& pts, const std::map<int, std::vector<int>>& members) {
+    std::vector<RealPoint> places;
+    for (const auto& [m, names] : members) {
+        const RealPoint p = pts[static_cast<std::size_t>(m)].p;
+        if (std::none_of(places.begin(), places.end(),
+                         [&](RealPoint q) { return Length(Minus(p, q)) < kOnePlaceInPicture; }))
+            places.push_back(p);
+    }
+    return places.size();
+}
+
+// Whether a general relation of `found` holds every member of `r`.
+bool Covered(const std::vector<Relation>& found, const Relation& r) {
+    return std::any_of(found.begin(), found.end(), [&](const Relation& t) {
+        return t.general && t.kind == r.kind &&
+               std::includes(t.members.begin(), t.members.end(), r.members.begin(), r.members.end());
+    });
+}
+
+// The theorems: sets searched among the names' points on a generic triangle, where no symmetry
+// adds sets and no special angle, then taken back to this triangle's places.
+void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint, 3>& abc,
+              const std::vector<OtherTriangle>& others, const OtherTriangle& generic, double tolerance) {
+    struct Name {
+        int place, name;
+    };
+    std::vector<MarkedPoint> there; // the generic triangle's places
+    std::vector<std::vector<Name>> namesThere;
+    for (std::size_t u = 0; u < set.points.size(); ++u) {
+        const MarkedPoint& p = set.points[u];
+        for (std::size_t n = 0; n < p.keys.size(); ++n) {
+            const auto it = generic.points.find(p.keys[n]);
+            if (it == generic.points.end() || !Finite(it->second)) continue;
+            std::size_t g = 0;
+            const double tolerance2 = generic.tolerance * generic.tolerance;
+            for (; g < there.size(); ++g)
+                if (const RealPoint d = Minus(there[g].p, it->second); Dot(d, d) <= tolerance2) break;
+            if (g == there.size()) there.emplace_back().p = it->second, namesThere.emplace_back();
+            namesThere[g].push_back({static_cast<int>(u), static_cast<int>(n)});
+        }
+    }
+    // This triangle by its names, checked first, then the others.
+    std::vector<OtherTriangle> checks(1);
+    checks[0].tolerance = tolerance;
+    for (const MarkedPoint& p : set.points)
+        for (const std::string& key : p.keys)
+            checks[0].points.emplace(key, p.p);
+    checks.insert(checks.end(), others.begin(), others.end());
+    const double size = generic.tolerance / kRelationTolerance;
+    for (const Relation& found : Search(there, generic.tolerance, size)) {
+        std::map<int, std::vector<int>> byPlace;
+        for (int m : found.members)
+            for (const Name& n : namesThere[static_cast<std::size_t>(m)])
+                byPlace[n.place].push_back(n.name);
+        const std::size_t least = found.kind == RelationKind::Collinear ? 3 : 4;
+        if (PlacesInPicture(set.points, byPlace) < least) continue; // places that meet here: nothing more to say
+        Relation r;
+        r.kind = found.kind;
+        for (auto& [place, names] : byPlace) {
+            r.members.push_back(place);
+            std::sort(names.begin(), names.end());
+            r.names.push_back(std::move(names));
+        }
+        // The names that satisfy it here and on the other triangles: a point on it by chance on
+        // the generic triangle drops out.
+        const std::vector<std::vector<int>> kept = GeneralPart(r, set.points, checks);
+        Relation g = r;
+        g.members.clear();
+        g.names.clear();
+        std::map<int, std::vector<int>> keptByPlace;
+        for (std::size_t m = 0; m < kept.size(); ++m)
+            if (!kept[m].empty()) {
+                g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
+                keptByPlace[r.members[m]] = kept[m];
+            }
+        if (PlacesInPicture(set.points, keptByPlace) >= least && !Covered(set.relations, g) &&
+            FitsHere(g, set.points, tolerance, LongestSide(abc)) && !ByConstruction(g, set.points, log, abc, tolerance))
+            set.relations.push_back(std::move(g));
+    }
+}
+
 } // namespace
 
-RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
-                          const std::array<RealPoint, 3>& abc, const std::vector<OtherTriangle>& others) {
+RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, const std::array<RealPoint, 3>& abc,
+                          const std::vector<OtherTriangle>& others, const std::vector<OtherTriangle>& generic,
+                          bool thisTriangle) {
     RelationSet set;
     set.points = std::move(points);
     const double size = LongestSide(abc);
@@ -358,48 +491,41 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
     if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || set.points.size() < 1)
         return set;
     Coincidences(set.points, others, set.relations);
-    Finder finder{set.points, kRelationTolerance * size, size, {}, {}};
-    finder.Lines();
-    finder.seen.clear();
-    finder.Circles();
-    // Fits through points at the edge of the tolerance can give a set and a part of it: only the
-    // larger is kept.
-    std::vector<Relation>& found = finder.found;
-    std::sort(found.begin(), found.end(),
-              [](const Relation& x, const Relation& y) { return x.members.size() > y.members.size(); });
-    std::vector<bool> part(found.size(), false);
-    for (std::size_t x = 0; x < found.size(); ++x)
-        for (std::size_t y = 0; y < x && !part[x]; ++y)
-            if (found[y].kind == found[x].kind && found[y].members.size() > found[x].members.size() &&
-                std::includes(found[y].members.begin(), found[y].members.end(), found[x].members.begin(),
-                              found[x].members.end()))
-                part[x] = true;
-    for (std::size_t x = 0; x < found.size(); ++x) {
-        Relation& r = found[x];
-        if (part[x] || ByConstruction(r, set.points, log, abc, finder.tolerance)) continue;
-        for (int m : r.members)
-            r.names.push_back(others.empty() ? AllNames(set.points[static_cast<std::size_t>(m)])
-                                             : std::vector<int>{0});
-        if (others.empty()) {
-            set.relations.push_back(std::move(r));
-            continue;
-        }
-        // The names that satisfy it on the other triangles: all members keep one, or a part of them
-        // is a theorem and the whole set holds here only.
-        const std::vector<std::vector<int>> kept = GeneralPart(r, set.points, others);
-        const bool whole =
-            !kept.empty() && std::none_of(kept.begin(), kept.end(), [](const auto& n) { return n.empty(); });
-        if (!kept.empty()) {
-            Relation g = r;
-            g.members.clear();
-            g.names.clear();
-            for (std::size_t m = 0; m < r.members.size(); ++m)
-                if (!kept[m].empty()) g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
-            if (whole || !ByConstruction(g, set.points, log, abc, finder.tolerance)) set.relations.push_back(g);
-        }
-        if (!whole) {
-            r.general = false;
-            set.relations.push_back(std::move(r));
+    const double tolerance = kRelationTolerance * size;
+    for (const OtherTriangle& there : generic)
+        Theorems(set, log, abc, others, there, tolerance);
+    if (!generic.empty() && !thisTriangle) {
+        std::erase_if(set.relations, [](const Relation& r) { return !r.general; });
+    } else {
+        for (Relation& r : Search(set.points, tolerance, size)) {
+            if (ByConstruction(r, set.points, log, abc, tolerance)) continue;
+            for (int m : r.members)
+                r.names.push_back(AllNames(set.points[static_cast<std::size_t>(m)]));
+            if (others.empty()) {
+                set.relations.push_back(std::move(r));
+                continue;
+            }
+            // The names that satisfy it on the other triangles: all members keep one, or a part of
+            // them is a theorem and the whole set holds here only.
+            const std::vector<std::vector<int>> kept = GeneralPart(r, set.points, others);
+            const bool whole =
+                !kept.empty() && std::none_of(kept.begin(), kept.end(), [](const auto& n) { return n.empty(); });
+            // On a generic triangle the theorems were found already, but a set at the edge of
+            // the candidates' slack there may have been missed: it is kept from here.
+            const bool searched = !generic.empty();
+            if (!kept.empty() && (!searched || (whole && !Covered(set.relations, r)))) {
+                Relation g = r;
+                g.members.clear();
+                g.names.clear();
+                for (std::size_t m = 0; m < r.members.size(); ++m)
+                    if (!kept[m].empty()) g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
+                if (whole || !ByConstruction(g, set.points, log, abc, tolerance)) set.relations.push_back(g);
+            }
+            if (!whole) {
+                r.general = false;
+                r.names.assign(r.members.size(), {0}); // by its places' first names
+                set.relations.push_back(std::move(r));
+            }
         }
     }
 

@@ -46,6 +46,12 @@ struct RelationSet {
 // or circle of the others) is as rare as a billionth per candidate.
 inline constexpr double kRelationTolerance = 1e-9;
 
+// Places closer than this (pixels) look like one in the picture. The vertices lie on whole
+// pixels, so a triangle typed as equilateral is so only to about a pixel: its centres are a tenth
+// of a pixel apart. A theorem whose points fall on fewer such places than it needs says nothing
+// more here than that they meet, and they are listed as meeting, to the pixel, for this triangle.
+inline constexpr double kOnePlaceInPicture = 1.0;
+
 // The same document painted with the vertices moved: where its points are, by their keys.
 struct OtherTriangle {
     PointsByKey points;
@@ -58,8 +64,13 @@ struct OtherTriangle {
 // relations of their own. With `others`, each set and coincidence is checked on them: what holds
 // there for its names holds for every triangle, the rest for this one only. Without them every
 // set counts as general.
+// With `generic` triangles, the sets for every triangle are searched there, among the points of
+// the names, so that a symmetric triangle here adds no sets; they are then taken back to this
+// triangle's places. What holds for this triangle only is searched here, and only when
+// `thisTriangle` asks for it.
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
-                          const std::array<RealPoint, 3>& abc, const std::vector<OtherTriangle>& others = {});
+                          const std::array<RealPoint, 3>& abc, const std::vector<OtherTriangle>& others = {},
+                          const std::vector<OtherTriangle>& generic = {}, bool thisTriangle = true);
 
 // "kollinear<TAB>Schwerpunkt S, Umkreismittelpunkt U, …" or "konzyklisch<TAB>…"; a known line or
 // circle by its name: "Euler-Gerade<TAB>…".

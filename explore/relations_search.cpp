@@ -15,6 +15,7 @@ namespace {
 // How many other triangles a set is checked on, and the seed of their moves (fixed, so that the
 // list is the same every time).
 constexpr int kOtherTriangles = 3;
+constexpr std::size_t kSearchTriangles = 1; // where the theorems of a symmetric triangle are searched
 constexpr unsigned kMoveSeed = 29;
 
 // Far from isosceles and right triangles and not thin, so that no symmetry or special angle of
@@ -34,13 +35,25 @@ bool Generic(const std::array<RealPoint, 3>& v) {
     return true;
 }
 
+// Two sides equal or a right angle, to the rounding of the coordinates.
+bool Symmetric(const std::array<RealPoint, 3>& v) {
+    using namespace plane;
+    const double size = LongestSide(v), close = 1e-9 * size * size;
+    for (int k = 0; k < 3; ++k) {
+        const RealPoint p = v[k], q = v[(k + 1) % 3], r = v[(k + 2) % 3];
+        const RealPoint u = Minus(q, p), w = Minus(r, p);
+        if (std::fabs(Dot(u, u) - Dot(w, w)) <= close || std::fabs(Dot(u, w)) <= close) return true;
+    }
+    return false;
+}
+
 // The triangles of the checks: each vertex moved by up to a quarter of the longest side.
-std::vector<std::array<RealPoint, 3>> MovedTriangles(const std::array<RealPoint, 3>& abc) {
+std::vector<std::array<RealPoint, 3>> MovedTriangles(const std::array<RealPoint, 3>& abc, int count) {
     const double size = plane::LongestSide(abc);
     std::mt19937 random(kMoveSeed);
     std::uniform_real_distribution<double> move(-0.25 * size, 0.25 * size);
     std::vector<std::array<RealPoint, 3>> out;
-    for (int attempt = 0; attempt < 1000 && out.size() < kOtherTriangles; ++attempt) {
+    for (int attempt = 0; attempt < 1000 && static_cast<int>(out.size()) < count; ++attempt) {
         std::array<RealPoint, 3> v = abc;
         for (RealPoint& p : v)
             p = {p.x + move(random), p.y + move(random)};
@@ -51,7 +64,7 @@ std::vector<std::array<RealPoint, 3>> MovedTriangles(const std::array<RealPoint,
 
 } // namespace
 
-RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
+RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool thisTriangle) {
     // The same repaint with the triangle stretched by 2 about the drawing origin (whole pixels
     // stay whole) tells the exact points from those that went through rounded pixels; repaints
     // with the vertices moved tell theorems from coincidences. They run on two threads.
@@ -69,8 +82,11 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
         const RealPoint p = start.points.precise[v];
         PlaceVertex(repaints[0].doc.points, v, {2 * p.x - origin.x, 2 * p.y - origin.y});
     }
+    // A triangle with two equal sides or a right angle has sets of its own by the thousand (any two
+    // mirror pairs are concyclic): the theorems are then searched on the first moved triangle.
+    const bool searchElsewhere = Symmetric(typed);
     if (plane::Finite(typed[0]) && plane::Finite(typed[1]) && plane::Finite(typed[2]))
-        for (const auto& moved : MovedTriangles(typed)) {
+        for (const auto& moved : MovedTriangles(typed, searchElsewhere ? kOtherTriangles + kSearchTriangles : kOtherTriangles)) {
             repaints.push_back({start, {}});
             for (int k = 0; k < 3; ++k)
                 PlaceVertex(repaints.back().doc.points, kSlotA + k, moved[static_cast<std::size_t>(k)]);
@@ -105,9 +121,14 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height) {
         others.push_back({PointsOf(repaints[k].doc.results, repaints[k].log), kRelationTolerance * size});
     }
     const RealPoint centre{static_cast<double>(origin.x), static_cast<double>(origin.y)};
+    std::vector<OtherTriangle> generic;
+    if (searchElsewhere && others.size() > kSearchTriangles) {
+        generic.assign(std::make_move_iterator(others.begin()), std::make_move_iterator(others.begin() + kSearchTriangles));
+        others.erase(others.begin(), others.begin() + kSearchTriangles);
+    }
     return FindRelations(CollectMarkedPoints(copy.results, log, repaints[0].doc.results, repaints[0].log, centre, abc,
                                              copy.etcCentres),
-                         log, abc, others);
+                         log, abc, others, generic, thisTriangle);
 }
 
 } // namespace trimora

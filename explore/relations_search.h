@@ -7,7 +7,8 @@
 
 namespace trimora {
 
-// Nothing is found for a triangle that the base measures reject.
-RelationSet RelationsOfDocument(const Document& doc, int width, int height);
+// Nothing is found for a triangle that the base measures reject. What holds for this triangle only
+// is searched only with `thisTriangle`.
+RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool thisTriangle = false);
 
 } // namespace trimora

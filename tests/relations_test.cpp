@@ -18,6 +18,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <set>
 #include <sstream>
 
 namespace trimora {
@@ -113,6 +114,7 @@ TEST(Relations, WhatHoldsByConstructionIsLeftOut) {
         Points points;
         std::vector<std::array<RealPoint, 3>> triangles;
         std::vector<std::size_t> sizes; // of the sets found, largest first
+        std::vector<LoggedFoot> feet = {};
     } cases[] = {
         {"three elements on a line", onLine, {}, {3}},
         {"one element", {{{10, 60}, 7}, {{60, 110}, 7}, {{110, 160}, 7}}, {}, {}},
@@ -120,6 +122,10 @@ TEST(Relations, WhatHoldsByConstructionIsLeftOut) {
         {"two vertices of a derived triangle", onLine, {{RealPoint{10, 60}, {110, 160}, {300, 50}}}, {}},
         {"one vertex of a derived triangle", onLine, {{RealPoint{10, 60}, {300, 40}, {300, 50}}}, {3}},
         {"four elements on a circle", onCircle, {}, {4}},
+        // The circle on (100,150)-(300,150) as diameter: the feet from each end onto a line
+        // through the other see it at a right angle by how they are built.
+        {"feet on a diameter's ends", onCircle, {}, {}, {{{200, 250}, {100, 150}, {300, 150}}, {{200, 50}, {300, 150}, {100, 150}}}},
+        {"one foot only", onCircle, {}, {4}, {{{200, 250}, {100, 150}, {300, 150}}}},
         {"a point a hair beside another on the circle's tangent",
          [&] {
              Points p = onCircle;
@@ -136,14 +142,15 @@ TEST(Relations, WhatHoldsByConstructionIsLeftOut) {
             points.push_back({p, {"P" + std::to_string(points.size())}, {element}, points.size(), {}, {}, {}});
         PaintLog log;
         log.triangles = c.triangles;
+        log.feet = c.feet;
         const RelationSet set = FindRelations(points, log, abc);
         std::vector<std::size_t> sizes;
         for (const Relation& r : set.relations)
-            sizes.push_back(r.members.size());
+            if (r.kind != RelationKind::Coincident) sizes.push_back(r.members.size());
         EXPECT_EQ(sizes, c.sizes) << c.what;
         ++run;
     }
-    EXPECT_EQ(run, 7);
+    EXPECT_EQ(run, 9);
 }
 
 // ---------------------------------------------------------------- exact points, independently
@@ -415,6 +422,62 @@ TEST(Relations, SymmetryGivesCoincidencesOfThisTriangleOnly) {
                          "Euler-Gerade\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n"
                          "nur für dieses Dreieck\nkollinear\tPunkt A, Schwerpunkt S, Umkreis … Mittelpunkt, "
                          "Inkreis … Mittelpunkt, Höhenschnittpunkt\n");
+    // The vertices of the equilateral triangle lie on whole pixels: its centres meet to the pixel,
+    // and the Euler line through them says nothing more.
+    for (bool all : {false, true}) {
+        const char* argv[] = {"trimora", "--vertices", cases[0].vertices, "--on", "Schwerpunkt", "--on",
+                              "Inkreis", "--on", "Höhenschnittpunkt", "--on", "Umkreis",
+                              all ? "--relations-all" : "--relations"};
+        std::ostringstream out, err;
+        ASSERT_EQ(RunCommandLine(12, argv, out, err), 0) << err.str();
+        const std::string centres = "fallen zusammen\tSchwerpunkt S = Umkreis … Mittelpunkt = Inkreis … "
+                                    "Mittelpunkt = Höhenschnittpunkt\n";
+        EXPECT_EQ(out.str().find("Euler-Gerade"), std::string::npos) << out.str();
+        EXPECT_EQ(out.str().find(centres) != std::string::npos, all) << out.str();
+    }
+}
+
+// On an isosceles triangle the theorems are searched on a moved generic triangle; what the search
+// on this triangle finds and holds on the other triangles is among them.
+TEST(Relations, TheoremsFromAGenericTriangleMissNothingFoundHere) {
+    std::mt19937 random(30);
+    std::uniform_int_distribution<int> middle(300, 500), half(-30, 30), height(1, 12);
+    int triangles = 0;
+    while (triangles < 6) {
+        // A and B mirror each other in the line through their midpoint and C.
+        const int mx = middle(random), my = middle(random) - 80, dx = 4 * half(random), dy = 4 * half(random),
+                  k = height(random);
+        if (dx * dx + dy * dy < 60 * 60) continue;
+        const IntPoint a{mx - dx, my - dy}, b{mx + dx, my + dy}, c{mx - dy * k / 4, my + dx * k / 4};
+        Document doc = MakeDoc(a, b, c, {});
+        doc.checked.set();
+        const RelationSet theorems = RelationsOfDocument(doc, kWidth, kHeight, false);
+        const RelationSet all = RelationsOfDocument(doc, kWidth, kHeight, true);
+        ASSERT_EQ(theorems.points.size(), all.points.size());
+        std::size_t rows = 0, missed = 0;
+        for (const Relation& r : all.relations) {
+            if (!r.general || r.kind == RelationKind::Coincident) continue;
+            // Points that meet to the pixel here say nothing more than that they meet.
+            std::vector<RealPoint> places;
+            for (int m : r.members) {
+                const RealPoint p = all.points[static_cast<std::size_t>(m)].p;
+                if (std::none_of(places.begin(), places.end(), [&](RealPoint q) {
+                        return std::hypot(p.x - q.x, p.y - q.y) < kOnePlaceInPicture;
+                    }))
+                    places.push_back(p);
+            }
+            if (places.size() < (r.kind == RelationKind::Collinear ? 3u : 4u)) continue;
+            ++rows;
+            const bool m = std::none_of(theorems.relations.begin(), theorems.relations.end(), [&](const Relation& t) {
+                return t.kind == r.kind && std::includes(t.members.begin(), t.members.end(), r.members.begin(),
+                                                         r.members.end());
+            });
+            missed += m;
+        }
+        EXPECT_GT(rows, 500u);
+        EXPECT_EQ(missed, 0u) << a.x << "," << a.y << ";" << b.x << "," << b.y << ";" << c.x << "," << c.y;
+        ++triangles;
+    }
 }
 
 } // namespace
