@@ -26,6 +26,14 @@ void ResultsModel::AppendLines(const std::vector<std::string>& lines) {
     endInsertRows();
 }
 
+void ResultsModel::AppendLines(const QStringList& lines) {
+    if (lines.empty()) return;
+    const int first = static_cast<int>(lines_.size());
+    beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1);
+    lines_.append(lines);
+    endInsertRows();
+}
+
 int ResultsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(lines_.size()); }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const {

@@ -19,6 +19,7 @@ public:
     using QAbstractListModel::QAbstractListModel;
     void SetLines(const ResultsList& results);
     void AppendLines(const std::vector<std::string>& lines);
+    void AppendLines(const QStringList& lines);
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QString Line(int row) const { return lines_.value(row); }
