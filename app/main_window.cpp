@@ -225,12 +225,15 @@ void MainWindow::ShowResults() {
     drawing_->hide();
     resultsPanel_->show();
     Repaint();
-    // Back from a chosen relation: the list where it was left.
+    // Back from a chosen relation: the list where it was left; else at the relations, when a
+    // point was chosen in the picture meanwhile too.
     const int shown = relations_.ShownRow(relations_.LineOf(chosenRelation_));
     if (relations_.Listed() && shown >= 0) {
         const QModelIndex row = resultsModel_->index(static_cast<int>(session_.doc.results.Size()) + shown);
         resultsView_->setCurrentIndex(row);
         resultsView_->scrollTo(row, QAbstractItemView::PositionAtCenter);
+    } else {
+        ScrollToRelations();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "app/results_view.h"
 #include "app/window_support.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -49,6 +50,7 @@ QWidget* MainWindow::BuildRelationsBar(QWidget* parent) {
     relationsPoint_->setMinimumContentsLength(18);
     pointLabel->setBuddy(relationsPoint_);
     relationsPoint_->installEventFilter(this);
+    relationsPoint_->view()->installEventFilter(this); // Esc in the open list only closes the list
     connect(relationsPoint_, &QComboBox::currentIndexChanged, this,
             [this](int index) { ChooseRelationPoint(index - 1); });
     auto* filterLabel = new QLabel("Filter:", relationsBar_);
@@ -167,13 +169,18 @@ bool MainWindow::RelationsEscape(QObject* watched, QEvent* event) {
     if ((event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) ||
         static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
         return false;
+    // The open list of points closes itself on Esc; the window's shortcut "Beenden" would
+    // otherwise take the key first.
+    if (watched == relationsPoint_->view()) {
+        if (event->type() == QEvent::ShortcutOverride) event->accept();
+        return event->type() == QEvent::ShortcutOverride;
+    }
     const bool pointChosen = relations_.ChosenPoint() >= 0;
     const bool inFilter = watched == relationsFilter_;
-    // Esc in the filter belongs to it: it clears the filter, then lets go of the point; in the
-    // point choice, the list and the picture it lets go of the point. Otherwise it stays
+    // Esc in the filter and in the point choice belongs to them: it clears the filter, then lets go
+    // of the point. In the list and the picture it lets go of a chosen point; otherwise it stays
     // "Beenden".
-    if (!inFilter && !(pointChosen && (watched == relationsPoint_ || watched == drawing_ ||
-                                       watched == resultsView_)))
+    if (!inFilter && watched != relationsPoint_ && !(pointChosen && (watched == drawing_ || watched == resultsView_)))
         return false;
     event->accept();
     if (event->type() == QEvent::KeyPress) {

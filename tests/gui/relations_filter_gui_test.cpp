@@ -6,6 +6,8 @@
 #include "base/catalogue.h"
 #include "shown_window.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +72,14 @@ TEST_F(RelationsNarrowed, FilterAndCount) {
     EXPECT_TRUE(window->RelationsFilter()->text().isEmpty());
     EXPECT_TRUE(window->isVisible()); // Esc in the filter does not close the window
     EXPECT_EQ(Count(), "1 Zusammenhang");
+    // Nor does Esc in the point choice, its list open or closed.
+    QComboBox* choice = window->RelationsPointChoice();
+    choice->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(choice->view()->window()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(choice->view()->isVisible());
+    QTest::keyClick(choice, Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
 }
 
 // More points: the list for each point holds exactly the relations through it, the heading names
