@@ -134,7 +134,8 @@ void MainWindow::ChooseRelationPoint(int point) {
     if (!relationsStatus_.isEmpty() && statusPanel_->text() == relationsStatus_) statusPanel_->clear();
     relationsStatus_.clear();
     if (point >= 0) {
-        relationsStatus_ = relations_.Title() + ": " + relations_.CountText();
+        // Short, for the narrow status line: "Schwerpunkt S: 53 von 1712 Zusammenhängen".
+        relationsStatus_ = relationsPoint_->currentText() + ": " + relations_.CountText();
         statusPanel_->setText(relationsStatus_);
     }
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace trimora {
 
@@ -35,10 +36,12 @@ void PaintChosenPoint(QPainter& painter, QPointF at) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0, 150, 0), 3));
-    painter.drawEllipse(at, 11, 11);
-    painter.setPen(QPen(QColor(0, 150, 0), 1));
-    painter.drawEllipse(at, 15, 15);
+    // A white halo keeps the rings apart from a picture full of coloured lines.
+    for (const auto& [colour, width] : {std::pair{QColor(Qt::white), 7}, std::pair{QColor(0, 120, 0), 3}}) {
+        painter.setPen(QPen(colour, width));
+        painter.drawEllipse(at, 11, 11);
+        painter.drawEllipse(at, 18, 18);
+    }
     painter.restore();
 }
 
