@@ -162,5 +162,19 @@ TEST_F(RelationsNarrowed, ClickInThePicture) {
     EXPECT_EQ(static_cast<int>(ShownRelations().size()), RelationsThrough(-1));
 }
 
+// A kind that is neither a line nor a circle (here the midpoints of the sides, which are also
+// three of the nine Feuerbach points) is drawn as rings round its points only.
+TEST_F(RelationsNarrowed, ACoincidenceIsDrawnAsRingsOnly) {
+    List({"Seitenmittelpunkte", "9-Feuerbach-Punkte"});
+    const QStringList lines = window->Results()->Lines();
+    const auto coincidence = std::find_if(lines.begin(), lines.end(),
+                                          [](const QString& l) { return l.startsWith("fallen zusammen\t"); });
+    ASSERT_NE(coincidence, lines.end()) << lines.join("\n").toStdString();
+    window->ChooseResultLine(static_cast<int>(coincidence - lines.begin()));
+    ASSERT_TRUE(window->Drawing()->Highlight());
+    EXPECT_EQ(window->Drawing()->Highlight()->figure, RelationHighlight::Figure::None);
+    EXPECT_FALSE(window->Drawing()->Highlight()->points.empty());
+}
+
 } // namespace
 } // namespace trimora
