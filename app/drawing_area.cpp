@@ -41,6 +41,7 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     else
         p.drawImage(0, 0, image_);
     if (highlight_) PaintHighlight(p, *highlight_, size());
+    if (chosenPoint_) PaintChosenPoint(p, *chosenPoint_);
     if (hasFocus()) {
         // The keyboard works here: a thin frame says so.
         p.setPen(QPen(QColor(0x30, 0x60, 0xC0), 1, Qt::DotLine));

@@ -30,6 +30,12 @@ public:
         update();
     }
     const std::optional<RelationHighlight>& Highlight() const { return highlight_; }
+    // The marked point whose relations the list shows, ringed over the picture.
+    void SetChosenPoint(std::optional<QPointF> at) {
+        chosenPoint_ = at;
+        update();
+    }
+    const std::optional<QPointF>& ChosenPoint() const { return chosenPoint_; }
 
     std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
     std::function<void(int steps)> onWheel; // positive: away from the user
@@ -55,6 +61,7 @@ private:
     bool antialiasing_ = true;
     int wheelRemainder_ = 0;
     std::optional<RelationHighlight> highlight_;
+    std::optional<QPointF> chosenPoint_;
 };
 
 } // namespace trimora

@@ -32,16 +32,6 @@ namespace trimora {
 
 using namespace window;
 
-namespace {
-
-// The hint of a triangle the picture cannot show, beside whatever the status line says.
-QString WithBeyondHint(const Document& doc, const QString& text) {
-    if (!TriangleBeyondDrawing(doc.points)) return text;
-    return text.isEmpty() ? QString(kBeyondDrawing) : text + "   " + kBeyondDrawing;
-}
-} // namespace
-
-
 MainWindow::MainWindow(QWidget* parent, Memory memory) : QMainWindow(parent), memory_(memory) {
     RegisterIcons();
     setWindowTitle("Trimora");
@@ -136,70 +126,6 @@ QToolButton* MainWindow::ToolButtonFor(const char* action) const {
     return button ? qobject_cast<QToolButton*>(toolBar_->widgetForAction(button)) : nullptr;
 }
 
-void MainWindow::WireDrawingArea() {
-    drawing_->onResized = [this] {
-        if (!activated_ || session_.resultsMode) return;
-        // The triangle keeps its world coordinates in the resized area.
-        SyncSessionFromFields();
-        session_.width = drawing_->width();
-        session_.height = drawing_->height();
-        ApplyTypedCoordinates(session_);
-        Repaint();
-    };
-    drawing_->onRatioChanged = [this] { Repaint(); };
-    drawing_->onPress = [this](QMouseEvent* e) {
-        const QPoint p = e->position().toPoint();
-        const int v = PickVertex(session_.doc, p.x(), p.y());
-        if (v < 0) {
-            PickLocusPoint(e->position());
-            return;
-        }
-        dragVertex_ = v;
-        keyVertex_ = v; // the arrow keys move the vertex last clicked
-        if (e->button() == Qt::LeftButton) {
-            dragging_ = true;
-            SyncSessionFromFields();
-            dragBefore_ = CaptureState(session_);
-        }
-    };
-    drawing_->onMove = [this](QMouseEvent* e) {
-        const QPoint p = e->position().toPoint();
-        if (dragging_) {
-            DragVertexTo(session_, dragVertex_, p.x(), p.y());
-            SyncFieldsFromSession();
-            if (!dragFrame_->isActive()) {
-                constexpr qint64 kFrameMs = 16; // 60 repaints a second
-                const qint64 since = QDateTime::currentMSecsSinceEpoch() - lastDragPaint_;
-                dragFrame_->start(static_cast<int>(std::clamp<qint64>(kFrameMs - since, 0, kFrameMs)));
-            }
-            return;
-        }
-        if (const auto text = MouseReadout(session_, p.x(), p.y()))
-            statusPanel_->setText(WithBeyondHint(session_.doc, Q(*text)));
-        drawing_->setCursor(PickVertex(session_.doc, p.x(), p.y()) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    };
-    drawing_->onRelease = [this](QMouseEvent*) {
-        dragging_ = false;
-        // The last position is painted now, not a frame later.
-        if (dragFrame_->isActive()) {
-            dragFrame_->stop();
-            Repaint();
-        }
-        if (dragBefore_) {
-            PushStep(QString("Ecke %1 ziehen").arg(QChar('A' + dragVertex_)), *dragBefore_);
-            dragBefore_.reset();
-        }
-    };
-    drawing_->onWheel = [this](int steps) {
-        Step("Zoomen", [&] {
-            SyncSessionFromFields();
-            for (int n = 0; n < std::abs(steps); ++n) steps > 0 ? StretchUp(session_) : StretchDown(session_);
-        }, kMergeWheel);
-        Repaint();
-    };
-    drawing_->onKey = [this](QKeyEvent* e) { return OnDrawingKey(e); };
-}
-
 // ---------------------------------------------------------------- state <-> widgets
 
 void MainWindow::SyncFieldsFromSession() {
@@ -254,25 +180,17 @@ void MainWindow::Repaint() {
     SyncChecks();
     ForgetStaleLoci();
     // A listed or highlighted relation holds for the triangle, view and selection it was found for.
-    if (relations_.ForgetIfChanged(session_.doc, drawing_->width(), drawing_->height())) {
-        drawing_->SetHighlight(std::nullopt);
-        // The choice has ended: the status line no longer names it.
-        if (!chosenRelationText_.isEmpty() && statusPanel_->text() == chosenRelationText_) statusPanel_->clear();
-        chosenRelationRow_ = -1;
-        chosenRelationText_.clear();
-    }
+    if (relations_.ForgetIfChanged(session_.doc, drawing_->width(), drawing_->height())) ForgetRelationChoices();
     zoomPanel_->setText("Streckungsfaktor " + Q(FormatReal(session_.doc.view.stretchFactor, 3)));
     // In results mode the picture is still painted (the families fill the results), but hidden.
     drawing_->Render(session_.doc, session_.resultsMode);
-    resultsModel_->SetLines(session_.doc.results);
-    if (relations_.Listed()) resultsModel_->AppendLines(relations_.Lines());
+    FillResultsList();
     // The results are those of the typed triangle; the status line says when the picture cannot
     // show it, and forgets it when it can again.
     if (TriangleBeyondDrawing(session_.doc.points))
         statusPanel_->setText(kBeyondDrawing);
     else if (statusPanel_->text().contains(kBeyondDrawing))
         statusPanel_->clear();
-    entryCounter_->setText(QString::number(resultsModel_->rowCount()) + " Einträge");
 }
 
 // ---------------------------------------------------------------- commands
@@ -307,11 +225,15 @@ void MainWindow::ShowResults() {
     drawing_->hide();
     resultsPanel_->show();
     Repaint();
-    // Back from a chosen relation: the list where it was left.
-    if (relations_.Listed() && chosenRelationRow_ >= 0 && chosenRelationRow_ < resultsModel_->rowCount()) {
-        const QModelIndex row = resultsModel_->index(chosenRelationRow_);
+    // Back from a chosen relation: the list where it was left; else at the relations, when a
+    // point was chosen in the picture meanwhile too.
+    const int shown = relations_.ShownRow(relations_.LineOf(chosenRelation_));
+    if (relations_.Listed() && shown >= 0) {
+        const QModelIndex row = resultsModel_->index(static_cast<int>(session_.doc.results.Size()) + shown);
         resultsView_->setCurrentIndex(row);
         resultsView_->scrollTo(row, QAbstractItemView::PositionAtCenter);
+    } else {
+        ScrollToRelations();
     }
 }
 

@@ -4,7 +4,8 @@
 // the document, window events); main_window_menus.cpp builds the menus and the tool bar;
 // main_window_panels.cpp the selection and results panels; main_window_commands.cpp holds the
 // file, picture and results commands (dialogs, saving, printing, clipboard); main_window_loci.cpp
-// the animation, its trace and the loci.
+// the animation, its trace and the loci; main_window_relations.cpp the relations under the results
+// with their filter and point choice; main_window_drawing.cpp the drawing area's mouse.
 #pragma once
 
 #include "app/core/session.h"
@@ -22,6 +23,7 @@
 #include <vector>
 
 class QAction;
+class QComboBox;
 class QFileDialog;
 class QLabel;
 class QLineEdit;
@@ -91,6 +93,9 @@ public:
     // their lines shows the picture with that relation highlighted.
     void ListRelations();
     void ChooseResultLine(int row);
+    // Only the relations through marked point `point` (RelationsList::Set().points), ringed in the
+    // picture; -1: all of them again.
+    void ChooseRelationPoint(int point);
     // "Ortslinie …": the loci dialog; "Ortslinien löschen".
     void ShowLociPanel();
     void ClearLoci();
@@ -117,6 +122,11 @@ public:
     // The dialog as the command shows it: filters, start folder and name.
     std::unique_ptr<QFileDialog> MakeFileDialog(FileDialogKind kind);
     QLineEdit* SearchField() const { return search_; }
+    const RelationsList& Relations() const { return relations_; }
+    QLineEdit* RelationsFilter() const { return relationsFilter_; }
+    QComboBox* RelationsPointChoice() const { return relationsPoint_; }
+    QLabel* RelationsCount() const { return relationsCount_; }
+    QLabel* RelationsTitle() const { return relationsTitle_; }
     QToolButton* ToolButtonFor(const char* action) const;        // the tool-bar button of a menu command
     void SetMessageBoxesEnabled(bool on) { messageBoxes_ = on; } // off in tests
     QString LastMessage() const { return lastMessage_; }
@@ -133,6 +143,7 @@ private:
     void BuildToolBar();
     QWidget* BuildSelectionPanel();
     QWidget* BuildResultsPanel();
+    QWidget* BuildRelationsBar(QWidget* parent);
     void WireDrawingArea();
 
     void SyncFieldsFromSession();
@@ -159,6 +170,17 @@ private:
     void ForgetStaleLoci();
     // A click in the picture beside the vertices chooses a marked point for the loci dialog.
     bool PickLocusPoint(QPointF at);
+    // A click in the picture while relations are listed chooses the marked point there; one beside
+    // every point, with `emptyLetsGo`, returns to all of them. False when it did neither.
+    bool PickRelationPoint(QPointF at, bool emptyLetsGo);
+    // The results and the relations as far as the filter and the point choice let them through.
+    void FillResultsList();
+    void ScrollToRelations();
+    // The relations were forgotten: so are their highlight, point and status line.
+    void ForgetRelationChoices();
+    void RefillPointChoice();
+    // Esc in the relations' filter, point choice, list or picture; true when it was used there.
+    bool RelationsEscape(QObject* watched, QEvent* event);
     void OpenDataFile();
     void SaveDataFileAs();
     QString StartFolder() const;
@@ -183,6 +205,7 @@ private:
     bool inStep_ = false;      // guards against nested drag and timer steps
     int dragVertex_ = -1;
     bool dragging_ = false;
+    bool dragMoved_ = false; // the pressed vertex moved: no click
     int panelWidth_ = 210;
     bool messageBoxes_ = true;
     QString lastMessage_;
@@ -197,8 +220,8 @@ private:
     class HelpWindow* helpWindow_ = nullptr;
     RelationsList relations_;
     class LociPanel* lociPanel_ = nullptr;
-    int chosenRelationRow_ = -1; // the relation line chosen last, where "Berechnung" returns to
-    QString chosenRelationText_; // its text in the status line
+    int chosenRelation_ = -1; // the relation chosen last, where "Berechnung" returns to
+    QString relationsStatus_; // what the relations wrote in the status line
     QUndoStack* undo_ = nullptr;
     bool restoring_ = false;                       // an undo step is being put back
     std::optional<SessionState> dragBefore_;       // the session when the drag began
@@ -224,6 +247,11 @@ private:
     QToolButton* panelButton_ = nullptr;
     QLineEdit* search_ = nullptr;
     QTabWidget* pages_ = nullptr;
+    QWidget* relationsBar_ = nullptr; // over the results while relations are listed
+    QLabel* relationsTitle_ = nullptr;
+    QLabel* relationsCount_ = nullptr;
+    QComboBox* relationsPoint_ = nullptr;
+    QLineEdit* relationsFilter_ = nullptr;
     std::array<QListWidget*, kTabCount> tabLists_{};
     std::array<QLabel*, kTabCount> noHits_{}; // "Keine Treffer" over a list the search emptied
     std::array<QString, kTabCount> pageNames_{};

@@ -1,5 +1,5 @@
-// The main window's file, picture and results commands: dialogs, saving, printing, the clipboard
-// and the relations under the results.
+// The main window's file, picture and results commands: dialogs, saving, printing and the
+// clipboard.
 #include "app/main_window.h"
 
 #include "app/window_support.h"
@@ -38,25 +38,6 @@
 namespace trimora {
 
 using namespace window;
-
-// ---------------------------------------------------------------- relations
-
-void MainWindow::ListRelations() {
-    relations_.Compute(session_.doc, drawing_->width(), drawing_->height());
-    Repaint();
-    const int heading = static_cast<int>(session_.doc.results.Size());
-    resultsView_->scrollTo(resultsModel_->index(heading), QAbstractItemView::PositionAtTop);
-}
-
-void MainWindow::ChooseResultLine(int row) {
-    const auto highlight = relations_.Highlight(row - static_cast<int>(session_.doc.results.Size()));
-    if (!highlight) return;
-    drawing_->SetHighlight(highlight);
-    chosenRelationRow_ = row;
-    chosenRelationText_ = resultsModel_->Line(row).replace('\t', ": ");
-    statusPanel_->setText(chosenRelationText_);
-    ShowPicture();
-}
 
 // ---------------------------------------------------------------- data files
 

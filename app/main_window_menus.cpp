@@ -158,7 +158,7 @@ void MainWindow::BuildMenus() {
     add(resultsMenu_, "Zusammenhänge", "relations", [this] { ListRelations(); });
     QAction* relationsAll = add(resultsMenu_, "Auch was nur für dieses Dreieck gilt", "relationsAll", [this](bool on) {
         relations_.ShowAll(on);
-        if (relations_.Listed()) Repaint();
+        if (relations_.Listed()) FillResultsList();
     });
     relationsAll->setCheckable(true);
     resultsMenu_->menuAction()->setVisible(false);

@@ -263,6 +263,7 @@ void MainWindow::UpdateMinimumSize() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (RelationsEscape(watched, event)) return true;
     if (watched == search_ &&
         (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
@@ -310,6 +311,7 @@ QWidget* MainWindow::BuildResultsPanel() {
     headerLayout->addWidget(entryCounter_);
     layout->addWidget(header);
     layout->addSpacing(8);
+    layout->addWidget(BuildRelationsBar(panel));
     resultsModel_ = new ResultsModel(this);
     resultsView_ = new QListView(panel);
     resultsView_->setObjectName("resultsView");
@@ -319,6 +321,7 @@ QWidget* MainWindow::BuildResultsPanel() {
     resultsView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     resultsView_->setItemDelegate(new TabStopDelegate(330, resultsView_));
     connect(resultsView_, &QListView::clicked, this, [this](const QModelIndex& i) { ChooseResultLine(i.row()); });
+    resultsView_->installEventFilter(this); // Esc lets go of the point whose relations are listed
     // The panel's white background would reach the scroll bars: they get a track and a handle
     // that show on it.
     resultsView_->setStyleSheet(

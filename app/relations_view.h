@@ -1,5 +1,6 @@
-// The relations command of the window: the list under the results ("Zusammenhänge") and the chosen
-// relation drawn over the picture until the triangle, the view or the selection changes.
+// The relations command of the window: the list under the results ("Zusammenhänge"), narrowed by
+// a filter and to the relations through one marked point, and the chosen relation drawn over the
+// picture until the triangle, the view or the selection changes.
 #pragma once
 
 #include "draw/document.h"
@@ -7,6 +8,8 @@
 
 #include <QPointF>
 #include <QSize>
+#include <QString>
+#include <QStringList>
 
 #include <bitset>
 #include <optional>
@@ -19,7 +22,10 @@ namespace trimora {
 
 // A relation in the drawing area's (logical) pixels.
 struct RelationHighlight {
-    bool circle = false;
+    // Collinear points get their line, concyclic ones their circle; every other kind (a place
+    // with several names, …) only the rings round its points.
+    enum class Figure { Line, Circle, None };
+    Figure figure = Figure::None;
     std::vector<QPointF> points;
     QPointF centre;    // circle: its centre; line: one of its points
     QPointF direction; // line: a unit vector along it
@@ -28,10 +34,13 @@ struct RelationHighlight {
 
 // Thick coloured line or circle, a ring round each point.
 void PaintHighlight(QPainter& painter, const RelationHighlight& h, QSize area);
+// The point whose relations the list shows: a double ring, apart from a relation's rings.
+void PaintChosenPoint(QPainter& painter, QPointF at);
 
 class RelationsList {
   public:
-    // Finds the relations of `doc` in a drawing area of the given size and keeps them.
+    // Finds the relations of `doc` in a drawing area of the given size and keeps them; the list
+    // shows them for every point again, through the filter as it is.
     void Compute(const Document& doc, int width, int height);
     // With `all`, the list shows what holds for this triangle only as well, under its own heading.
     void ShowAll(bool all);
@@ -39,10 +48,37 @@ class RelationsList {
     bool ForgetIfChanged(const Document& doc, int width, int height);
     void Clear();
     bool Listed() const { return listed_; }
-    // The heading and a line per relation.
+    const RelationSet& Set() const { return set_; }
+    // The heading and a line per relation, whatever the filter: as the results are saved.
     const std::vector<std::string>& Lines() const { return lines_; }
+    // The relation of line n of Lines(), -1 for headings.
+    int RelationOf(int line) const;
+    // The line of Lines() that shows relation n (an index into Set().relations), or -1.
+    int LineOf(int relation) const;
     // Line n of Lines() as a picture; nothing for the heading.
     std::optional<RelationHighlight> Highlight(int line) const;
+
+    // The filter: the lines that hold every word of `text` stay, letter case, accents and ß not
+    // counting; a heading stays while a line under it does.
+    void SetFilter(const QString& text);
+    // Only the relations through marked point `point` (an index into Set().points); -1: all.
+    void ChoosePoint(int point);
+    int ChosenPoint() const { return point_; }
+    // The marked point nearest to `at` (drawing pixels) within `reach`, or -1.
+    int PointAt(QPointF at, double reach) const;
+
+    // What the list shows: the heading (naming the chosen point), the lines that pass, and a line
+    // saying so when none does.
+    const QStringList& ShownLines() const { return shownLines_; }
+    // The line of Lines() that row n of ShownLines() shows (-1: none), and back.
+    int ShownLine(int row) const;
+    int ShownRow(int line) const;
+    // "12 Zusammenhänge", "1 Zusammenhang"; narrowed: "3 von 12 Zusammenhängen".
+    QString CountText() const;
+    // "Zusammenhänge" or "Zusammenhänge durch Schwerpunkt S".
+    QString Title() const;
+    // The first name of each marked point, as the point choice lists them.
+    QStringList PointNames() const;
 
   private:
     struct Stamp {
@@ -53,6 +89,8 @@ class RelationsList {
         bool operator==(const Stamp&) const = default;
     };
     static Stamp StampOf(const Document& doc, int width, int height);
+    void MakeLines();
+    void Narrow();
 
     bool listed_ = false;
     Stamp stamp_;
@@ -61,7 +99,14 @@ class RelationsList {
     bool all_ = false;
     bool computedAll_ = false; // set_ holds what holds for this triangle only as well
     std::vector<std::string> lines_;
-    std::vector<int> rows_; // per line: the relation, -1 for headings
+    std::vector<int> rows_;  // per line: the relation, -1 for headings
+    QStringList texts_;      // per line: its text, converted once
+    QStringList folded_;     // per line: its text as the filter compares it
+    QStringList words_;      // the filter's words, folded
+    int point_ = -1;
+    QStringList shownLines_;
+    std::vector<int> shown_; // per shown row: its line, -1 for the line that says none passed
+    int shownCount_ = 0, totalCount_ = 0;
 };
 
 } // namespace trimora

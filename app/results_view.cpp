@@ -26,12 +26,37 @@ void ResultsModel::AppendLines(const std::vector<std::string>& lines) {
     endInsertRows();
 }
 
+void ResultsModel::AppendLines(const QStringList& lines) {
+    if (lines.empty()) return;
+    const int first = static_cast<int>(lines_.size());
+    beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1);
+    lines_.append(lines);
+    endInsertRows();
+}
+
 int ResultsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(lines_.size()); }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= lines_.size()) return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return lines_[index.row()];
     return {};
+}
+
+int TabStopDelegate::ValueX(const QFontMetrics& metrics, const QString& label) const {
+    // A label longer than the tab stop pushes its value to the next stop, as tab stops do.
+    const int labelWidth = metrics.horizontalAdvance(label);
+    int valueX = tabStop_;
+    while (valueX < labelWidth + 8) valueX += tabStop_;
+    return valueX;
+}
+
+QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    constexpr int kShortValue = 120; // pixels of a value that show before the list scrolls sideways
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const qsizetype tab = text.indexOf('\t');
+    if (tab >= 0) size.setWidth(std::min(size.width(), 8 + ValueX(option.fontMetrics, text.left(tab)) + kShortValue));
+    return size;
 }
 
 void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -49,10 +74,7 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         painter->drawText(r, Qt::AlignVCenter | Qt::AlignLeft, text);
     } else {
         const QString label = text.left(tab), value = text.mid(tab + 1);
-        const int labelWidth = opt.fontMetrics.horizontalAdvance(label);
-        // A label longer than the tab stop pushes its value to the next stop, as tab stops do.
-        int valueX = tabStop_;
-        while (valueX < labelWidth + 8) valueX += tabStop_;
+        const int valueX = ValueX(opt.fontMetrics, label);
         painter->drawText(QRect(r.left(), r.top(), valueX, r.height()), Qt::AlignVCenter | Qt::AlignLeft, label);
         // A value wider than the panel (the points of a long relation) is shortened in the middle;
         // the tooltip holds the whole line.

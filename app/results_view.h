@@ -19,6 +19,7 @@ public:
     using QAbstractListModel::QAbstractListModel;
     void SetLines(const ResultsList& results);
     void AppendLines(const std::vector<std::string>& lines);
+    void AppendLines(const QStringList& lines);
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QString Line(int row) const { return lines_.value(row); }
@@ -33,8 +34,13 @@ class TabStopDelegate : public QStyledItemDelegate {
 public:
     explicit TabStopDelegate(int tabStop, QObject* parent = nullptr) : QStyledItemDelegate(parent), tabStop_(tabStop) {}
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // No wider than the label and a short piece of the value: a longer value is shortened to the
+    // panel, not scrolled to.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
+    // Where the value of `label` begins: the first tab stop past it.
+    int ValueX(const QFontMetrics& metrics, const QString& label) const;
     int tabStop_;
 };
 

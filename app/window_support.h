@@ -12,6 +12,7 @@ namespace trimora::window {
 
 inline constexpr int kPanelWidth = 210; // the selection panel at the start
 inline constexpr int kShiftStep = 50;   // pixels per click of a shift arrow
+inline constexpr double kRelationPointReach = 6; // pixels round a marked point that a click chooses it from
 
 // Merge keys of undo steps that become one while they follow each other.
 inline constexpr int kMergeWheel = 1, kMergeShift = 2, kMergeKeys = 16;

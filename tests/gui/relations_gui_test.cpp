@@ -42,7 +42,7 @@ TEST(RelationsWindow, ListChooseAndForget) {
     EXPECT_FALSE(window.Drawing()->Highlight());
     window.ChooseResultLine(heading + 1);
     ASSERT_TRUE(window.Drawing()->Highlight());
-    EXPECT_FALSE(window.Drawing()->Highlight()->circle);
+    EXPECT_EQ(window.Drawing()->Highlight()->figure, RelationHighlight::Figure::Line);
     EXPECT_EQ(window.Drawing()->Highlight()->points.size(), 3u);
     EXPECT_TRUE(window.Drawing()->isVisible());
 
