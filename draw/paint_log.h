@@ -18,10 +18,10 @@ void LogMarkedPoint(PaintContext& ctx, int slot, std::string_view name);
 // The conic that `entry` draws as its `ordinal`-th (`name` a static text), through `points` (five
 // or more of it, pixels); `through`: those the element constructs it through, which lie on it by
 // construction. Nothing is logged when the points fix no proper conic.
-void LogConic(PaintContext& ctx, int entry, int ordinal, std::string_view name, std::span<const RealPoint> points,
-              std::span<const RealPoint> through);
+void LogConic(PaintContext& ctx, int entry, int ordinal, std::string_view name,
+              std::span<const RealPoint> points, std::span<const RealPoint> through);
 // The parabola of `focus` and the directrix d1 d2 that `entry` draws as its `ordinal`-th.
-void LogParabola(PaintContext& ctx, int entry, int ordinal, std::string_view name, RealPoint focus, RealPoint d1,
-                 RealPoint d2);
+void LogParabola(PaintContext& ctx, int entry, int ordinal, std::string_view name, RealPoint focus,
+                 RealPoint d1, RealPoint d2);
 
 } // namespace trimora

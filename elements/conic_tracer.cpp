@@ -2,11 +2,11 @@
 // Bézier parabola.
 #include "elements/conic_tracer.h"
 
+#include "base/lines.h"
 #include "draw/paint_log.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
-#include "base/lines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,8 +136,8 @@ std::optional<RealPoint> PascalPoint(const PascalHexagon& h, double t, double re
     return p9.p;
 }
 
-void ConicThroughFivePoints(PaintContext& ctx, int entry, std::string_view name, int s1, int s2, int s3, int s4,
-                            int s5) {
+void ConicThroughFivePoints(PaintContext& ctx, int entry, std::string_view name, int s1, int s2, int s3,
+                            int s4, int s5) {
     Canvas& canvas = ctx.canvas;
     canvas.SetPenColor(kBlue);
     const int slots[5] = {s1, s2, s3, s4, s5};

@@ -33,8 +33,8 @@ std::optional<RealPoint> PascalPoint(const PascalHexagon& h, double t, double re
 // The conic through the precise points of five slots, s5 the sweep pole, in blue; the pen stays
 // blue. Nothing is drawn when a slot is absent or the points fix no proper conic. Logged (see
 // LogConic) as the conic of `entry` named `name`.
-void ConicThroughFivePoints(PaintContext& ctx, int entry, std::string_view name, int s1, int s2, int s3, int s4,
-                            int s5);
+void ConicThroughFivePoints(PaintContext& ctx, int entry, std::string_view name, int s1, int s2, int s3,
+                            int s4, int s5);
 
 // The Jerabek hyperbola through A, B, C, H (slot sH) and U (slot sU, the pole), logged as the conic
 // of `entry`, then its centre marked "Je" and listed as "Jerabek-Zentrum".

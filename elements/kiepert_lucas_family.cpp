@@ -3,12 +3,12 @@
 // circles, outer excentral triangle, Moses circle, hexyl triangle and circles, Conway circle,
 // inversions in the incircle, second intersections with the Euler line and the line IU, Lester
 // circle, Weill point, Hofstadter trapezium, and the fixed Kiepert perspectors.
+#include "base/format.h"
 #include "draw/paint_log.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
 #include "elements/families.h"
-#include "base/format.h"
 
 #include <algorithm>
 #include <array>

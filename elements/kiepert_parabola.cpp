@@ -1,14 +1,14 @@
 // The Kiepert parabola and the parabolas of a focus and a side line, plotted point by point; the
 // Steiner lines with the touch points and the Steiner triangle; the foci, axes, vertices, semi-axes
 // and areas of the Steiner circumellipse and inellipse.
+#include "base/lines.h"
+#include "base/numeric.h"
 #include "draw/paint_log.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
 #include "draw/slots.h"
 #include "elements/families.h"
-#include "base/lines.h"
-#include "base/numeric.h"
 
 #include <cmath>
 #include <numbers>
@@ -98,7 +98,8 @@ void Parabolas(PaintContext& ctx) {
     }
     // The Kiepert parabola: the precise focus, the Euler line as directrix.
     if (ctx.On(kKiepertParabel) && focus)
-        FocusDirectrixParabola(ctx, kKiepertParabel, "Kiepert-Parabel", *focus, pt.precise[kSlotCircumcentre], pt.precise[kSlotOrthocentre]);
+        FocusDirectrixParabola(ctx, kKiepertParabel, "Kiepert-Parabel", *focus, pt.precise[kSlotCircumcentre],
+                               pt.precise[kSlotOrthocentre]);
 
     const RealPoint A = ScreenAsReal(pt, kSlotA), B = ScreenAsReal(pt, kSlotB), C = ScreenAsReal(pt, kSlotC),
                     I = ScreenAsReal(pt, kSlotIncentre);
@@ -112,8 +113,8 @@ void Parabolas(PaintContext& ctx) {
                       {I, B, C, incentre, "Parabel I-BC"}, {I, A, C, incentre, "Parabel I-AC"}};
     for (int n = 0; n < 6; ++n)
         if (ctx.On(kParabelABC + n) && parabolas[n].exists)
-            FocusDirectrixParabola(ctx, kParabelABC + n, parabolas[n].name, parabolas[n].focus, parabolas[n].d1,
-                                   parabolas[n].d2);
+            FocusDirectrixParabola(ctx, kParabelABC + n, parabolas[n].name, parabolas[n].focus,
+                                   parabolas[n].d1, parabolas[n].d2);
 }
 
 // 2.-3. The Steiner lines, where they cut the opposite sides, and the triangle of these points.

@@ -36,7 +36,8 @@ RealPoint Reflect(RealPoint p, RealPoint centre) {
 // Three points of the ellipse P1..P3 and the reflections of the first two in the centroid S (the
 // centre of both ellipses), the second of them the pole. Logged as the conic of `entry` through
 // the three points and their reflections.
-void TraceEllipse(PaintContext& ctx, int entry, std::string_view name, RealPoint p1, RealPoint p2, RealPoint p3) {
+void TraceEllipse(PaintContext& ctx, int entry, std::string_view name, RealPoint p1, RealPoint p2,
+                  RealPoint p3) {
     const RealPoint S = ctx.pt.precise[kSlotCentroid];
     const std::optional<PascalHexagon> hexagon =
         MakePascalHexagon({p1, p2, p3, Reflect(p1, S), Reflect(p2, S)});
@@ -86,8 +87,8 @@ void SteinerEllipse(PaintContext& ctx) {
     // Through A, B, C; the pen keeps its style (solid).
     if (ctx.On(kSteinerEllipse)) {
         ctx.canvas.SetPenColor(kNavy);
-        TraceEllipse(ctx, kSteinerEllipse, "Steiner-Umellipse", ScreenAsReal(ctx.pt, kSlotA), ScreenAsReal(ctx.pt, kSlotB),
-                     ScreenAsReal(ctx.pt, kSlotC));
+        TraceEllipse(ctx, kSteinerEllipse, "Steiner-Umellipse", ScreenAsReal(ctx.pt, kSlotA),
+                     ScreenAsReal(ctx.pt, kSlotB), ScreenAsReal(ctx.pt, kSlotC));
     }
     SteinerPoint(ctx);
 }
@@ -99,8 +100,8 @@ void SteinerInellipse(PaintContext& ctx) {
     canvas.SetPenColor(kNavy);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetPenStyle(PenStyle::Dot);
-    TraceEllipse(ctx, kSteinerInnenellipse, "Steiner-Inellipse", ScreenAsReal(ctx.pt, kSlotMidAB), ScreenAsReal(ctx.pt, kSlotMidAC),
-                 ScreenAsReal(ctx.pt, kSlotMidBC));
+    TraceEllipse(ctx, kSteinerInnenellipse, "Steiner-Inellipse", ScreenAsReal(ctx.pt, kSlotMidAB),
+                 ScreenAsReal(ctx.pt, kSlotMidAC), ScreenAsReal(ctx.pt, kSlotMidBC));
     canvas.SetPenStyle(PenStyle::Solid);
 }
 

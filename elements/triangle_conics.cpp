@@ -32,8 +32,8 @@ constexpr Color kUmparabelPen = kGreen;
 
 // The parabola of the Bézier arc from `start` to `end` with the control point `control`, logged
 // from points of the arc (1 − s)² S + 2 s (1 − s) K + s² E; built through its ends and `vertex`.
-void LogBezier(PaintContext& ctx, int entry, int ordinal, std::string_view name, int start, int end, int control,
-               std::optional<RealPoint> vertex) {
+void LogBezier(PaintContext& ctx, int entry, int ordinal, std::string_view name, int start, int end,
+               int control, std::optional<RealPoint> vertex) {
     if (!ctx.log) return;
     const RealPoint S = ctx.pt.precise[start], E = ctx.pt.precise[end], K = ctx.pt.precise[control];
     std::array<RealPoint, 7> arc;
@@ -47,7 +47,8 @@ void LogBezier(PaintContext& ctx, int entry, int ordinal, std::string_view name,
 }
 
 // Control point 2 V - M of the circum-parabola through V from one of the other vertices to the last.
-void CircumParabola(PaintContext& ctx, int ordinal, std::string_view name, int vertex, int mid, int start, int end) {
+void CircumParabola(PaintContext& ctx, int ordinal, std::string_view name, int vertex, int mid, int start,
+                    int end) {
     const RealPoint v = ctx.pt.precise[vertex], m = ctx.pt.precise[mid];
     PlaceSlot(ctx.pt, kSlotBezierControl, {2 * v.x - m.x, 2 * v.y - m.y});
     BezierParabola(ctx, start, end, kSlotBezierControl);
@@ -69,8 +70,8 @@ void TriangleConics(PaintContext& ctx) {
     if (ctx.On(kKegelschnittBCHIU))
         ConicThroughFivePoints(ctx, kKegelschnittBCHIU, "Kegelschnitt durch B, C, H, I, U", B, C, I, U, H);
     if (ctx.On(kStammlerHyperbel))
-        ConicThroughFivePoints(ctx, kStammlerHyperbel, "Stammler-Hyperbel", I, U, kSlotLemoine, kSlotExcentreA,
-                               kSlotExcentreB);
+        ConicThroughFivePoints(ctx, kStammlerHyperbel, "Stammler-Hyperbel", I, U, kSlotLemoine,
+                               kSlotExcentreA, kSlotExcentreB);
     if (ctx.On(kFeuerbachHyperbel))
         ConicThroughFivePoints(ctx, kFeuerbachHyperbel, "Feuerbach-Hyperbel", A, B, C, I, H);
     if (ctx.On(kJerabekHyperbel)) JerabekHyperbola(ctx, kJerabekHyperbel, H, U);

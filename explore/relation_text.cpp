@@ -11,8 +11,8 @@ std::string RelationLine(const RelationSet& set, const Relation& r) {
     const auto onConic = [&] {
         return (r.title.starts_with("Kegelschnitt") ? "auf dem " : "auf der ") + std::string(r.title) + '\t';
     };
-    std::string line = r.kind == RelationKind::OnConic        ? onConic()
-                       : !r.title.empty()                     ? std::string(r.title) + '\t'
+    std::string line = r.kind == RelationKind::OnConic     ? onConic()
+                       : !r.title.empty()                  ? std::string(r.title) + '\t'
                        : r.kind == RelationKind::Collinear ? "kollinear\t"
                        : r.kind == RelationKind::Concyclic ? "konzyklisch\t"
                                                            : "fallen zusammen\t";

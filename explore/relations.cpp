@@ -404,7 +404,8 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
         }
     }
 
-    for (Relation& r : ConicRelations(set.points, log, size, others)) set.relations.push_back(std::move(r));
+    for (Relation& r : ConicRelations(set.points, log, size, others))
+        set.relations.push_back(std::move(r));
 
     std::vector<std::string> texts;
     std::vector<int> weights;

@@ -33,8 +33,8 @@ struct Relation {
 struct RelationSet {
     std::vector<MarkedPoint> points;
     // Those for every triangle first, then those for this triangle only; in each the known lines
-    // and circles first, then the points on conics, then sets before coincidences, then by the number of different entries and ETC
-    // centres, then the largest, then by their text.
+    // and circles first, then the points on conics, then sets before coincidences, then by the number of
+    // different entries and ETC centres, then the largest, then by their text.
     std::vector<Relation> relations;
 };
 
