@@ -2,6 +2,7 @@
 // captured at its start, the last result label and the base measures of the triangle.
 #pragma once
 
+#include "base/conic_equation.h"
 #include "draw/canvas.h"
 #include "draw/document.h"
 
@@ -29,9 +30,22 @@ struct ReportedPoint {
 struct LoggedFoot {
     RealPoint foot, from, on;
 };
+
+// A conic that the repaint drew, with its equation in the precise pixels.
+struct LoggedConic {
+    int entry = -1;        // the catalogue entry that draws it
+    int ordinal = 0;       // among that entry's conics: finds the same conic in another repaint
+    std::string_view name; // a static text: "Kiepert-Hyperbel", "Kegelschnitt durch A, B, C, I, U"
+    ConicEquation equation;
+    // The points the element built it through (pixels): on it by construction. None for a conic
+    // drawn from its own definition (a locus, focus and directrix).
+    std::vector<RealPoint> through;
+};
+
 struct PaintLog {
     std::vector<ReportedPoint> points;
     std::vector<std::array<RealPoint, 3>> triangles;
+    std::vector<LoggedConic> conics;
     std::vector<LoggedFoot> feet;
     // A caller that needs only the points noted up to this stage ends the repaint after it.
     int lastStage = std::numeric_limits<int>::max();

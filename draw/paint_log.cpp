@@ -46,4 +46,18 @@ void LogTriangle(PaintContext& ctx, int i, int j, int k) {
     ctx.log->triangles.push_back(tri);
 }
 
+void LogConic(PaintContext& ctx, int entry, int ordinal, std::string_view name,
+              std::span<const RealPoint> points, std::span<const RealPoint> through) {
+    if (!ctx.log) return;
+    if (const std::optional<ConicEquation> equation = ConicThroughPoints(points))
+        ctx.log->conics.push_back({entry, ordinal, name, *equation, {through.begin(), through.end()}});
+}
+
+void LogParabola(PaintContext& ctx, int entry, int ordinal, std::string_view name, RealPoint focus,
+                 RealPoint d1, RealPoint d2) {
+    if (!ctx.log) return;
+    if (const std::optional<ConicEquation> equation = FocusDirectrixConic(focus, d1, d2))
+        ctx.log->conics.push_back({entry, ordinal, name, *equation, {}});
+}
+
 } // namespace trimora

@@ -4,6 +4,7 @@
 
 #include "draw/paint_context.h"
 
+#include <span>
 #include <string_view>
 
 namespace trimora {
@@ -16,5 +17,13 @@ void LogTriangle(PaintContext& ctx, int i, int j, int k);
 void LogFoot(PaintContext& ctx, RealPoint foot, RealPoint from, RealPoint on);
 // A centre that its entry marks without a result line ("Umkreismittelpunkt"), named by the entry.
 void LogMarkedPoint(PaintContext& ctx, int slot, std::string_view name);
+// The conic that `entry` draws as its `ordinal`-th (`name` a static text), through `points` (five
+// or more of it, pixels); `through`: those the element constructs it through, which lie on it by
+// construction. Nothing is logged when the points fix no proper conic.
+void LogConic(PaintContext& ctx, int entry, int ordinal, std::string_view name,
+              std::span<const RealPoint> points, std::span<const RealPoint> through);
+// The parabola of `focus` and the directrix d1 d2 that `entry` draws as its `ordinal`-th.
+void LogParabola(PaintContext& ctx, int entry, int ordinal, std::string_view name, RealPoint focus,
+                 RealPoint d1, RealPoint d2);
 
 } // namespace trimora

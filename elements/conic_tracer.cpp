@@ -2,10 +2,11 @@
 // Bézier parabola.
 #include "elements/conic_tracer.h"
 
+#include "base/lines.h"
+#include "draw/paint_log.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
-#include "base/lines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -135,7 +136,8 @@ std::optional<RealPoint> PascalPoint(const PascalHexagon& h, double t, double re
     return p9.p;
 }
 
-void ConicThroughFivePoints(PaintContext& ctx, int s1, int s2, int s3, int s4, int s5) {
+void ConicThroughFivePoints(PaintContext& ctx, int entry, std::string_view name, int s1, int s2, int s3,
+                            int s4, int s5) {
     Canvas& canvas = ctx.canvas;
     canvas.SetPenColor(kBlue);
     const int slots[5] = {s1, s2, s3, s4, s5};
@@ -146,6 +148,7 @@ void ConicThroughFivePoints(PaintContext& ctx, int s1, int s2, int s3, int s4, i
     }
     const std::optional<PascalHexagon> hexagon = MakePascalHexagon(points);
     if (!hexagon) return;
+    LogConic(ctx, entry, 0, name, points, points);
 
     RealPoint previous{-1000, -1000};
     bool penUp = true;
@@ -166,7 +169,7 @@ void ConicThroughFivePoints(PaintContext& ctx, int s1, int s2, int s3, int s4, i
     }
 }
 
-void JerabekHyperbola(PaintContext& ctx, int sH, int sU) {
+void JerabekHyperbola(PaintContext& ctx, int entry, int sH, int sU) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;
     canvas.SetPenColor(kBlue);
@@ -177,6 +180,7 @@ void JerabekHyperbola(PaintContext& ctx, int sH, int sU) {
                                 pt.precise[static_cast<std::size_t>(sH)],
                                 pt.precise[static_cast<std::size_t>(sU)]};
         if (const std::optional<PascalHexagon> hexagon = MakePascalHexagon(points)) {
+            LogConic(ctx, entry, 0, "Jerabek-Hyperbel", points, points);
             const double W = ctx.width, H = ctx.height;
             RealPoint previous{-1000, -1000};
             bool penUp = true;

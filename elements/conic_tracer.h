@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace trimora {
 
@@ -30,12 +31,14 @@ std::optional<PascalHexagon> MakePascalHexagon(const FivePoints& points);
 std::optional<RealPoint> PascalPoint(const PascalHexagon& h, double t, double reach);
 
 // The conic through the precise points of five slots, s5 the sweep pole, in blue; the pen stays
-// blue. Nothing is drawn when a slot is absent or the points fix no proper conic.
-void ConicThroughFivePoints(PaintContext& ctx, int s1, int s2, int s3, int s4, int s5);
+// blue. Nothing is drawn when a slot is absent or the points fix no proper conic. Logged (see
+// LogConic) as the conic of `entry` named `name`.
+void ConicThroughFivePoints(PaintContext& ctx, int entry, std::string_view name, int s1, int s2, int s3,
+                            int s4, int s5);
 
-// The Jerabek hyperbola through A, B, C, H (slot sH) and U (slot sU, the pole), then its centre
-// marked "Je" and listed as "Jerabek-Zentrum".
-void JerabekHyperbola(PaintContext& ctx, int sH, int sU);
+// The Jerabek hyperbola through A, B, C, H (slot sH) and U (slot sU, the pole), logged as the conic
+// of `entry`, then its centre marked "Je" and listed as "Jerabek-Zentrum".
+void JerabekHyperbola(PaintContext& ctx, int entry, int sH, int sU);
 
 // The quadratic Bézier curve from the precise point of sStart to that of sEnd with the control
 // point sControl, in the current pen.

@@ -3,15 +3,18 @@
 // circles, outer excentral triangle, Moses circle, hexyl triangle and circles, Conway circle,
 // inversions in the incircle, second intersections with the Euler line and the line IU, Lester
 // circle, Weill point, Hofstadter trapezium, and the fixed Kiepert perspectors.
+#include "base/format.h"
+#include "draw/paint_log.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
 #include "elements/families.h"
-#include "base/format.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace trimora {
 namespace {
@@ -103,6 +106,7 @@ constexpr double k60 = M_PI / 3;
 constexpr double kNearlyEquilateral = M_PI / 90;
 constexpr double kSweepStep = 0.005; // radians between two samples of the hyperbola
 constexpr int kSweepMargin = 100;    // pixels beyond the area where a sample still continues a stroke
+constexpr double kKiepertReach = 20; // longest sides from A: the farthest point the hyperbola's fit takes
 
 double Dist(RealPoint p, RealPoint q) {
     return std::hypot(p.x - q.x, p.y - q.y);
@@ -139,6 +143,25 @@ void SlotCircle(PaintContext& ctx, int slot, double radius, Color pen, std::stri
 struct Measures {
     double a, b, c; // world units, from the screen points
 };
+
+// The equation of the drawn Kiepert hyperbola from its definition: the vertices (K(φ) at minus
+// an angle) and the perspectors K(φ) at a few angles (centroid, Napoleon and Fermat points,
+// orthocentre), those far beyond the triangle left out, since they would stretch the conditioned
+// coordinates.
+void LogKiepertHyperbola(PaintContext& ctx, double alpha, double beta, double gamma) {
+    if (!ctx.log) return;
+    const RealPoint A = ScreenAsReal(ctx.pt, kSlotA);
+    const double size = std::max({ctx.base.SideA, ctx.base.SideB, ctx.base.SideC});
+    const std::array<RealPoint, 3> vertices{A, ScreenAsReal(ctx.pt, kSlotB), ScreenAsReal(ctx.pt, kSlotC)};
+    std::vector<RealPoint> points(vertices.begin(), vertices.end());
+    for (const double phi : {0.0, M_PI / 6, -M_PI / 6, M_PI / 3, -M_PI / 3, M_PI / 2}) {
+        const double sa = std::sin(alpha + phi), sb = std::sin(beta + phi), sc = std::sin(gamma + phi);
+        const std::optional<RealPoint> p = PointFromTrilinear(ctx, sb * sc, sc * sa, sa * sb);
+        if (p && std::isfinite(p->x) && std::isfinite(p->y) && Dist(*p, A) <= kKiepertReach * size)
+            points.push_back(*p);
+    }
+    LogConic(ctx, kKiepertHyperbel, 0, "Kiepert-Hyperbel", points, vertices); // a circumconic
+}
 
 // Kiepert: steps 1-3.
 void KiepertHyperbolaCentreTriplex(PaintContext& ctx, const Measures& w) {
@@ -178,6 +201,7 @@ void KiepertHyperbolaCentreTriplex(PaintContext& ctx, const Measures& w) {
                 }
             }
             canvas.SetPenColor(kBlack);
+            LogKiepertHyperbola(ctx, alpha, beta, gamma);
         }
 
         // 2. Kiepert centre.

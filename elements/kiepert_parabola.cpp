@@ -1,16 +1,18 @@
 // The Kiepert parabola and the parabolas of a focus and a side line, plotted point by point; the
 // Steiner lines with the touch points and the Steiner triangle; the foci, axes, vertices, semi-axes
 // and areas of the Steiner circumellipse and inellipse.
+#include "base/lines.h"
+#include "base/numeric.h"
+#include "draw/paint_log.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
 #include "draw/slots.h"
 #include "elements/families.h"
-#include "base/lines.h"
-#include "base/numeric.h"
 
 #include <cmath>
 #include <numbers>
+#include <string_view>
 #include <vector>
 
 namespace trimora {
@@ -47,9 +49,11 @@ constexpr double kParabolaMargin = 200; // pixels beyond the area still plotted
 
 // The parabola of the focus F and the directrix D1 D2, one pixel per ray from the focus: the point
 // of the ray's directrix crossing D that is as far from F as from the directrix. Nothing when the
-// focus lies on the directrix. The pen colour is kept.
-void FocusDirectrixParabola(PaintContext& ctx, RealPoint F, RealPoint d1, RealPoint d2) {
+// focus lies on the directrix. The pen colour is kept. Logged as the conic of `entry`.
+void FocusDirectrixParabola(PaintContext& ctx, int entry, std::string_view name, RealPoint F, RealPoint d1,
+                            RealPoint d2) {
     if (NearlyCollinear(F, d1, d2)) return;
+    LogParabola(ctx, entry, 0, name, F, d1, d2);
     Canvas& canvas = ctx.canvas;
     const Color pen = canvas.CurrentPen().color;
     canvas.SetPenColor(kBlue);
@@ -94,7 +98,8 @@ void Parabolas(PaintContext& ctx) {
     }
     // The Kiepert parabola: the precise focus, the Euler line as directrix.
     if (ctx.On(kKiepertParabel) && focus)
-        FocusDirectrixParabola(ctx, *focus, pt.precise[kSlotCircumcentre], pt.precise[kSlotOrthocentre]);
+        FocusDirectrixParabola(ctx, kKiepertParabel, "Kiepert-Parabel", *focus, pt.precise[kSlotCircumcentre],
+                               pt.precise[kSlotOrthocentre]);
 
     const RealPoint A = ScreenAsReal(pt, kSlotA), B = ScreenAsReal(pt, kSlotB), C = ScreenAsReal(pt, kSlotC),
                     I = ScreenAsReal(pt, kSlotIncentre);
@@ -102,11 +107,14 @@ void Parabolas(PaintContext& ctx) {
     const struct {
         RealPoint focus, d1, d2;
         bool exists;
-    } parabolas[6] = {{A, B, C, true},     {B, A, C, true},     {C, B, A, true},
-                      {I, A, B, incentre}, {I, B, C, incentre}, {I, A, C, incentre}};
+        std::string_view name;
+    } parabolas[6] = {{A, B, C, true, "Parabel A-BC"},     {B, A, C, true, "Parabel B-AC"},
+                      {C, B, A, true, "Parabel C-AB"},     {I, A, B, incentre, "Parabel I-AB"},
+                      {I, B, C, incentre, "Parabel I-BC"}, {I, A, C, incentre, "Parabel I-AC"}};
     for (int n = 0; n < 6; ++n)
         if (ctx.On(kParabelABC + n) && parabolas[n].exists)
-            FocusDirectrixParabola(ctx, parabolas[n].focus, parabolas[n].d1, parabolas[n].d2);
+            FocusDirectrixParabola(ctx, kParabelABC + n, parabolas[n].name, parabolas[n].focus,
+                                   parabolas[n].d1, parabolas[n].d2);
 }
 
 // 2.-3. The Steiner lines, where they cut the opposite sides, and the triangle of these points.

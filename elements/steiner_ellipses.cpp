@@ -1,12 +1,15 @@
 // The Steiner circumellipse with the Steiner point, and the Steiner inellipse, each traced with the
 // hexagon sweep through three points of the triangle and two of their reflections in the centroid.
+#include "draw/paint_log.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "draw/results.h"
 #include "elements/conic_tracer.h"
 #include "elements/families.h"
 
+#include <array>
 #include <cmath>
+#include <string_view>
 
 namespace trimora {
 namespace {
@@ -31,12 +34,16 @@ RealPoint Reflect(RealPoint p, RealPoint centre) {
 }
 
 // Three points of the ellipse P1..P3 and the reflections of the first two in the centroid S (the
-// centre of both ellipses), the second of them the pole.
-void TraceEllipse(PaintContext& ctx, RealPoint p1, RealPoint p2, RealPoint p3) {
+// centre of both ellipses), the second of them the pole. Logged as the conic of `entry` through
+// the three points and their reflections.
+void TraceEllipse(PaintContext& ctx, int entry, std::string_view name, RealPoint p1, RealPoint p2,
+                  RealPoint p3) {
     const RealPoint S = ctx.pt.precise[kSlotCentroid];
     const std::optional<PascalHexagon> hexagon =
         MakePascalHexagon({p1, p2, p3, Reflect(p1, S), Reflect(p2, S)});
     if (!hexagon) return;
+    const std::array<RealPoint, 6> six{p1, p2, p3, Reflect(p1, S), Reflect(p2, S), Reflect(p3, S)};
+    LogConic(ctx, entry, 0, name, six, six);
     int stroke = 0;
     for (double t = kStep; t <= kEnd; t += kStep) {
         const std::optional<RealPoint> q = PascalPoint(*hexagon, t, kReach);
@@ -80,8 +87,8 @@ void SteinerEllipse(PaintContext& ctx) {
     // Through A, B, C; the pen keeps its style (solid).
     if (ctx.On(kSteinerEllipse)) {
         ctx.canvas.SetPenColor(kNavy);
-        TraceEllipse(ctx, ScreenAsReal(ctx.pt, kSlotA), ScreenAsReal(ctx.pt, kSlotB),
-                     ScreenAsReal(ctx.pt, kSlotC));
+        TraceEllipse(ctx, kSteinerEllipse, "Steiner-Umellipse", ScreenAsReal(ctx.pt, kSlotA),
+                     ScreenAsReal(ctx.pt, kSlotB), ScreenAsReal(ctx.pt, kSlotC));
     }
     SteinerPoint(ctx);
 }
@@ -93,8 +100,8 @@ void SteinerInellipse(PaintContext& ctx) {
     canvas.SetPenColor(kNavy);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetPenStyle(PenStyle::Dot);
-    TraceEllipse(ctx, ScreenAsReal(ctx.pt, kSlotMidAB), ScreenAsReal(ctx.pt, kSlotMidAC),
-                 ScreenAsReal(ctx.pt, kSlotMidBC));
+    TraceEllipse(ctx, kSteinerInnenellipse, "Steiner-Inellipse", ScreenAsReal(ctx.pt, kSlotMidAB),
+                 ScreenAsReal(ctx.pt, kSlotMidAC), ScreenAsReal(ctx.pt, kSlotMidBC));
     canvas.SetPenStyle(PenStyle::Solid);
 }
 

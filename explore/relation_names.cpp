@@ -72,6 +72,7 @@ std::string_view KnownCircle(const Relation& r, const std::array<RealPoint, 3>& 
 std::string_view KnownName(const Relation& r, const std::vector<MarkedPoint>& points,
                            const std::array<RealPoint, 3>& abc) {
     if (r.kind == RelationKind::Concyclic) return KnownCircle(r, abc);
+    if (r.kind == RelationKind::OnConic) return r.title; // the conic's own name
     if (r.kind != RelationKind::Collinear) return {};
     std::string_view best;
     int most = 1;

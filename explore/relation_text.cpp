@@ -7,7 +7,12 @@
 namespace trimora {
 
 std::string RelationLine(const RelationSet& set, const Relation& r) {
-    std::string line = !r.title.empty()                     ? std::string(r.title) + '\t'
+    // "auf dem Kegelschnitt durch …", "auf der Kiepert-Hyperbel".
+    const auto onConic = [&] {
+        return (r.title.starts_with("Kegelschnitt") ? "auf dem " : "auf der ") + std::string(r.title) + '\t';
+    };
+    std::string line = r.kind == RelationKind::OnConic     ? onConic()
+                       : !r.title.empty()                  ? std::string(r.title) + '\t'
                        : r.kind == RelationKind::Collinear ? "kollinear\t"
                        : r.kind == RelationKind::Concyclic ? "konzyklisch\t"
                                                            : "fallen zusammen\t";

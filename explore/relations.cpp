@@ -1,6 +1,7 @@
 #include "explore/relations.h"
 
 #include "explore/by_construction.h"
+#include "explore/conic_relations.h"
 #include "explore/plane.h"
 #include "explore/relation_checks.h"
 #include "explore/relation_names.h"
@@ -529,6 +530,9 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
         }
     }
 
+    for (Relation& r : ConicRelations(set.points, log, size, others))
+        set.relations.push_back(std::move(r));
+
     std::vector<std::string> texts;
     std::vector<int> weights;
     std::vector<std::size_t> order(set.relations.size());
@@ -540,7 +544,8 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
     }
     auto rank = [&](std::size_t k) {
         const Relation& r = set.relations[k];
-        return std::make_tuple(!r.general, r.title.empty(), r.kind == RelationKind::Coincident, -weights[k],
+        return std::make_tuple(!r.general, r.title.empty(), r.kind == RelationKind::OnConic,
+                               r.kind == RelationKind::Coincident, -weights[k],
                                -static_cast<long>(r.members.size()));
     };
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {

@@ -12,8 +12,9 @@
 
 namespace trimora {
 
-// Coincident: one place that several names share ("fallen zusammen").
-enum class RelationKind { Collinear, Concyclic, Coincident };
+// Coincident: one place that several names share ("fallen zusammen"). OnConic: places on a conic
+// that the repaint drew, the conic's name the title (see explore/conic_relations.h).
+enum class RelationKind { Collinear, Concyclic, Coincident, OnConic };
 
 struct Relation {
     RelationKind kind = RelationKind::Collinear;
@@ -31,9 +32,9 @@ struct Relation {
 
 struct RelationSet {
     std::vector<MarkedPoint> points;
-    // Those for every triangle first, then those for this triangle only; in each the named ones
-    // first, then sets before coincidences, then by the number of different entries and ETC
-    // centres, then the largest, then by their text.
+    // Those for every triangle first, then those for this triangle only; in each the known lines
+    // and circles first, then the points on conics, then sets before coincidences, then by the number of
+    // different entries and ETC centres, then the largest, then by their text.
     std::vector<Relation> relations;
 };
 
@@ -56,6 +57,7 @@ inline constexpr double kOnePlaceInPicture = 1.0;
 struct OtherTriangle {
     PointsByKey points;
     double tolerance = 0; // pixels: kRelationTolerance of its longest side
+    std::vector<LoggedConic> conics;
 };
 
 // Every maximal collinear (≥ 3) and concyclic (≥ 4) set, without the sets that hold by
@@ -73,7 +75,7 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
                           const std::vector<OtherTriangle>& generic = {}, bool thisTriangle = true);
 
 // "kollinear<TAB>Schwerpunkt S, Umkreismittelpunkt U, …" or "konzyklisch<TAB>…"; a known line or
-// circle by its name: "Euler-Gerade<TAB>…".
+// circle by its name: "Euler-Gerade<TAB>…"; points on a conic: "auf der Kiepert-Hyperbel<TAB>…".
 std::string RelationLine(const RelationSet& set, const Relation& r);
 // "fallen zusammen<TAB>Schwerpunkt S = Umkreismittelpunkt".
 // The heading "Zusammenhänge" and a line per general relation, or "Keine Zusammenhänge gefunden";

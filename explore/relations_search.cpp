@@ -118,7 +118,8 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
         const PointTable& t = repaints[k].doc.points;
         if (repaints[k].doc.view.triangleDegenerate) continue;
         const double size = plane::LongestSide({t.precise[kSlotA], t.precise[kSlotB], t.precise[kSlotC]});
-        others.push_back({PointsOf(repaints[k].doc.results, repaints[k].log), kRelationTolerance * size});
+        others.push_back({PointsOf(repaints[k].doc.results, repaints[k].log), kRelationTolerance * size,
+                          repaints[k].log.conics});
     }
     const RealPoint centre{static_cast<double>(origin.x), static_cast<double>(origin.y)};
     std::vector<OtherTriangle> generic;

@@ -13,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <map>
 #include <optional>
 #include <random>
@@ -222,8 +224,72 @@ std::map<std::string, RealPoint> ExactPoints(RealPoint A, RealPoint B, RealPoint
     return exact;
 }
 
-// Whether the points lie on one line (or circle) to `tol`, fitted through the widest of them.
+// The determinant of a square matrix, by elimination with the largest pivot.
+double Determinant(std::vector<std::array<double, 6>> m, std::size_t n) {
+    double det = 1;
+    for (std::size_t col = 0; col < n; ++col) {
+        std::size_t pivot = col;
+        for (std::size_t row = col + 1; row < n; ++row)
+            if (std::fabs(m[row][col]) > std::fabs(m[pivot][col])) pivot = row;
+        if (m[pivot][col] == 0) return 0;
+        if (pivot != col) std::swap(m[pivot], m[col]), det = -det;
+        det *= m[col][col];
+        for (std::size_t row = col + 1; row < n; ++row) {
+            const double f = m[row][col] / m[col][col];
+            for (std::size_t k = col; k < n; ++k)
+                m[row][k] -= f * m[col][k];
+        }
+    }
+    return det;
+}
+
+// Whether the points lie on one conic to `tol` (fewer than six always do): the conic through five
+// of them spread wide, its coefficients the cofactors of the 6×6 determinant of the monomials, and
+// each point's distance from it to first order, |F| / |∇F|.
+bool OnOneConic(const std::vector<RealPoint>& p, double tol) {
+    if (p.size() < 6) return true;
+    std::vector<std::size_t> five{0};
+    while (five.size() < 5) {
+        std::size_t best = 0;
+        double widest = -1;
+        for (std::size_t k = 0; k < p.size(); ++k) {
+            double nearest = std::numeric_limits<double>::infinity();
+            for (std::size_t f : five)
+                nearest = std::min(nearest, std::hypot(p[k].x - p[f].x, p[k].y - p[f].y));
+            if (nearest > widest) widest = nearest, best = k;
+        }
+        five.push_back(best);
+    }
+    const RealPoint o = p[five[0]];
+    const double s = std::hypot(p[five[1]].x - o.x, p[five[1]].y - o.y);
+    auto row = [&](RealPoint q) {
+        const double u = (q.x - o.x) / s, v = (q.y - o.y) / s;
+        return std::array<double, 6>{u * u, u * v, v * v, u, v, 1};
+    };
+    std::array<double, 6> coefficient{};
+    for (std::size_t c = 0; c < 6; ++c) {
+        std::vector<std::array<double, 6>> minor;
+        for (std::size_t f : five) {
+            const std::array<double, 6> r = row(p[f]);
+            std::array<double, 6> m{};
+            for (std::size_t k = 0, j = 0; k < 6; ++k)
+                if (k != c) m[j++] = r[k];
+            minor.push_back(m);
+        }
+        coefficient[c] = (c % 2 == 0 ? 1 : -1) * Determinant(minor, 5);
+    }
+    const auto [a, b, c, d, e, f] = coefficient;
+    return std::all_of(p.begin(), p.end(), [&](RealPoint q) {
+        const double u = (q.x - o.x) / s, v = (q.y - o.y) / s;
+        const double value = a * u * u + b * u * v + c * v * v + d * u + e * v + f;
+        return std::fabs(value) / std::hypot(2 * a * u + b * v + d, b * u + 2 * c * v + e) * s <= tol;
+    });
+}
+
+// Whether the points lie on one line (or circle, or conic) to `tol`, fitted through the widest of
+// them.
 bool Holds(RelationKind kind, const std::vector<RealPoint>& p, double tol) {
+    if (kind == RelationKind::OnConic) return OnOneConic(p, tol);
     std::size_t i = 0, j = 1;
     double longest = -1;
     for (std::size_t x = 0; x < p.size(); ++x)
@@ -273,7 +339,7 @@ TEST(Relations, RandomTrianglesReportOnlyWhatTheExactPointsSatisfy) {
         }
     };
     auto real = [](IntPoint p) { return RealPoint{double(p.x), double(p.y)}; };
-    int triangles = 0, checked = 0, named = 0, elsewhere = 0;
+    int triangles = 0, checked = 0, named = 0, elsewhere = 0, conics = 0;
     while (triangles < 200) {
         const auto [A, B, C] = triangle();
         const RealPoint a = real(A), b = real(B), c = real(C);
@@ -302,6 +368,7 @@ TEST(Relations, RandomTrianglesReportOnlyWhatTheExactPointsSatisfy) {
                 << RelationLine(set, r) << " in " << A.x << "," << A.y << " " << B.x << "," << B.y << " " << C.x
                 << "," << C.y;
             ++checked;
+            conics += r.kind == RelationKind::OnConic && pts.size() >= 6;
         }
         // What holds for every triangle holds on five more, for the names it shows.
         for (int further = 0; further < 5; ++further) {
@@ -345,6 +412,7 @@ TEST(Relations, RandomTrianglesReportOnlyWhatTheExactPointsSatisfy) {
     EXPECT_GT(checked, 2000);
     EXPECT_GT(named, 2000);
     EXPECT_GT(elsewhere, 10000);
+    EXPECT_GT(conics, 0);
 }
 
 TEST(Relations, CommandLinePrintsTheList) {
