@@ -12,14 +12,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <atomic>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <system_error>
 #include <thread>
 #include <unordered_map>
 #include <tuple>
+#include <type_traits>
 #include <utility>
 
 namespace trimora {
@@ -83,45 +87,68 @@ class Held {
     std::unordered_map<std::uint64_t, int> owner_;
 };
 
+// Runs work(k) for every k < count on this thread and a second one, each taking the next k when
+// it is done; work(k) may write only what belongs to k.
+template <class Work>
+void OnBothCores(std::size_t count, Work work) {
+    std::atomic<std::size_t> next{0};
+    auto run = [&] {
+        for (std::size_t k = next++; k < count; k = next++)
+            work(k);
+    };
+    std::thread helper;
+    try {
+        helper = std::thread(run);
+    } catch (const std::system_error&) {
+        // no second thread to be had: this one does everything
+    }
+    run();
+    if (helper.joinable()) helper.join();
+}
+
 // Places along a line in cells twice the slack wide: two places within the slack share a cell or
 // lie near the border of neighbouring cells, so a place is looked up in its own cell and in the
-// neighbour nearer to it. Small slots in a table that fits the first-level cache, cleared per use
-// by a generation stamp.
+// neighbour nearer to it. Places come shifted to positive numbers (kPlaceShift), where truncation
+// is the floor. Small slots in a table a few times larger than the points, cleared per use by a
+// generation stamp.
+constexpr double kPlaceShift = 4294967296.0; // beyond every place (at most 1e9 cells)
+
 class PlaceBuckets {
   public:
-    PlaceBuckets() : slots_(kSize) {}
+    explicit PlaceBuckets(std::size_t points) {
+        while (bits_ < 40 && (std::size_t{1} << bits_) < 4 * points)
+            ++bits_;
+        slots_.resize(std::size_t{1} << bits_);
+    }
     void Start() {
         if (++generation_ == 0) {
             std::fill(slots_.begin(), slots_.end(), Slot{});
             generation_ = 1;
         }
     }
-    // `place` in cells; the earlier point filed nearest to it within the slack, or -1. Files `k` as
-    // well. The nearest, not the first: a point within the slack but off the circle must not hide
-    // the one that is on it.
-    int Insert(double place, int k) {
-        // Shifted to positive numbers, truncation is the floor, without a branch on the sign.
-        constexpr double kShift = 4294967296.0; // beyond every place (at most 1e9 cells)
-        const double shifted = place + kShift;
+    // `shifted`: the place in cells plus kPlaceShift; the earlier point filed nearest to it within
+    // the slack, or -1. Files `k` as well. The nearest, not the first: a point within the slack but
+    // off the circle must not hide the one that is on it.
+    int Insert(double shifted, int k) {
         const std::int64_t whole = static_cast<std::int64_t>(shifted);
-        const std::int64_t cell = whole - static_cast<std::int64_t>(kShift);
+        const std::int64_t cell = whole - static_cast<std::int64_t>(kPlaceShift);
         const float within = static_cast<float>(shifted - static_cast<double>(whole));
         const std::int64_t neighbour = cell + 1 - 2 * static_cast<std::int64_t>(within < 0.5f);
         // One walk along the cell's chain finds the earlier points in it and the free slot for `k`.
+        const std::size_t mask = slots_.size() - 1;
         Nearest nearest;
         std::size_t s = Hash(cell);
-        for (; slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
+        for (; slots_[s].generation == generation_; s = (s + 1) & mask)
             if (slots_[s].cell == static_cast<std::int32_t>(cell)) nearest.Offer(slots_[s], within - slots_[s].within);
         slots_[s] = {static_cast<std::int32_t>(cell), within, generation_, static_cast<std::int16_t>(k)};
         const float shift = static_cast<float>(neighbour - cell); // ±1 cell
-        for (s = Hash(neighbour); slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
+        for (s = Hash(neighbour); slots_[s].generation == generation_; s = (s + 1) & mask)
             if (slots_[s].cell == static_cast<std::int32_t>(neighbour))
                 nearest.Offer(slots_[s], within - (slots_[s].within + shift));
         return nearest.point;
     }
 
   private:
-    static constexpr std::size_t kSize = 2048; // well above the marked points
     struct Slot {
         std::int32_t cell = 0; // low bits: equal cells of one line are seldom 2^32 apart
         float within = 0;      // the place's fraction of its cell
@@ -135,12 +162,73 @@ class PlaceBuckets {
             if (std::fabs(d) < distance) distance = std::fabs(d), point = slot.point;
         }
     };
-    static std::size_t Hash(std::int64_t cell) {
-        return static_cast<std::size_t>((static_cast<std::uint64_t>(cell) * 0x9E3779B97F4A7C15ull) >> 53);
+    std::size_t Hash(std::int64_t cell) const {
+        return static_cast<std::size_t>((static_cast<std::uint64_t>(cell) * 0x9E3779B97F4A7C15ull) >> (64 - bits_));
     }
+    int bits_ = 11;
     std::vector<Slot> slots_;
     std::uint16_t generation_ = 0;
 };
+
+// How many places of one pair fall in each cell, by a hash of the cell: a place is looked up in
+// the buckets only when its cell and the two beside it hold another place (or share a counter
+// with a cell that does). Nearly all places are alone, and this count has no branches.
+class CellCounts {
+  public:
+    CellCounts() : counts_(kSize, 0) {}
+    void Add(std::int32_t cell, bool place) { counts_[Hash(Product(cell))] += place; }
+    // Whether another place than one in `cell` may lie in it or beside it.
+    bool Crowded(std::int32_t cell) const {
+        const std::uint64_t h = Product(cell);
+        return static_cast<unsigned>(counts_[Hash(h - kMultiplier)]) + counts_[Hash(h)] + counts_[Hash(h + kMultiplier)] > 1;
+    }
+    void Clear(std::int32_t cell) { counts_[Hash(Product(cell))] = 0; }
+
+  private:
+    static constexpr int kBits = 13; // 16 KB: stays in the first-level cache with the points
+    static constexpr std::size_t kSize = std::size_t{1} << kBits;
+    static constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    static std::uint64_t Product(std::int32_t cell) { return static_cast<std::uint64_t>(std::int64_t{cell}) * kMultiplier; }
+    static std::size_t Hash(std::uint64_t product) { return static_cast<std::size_t>(product >> (64 - kBits)); }
+    std::vector<std::uint16_t> counts_; // at most 30000 points
+};
+
+// Where the centres of the circles through a pair and each later point lie on the pair's
+// perpendicular bisector (m + t u), in cells of PlaceBuckets.
+struct Bisector {
+    double mx, my, ux, uy, h2; // h2: the squared half distance of the pair
+    double cellsPerPixel, farthest;
+
+    // The place of the point (x, y) in cells plus kPlaceShift, or -1 when its centre lies
+    // beyond `farthest` or nowhere; its cell, floor(place), in `cell`. The same operations on one
+    // or on two points at once give the same bits.
+    template <class Real, class Cell>
+    Real Place(Real x, Real y, Cell& cell) const {
+        // |c - P| = |c - Pi| for the centre c = m + t u
+        const Real dx = x - mx, dy = y - my;
+        const Real t = (dx * dx + dy * dy - h2) / (2 * (dx * ux + dy * uy));
+        const auto inside = t <= farthest && t >= -farthest;
+        const Real shifted = t * cellsPerPixel + kPlaceShift;
+        // shifted - kPlaceShift is exact (|place| < 2^30 in steps of 2^-21), and so is the sum
+        // with 2^30, which is positive: its truncation is the floor, within 32 bits.
+        constexpr double kLift = 1073741824.0; // 2^30
+        const Real lifted = Select(inside, (shifted - kPlaceShift) + kLift, Real{} + kLift);
+        cell = Truncate<Cell>(lifted) - static_cast<std::int32_t>(kLift);
+        return Select(inside, shifted, Real{} - 1);
+    }
+
+  private:
+    template <class Real> static Real Select(bool c, Real a, Real b) { return c ? a : b; }
+    template <class Real, class Mask> static Real Select(Mask c, Real a, Real b) { return c ? a : b; }
+    template <class Cell, class Real> static Cell Truncate(Real v) {
+        if constexpr (std::is_same_v<Real, double>) return static_cast<Cell>(v);
+        else return __builtin_convertvector(v, Cell);
+    }
+};
+
+// Two doubles and two cells at once (GCC's and Clang's vector types: SSE2 on x86-64).
+using TwoReals = double __attribute__((vector_size(16)));
+using TwoCells = std::int32_t __attribute__((vector_size(8)));
 
 struct Finder {
     const std::vector<MarkedPoint>& pts;
@@ -293,30 +381,54 @@ struct Finder {
     // repeats an earlier one, with the nearest of those.
     void CircleCandidates(int first, int step, std::vector<std::array<int, 4>>& out) const {
         const int n = static_cast<int>(pts.size());
-        PlaceBuckets buckets;
-        std::vector<double> xs(pts.size()), ys(pts.size()), places(pts.size());
+        PlaceBuckets buckets(pts.size());
+        CellCounts counts;
+        std::vector<double> xs(pts.size()), ys(pts.size()), shifted(pts.size());
+        std::vector<std::int32_t> cells(pts.size());
+        std::vector<int> crowded(pts.size());
         for (std::size_t k = 0; k < pts.size(); ++k)
             xs[k] = pts[k].p.x, ys[k] = pts[k].p.y;
-        const double cellsPerPixel = 1 / (2 * kCentreSlack * size), farthest = kLargestRadius * size;
+        Bisector b{};
+        b.cellsPerPixel = 1 / (2 * kCentreSlack * size);
+        b.farthest = kLargestRadius * size;
         for (int i = first; i < n; i += step)
             for (int j = i + 1; j < n; ++j) {
-                const double mx = (xs[i] + xs[j]) / 2, my = (ys[i] + ys[j]) / 2;
-                const double hx = xs[i] - mx, hy = ys[i] - my, h2 = hx * hx + hy * hy;
-                if (!(h2 > 0)) continue;
-                const double h = std::sqrt(h2);
-                const double ux = -hy / h, uy = hx / h; // along the bisector
-                // First every place (a loop without branches), then the look-ups.
-                for (int k = j + 1; k < n; ++k) {
-                    // |c - Pk| = |c - Pi| for the centre c = m + t u
-                    const double dx = xs[k] - mx, dy = ys[k] - my;
-                    places[k] = (dx * dx + dy * dy - h2) / (2 * (dx * ux + dy * uy));
+                b.mx = (xs[i] + xs[j]) / 2, b.my = (ys[i] + ys[j]) / 2;
+                const double hx = xs[i] - b.mx, hy = ys[i] - b.my;
+                b.h2 = hx * hx + hy * hy;
+                if (!(b.h2 > 0)) continue;
+                const double h = std::sqrt(b.h2);
+                b.ux = -hy / h, b.uy = hx / h; // along the bisector
+                // 1. Every place and its cell, two at a time.
+                int k = j + 1;
+                for (; k + 1 < n; k += 2) {
+                    TwoReals x, y;
+                    TwoCells c;
+                    std::memcpy(&x, &xs[static_cast<std::size_t>(k)], sizeof x);
+                    std::memcpy(&y, &ys[static_cast<std::size_t>(k)], sizeof y);
+                    const TwoReals place = b.Place(x, y, c);
+                    std::memcpy(&shifted[static_cast<std::size_t>(k)], &place, sizeof place);
+                    std::memcpy(&cells[static_cast<std::size_t>(k)], &c, sizeof c);
                 }
+                if (k < n) shifted[static_cast<std::size_t>(k)] = b.Place(xs[static_cast<std::size_t>(k)], ys[static_cast<std::size_t>(k)], cells[static_cast<std::size_t>(k)]);
+                // 2. Counted by cells, then the places that may repeat one, in order.
+                for (k = j + 1; k < n; ++k)
+                    counts.Add(cells[static_cast<std::size_t>(k)], shifted[static_cast<std::size_t>(k)] >= 0);
+                std::size_t many = 0;
+                for (k = j + 1; k < n; ++k) {
+                    crowded[many] = k;
+                    many += static_cast<std::size_t>(shifted[static_cast<std::size_t>(k)] >= 0) &
+                            static_cast<std::size_t>(counts.Crowded(cells[static_cast<std::size_t>(k)]));
+                }
+                for (k = j + 1; k < n; ++k)
+                    counts.Clear(cells[static_cast<std::size_t>(k)]);
+                if (many < 2) continue;
+                // 3. The nearest earlier place of each.
                 buckets.Start();
-                for (int k = j + 1; k < n; ++k) {
-                    const double t = places[k];
-                    if (!(std::fabs(t) <= farthest)) continue;
-                    const int earlier = buckets.Insert(t * cellsPerPixel, k);
-                    if (earlier >= 0) out.push_back({i, j, earlier, k});
+                for (std::size_t c = 0; c < many; ++c) {
+                    const int m = crowded[c];
+                    const int earlier = buckets.Insert(shifted[static_cast<std::size_t>(m)], m);
+                    if (earlier >= 0) out.push_back({i, j, earlier, m});
                 }
             }
     }
@@ -448,15 +560,19 @@ void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint,
             checks[0].points.emplace(key, p.p);
     checks.insert(checks.end(), others.begin(), others.end());
     const double size = generic.tolerance / kRelationTolerance;
-    for (const Relation& found : Search(there, generic.tolerance, size)) {
+    // Each set is taken back and checked on both cores (reading only what is shared), then kept
+    // in order unless an earlier one covers it.
+    const std::vector<Relation> found = Search(there, generic.tolerance, size);
+    std::vector<std::optional<Relation>> theorems(found.size());
+    OnBothCores(found.size(), [&](std::size_t k) {
         std::map<int, std::vector<int>> byPlace;
-        for (int m : found.members)
+        for (int m : found[k].members)
             for (const Name& n : namesThere[static_cast<std::size_t>(m)])
                 byPlace[n.place].push_back(n.name);
-        const std::size_t least = found.kind == RelationKind::Collinear ? 3 : 4;
-        if (PlacesInPicture(set.points, byPlace) < least) continue; // places that meet here: nothing more to say
+        const std::size_t least = found[k].kind == RelationKind::Collinear ? 3 : 4;
+        if (PlacesInPicture(set.points, byPlace) < least) return; // places that meet here: nothing more to say
         Relation r;
-        r.kind = found.kind;
+        r.kind = found[k].kind;
         for (auto& [place, names] : byPlace) {
             r.members.push_back(place);
             std::sort(names.begin(), names.end());
@@ -474,10 +590,12 @@ void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint,
                 g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
                 keptByPlace[r.members[m]] = kept[m];
             }
-        if (PlacesInPicture(set.points, keptByPlace) >= least && !Covered(set.relations, g) &&
-            FitsHere(g, set.points, tolerance, LongestSide(abc)) && !ByConstruction(g, set.points, log, abc, tolerance))
-            set.relations.push_back(std::move(g));
-    }
+        if (PlacesInPicture(set.points, keptByPlace) >= least && FitsHere(g, set.points, tolerance, LongestSide(abc)) &&
+            !ByConstruction(g, set.points, log, abc, tolerance))
+            theorems[k] = std::move(g);
+    });
+    for (std::optional<Relation>& g : theorems)
+        if (g && !Covered(set.relations, *g)) set.relations.push_back(std::move(*g));
 }
 
 } // namespace
@@ -498,31 +616,54 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
     if (!generic.empty() && !thisTriangle) {
         std::erase_if(set.relations, [](const Relation& r) { return !r.general; });
     } else {
-        for (Relation& r : Search(set.points, tolerance, size)) {
-            if (ByConstruction(r, set.points, log, abc, tolerance)) continue;
+        std::vector<Relation> found = Search(set.points, tolerance, size);
+        // The checks of each set read only what is shared and run on both cores; the sets are
+        // then taken in order.
+        struct Checked {
+            bool byConstruction = false;
+            std::vector<std::vector<int>> kept; // the names that satisfy it on the other triangles
+            bool whole = false;                 // every member keeps one
+            Relation general;                   // the members that keep a name, with those names
+            bool generalByConstruction = false;
+        };
+        const bool searched = !generic.empty();
+        std::vector<Checked> checked(found.size());
+        OnBothCores(found.size(), [&](std::size_t k) {
+            Relation& r = found[k];
+            Checked& c = checked[k];
+            c.byConstruction = ByConstruction(r, set.points, log, abc, tolerance);
+            if (c.byConstruction) return;
             for (int m : r.members)
                 r.names.push_back(AllNames(set.points[static_cast<std::size_t>(m)]));
+            if (others.empty()) return;
+            // The names that satisfy it on the other triangles: all members keep one, or a part of
+            // them is a theorem and the whole set holds here only.
+            c.kept = GeneralPart(r, set.points, others);
+            c.whole = !c.kept.empty() &&
+                      std::none_of(c.kept.begin(), c.kept.end(), [](const auto& n) { return n.empty(); });
+            if (c.kept.empty()) return;
+            c.general = r;
+            c.general.members.clear();
+            c.general.names.clear();
+            for (std::size_t m = 0; m < r.members.size(); ++m)
+                if (!c.kept[m].empty()) c.general.members.push_back(r.members[m]), c.general.names.push_back(c.kept[m]);
+            if (!c.whole && !searched)
+                c.generalByConstruction = ByConstruction(c.general, set.points, log, abc, tolerance);
+        });
+        for (std::size_t k = 0; k < found.size(); ++k) {
+            Relation& r = found[k];
+            Checked& c = checked[k];
+            if (c.byConstruction) continue;
             if (others.empty()) {
                 set.relations.push_back(std::move(r));
                 continue;
             }
-            // The names that satisfy it on the other triangles: all members keep one, or a part of
-            // them is a theorem and the whole set holds here only.
-            const std::vector<std::vector<int>> kept = GeneralPart(r, set.points, others);
-            const bool whole =
-                !kept.empty() && std::none_of(kept.begin(), kept.end(), [](const auto& n) { return n.empty(); });
             // On a generic triangle the theorems were found already, but a set at the edge of
             // the candidates' slack there may have been missed: it is kept from here.
-            const bool searched = !generic.empty();
-            if (!kept.empty() && (!searched || (whole && !Covered(set.relations, r)))) {
-                Relation g = r;
-                g.members.clear();
-                g.names.clear();
-                for (std::size_t m = 0; m < r.members.size(); ++m)
-                    if (!kept[m].empty()) g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
-                if (whole || !ByConstruction(g, set.points, log, abc, tolerance)) set.relations.push_back(g);
-            }
-            if (!whole) {
+            if (!c.kept.empty() && (!searched || (c.whole && !Covered(set.relations, r))) &&
+                (c.whole || !c.generalByConstruction))
+                set.relations.push_back(std::move(c.general));
+            if (!c.whole) {
                 r.general = false;
                 r.names.assign(r.members.size(), {0}); // by its places' first names
                 set.relations.push_back(std::move(r));
