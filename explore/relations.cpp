@@ -377,9 +377,9 @@ struct Finder {
 
     // For each pair of points, where the centre of the circle through them and a later third
     // point lies on their perpendicular bisector: a place repeated by a fourth point is a circle.
-    // The pairs (i, j) with i = first, first + step, …: for each, every later point whose place
-    // repeats an earlier one, with the nearest of those.
-    void CircleCandidates(int first, int step, std::vector<std::array<int, 4>>& out) const {
+    // The pairs (i, j) with i taken from `next` as long as points are left: for each, every later
+    // point whose place repeats an earlier one, with the nearest of those.
+    void CircleCandidates(std::atomic<int>& next, std::vector<std::array<int, 4>>& out) const {
         const int n = static_cast<int>(pts.size());
         PlaceBuckets buckets(pts.size());
         CellCounts counts;
@@ -391,7 +391,7 @@ struct Finder {
         Bisector b{};
         b.cellsPerPixel = 1 / (2 * kCentreSlack * size);
         b.farthest = kLargestRadius * size;
-        for (int i = first; i < n; i += step)
+        for (int i = next++; i < n; i = next++)
             for (int j = i + 1; j < n; ++j) {
                 b.mx = (xs[i] + xs[j]) / 2, b.my = (ys[i] + ys[j]) / 2;
                 const double hx = xs[i] - b.mx, hy = ys[i] - b.my;
@@ -433,19 +433,25 @@ struct Finder {
             }
     }
 
-    // The O(n^3) part runs on two threads; the candidates are checked in one order afterwards, so
-    // that the result does not depend on the threads.
-    void Circles() {
+    // The lines, then the circles. The O(n^3) part of the circles runs on two threads, the second
+    // of them from the start, while this one looks for the lines (both only read the points); the
+    // candidates are checked in one order afterwards, so that the result does not depend on the
+    // threads.
+    void LinesAndCircles() {
         const int n = static_cast<int>(pts.size());
-        if (n > 30000) return; // the buckets number points in 16 bits
+        const bool circles = n <= 30000; // the buckets number points in 16 bits
         std::vector<std::array<int, 4>> candidates, second;
+        std::atomic<int> next{0}; // the first point of the next pairs, for whichever thread is free
         std::thread helper;
         try {
-            helper = std::thread([&] { CircleCandidates(1, 2, second); });
+            if (circles) helper = std::thread([&] { CircleCandidates(next, second); });
         } catch (const std::system_error&) {
-            CircleCandidates(1, 2, second); // no second thread to be had: one after the other
+            // no second thread to be had: this one does everything
         }
-        CircleCandidates(0, 2, candidates);
+        Lines();
+        seen.clear();
+        if (!circles) return;
+        CircleCandidates(next, candidates);
         if (helper.joinable()) helper.join();
         candidates.insert(candidates.end(), second.begin(), second.end());
         std::sort(candidates.begin(), candidates.end());
@@ -465,9 +471,7 @@ struct Finder {
 // Every maximal set of `pts`, without a part of a larger one.
 std::vector<Relation> Search(const std::vector<MarkedPoint>& pts, double tolerance, double size) {
     Finder finder{pts, tolerance, size, {}, {}};
-    finder.Lines();
-    finder.seen.clear();
-    finder.Circles();
+    finder.LinesAndCircles();
     // Fits through points at the edge of the tolerance can give a set and a part of it: only the
     // larger is kept. A part shares its first two (line) or three (circle) members with the whole.
     std::vector<Relation>& found = finder.found;
@@ -530,28 +534,44 @@ bool Covered(const std::vector<Relation>& found, const Relation& r) {
     });
 }
 
-// The theorems: sets searched among the names' points on a generic triangle, where no symmetry
-// adds sets and no special angle, then taken back to this triangle's places.
-void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint, 3>& abc,
-              const std::vector<OtherTriangle>& others, const OtherTriangle& generic, double tolerance) {
+// The generic triangle's places of the names of `points` and, per place, the names there.
+struct PlacesThere {
     struct Name {
         int place, name;
     };
-    std::vector<MarkedPoint> there; // the generic triangle's places
-    std::vector<std::vector<Name>> namesThere;
-    for (std::size_t u = 0; u < set.points.size(); ++u) {
-        const MarkedPoint& p = set.points[u];
-        for (std::size_t n = 0; n < p.keys.size(); ++n) {
-            const auto it = generic.points.find(p.keys[n]);
-            if (it == generic.points.end() || !Finite(it->second)) continue;
-            std::size_t g = 0;
-            const double tolerance2 = generic.tolerance * generic.tolerance;
-            for (; g < there.size(); ++g)
-                if (const RealPoint d = Minus(there[g].p, it->second); Dot(d, d) <= tolerance2) break;
-            if (g == there.size()) there.emplace_back().p = it->second, namesThere.emplace_back();
-            namesThere[g].push_back({static_cast<int>(u), static_cast<int>(n)});
+    std::vector<MarkedPoint> places;
+    std::vector<std::vector<Name>> names;
+
+    PlacesThere(const std::vector<MarkedPoint>& points, const OtherTriangle& generic) {
+        for (std::size_t u = 0; u < points.size(); ++u) {
+            const MarkedPoint& p = points[u];
+            for (std::size_t n = 0; n < p.keys.size(); ++n) {
+                const auto it = generic.points.find(p.keys[n]);
+                if (it == generic.points.end() || !Finite(it->second)) continue;
+                std::size_t g = 0;
+                const double tolerance2 = generic.tolerance * generic.tolerance;
+                for (; g < places.size(); ++g)
+                    if (const RealPoint d = Minus(places[g].p, it->second); Dot(d, d) <= tolerance2) break;
+                if (g == places.size()) places.emplace_back().p = it->second, names.emplace_back();
+                names[g].push_back({static_cast<int>(u), static_cast<int>(n)});
+            }
         }
     }
+};
+
+std::vector<Relation> SearchThere(const std::vector<MarkedPoint>& places, const OtherTriangle& generic) {
+    return Search(places, generic.tolerance, generic.tolerance / kRelationTolerance);
+}
+
+// The theorems: sets searched among the names' points on a generic triangle, where no symmetry
+// adds sets and no special angle, then taken back to this triangle's places. `searched`: the sets
+// found there already (SearchSets), or none.
+void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint, 3>& abc,
+              const std::vector<OtherTriangle>& others, const OtherTriangle& generic, double tolerance,
+              const std::vector<Relation>* searched) {
+    const PlacesThere there(set.points, generic);
+    using Name = PlacesThere::Name;
+    const std::vector<std::vector<Name>>& namesThere = there.names;
     // This triangle by its names, checked first, then the others.
     std::vector<OtherTriangle> checks(1);
     checks[0].tolerance = tolerance;
@@ -559,10 +579,10 @@ void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint,
         for (const std::string& key : p.keys)
             checks[0].points.emplace(key, p.p);
     checks.insert(checks.end(), others.begin(), others.end());
-    const double size = generic.tolerance / kRelationTolerance;
     // Each set is taken back and checked on both cores (reading only what is shared), then kept
     // in order unless an earlier one covers it.
-    const std::vector<Relation> found = Search(there, generic.tolerance, size);
+    std::vector<Relation> searchedHere;
+    const std::vector<Relation>& found = searched ? *searched : (searchedHere = SearchThere(there.places, generic));
     std::vector<std::optional<Relation>> theorems(found.size());
     OnBothCores(found.size(), [&](std::size_t k) {
         std::map<int, std::vector<int>> byPlace;
@@ -600,9 +620,21 @@ void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint,
 
 } // namespace
 
+SetsFound SearchSets(const std::vector<MarkedPoint>& points, const std::array<RealPoint, 3>& abc,
+                     const std::vector<OtherTriangle>& generic, bool thisTriangle) {
+    SetsFound out;
+    const double size = LongestSide(abc);
+    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || points.empty()) return out;
+    for (const OtherTriangle& there : generic)
+        out.theorems.push_back(SearchThere(PlacesThere(points, there).places, there));
+    if (generic.empty() || thisTriangle) out.here = Search(points, kRelationTolerance * size, size);
+    return out;
+}
+
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, const std::array<RealPoint, 3>& abc,
                           const std::vector<OtherTriangle>& others, const std::vector<OtherTriangle>& generic,
-                          bool thisTriangle) {
+                          bool thisTriangle, std::optional<SetsFound> searched) {
+    if (searched && searched->theorems.size() != generic.size()) searched.reset(); // for other triangles
     RelationSet set;
     set.points = std::move(points);
     const double size = LongestSide(abc);
@@ -611,12 +643,13 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
         return set;
     Coincidences(set.points, others, set.relations);
     const double tolerance = kRelationTolerance * size;
-    for (const OtherTriangle& there : generic)
-        Theorems(set, log, abc, others, there, tolerance);
+    for (std::size_t g = 0; g < generic.size(); ++g)
+        Theorems(set, log, abc, others, generic[g], tolerance, searched ? &searched->theorems[g] : nullptr);
     if (!generic.empty() && !thisTriangle) {
         std::erase_if(set.relations, [](const Relation& r) { return !r.general; });
     } else {
-        std::vector<Relation> found = Search(set.points, tolerance, size);
+        std::vector<Relation> found =
+            searched && searched->here ? std::move(*searched->here) : Search(set.points, tolerance, size);
         // The checks of each set read only what is shared and run on both cores; the sets are
         // then taken in order.
         struct Checked {
@@ -626,7 +659,7 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
             Relation general;                   // the members that keep a name, with those names
             bool generalByConstruction = false;
         };
-        const bool searched = !generic.empty();
+        const bool elsewhere = !generic.empty(); // the theorems were searched on a generic triangle
         std::vector<Checked> checked(found.size());
         OnBothCores(found.size(), [&](std::size_t k) {
             Relation& r = found[k];
@@ -647,7 +680,7 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
             c.general.names.clear();
             for (std::size_t m = 0; m < r.members.size(); ++m)
                 if (!c.kept[m].empty()) c.general.members.push_back(r.members[m]), c.general.names.push_back(c.kept[m]);
-            if (!c.whole && !searched)
+            if (!c.whole && !elsewhere)
                 c.generalByConstruction = ByConstruction(c.general, set.points, log, abc, tolerance);
         });
         for (std::size_t k = 0; k < found.size(); ++k) {
@@ -660,7 +693,7 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
             }
             // On a generic triangle the theorems were found already, but a set at the edge of
             // the candidates' slack there may have been missed: it is kept from here.
-            if (!c.kept.empty() && (!searched || (c.whole && !Covered(set.relations, r))) &&
+            if (!c.kept.empty() && (!elsewhere || (c.whole && !Covered(set.relations, r))) &&
                 (c.whole || !c.generalByConstruction))
                 set.relations.push_back(std::move(c.general));
             if (!c.whole) {
