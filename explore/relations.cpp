@@ -172,11 +172,12 @@ class PlaceBuckets {
 
 // How many places of one pair fall in each cell, by a hash of the cell: a place is looked up in
 // the buckets only when its cell and the two beside it hold another place (or share a counter
-// with a cell that does). Nearly all places are alone, and this count has no branches.
+// with a cell that does, or with the points without a place). Nearly all places are alone, and
+// this count has no branches.
 class CellCounts {
   public:
     CellCounts() : counts_(kSize, 0) {}
-    void Add(std::int32_t cell, bool place) { counts_[Hash(Product(cell))] += place; }
+    void Add(std::int32_t cell) { ++counts_[Hash(Product(cell))]; }
     // Whether another place than one in `cell` may lie in it or beside it.
     bool Crowded(std::int32_t cell) const {
         const std::uint64_t h = Product(cell);
@@ -199,9 +200,11 @@ struct Bisector {
     double mx, my, ux, uy, h2; // h2: the squared half distance of the pair
     double cellsPerPixel, farthest;
 
+    static constexpr std::int32_t kNoCell = -1073741824; // -2^30: no place is that far
+
     // The place of the point (x, y) in cells plus kPlaceShift, or -1 when its centre lies
-    // beyond `farthest` or nowhere; its cell, floor(place), in `cell`. The same operations on one
-    // or on two points at once give the same bits.
+    // beyond `farthest` or nowhere; its cell, floor(place), in `cell`, or kNoCell. The same
+    // operations on one or on two points at once give the same bits.
     template <class Real, class Cell>
     Real Place(Real x, Real y, Cell& cell) const {
         // |c - P| = |c - Pi| for the centre c = m + t u
@@ -212,7 +215,7 @@ struct Bisector {
         // shifted - kPlaceShift is exact (|place| < 2^30 in steps of 2^-21), and so is the sum
         // with 2^30, which is positive: its truncation is the floor, within 32 bits.
         constexpr double kLift = 1073741824.0; // 2^30
-        const Real lifted = Select(inside, (shifted - kPlaceShift) + kLift, Real{} + kLift);
+        const Real lifted = Select(inside, (shifted - kPlaceShift) + kLift, Real{});
         cell = Truncate<Cell>(lifted) - static_cast<std::int32_t>(kLift);
         return Select(inside, shifted, Real{} - 1);
     }
@@ -409,16 +412,18 @@ struct Finder {
                     const TwoReals place = b.Place(x, y, c);
                     std::memcpy(&shifted[static_cast<std::size_t>(k)], &place, sizeof place);
                     std::memcpy(&cells[static_cast<std::size_t>(k)], &c, sizeof c);
+                    counts.Add(c[0]), counts.Add(c[1]);
                 }
-                if (k < n) shifted[static_cast<std::size_t>(k)] = b.Place(xs[static_cast<std::size_t>(k)], ys[static_cast<std::size_t>(k)], cells[static_cast<std::size_t>(k)]);
-                // 2. Counted by cells, then the places that may repeat one, in order.
-                for (k = j + 1; k < n; ++k)
-                    counts.Add(cells[static_cast<std::size_t>(k)], shifted[static_cast<std::size_t>(k)] >= 0);
+                if (k < n) {
+                    shifted[static_cast<std::size_t>(k)] = b.Place(xs[static_cast<std::size_t>(k)], ys[static_cast<std::size_t>(k)], cells[static_cast<std::size_t>(k)]);
+                    counts.Add(cells[static_cast<std::size_t>(k)]);
+                }
+                // 2. The places that may repeat one, in order.
                 std::size_t many = 0;
                 for (k = j + 1; k < n; ++k) {
+                    const std::int32_t cell = cells[static_cast<std::size_t>(k)];
                     crowded[many] = k;
-                    many += static_cast<std::size_t>(shifted[static_cast<std::size_t>(k)] >= 0) &
-                            static_cast<std::size_t>(counts.Crowded(cells[static_cast<std::size_t>(k)]));
+                    many += static_cast<std::size_t>(cell != Bisector::kNoCell) & static_cast<std::size_t>(counts.Crowded(cell));
                 }
                 for (k = j + 1; k < n; ++k)
                     counts.Clear(cells[static_cast<std::size_t>(k)]);
