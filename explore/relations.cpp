@@ -239,8 +239,22 @@ struct Finder {
     double size;      // the longest side, pixels
     std::vector<Relation> found;
     std::set<std::vector<int>> seen; // member lists of the found sets of one kind
+    std::vector<RealPoint> at = PositionsOf(pts); // the points' places side by side, for the scans
+    std::vector<double> xs = Coordinates(at, &RealPoint::x), ys = Coordinates(at, &RealPoint::y);
 
-    RealPoint P(int i) const { return pts[static_cast<std::size_t>(i)].p; }
+    static std::vector<double> Coordinates(const std::vector<RealPoint>& at, double RealPoint::*axis) {
+        std::vector<double> out(at.size());
+        for (std::size_t k = 0; k < at.size(); ++k)
+            out[k] = at[k].*axis;
+        return out;
+    }
+    static std::vector<RealPoint> PositionsOf(const std::vector<MarkedPoint>& pts) {
+        std::vector<RealPoint> out(pts.size());
+        for (std::size_t k = 0; k < pts.size(); ++k)
+            out[k] = pts[k].p;
+        return out;
+    }
+    RealPoint P(int i) const { return at[static_cast<std::size_t>(i)]; }
 
     // The two members farthest apart.
     std::pair<int, int> FarthestPair(const std::vector<int>& m) const {
@@ -295,14 +309,27 @@ struct Finder {
         r.radius = radius;
         // |d - r| <= tolerance without a square root per point
         const double inner = std::max(0.0, radius - tolerance), outer = radius + tolerance;
-        auto on = [&](int m) {
-            const RealPoint d = Minus(P(m), centre);
+        const double inner2 = inner * inner, outer2 = outer * outer;
+        auto on = [&](RealPoint p) {
+            const RealPoint d = Minus(p, centre);
             const double d2 = Dot(d, d);
-            return d2 >= inner * inner && d2 <= outer * outer;
+            return d2 >= inner2 && d2 <= outer2;
         };
-        if (wholeCandidate && !std::all_of(candidate.begin(), candidate.end(), on)) return std::nullopt;
-        for (int m = 0; m < static_cast<int>(pts.size()); ++m)
-            if (on(m)) r.members.push_back(m);
+        if (wholeCandidate && !std::all_of(candidate.begin(), candidate.end(), [&](int m) { return on(P(m)); }))
+            return std::nullopt;
+        // Two points at a time, by the same operations as `on`.
+        std::size_t m = 0;
+        for (; m + 1 < at.size(); m += 2) {
+            TwoReals x, y;
+            std::memcpy(&x, &xs[m], sizeof x);
+            std::memcpy(&y, &ys[m], sizeof y);
+            const TwoReals dx = x - centre.x, dy = y - centre.y;
+            const TwoReals d2 = dx * dx + dy * dy;
+            const auto hit = d2 >= inner2 && d2 <= outer2;
+            if (hit[0]) r.members.push_back(static_cast<int>(m));
+            if (hit[1]) r.members.push_back(static_cast<int>(m + 1));
+        }
+        if (m < at.size() && on(at[m])) r.members.push_back(static_cast<int>(m));
         return r;
     }
 
@@ -312,9 +339,13 @@ struct Finder {
     void DropTouchingPoints(Relation& r) const {
         const double nearest = 10 * std::sqrt(2 * r.radius * tolerance);
         std::vector<int> kept;
+        // hypot is never below either coordinate: most pairs are told apart without it
+        auto close = [&](int m, int k) {
+            const RealPoint d = Minus(P(m), P(k));
+            return std::fabs(d.x) < nearest && std::fabs(d.y) < nearest && Length(d) < nearest;
+        };
         for (int m : r.members)
-            if (std::none_of(kept.begin(), kept.end(),
-                             [&](int k) { return Length(Minus(P(m), P(k))) < nearest; }))
+            if (std::none_of(kept.begin(), kept.end(), [&](int k) { return close(m, k); }))
                 kept.push_back(m);
         r.members.swap(kept);
     }
@@ -386,11 +417,9 @@ struct Finder {
         const int n = static_cast<int>(pts.size());
         PlaceBuckets buckets(pts.size());
         CellCounts counts;
-        std::vector<double> xs(pts.size()), ys(pts.size()), shifted(pts.size());
+        std::vector<double> shifted(pts.size());
         std::vector<std::int32_t> cells(pts.size());
         std::vector<int> crowded(pts.size());
-        for (std::size_t k = 0; k < pts.size(); ++k)
-            xs[k] = pts[k].p.x, ys[k] = pts[k].p.y;
         Bisector b{};
         b.cellsPerPixel = 1 / (2 * kCentreSlack * size);
         b.farthest = kLargestRadius * size;

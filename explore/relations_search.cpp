@@ -96,10 +96,17 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
     // it searches on; the other triangles of the checks are painted meanwhile on a thread of their
     // own, which fills the time that the search leaves one core idle.
     const std::size_t firstCheck = searchElsewhere && repaints.size() > 1 + kSearchTriangles ? 1 + kSearchTriangles : 1;
+    // Each repaint's points by their keys are noted by the thread that paints it.
+    std::vector<std::optional<OtherTriangle>> triangles(repaints.size());
     auto paint = [&](std::size_t from, std::size_t to) {
         for (std::size_t k = from; k < to; ++k) {
             NullCanvas canvas(width, height);
             PaintDocument(repaints[k].doc, canvas, true, &repaints[k].log);
+            const PointTable& t = repaints[k].doc.points;
+            if (k == 0 || repaints[k].doc.view.triangleDegenerate) continue;
+            const double size = plane::LongestSide({t.precise[kSlotA], t.precise[kSlotB], t.precise[kSlotC]});
+            triangles[k] = OtherTriangle{PointsOf(repaints[k].doc.results, repaints[k].log), kRelationTolerance * size,
+                                         repaints[k].log.conics};
         }
     };
     std::thread checks, stretched;
@@ -117,13 +124,6 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
     PaintDocument(copy, canvas, true, &log);
     paint(1, firstCheck);
     if (stretched.joinable()) stretched.join();
-    auto otherTriangle = [&](std::size_t k) -> std::optional<OtherTriangle> {
-        const PointTable& t = repaints[k].doc.points;
-        if (repaints[k].doc.view.triangleDegenerate) return std::nullopt;
-        const double size = plane::LongestSide({t.precise[kSlotA], t.precise[kSlotB], t.precise[kSlotC]});
-        return OtherTriangle{PointsOf(repaints[k].doc.results, repaints[k].log), kRelationTolerance * size,
-                             repaints[k].log.conics};
-    };
     std::optional<SetsFound> found;
     std::vector<MarkedPoint> points;
     std::array<RealPoint, 3> abc{};
@@ -137,14 +137,14 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
         // The generic triangles as the checks below will take them when none of theirs is
         // degenerate; else they are searched again there.
         for (std::size_t k = 1; k < firstCheck; ++k)
-            if (auto there = otherTriangle(k)) generic.push_back(std::move(*there));
+            if (triangles[k]) generic.push_back(*triangles[k]);
         if (generic.size() == firstCheck - 1) found = SearchSets(points, abc, generic, thisTriangle);
     }
     if (checks.joinable()) checks.join();
     if (copy.view.triangleDegenerate) return {};
     std::vector<OtherTriangle> others;
     for (std::size_t k = 1; k < repaints.size(); ++k)
-        if (auto there = otherTriangle(k)) others.push_back(std::move(*there));
+        if (triangles[k]) others.push_back(std::move(*triangles[k]));
     generic.clear();
     if (searchElsewhere && others.size() > kSearchTriangles) {
         generic.assign(std::make_move_iterator(others.begin()), std::make_move_iterator(others.begin() + kSearchTriangles));
