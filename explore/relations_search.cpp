@@ -68,7 +68,7 @@ std::vector<std::array<RealPoint, 3>> MovedTriangles(const std::array<RealPoint,
 RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool thisTriangle) {
     // The same repaint with the triangle stretched by 2 about the drawing origin (whole pixels
     // stay whole) tells the exact points from those that went through rounded pixels; repaints
-    // with the vertices moved tell theorems from coincidences. They run on two threads.
+    // with the vertices moved tell theorems from coincidences.
     const IntPoint origin{width / 2 + doc.view.panX, height / 2 + doc.view.panY};
     Document start = doc;
     KeepVertexPrecise(start.points);
