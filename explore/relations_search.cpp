@@ -5,6 +5,7 @@
 #include "explore/plane.h"
 #include "paint/paint.h"
 
+#include <atomic>
 #include <optional>
 #include <random>
 #include <system_error>
@@ -93,8 +94,8 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
                 PlaceVertex(repaints.back().doc.points, kSlotA + k, moved[static_cast<std::size_t>(k)]);
         }
     // The search needs the stretched repaint, this one and, for a symmetric triangle, the triangle
-    // it searches on; the other triangles of the checks are painted meanwhile on a thread of their
-    // own, which fills the time that the search leaves one core idle.
+    // it searches on; the other triangles of the checks are painted meanwhile, which fills the
+    // time that the search leaves one core idle.
     const std::size_t firstCheck = searchElsewhere && repaints.size() > 1 + kSearchTriangles ? 1 + kSearchTriangles : 1;
     // Each repaint's points by their keys are noted by the thread that paints it.
     std::vector<std::optional<OtherTriangle>> triangles(repaints.size());
@@ -109,21 +110,26 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
                                          repaints[k].log.conics};
         }
     };
-    std::thread checks, stretched;
+    // A second thread paints the stretched triangle, then the checks' triangles.
+    std::atomic<bool> stretchedDone{false};
+    auto second = [&] {
+        paint(0, 1);
+        stretchedDone = true;
+        stretchedDone.notify_one();
+        paint(firstCheck, repaints.size());
+    };
+    std::thread checks;
     try {
-        checks = std::thread(paint, firstCheck, repaints.size());
-        stretched = std::thread(paint, 0, 1);
+        checks = std::thread(second);
     } catch (const std::system_error&) {
-        // no second or third thread to be had: one after the other
+        second(); // no second thread to be had: one after the other
     }
-    if (!checks.joinable()) paint(firstCheck, repaints.size());
-    if (!stretched.joinable()) paint(0, 1);
     Document copy = doc;
     NullCanvas canvas(width, height);
     PaintLog log;
     PaintDocument(copy, canvas, true, &log);
     paint(1, firstCheck);
-    if (stretched.joinable()) stretched.join();
+    stretchedDone.wait(false);
     std::optional<SetsFound> found;
     std::vector<MarkedPoint> points;
     std::array<RealPoint, 3> abc{};
