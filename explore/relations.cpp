@@ -516,15 +516,17 @@ std::vector<Relation> Search(const std::vector<MarkedPoint>& pts, double toleran
     const std::uint64_t n = pts.size();
     for (Relation& r : found) {
         const std::uint64_t first = static_cast<std::uint64_t>(r.members[0]) * n + static_cast<std::uint64_t>(r.members[1]);
-        std::vector<std::size_t>& sets = byFirst[first];
-        const bool part = std::any_of(sets.begin(), sets.end(), [&](std::size_t k) {
+        const auto sets = byFirst.find(first);
+        const bool part = sets != byFirst.end() && std::any_of(sets->second.begin(), sets->second.end(), [&](std::size_t k) {
             const Relation& y = kept[k];
             return y.kind == r.kind && y.members.size() > r.members.size() &&
                    std::includes(y.members.begin(), y.members.end(), r.members.begin(), r.members.end());
         });
         if (part) continue;
         // File the whole under each pair of its members, so that any part finds it by its first pair.
-        for (std::size_t a = 0; a < r.members.size(); ++a)
+        // A set of the fewest members its kind has (3 on a line, 4 on a circle) has no part.
+        const std::size_t least = r.kind == RelationKind::Collinear ? 3 : 4;
+        for (std::size_t a = 0; r.members.size() > least && a < r.members.size(); ++a)
             for (std::size_t b = a + 1; b < r.members.size(); ++b)
                 byFirst[static_cast<std::uint64_t>(r.members[a]) * n + static_cast<std::uint64_t>(r.members[b])]
                     .push_back(kept.size());
