@@ -206,12 +206,17 @@ void Coincidences(const std::vector<MarkedPoint>& pts, const std::vector<OtherTr
         r.kind = RelationKind::Coincident;
         r.general = false;
         r.centre = pts[k].p;
-        for (std::size_t m = k; m < pts.size(); ++m)
-            if (!taken[m] && Length(Minus(pts[m].p, pts[k].p)) < kOnePlaceInPicture) {
+        for (std::size_t m = k; m < pts.size(); ++m) {
+            if (taken[m]) continue;
+            // hypot is never below either coordinate: most pairs are told apart without it
+            const RealPoint d = Minus(pts[m].p, pts[k].p);
+            if (std::fabs(d.x) < kOnePlaceInPicture && std::fabs(d.y) < kOnePlaceInPicture &&
+                Length(d) < kOnePlaceInPicture) {
                 taken[m] = true;
                 r.members.push_back(static_cast<int>(m));
                 r.names.push_back(AllNames(pts[m]));
             }
+        }
         if (r.members.size() > 1) out.push_back(std::move(r));
     }
 }

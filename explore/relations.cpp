@@ -12,14 +12,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <atomic>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <system_error>
 #include <thread>
 #include <unordered_map>
 #include <tuple>
+#include <type_traits>
 #include <utility>
 
 namespace trimora {
@@ -83,45 +87,68 @@ class Held {
     std::unordered_map<std::uint64_t, int> owner_;
 };
 
+// Runs work(k) for every k < count on this thread and a second one, each taking the next k when
+// it is done; work(k) may write only what belongs to k.
+template <class Work>
+void OnBothCores(std::size_t count, Work work) {
+    std::atomic<std::size_t> next{0};
+    auto run = [&] {
+        for (std::size_t k = next++; k < count; k = next++)
+            work(k);
+    };
+    std::thread helper;
+    try {
+        helper = std::thread(run);
+    } catch (const std::system_error&) {
+        // no second thread to be had: this one does everything
+    }
+    run();
+    if (helper.joinable()) helper.join();
+}
+
 // Places along a line in cells twice the slack wide: two places within the slack share a cell or
 // lie near the border of neighbouring cells, so a place is looked up in its own cell and in the
-// neighbour nearer to it. Small slots in a table that fits the first-level cache, cleared per use
-// by a generation stamp.
+// neighbour nearer to it. Places come shifted to positive numbers (kPlaceShift), where truncation
+// is the floor. Small slots in a table a few times larger than the points, cleared per use by a
+// generation stamp.
+constexpr double kPlaceShift = 4294967296.0; // beyond every place (at most 1e9 cells)
+
 class PlaceBuckets {
   public:
-    PlaceBuckets() : slots_(kSize) {}
+    explicit PlaceBuckets(std::size_t points) {
+        while (bits_ < 40 && (std::size_t{1} << bits_) < 4 * points)
+            ++bits_;
+        slots_.resize(std::size_t{1} << bits_);
+    }
     void Start() {
         if (++generation_ == 0) {
             std::fill(slots_.begin(), slots_.end(), Slot{});
             generation_ = 1;
         }
     }
-    // `place` in cells; the earlier point filed nearest to it within the slack, or -1. Files `k` as
-    // well. The nearest, not the first: a point within the slack but off the circle must not hide
-    // the one that is on it.
-    int Insert(double place, int k) {
-        // Shifted to positive numbers, truncation is the floor, without a branch on the sign.
-        constexpr double kShift = 4294967296.0; // beyond every place (at most 1e9 cells)
-        const double shifted = place + kShift;
+    // `shifted`: the place in cells plus kPlaceShift; the earlier point filed nearest to it within
+    // the slack, or -1. Files `k` as well. The nearest, not the first: a point within the slack but
+    // off the circle must not hide the one that is on it.
+    int Insert(double shifted, int k) {
         const std::int64_t whole = static_cast<std::int64_t>(shifted);
-        const std::int64_t cell = whole - static_cast<std::int64_t>(kShift);
+        const std::int64_t cell = whole - static_cast<std::int64_t>(kPlaceShift);
         const float within = static_cast<float>(shifted - static_cast<double>(whole));
         const std::int64_t neighbour = cell + 1 - 2 * static_cast<std::int64_t>(within < 0.5f);
         // One walk along the cell's chain finds the earlier points in it and the free slot for `k`.
+        const std::size_t mask = slots_.size() - 1;
         Nearest nearest;
         std::size_t s = Hash(cell);
-        for (; slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
+        for (; slots_[s].generation == generation_; s = (s + 1) & mask)
             if (slots_[s].cell == static_cast<std::int32_t>(cell)) nearest.Offer(slots_[s], within - slots_[s].within);
         slots_[s] = {static_cast<std::int32_t>(cell), within, generation_, static_cast<std::int16_t>(k)};
         const float shift = static_cast<float>(neighbour - cell); // ±1 cell
-        for (s = Hash(neighbour); slots_[s].generation == generation_; s = (s + 1) & (kSize - 1))
+        for (s = Hash(neighbour); slots_[s].generation == generation_; s = (s + 1) & mask)
             if (slots_[s].cell == static_cast<std::int32_t>(neighbour))
                 nearest.Offer(slots_[s], within - (slots_[s].within + shift));
         return nearest.point;
     }
 
   private:
-    static constexpr std::size_t kSize = 2048; // well above the marked points
     struct Slot {
         std::int32_t cell = 0; // low bits: equal cells of one line are seldom 2^32 apart
         float within = 0;      // the place's fraction of its cell
@@ -135,12 +162,76 @@ class PlaceBuckets {
             if (std::fabs(d) < distance) distance = std::fabs(d), point = slot.point;
         }
     };
-    static std::size_t Hash(std::int64_t cell) {
-        return static_cast<std::size_t>((static_cast<std::uint64_t>(cell) * 0x9E3779B97F4A7C15ull) >> 53);
+    std::size_t Hash(std::int64_t cell) const {
+        return static_cast<std::size_t>((static_cast<std::uint64_t>(cell) * 0x9E3779B97F4A7C15ull) >> (64 - bits_));
     }
+    int bits_ = 11;
     std::vector<Slot> slots_;
     std::uint16_t generation_ = 0;
 };
+
+// How many places of one pair fall in each cell, by a hash of the cell: a place is looked up in
+// the buckets only when its cell and the two beside it hold another place (or share a counter
+// with a cell that does, or with the points without a place). Nearly all places are alone, and
+// this count has no branches.
+class CellCounts {
+  public:
+    CellCounts() : counts_(kSize, 0) {}
+    void Add(std::int32_t cell) { ++counts_[Hash(Product(cell))]; }
+    // Whether another place than one in `cell` may lie in it or beside it.
+    bool Crowded(std::int32_t cell) const {
+        const std::uint64_t h = Product(cell);
+        return static_cast<unsigned>(counts_[Hash(h - kMultiplier)]) + counts_[Hash(h)] + counts_[Hash(h + kMultiplier)] > 1;
+    }
+    void Clear(std::int32_t cell) { counts_[Hash(Product(cell))] = 0; }
+
+  private:
+    static constexpr int kBits = 13; // 16 KB: stays in the first-level cache with the points
+    static constexpr std::size_t kSize = std::size_t{1} << kBits;
+    static constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    static std::uint64_t Product(std::int32_t cell) { return static_cast<std::uint64_t>(std::int64_t{cell}) * kMultiplier; }
+    static std::size_t Hash(std::uint64_t product) { return static_cast<std::size_t>(product >> (64 - kBits)); }
+    std::vector<std::uint16_t> counts_; // at most 30000 points
+};
+
+// Where the centres of the circles through a pair and each later point lie on the pair's
+// perpendicular bisector (m + t u), in cells of PlaceBuckets.
+struct Bisector {
+    double mx, my, ux, uy, h2; // h2: the squared half distance of the pair
+    double cellsPerPixel, farthest;
+
+    static constexpr std::int32_t kNoCell = -1073741824; // -2^30: no place is that far
+
+    // The place of the point (x, y) in cells plus kPlaceShift, or -1 when its centre lies
+    // beyond `farthest` or nowhere; its cell, floor(place), in `cell`, or kNoCell. The same
+    // operations on one or on two points at once give the same bits.
+    template <class Real, class Cell>
+    Real Place(Real x, Real y, Cell& cell) const {
+        // |c - P| = |c - Pi| for the centre c = m + t u
+        const Real dx = x - mx, dy = y - my;
+        const Real t = (dx * dx + dy * dy - h2) / (2 * (dx * ux + dy * uy));
+        const auto inside = t <= farthest && t >= -farthest;
+        const Real shifted = t * cellsPerPixel + kPlaceShift;
+        // shifted - kPlaceShift is exact (|place| < 2^30 in steps of 2^-21), and so is the sum
+        // with 2^30, which is positive: its truncation is the floor, within 32 bits.
+        constexpr double kLift = 1073741824.0; // 2^30
+        const Real lifted = Select(inside, (shifted - kPlaceShift) + kLift, Real{});
+        cell = Truncate<Cell>(lifted) - static_cast<std::int32_t>(kLift);
+        return Select(inside, shifted, Real{} - 1);
+    }
+
+  private:
+    template <class Real> static Real Select(bool c, Real a, Real b) { return c ? a : b; }
+    template <class Real, class Mask> static Real Select(Mask c, Real a, Real b) { return c ? a : b; }
+    template <class Cell, class Real> static Cell Truncate(Real v) {
+        if constexpr (std::is_same_v<Real, double>) return static_cast<Cell>(v);
+        else return __builtin_convertvector(v, Cell);
+    }
+};
+
+// Two doubles and two cells at once (GCC's and Clang's vector types: SSE2 on x86-64).
+using TwoReals = double __attribute__((vector_size(16)));
+using TwoCells = std::int32_t __attribute__((vector_size(8)));
 
 struct Finder {
     const std::vector<MarkedPoint>& pts;
@@ -148,8 +239,22 @@ struct Finder {
     double size;      // the longest side, pixels
     std::vector<Relation> found;
     std::set<std::vector<int>> seen; // member lists of the found sets of one kind
+    std::vector<RealPoint> at = PositionsOf(pts); // the points' places side by side, for the scans
+    std::vector<double> xs = Coordinates(at, &RealPoint::x), ys = Coordinates(at, &RealPoint::y);
 
-    RealPoint P(int i) const { return pts[static_cast<std::size_t>(i)].p; }
+    static std::vector<double> Coordinates(const std::vector<RealPoint>& at, double RealPoint::*axis) {
+        std::vector<double> out(at.size());
+        for (std::size_t k = 0; k < at.size(); ++k)
+            out[k] = at[k].*axis;
+        return out;
+    }
+    static std::vector<RealPoint> PositionsOf(const std::vector<MarkedPoint>& pts) {
+        std::vector<RealPoint> out(pts.size());
+        for (std::size_t k = 0; k < pts.size(); ++k)
+            out[k] = pts[k].p;
+        return out;
+    }
+    RealPoint P(int i) const { return at[static_cast<std::size_t>(i)]; }
 
     // The two members farthest apart.
     std::pair<int, int> FarthestPair(const std::vector<int>& m) const {
@@ -204,14 +309,27 @@ struct Finder {
         r.radius = radius;
         // |d - r| <= tolerance without a square root per point
         const double inner = std::max(0.0, radius - tolerance), outer = radius + tolerance;
-        auto on = [&](int m) {
-            const RealPoint d = Minus(P(m), centre);
+        const double inner2 = inner * inner, outer2 = outer * outer;
+        auto on = [&](RealPoint p) {
+            const RealPoint d = Minus(p, centre);
             const double d2 = Dot(d, d);
-            return d2 >= inner * inner && d2 <= outer * outer;
+            return d2 >= inner2 && d2 <= outer2;
         };
-        if (wholeCandidate && !std::all_of(candidate.begin(), candidate.end(), on)) return std::nullopt;
-        for (int m = 0; m < static_cast<int>(pts.size()); ++m)
-            if (on(m)) r.members.push_back(m);
+        if (wholeCandidate && !std::all_of(candidate.begin(), candidate.end(), [&](int m) { return on(P(m)); }))
+            return std::nullopt;
+        // Two points at a time, by the same operations as `on`.
+        std::size_t m = 0;
+        for (; m + 1 < at.size(); m += 2) {
+            TwoReals x, y;
+            std::memcpy(&x, &xs[m], sizeof x);
+            std::memcpy(&y, &ys[m], sizeof y);
+            const TwoReals dx = x - centre.x, dy = y - centre.y;
+            const TwoReals d2 = dx * dx + dy * dy;
+            const auto hit = d2 >= inner2 && d2 <= outer2;
+            if (hit[0]) r.members.push_back(static_cast<int>(m));
+            if (hit[1]) r.members.push_back(static_cast<int>(m + 1));
+        }
+        if (m < at.size() && on(at[m])) r.members.push_back(static_cast<int>(m));
         return r;
     }
 
@@ -221,9 +339,13 @@ struct Finder {
     void DropTouchingPoints(Relation& r) const {
         const double nearest = 10 * std::sqrt(2 * r.radius * tolerance);
         std::vector<int> kept;
+        // hypot is never below either coordinate: most pairs are told apart without it
+        auto close = [&](int m, int k) {
+            const RealPoint d = Minus(P(m), P(k));
+            return std::fabs(d.x) < nearest && std::fabs(d.y) < nearest && Length(d) < nearest;
+        };
         for (int m : r.members)
-            if (std::none_of(kept.begin(), kept.end(),
-                             [&](int k) { return Length(Minus(P(m), P(k))) < nearest; }))
+            if (std::none_of(kept.begin(), kept.end(), [&](int k) { return close(m, k); }))
                 kept.push_back(m);
         r.members.swap(kept);
     }
@@ -289,51 +411,81 @@ struct Finder {
 
     // For each pair of points, where the centre of the circle through them and a later third
     // point lies on their perpendicular bisector: a place repeated by a fourth point is a circle.
-    // The pairs (i, j) with i = first, first + step, …: for each, every later point whose place
-    // repeats an earlier one, with the nearest of those.
-    void CircleCandidates(int first, int step, std::vector<std::array<int, 4>>& out) const {
+    // The pairs (i, j) with i taken from `next` as long as points are left: for each, every later
+    // point whose place repeats an earlier one, with the nearest of those.
+    void CircleCandidates(std::atomic<int>& next, std::vector<std::array<int, 4>>& out) const {
         const int n = static_cast<int>(pts.size());
-        PlaceBuckets buckets;
-        std::vector<double> xs(pts.size()), ys(pts.size()), places(pts.size());
-        for (std::size_t k = 0; k < pts.size(); ++k)
-            xs[k] = pts[k].p.x, ys[k] = pts[k].p.y;
-        const double cellsPerPixel = 1 / (2 * kCentreSlack * size), farthest = kLargestRadius * size;
-        for (int i = first; i < n; i += step)
+        PlaceBuckets buckets(pts.size());
+        CellCounts counts;
+        std::vector<double> shifted(pts.size());
+        std::vector<std::int32_t> cells(pts.size());
+        std::vector<int> crowded(pts.size());
+        Bisector b{};
+        b.cellsPerPixel = 1 / (2 * kCentreSlack * size);
+        b.farthest = kLargestRadius * size;
+        for (int i = next++; i < n; i = next++)
             for (int j = i + 1; j < n; ++j) {
-                const double mx = (xs[i] + xs[j]) / 2, my = (ys[i] + ys[j]) / 2;
-                const double hx = xs[i] - mx, hy = ys[i] - my, h2 = hx * hx + hy * hy;
-                if (!(h2 > 0)) continue;
-                const double h = std::sqrt(h2);
-                const double ux = -hy / h, uy = hx / h; // along the bisector
-                // First every place (a loop without branches), then the look-ups.
-                for (int k = j + 1; k < n; ++k) {
-                    // |c - Pk| = |c - Pi| for the centre c = m + t u
-                    const double dx = xs[k] - mx, dy = ys[k] - my;
-                    places[k] = (dx * dx + dy * dy - h2) / (2 * (dx * ux + dy * uy));
+                b.mx = (xs[i] + xs[j]) / 2, b.my = (ys[i] + ys[j]) / 2;
+                const double hx = xs[i] - b.mx, hy = ys[i] - b.my;
+                b.h2 = hx * hx + hy * hy;
+                if (!(b.h2 > 0)) continue;
+                const double h = std::sqrt(b.h2);
+                b.ux = -hy / h, b.uy = hx / h; // along the bisector
+                // 1. Every place and its cell, two at a time.
+                int k = j + 1;
+                for (; k + 1 < n; k += 2) {
+                    TwoReals x, y;
+                    TwoCells c;
+                    std::memcpy(&x, &xs[static_cast<std::size_t>(k)], sizeof x);
+                    std::memcpy(&y, &ys[static_cast<std::size_t>(k)], sizeof y);
+                    const TwoReals place = b.Place(x, y, c);
+                    std::memcpy(&shifted[static_cast<std::size_t>(k)], &place, sizeof place);
+                    std::memcpy(&cells[static_cast<std::size_t>(k)], &c, sizeof c);
+                    counts.Add(c[0]), counts.Add(c[1]);
                 }
+                if (k < n) {
+                    shifted[static_cast<std::size_t>(k)] = b.Place(xs[static_cast<std::size_t>(k)], ys[static_cast<std::size_t>(k)], cells[static_cast<std::size_t>(k)]);
+                    counts.Add(cells[static_cast<std::size_t>(k)]);
+                }
+                // 2. The places that may repeat one, in order.
+                std::size_t many = 0;
+                for (k = j + 1; k < n; ++k) {
+                    const std::int32_t cell = cells[static_cast<std::size_t>(k)];
+                    crowded[many] = k;
+                    many += static_cast<std::size_t>(cell != Bisector::kNoCell) & static_cast<std::size_t>(counts.Crowded(cell));
+                }
+                for (k = j + 1; k < n; ++k)
+                    counts.Clear(cells[static_cast<std::size_t>(k)]);
+                if (many < 2) continue;
+                // 3. The nearest earlier place of each.
                 buckets.Start();
-                for (int k = j + 1; k < n; ++k) {
-                    const double t = places[k];
-                    if (!(std::fabs(t) <= farthest)) continue;
-                    const int earlier = buckets.Insert(t * cellsPerPixel, k);
-                    if (earlier >= 0) out.push_back({i, j, earlier, k});
+                for (std::size_t c = 0; c < many; ++c) {
+                    const int m = crowded[c];
+                    const int earlier = buckets.Insert(shifted[static_cast<std::size_t>(m)], m);
+                    if (earlier >= 0) out.push_back({i, j, earlier, m});
                 }
             }
     }
 
-    // The O(n^3) part runs on two threads; the candidates are checked in one order afterwards, so
-    // that the result does not depend on the threads.
-    void Circles() {
+    // The lines, then the circles. The O(n^3) part of the circles runs on two threads, the second
+    // of them from the start, while this one looks for the lines (both only read the points); the
+    // candidates are checked in one order afterwards, so that the result does not depend on the
+    // threads.
+    void LinesAndCircles() {
         const int n = static_cast<int>(pts.size());
-        if (n > 30000) return; // the buckets number points in 16 bits
+        const bool circles = n <= 30000; // the buckets number points in 16 bits
         std::vector<std::array<int, 4>> candidates, second;
+        std::atomic<int> next{0}; // the first point of the next pairs, for whichever thread is free
         std::thread helper;
         try {
-            helper = std::thread([&] { CircleCandidates(1, 2, second); });
+            if (circles) helper = std::thread([&] { CircleCandidates(next, second); });
         } catch (const std::system_error&) {
-            CircleCandidates(1, 2, second); // no second thread to be had: one after the other
+            // no second thread to be had: this one does everything
         }
-        CircleCandidates(0, 2, candidates);
+        Lines();
+        seen.clear();
+        if (!circles) return;
+        CircleCandidates(next, candidates);
         if (helper.joinable()) helper.join();
         candidates.insert(candidates.end(), second.begin(), second.end());
         std::sort(candidates.begin(), candidates.end());
@@ -353,9 +505,7 @@ struct Finder {
 // Every maximal set of `pts`, without a part of a larger one.
 std::vector<Relation> Search(const std::vector<MarkedPoint>& pts, double tolerance, double size) {
     Finder finder{pts, tolerance, size, {}, {}};
-    finder.Lines();
-    finder.seen.clear();
-    finder.Circles();
+    finder.LinesAndCircles();
     // Fits through points at the edge of the tolerance can give a set and a part of it: only the
     // larger is kept. A part shares its first two (line) or three (circle) members with the whole.
     std::vector<Relation>& found = finder.found;
@@ -366,15 +516,17 @@ std::vector<Relation> Search(const std::vector<MarkedPoint>& pts, double toleran
     const std::uint64_t n = pts.size();
     for (Relation& r : found) {
         const std::uint64_t first = static_cast<std::uint64_t>(r.members[0]) * n + static_cast<std::uint64_t>(r.members[1]);
-        std::vector<std::size_t>& sets = byFirst[first];
-        const bool part = std::any_of(sets.begin(), sets.end(), [&](std::size_t k) {
+        const auto sets = byFirst.find(first);
+        const bool part = sets != byFirst.end() && std::any_of(sets->second.begin(), sets->second.end(), [&](std::size_t k) {
             const Relation& y = kept[k];
             return y.kind == r.kind && y.members.size() > r.members.size() &&
                    std::includes(y.members.begin(), y.members.end(), r.members.begin(), r.members.end());
         });
         if (part) continue;
         // File the whole under each pair of its members, so that any part finds it by its first pair.
-        for (std::size_t a = 0; a < r.members.size(); ++a)
+        // A set of the fewest members its kind has (3 on a line, 4 on a circle) has no part.
+        const std::size_t least = r.kind == RelationKind::Collinear ? 3 : 4;
+        for (std::size_t a = 0; r.members.size() > least && a < r.members.size(); ++a)
             for (std::size_t b = a + 1; b < r.members.size(); ++b)
                 byFirst[static_cast<std::uint64_t>(r.members[a]) * n + static_cast<std::uint64_t>(r.members[b])]
                     .push_back(kept.size());
@@ -418,28 +570,44 @@ bool Covered(const std::vector<Relation>& found, const Relation& r) {
     });
 }
 
-// The theorems: sets searched among the names' points on a generic triangle, where no symmetry
-// adds sets and no special angle, then taken back to this triangle's places.
-void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint, 3>& abc,
-              const std::vector<OtherTriangle>& others, const OtherTriangle& generic, double tolerance) {
+// The generic triangle's places of the names of `points` and, per place, the names there.
+struct PlacesThere {
     struct Name {
         int place, name;
     };
-    std::vector<MarkedPoint> there; // the generic triangle's places
-    std::vector<std::vector<Name>> namesThere;
-    for (std::size_t u = 0; u < set.points.size(); ++u) {
-        const MarkedPoint& p = set.points[u];
-        for (std::size_t n = 0; n < p.keys.size(); ++n) {
-            const auto it = generic.points.find(p.keys[n]);
-            if (it == generic.points.end() || !Finite(it->second)) continue;
-            std::size_t g = 0;
-            const double tolerance2 = generic.tolerance * generic.tolerance;
-            for (; g < there.size(); ++g)
-                if (const RealPoint d = Minus(there[g].p, it->second); Dot(d, d) <= tolerance2) break;
-            if (g == there.size()) there.emplace_back().p = it->second, namesThere.emplace_back();
-            namesThere[g].push_back({static_cast<int>(u), static_cast<int>(n)});
+    std::vector<MarkedPoint> places;
+    std::vector<std::vector<Name>> names;
+
+    PlacesThere(const std::vector<MarkedPoint>& points, const OtherTriangle& generic) {
+        for (std::size_t u = 0; u < points.size(); ++u) {
+            const MarkedPoint& p = points[u];
+            for (std::size_t n = 0; n < p.keys.size(); ++n) {
+                const auto it = generic.points.find(p.keys[n]);
+                if (it == generic.points.end() || !Finite(it->second)) continue;
+                std::size_t g = 0;
+                const double tolerance2 = generic.tolerance * generic.tolerance;
+                for (; g < places.size(); ++g)
+                    if (const RealPoint d = Minus(places[g].p, it->second); Dot(d, d) <= tolerance2) break;
+                if (g == places.size()) places.emplace_back().p = it->second, names.emplace_back();
+                names[g].push_back({static_cast<int>(u), static_cast<int>(n)});
+            }
         }
     }
+};
+
+std::vector<Relation> SearchThere(const std::vector<MarkedPoint>& places, const OtherTriangle& generic) {
+    return Search(places, generic.tolerance, generic.tolerance / kRelationTolerance);
+}
+
+// The theorems: sets searched among the names' points on a generic triangle, where no symmetry
+// adds sets and no special angle, then taken back to this triangle's places. `searched`: the sets
+// found there already (SearchSets), or none.
+void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint, 3>& abc,
+              const std::vector<OtherTriangle>& others, const OtherTriangle& generic, double tolerance,
+              const std::vector<Relation>* searched) {
+    const PlacesThere there(set.points, generic);
+    using Name = PlacesThere::Name;
+    const std::vector<std::vector<Name>>& namesThere = there.names;
     // This triangle by its names, checked first, then the others.
     std::vector<OtherTriangle> checks(1);
     checks[0].tolerance = tolerance;
@@ -447,16 +615,20 @@ void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint,
         for (const std::string& key : p.keys)
             checks[0].points.emplace(key, p.p);
     checks.insert(checks.end(), others.begin(), others.end());
-    const double size = generic.tolerance / kRelationTolerance;
-    for (const Relation& found : Search(there, generic.tolerance, size)) {
+    // Each set is taken back and checked on both cores (reading only what is shared), then kept
+    // in order unless an earlier one covers it.
+    std::vector<Relation> searchedHere;
+    const std::vector<Relation>& found = searched ? *searched : (searchedHere = SearchThere(there.places, generic));
+    std::vector<std::optional<Relation>> theorems(found.size());
+    OnBothCores(found.size(), [&](std::size_t k) {
         std::map<int, std::vector<int>> byPlace;
-        for (int m : found.members)
+        for (int m : found[k].members)
             for (const Name& n : namesThere[static_cast<std::size_t>(m)])
                 byPlace[n.place].push_back(n.name);
-        const std::size_t least = found.kind == RelationKind::Collinear ? 3 : 4;
-        if (PlacesInPicture(set.points, byPlace) < least) continue; // places that meet here: nothing more to say
+        const std::size_t least = found[k].kind == RelationKind::Collinear ? 3 : 4;
+        if (PlacesInPicture(set.points, byPlace) < least) return; // places that meet here: nothing more to say
         Relation r;
-        r.kind = found.kind;
+        r.kind = found[k].kind;
         for (auto& [place, names] : byPlace) {
             r.members.push_back(place);
             std::sort(names.begin(), names.end());
@@ -474,17 +646,31 @@ void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint,
                 g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
                 keptByPlace[r.members[m]] = kept[m];
             }
-        if (PlacesInPicture(set.points, keptByPlace) >= least && !Covered(set.relations, g) &&
-            FitsHere(g, set.points, tolerance, LongestSide(abc)) && !ByConstruction(g, set.points, log, abc, tolerance))
-            set.relations.push_back(std::move(g));
-    }
+        if (PlacesInPicture(set.points, keptByPlace) >= least && FitsHere(g, set.points, tolerance, LongestSide(abc)) &&
+            !ByConstruction(g, set.points, log, abc, tolerance))
+            theorems[k] = std::move(g);
+    });
+    for (std::optional<Relation>& g : theorems)
+        if (g && !Covered(set.relations, *g)) set.relations.push_back(std::move(*g));
 }
 
 } // namespace
 
+SetsFound SearchSets(const std::vector<MarkedPoint>& points, const std::array<RealPoint, 3>& abc,
+                     const std::vector<OtherTriangle>& generic, bool thisTriangle) {
+    SetsFound out;
+    const double size = LongestSide(abc);
+    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || points.empty()) return out;
+    for (const OtherTriangle& there : generic)
+        out.theorems.push_back(SearchThere(PlacesThere(points, there).places, there));
+    if (generic.empty() || thisTriangle) out.here = Search(points, kRelationTolerance * size, size);
+    return out;
+}
+
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, const std::array<RealPoint, 3>& abc,
                           const std::vector<OtherTriangle>& others, const std::vector<OtherTriangle>& generic,
-                          bool thisTriangle) {
+                          bool thisTriangle, std::optional<SetsFound> searched) {
+    if (searched && searched->theorems.size() != generic.size()) searched.reset(); // for other triangles
     RelationSet set;
     set.points = std::move(points);
     const double size = LongestSide(abc);
@@ -493,36 +679,60 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
         return set;
     Coincidences(set.points, others, set.relations);
     const double tolerance = kRelationTolerance * size;
-    for (const OtherTriangle& there : generic)
-        Theorems(set, log, abc, others, there, tolerance);
+    for (std::size_t g = 0; g < generic.size(); ++g)
+        Theorems(set, log, abc, others, generic[g], tolerance, searched ? &searched->theorems[g] : nullptr);
     if (!generic.empty() && !thisTriangle) {
         std::erase_if(set.relations, [](const Relation& r) { return !r.general; });
     } else {
-        for (Relation& r : Search(set.points, tolerance, size)) {
-            if (ByConstruction(r, set.points, log, abc, tolerance)) continue;
+        std::vector<Relation> found =
+            searched && searched->here ? std::move(*searched->here) : Search(set.points, tolerance, size);
+        // The checks of each set read only what is shared and run on both cores; the sets are
+        // then taken in order.
+        struct Checked {
+            bool byConstruction = false;
+            std::vector<std::vector<int>> kept; // the names that satisfy it on the other triangles
+            bool whole = false;                 // every member keeps one
+            Relation general;                   // the members that keep a name, with those names
+            bool generalByConstruction = false;
+        };
+        const bool elsewhere = !generic.empty(); // the theorems were searched on a generic triangle
+        std::vector<Checked> checked(found.size());
+        OnBothCores(found.size(), [&](std::size_t k) {
+            Relation& r = found[k];
+            Checked& c = checked[k];
+            c.byConstruction = ByConstruction(r, set.points, log, abc, tolerance);
+            if (c.byConstruction) return;
             for (int m : r.members)
                 r.names.push_back(AllNames(set.points[static_cast<std::size_t>(m)]));
+            if (others.empty()) return;
+            // The names that satisfy it on the other triangles: all members keep one, or a part of
+            // them is a theorem and the whole set holds here only.
+            c.kept = GeneralPart(r, set.points, others);
+            c.whole = !c.kept.empty() &&
+                      std::none_of(c.kept.begin(), c.kept.end(), [](const auto& n) { return n.empty(); });
+            if (c.kept.empty()) return;
+            c.general = r;
+            c.general.members.clear();
+            c.general.names.clear();
+            for (std::size_t m = 0; m < r.members.size(); ++m)
+                if (!c.kept[m].empty()) c.general.members.push_back(r.members[m]), c.general.names.push_back(c.kept[m]);
+            if (!c.whole && !elsewhere)
+                c.generalByConstruction = ByConstruction(c.general, set.points, log, abc, tolerance);
+        });
+        for (std::size_t k = 0; k < found.size(); ++k) {
+            Relation& r = found[k];
+            Checked& c = checked[k];
+            if (c.byConstruction) continue;
             if (others.empty()) {
                 set.relations.push_back(std::move(r));
                 continue;
             }
-            // The names that satisfy it on the other triangles: all members keep one, or a part of
-            // them is a theorem and the whole set holds here only.
-            const std::vector<std::vector<int>> kept = GeneralPart(r, set.points, others);
-            const bool whole =
-                !kept.empty() && std::none_of(kept.begin(), kept.end(), [](const auto& n) { return n.empty(); });
             // On a generic triangle the theorems were found already, but a set at the edge of
             // the candidates' slack there may have been missed: it is kept from here.
-            const bool searched = !generic.empty();
-            if (!kept.empty() && (!searched || (whole && !Covered(set.relations, r)))) {
-                Relation g = r;
-                g.members.clear();
-                g.names.clear();
-                for (std::size_t m = 0; m < r.members.size(); ++m)
-                    if (!kept[m].empty()) g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
-                if (whole || !ByConstruction(g, set.points, log, abc, tolerance)) set.relations.push_back(g);
-            }
-            if (!whole) {
+            if (!c.kept.empty() && (!elsewhere || (c.whole && !Covered(set.relations, r))) &&
+                (c.whole || !c.generalByConstruction))
+                set.relations.push_back(std::move(c.general));
+            if (!c.whole) {
                 r.general = false;
                 r.names.assign(r.members.size(), {0}); // by its places' first names
                 set.relations.push_back(std::move(r));

@@ -6,6 +6,7 @@
 #include "explore/marked_points.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,15 @@ struct OtherTriangle {
     std::vector<LoggedConic> conics;
 };
 
+// The sets that FindRelations searches for among the points, the long part of its work, which
+// needs no other triangle than the generic ones: it may run while those are painted.
+struct SetsFound {
+    std::vector<std::vector<Relation>> theorems; // per generic triangle, among the names' places there
+    std::optional<std::vector<Relation>> here;   // among the points, when they are searched here
+};
+SetsFound SearchSets(const std::vector<MarkedPoint>& points, const std::array<RealPoint, 3>& abc,
+                     const std::vector<OtherTriangle>& generic, bool thisTriangle);
+
 // Every maximal collinear (≥ 3) and concyclic (≥ 4) set, without the sets that hold by
 // construction: all points reported by one element, a line through two vertices of ABC or of a
 // derived triangle in `log`. Nothing for vertices on one line. The places with several names are
@@ -69,10 +79,12 @@ struct OtherTriangle {
 // With `generic` triangles, the sets for every triangle are searched there, among the points of
 // the names, so that a symmetric triangle here adds no sets; they are then taken back to this
 // triangle's places. What holds for this triangle only is searched here, and only when
-// `thisTriangle` asks for it.
+// `thisTriangle` asks for it. `searched`: what SearchSets found for the same points, triangle,
+// generic triangles and `thisTriangle`, or nothing (searched here).
 RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
                           const std::array<RealPoint, 3>& abc, const std::vector<OtherTriangle>& others = {},
-                          const std::vector<OtherTriangle>& generic = {}, bool thisTriangle = true);
+                          const std::vector<OtherTriangle>& generic = {}, bool thisTriangle = true,
+                          std::optional<SetsFound> searched = std::nullopt);
 
 // "kollinear<TAB>Schwerpunkt S, Umkreismittelpunkt U, …" or "konzyklisch<TAB>…"; a known line or
 // circle by its name: "Euler-Gerade<TAB>…"; points on a conic: "auf der Kiepert-Hyperbel<TAB>…".

@@ -5,6 +5,8 @@
 #include "explore/plane.h"
 #include "paint/paint.h"
 
+#include <atomic>
+#include <optional>
 #include <random>
 #include <system_error>
 #include <thread>
@@ -67,7 +69,7 @@ std::vector<std::array<RealPoint, 3>> MovedTriangles(const std::array<RealPoint,
 RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool thisTriangle) {
     // The same repaint with the triangle stretched by 2 about the drawing origin (whole pixels
     // stay whole) tells the exact points from those that went through rounded pixels; repaints
-    // with the vertices moved tell theorems from coincidences. They run on two threads.
+    // with the vertices moved tell theorems from coincidences.
     const IntPoint origin{width / 2 + doc.view.panX, height / 2 + doc.view.panY};
     Document start = doc;
     KeepVertexPrecise(start.points);
@@ -91,45 +93,72 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
             for (int k = 0; k < 3; ++k)
                 PlaceVertex(repaints.back().doc.points, kSlotA + k, moved[static_cast<std::size_t>(k)]);
         }
-    auto paint = [&](std::size_t first, std::size_t step) {
-        for (std::size_t k = first; k < repaints.size(); k += step) {
+    // The search needs the stretched repaint, this one and, for a symmetric triangle, the triangle
+    // it searches on; the other triangles of the checks are painted meanwhile, which fills the
+    // time that the search leaves one core idle.
+    const std::size_t firstCheck = searchElsewhere && repaints.size() > 1 + kSearchTriangles ? 1 + kSearchTriangles : 1;
+    // Each repaint's points by their keys are noted by the thread that paints it.
+    std::vector<std::optional<OtherTriangle>> triangles(repaints.size());
+    auto paint = [&](std::size_t from, std::size_t to) {
+        for (std::size_t k = from; k < to; ++k) {
             NullCanvas canvas(width, height);
             PaintDocument(repaints[k].doc, canvas, true, &repaints[k].log);
+            const PointTable& t = repaints[k].doc.points;
+            if (k == 0 || repaints[k].doc.view.triangleDegenerate) continue;
+            const double size = plane::LongestSide({t.precise[kSlotA], t.precise[kSlotB], t.precise[kSlotC]});
+            triangles[k] = OtherTriangle{PointsOf(repaints[k].doc.results, repaints[k].log), kRelationTolerance * size,
+                                         repaints[k].log.conics};
         }
     };
-    std::thread helper;
+    // A second thread paints the stretched triangle, then the checks' triangles.
+    std::atomic<bool> stretchedDone{false};
+    auto second = [&] {
+        paint(0, 1);
+        stretchedDone = true;
+        stretchedDone.notify_one();
+        paint(firstCheck, repaints.size());
+    };
+    std::thread checks;
     try {
-        helper = std::thread(paint, 0, 2);
+        checks = std::thread(second);
     } catch (const std::system_error&) {
-        paint(0, 2); // no second thread to be had: one after the other
+        second(); // no second thread to be had: one after the other
     }
-    paint(1, 2);
     Document copy = doc;
     NullCanvas canvas(width, height);
     PaintLog log;
     PaintDocument(copy, canvas, true, &log);
-    if (helper.joinable()) helper.join();
-    if (copy.view.triangleDegenerate) return {};
-    const PointTable& pt = copy.points;
-    const std::array<RealPoint, 3> abc{ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotB),
-                                       ScreenAsReal(pt, kSlotC)};
-    std::vector<OtherTriangle> others;
-    for (std::size_t k = 1; k < repaints.size(); ++k) {
-        const PointTable& t = repaints[k].doc.points;
-        if (repaints[k].doc.view.triangleDegenerate) continue;
-        const double size = plane::LongestSide({t.precise[kSlotA], t.precise[kSlotB], t.precise[kSlotC]});
-        others.push_back({PointsOf(repaints[k].doc.results, repaints[k].log), kRelationTolerance * size,
-                          repaints[k].log.conics});
-    }
-    const RealPoint centre{static_cast<double>(origin.x), static_cast<double>(origin.y)};
+    paint(1, firstCheck);
+    stretchedDone.wait(false);
+    std::optional<SetsFound> found;
+    std::vector<MarkedPoint> points;
+    std::array<RealPoint, 3> abc{};
     std::vector<OtherTriangle> generic;
+    const RealPoint centre{static_cast<double>(origin.x), static_cast<double>(origin.y)};
+    if (!copy.view.triangleDegenerate) {
+        const PointTable& pt = copy.points;
+        abc = {ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotB), ScreenAsReal(pt, kSlotC)};
+        points = CollectMarkedPoints(copy.results, log, repaints[0].doc.results, repaints[0].log, centre, abc,
+                                     copy.etcCentres);
+        // The generic triangles as the checks below will take them when none of theirs is
+        // degenerate; else they are searched again there.
+        for (std::size_t k = 1; k < firstCheck; ++k)
+            if (triangles[k]) generic.push_back(*triangles[k]);
+        if (generic.size() == firstCheck - 1) found = SearchSets(points, abc, generic, thisTriangle);
+    }
+    if (checks.joinable()) checks.join();
+    if (copy.view.triangleDegenerate) return {};
+    std::vector<OtherTriangle> others;
+    for (std::size_t k = 1; k < repaints.size(); ++k)
+        if (triangles[k]) others.push_back(std::move(*triangles[k]));
+    generic.clear();
     if (searchElsewhere && others.size() > kSearchTriangles) {
         generic.assign(std::make_move_iterator(others.begin()), std::make_move_iterator(others.begin() + kSearchTriangles));
         others.erase(others.begin(), others.begin() + kSearchTriangles);
     }
-    return FindRelations(CollectMarkedPoints(copy.results, log, repaints[0].doc.results, repaints[0].log, centre, abc,
-                                             copy.etcCentres),
-                         log, abc, others, generic, thisTriangle);
+    // Searched for other generic triangles than those: searched again.
+    if (found && found->theorems.size() != generic.size()) found.reset();
+    return FindRelations(std::move(points), log, abc, others, generic, thisTriangle, std::move(found));
 }
 
 } // namespace trimora

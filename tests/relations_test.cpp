@@ -155,6 +155,72 @@ TEST(Relations, WhatHoldsByConstructionIsLeftOut) {
     EXPECT_EQ(run, 9);
 }
 
+// Random points and points placed on circles: each placed circle is found whole and nothing else,
+// however crowded the search's cells (every pair on a circle of many points puts all its other
+// points at one place), also when the search runs ahead of the checks (SearchSets).
+TEST(Relations, PlacedCirclesAmongRandomPointsAreFoundWhole) {
+    const std::array<RealPoint, 3> abc{RealPoint{0, 0}, {600, 0}, {200, 500}};
+    struct Circle {
+        RealPoint centre;
+        double radius;
+        int points;
+    };
+    const struct {
+        const char* what;
+        int random;
+        std::vector<Circle> circles;
+    } cases[] = {
+        // few enough random points that four of them are not concyclic by chance
+        {"random points only", 60, {}},
+        {"two small circles", 60, {{{300, 200}, 50, 5}, {{150, 300}, 80, 7}}},
+        {"one circle of many points", 30, {{{300, 250}, 200, 80}}},
+        {"a circle far larger than the triangle", 50, {{{300, -5e4}, 5.02e4, 6}}},
+    };
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> coordinate(0, 600), angle(0, 2 * std::acos(-1.0));
+    int run = 0;
+    for (const auto& c : cases) {
+        std::vector<MarkedPoint> points;
+        std::vector<std::set<int>> placed;
+        auto add = [&](RealPoint p) {
+            const int k = static_cast<int>(points.size());
+            points.push_back({p, {"P" + std::to_string(k)}, {k}, static_cast<std::size_t>(k), {}, {}, {}});
+            return k;
+        };
+        for (const Circle& circle : c.circles) {
+            placed.emplace_back();
+            for (int k = 0; k < circle.points; ++k) {
+                // spread round the circle (points a hair apart are left out as touching), or on
+                // the large circle's arc near the triangle
+                const double t = circle.radius > 1e4 ? std::acos(-1.0) / 2 + (k - 2.5) * 0.002
+                                                     : (k + 0.25 * angle(random) / std::acos(-1.0)) * 2 * std::acos(-1.0) / circle.points;
+                placed.back().insert(add({circle.centre.x + circle.radius * std::cos(t),
+                                          circle.centre.y + circle.radius * std::sin(t)}));
+            }
+        }
+        for (int k = 0; k < c.random; ++k)
+            add({coordinate(random), coordinate(random)});
+        std::shuffle(points.begin(), points.end(), random); // the placed points anywhere in the order
+        const RelationSet set = FindRelations(points, PaintLog{}, abc);
+        std::vector<std::set<int>> circles;
+        for (const Relation& r : set.relations) {
+            if (r.kind == RelationKind::Coincident) continue; // points less than a pixel apart
+            ASSERT_EQ(r.kind, RelationKind::Concyclic) << c.what;
+            std::set<int> members;
+            for (int m : r.members)
+                members.insert(std::stoi(set.points[static_cast<std::size_t>(m)].names[0].substr(1)));
+            circles.push_back(members);
+        }
+        std::sort(circles.begin(), circles.end());
+        std::sort(placed.begin(), placed.end());
+        EXPECT_EQ(circles, placed) << c.what;
+        const RelationSet ahead = FindRelations(points, PaintLog{}, abc, {}, {}, true, SearchSets(points, abc, {}, true));
+        EXPECT_EQ(RelationLines(ahead, true), RelationLines(set, true)) << c.what;
+        ++run;
+    }
+    EXPECT_EQ(run, 4);
+}
+
 // ---------------------------------------------------------------- exact points, independently
 
 RealPoint Bary(double wa, double wb, double wc, RealPoint a, RealPoint b, RealPoint c) {
