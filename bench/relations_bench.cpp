@@ -1,5 +1,6 @@
-// The relations among the marked points with every catalogue entry on: the whole command (two
-// repaints with the results shown and the search) and the search alone.
+// The relations among the marked points with every catalogue entry on: the whole command (the
+// repaints with the results shown, the search and the checks on the moved triangles) and the
+// search alone.
 #include "draw/document.h"
 #include "draw/slots.h"
 #include "explore/relations_search.h"
