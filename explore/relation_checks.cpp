@@ -208,10 +208,7 @@ void Coincidences(const std::vector<MarkedPoint>& pts, const std::vector<OtherTr
         r.centre = pts[k].p;
         for (std::size_t m = k; m < pts.size(); ++m) {
             if (taken[m]) continue;
-            // hypot is never below either coordinate: most pairs are told apart without it
-            const RealPoint d = Minus(pts[m].p, pts[k].p);
-            if (std::fabs(d.x) < kOnePlaceInPicture && std::fabs(d.y) < kOnePlaceInPicture &&
-                Length(d) < kOnePlaceInPicture) {
+            if (OnePlaceInPicture(pts[m].p, pts[k].p)) {
                 taken[m] = true;
                 r.members.push_back(static_cast<int>(m));
                 r.names.push_back(AllNames(pts[m]));

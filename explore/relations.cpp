@@ -551,15 +551,30 @@ bool FitsHere(Relation& r, const std::vector<MarkedPoint>& pts, double tolerance
 
 // How many places of the picture the members take: members within kOnePlaceInPicture of an
 // earlier one take none of their own.
-std::size_t PlacesInPicture(const std::vector<MarkedPoint>& pts, const std::map<int, std::vector<int>>& members) {
+std::size_t PlacesInPicture(const std::vector<MarkedPoint>& pts, const std::vector<int>& members) {
     std::vector<RealPoint> places;
-    for (const auto& [m, names] : members) {
+    for (int m : members) {
         const RealPoint p = pts[static_cast<std::size_t>(m)].p;
-        if (std::none_of(places.begin(), places.end(),
-                         [&](RealPoint q) { return Length(Minus(p, q)) < kOnePlaceInPicture; }))
+        if (std::none_of(places.begin(), places.end(), [&](RealPoint q) { return OnePlaceInPicture(p, q); }))
             places.push_back(p);
     }
     return places.size();
+}
+
+// The members of `r` that keep a name in `kept` (per member, as GeneralPart gives them), with those
+// names.
+Relation KeptPart(const Relation& r, const std::vector<std::vector<int>>& kept) {
+    Relation g = r;
+    g.members.clear();
+    g.names.clear();
+    for (std::size_t m = 0; m < kept.size(); ++m)
+        if (!kept[m].empty()) g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
+    return g;
+}
+
+// Three vertices on one line (or none apart): everything the elements construct is degenerate.
+bool Flat(const std::array<RealPoint, 3>& abc) {
+    return !(LongestSide(abc) > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0;
 }
 
 // Whether a general relation of `found` holds every member of `r`.
@@ -625,8 +640,6 @@ void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint,
         for (int m : found[k].members)
             for (const Name& n : namesThere[static_cast<std::size_t>(m)])
                 byPlace[n.place].push_back(n.name);
-        const std::size_t least = found[k].kind == RelationKind::Collinear ? 3 : 4;
-        if (PlacesInPicture(set.points, byPlace) < least) return; // places that meet here: nothing more to say
         Relation r;
         r.kind = found[k].kind;
         for (auto& [place, names] : byPlace) {
@@ -634,19 +647,12 @@ void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint,
             std::sort(names.begin(), names.end());
             r.names.push_back(std::move(names));
         }
+        const std::size_t least = r.kind == RelationKind::Collinear ? 3 : 4;
+        if (PlacesInPicture(set.points, r.members) < least) return; // places that meet here: nothing more to say
         // The names that satisfy it here and on the other triangles: a point on it by chance on
         // the generic triangle drops out.
-        const std::vector<std::vector<int>> kept = GeneralPart(r, set.points, checks);
-        Relation g = r;
-        g.members.clear();
-        g.names.clear();
-        std::map<int, std::vector<int>> keptByPlace;
-        for (std::size_t m = 0; m < kept.size(); ++m)
-            if (!kept[m].empty()) {
-                g.members.push_back(r.members[m]), g.names.push_back(kept[m]);
-                keptByPlace[r.members[m]] = kept[m];
-            }
-        if (PlacesInPicture(set.points, keptByPlace) >= least && FitsHere(g, set.points, tolerance, LongestSide(abc)) &&
+        Relation g = KeptPart(r, GeneralPart(r, set.points, checks));
+        if (PlacesInPicture(set.points, g.members) >= least && FitsHere(g, set.points, tolerance, LongestSide(abc)) &&
             !ByConstruction(g, set.points, log, abc, tolerance))
             theorems[k] = std::move(g);
     });
@@ -659,8 +665,8 @@ void Theorems(RelationSet& set, const PaintLog& log, const std::array<RealPoint,
 SetsFound SearchSets(const std::vector<MarkedPoint>& points, const std::array<RealPoint, 3>& abc,
                      const std::vector<OtherTriangle>& generic, bool thisTriangle) {
     SetsFound out;
+    if (Flat(abc) || points.empty()) return out;
     const double size = LongestSide(abc);
-    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || points.empty()) return out;
     for (const OtherTriangle& there : generic)
         out.theorems.push_back(SearchThere(PlacesThere(points, there).places, there));
     if (generic.empty() || thisTriangle) out.here = Search(points, kRelationTolerance * size, size);
@@ -673,10 +679,8 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
     if (searched && searched->theorems.size() != generic.size()) searched.reset(); // for other triangles
     RelationSet set;
     set.points = std::move(points);
+    if (Flat(abc) || set.points.empty()) return set;
     const double size = LongestSide(abc);
-    // Three vertices on one line: everything the elements construct is degenerate with them.
-    if (!(size > 0) || Cross(Minus(abc[1], abc[0]), Minus(abc[2], abc[0])) == 0 || set.points.size() < 1)
-        return set;
     Coincidences(set.points, others, set.relations);
     const double tolerance = kRelationTolerance * size;
     for (std::size_t g = 0; g < generic.size(); ++g)
@@ -711,11 +715,7 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
             c.whole = !c.kept.empty() &&
                       std::none_of(c.kept.begin(), c.kept.end(), [](const auto& n) { return n.empty(); });
             if (c.kept.empty()) return;
-            c.general = r;
-            c.general.members.clear();
-            c.general.names.clear();
-            for (std::size_t m = 0; m < r.members.size(); ++m)
-                if (!c.kept[m].empty()) c.general.members.push_back(r.members[m]), c.general.names.push_back(c.kept[m]);
+            c.general = KeptPart(r, c.kept);
             if (!c.whole && !elsewhere)
                 c.generalByConstruction = ByConstruction(c.general, set.points, log, abc, tolerance);
         });

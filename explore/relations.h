@@ -6,6 +6,7 @@
 #include "explore/marked_points.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,12 @@ inline constexpr double kRelationTolerance = 1e-9;
 // of a pixel apart. A theorem whose points fall on fewer such places than it needs says nothing
 // more here than that they meet, and they are listed as meeting, to the pixel, for this triangle.
 inline constexpr double kOnePlaceInPicture = 1.0;
+inline bool OnePlaceInPicture(RealPoint p, RealPoint q) {
+    // hypot is never below either coordinate: most pairs are told apart without it
+    const double dx = p.x - q.x, dy = p.y - q.y;
+    return std::fabs(dx) < kOnePlaceInPicture && std::fabs(dy) < kOnePlaceInPicture &&
+           std::hypot(dx, dy) < kOnePlaceInPicture;
+}
 
 // The same document painted with the vertices moved: where its points are, by their keys.
 struct OtherTriangle {

@@ -88,7 +88,8 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
     // mirror pairs are concyclic): the theorems are then searched on the first moved triangle.
     const bool searchElsewhere = Symmetric(typed);
     if (plane::Finite(typed[0]) && plane::Finite(typed[1]) && plane::Finite(typed[2]))
-        for (const auto& moved : MovedTriangles(typed, searchElsewhere ? kOtherTriangles + kSearchTriangles : kOtherTriangles)) {
+        for (const auto& moved :
+             MovedTriangles(typed, searchElsewhere ? kOtherTriangles + kSearchTriangles : kOtherTriangles)) {
             repaints.push_back({start, {}});
             for (int k = 0; k < 3; ++k)
                 PlaceVertex(repaints.back().doc.points, kSlotA + k, moved[static_cast<std::size_t>(k)]);
@@ -156,8 +157,6 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
         generic.assign(std::make_move_iterator(others.begin()), std::make_move_iterator(others.begin() + kSearchTriangles));
         others.erase(others.begin(), others.begin() + kSearchTriangles);
     }
-    // Searched for other generic triangles than those: searched again.
-    if (found && found->theorems.size() != generic.size()) found.reset();
     return FindRelations(std::move(points), log, abc, others, generic, thisTriangle, std::move(found));
 }
 
