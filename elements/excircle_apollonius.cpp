@@ -7,6 +7,7 @@
 #include "elements/families.h"
 #include "base/lines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -33,8 +34,10 @@ constexpr int kSlotApolloniusPoint = 101;
 constexpr double kRadiusEpsilon = 0.00001;
 constexpr double kDeterminantEpsilon = 0.0001;
 constexpr double kQuadraticEpsilon = 0.0001;
-// Centres and touch points this far in pixels from the drawing origin are not kept.
-constexpr double kFar = 10000;
+// Centres and touch points this many longest sides from the centroid are not kept: the circle of a
+// nearly flat triangle runs off to infinity. Measured against the triangle, so that the same
+// triangle keeps them wherever it lies and however large it is drawn.
+constexpr double kFarSides = 25;
 
 struct Circle {
     RealPoint centre;
@@ -89,9 +92,9 @@ void ExcircleApolloniusCircle(PaintContext& ctx) {
     // 2.-4. Centre and circle, in the pen the previous family left. Without a centre of this
     // repaint nothing further can be built: the slot is marked absent rather than left stale.
     const std::optional<Circle> circle = EnclosingCircle(ex);
-    const double ox = ctx.doc.originX, oy = ctx.doc.originY;
-    const double far = kFar * ctx.doc.view.traceStretch;
-    auto near = [&](RealPoint p) { return std::fabs(p.x - ox) < far && std::fabs(p.y - oy) < far; };
+    const RealPoint g = pt.precise[kSlotCentroid];
+    const double far = kFarSides * std::max({ctx.base.SideA, ctx.base.SideB, ctx.base.SideC});
+    auto near = [&](RealPoint p) { return std::hypot(p.x - g.x, p.y - g.y) < far; };
     if (!circle || !near(circle->centre)) {
         PlaceAbsent(pt, kSlotCentre);
         return;
