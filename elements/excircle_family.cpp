@@ -7,6 +7,7 @@
 #include "elements/families.h"
 #include "base/lines.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -53,8 +54,9 @@ constexpr int kSlotExcentreMidBC = 104;
 constexpr int kSlotMittenpunkt = 120;
 constexpr int kSlotSideTouchFirst = 302; // 302-304 A-excircle, 305-307 B-excircle, 308-310 C-excircle
 
-// The outer tangents triangle is built only from intersections inside this bound (pixels).
-constexpr double kTangentBound = 10000;
+// The outer tangents triangle is built only from intersections within this many longest sides of
+// the centroid (wherever the triangle lies and however large it is drawn).
+constexpr double kTangentBoundSides = 25;
 // Products of two world side lengths at most this small give no angle (square units).
 constexpr double kTinyProduct = 0.1;
 
@@ -120,13 +122,12 @@ void OuterTangents(PaintContext& ctx, const Excentres& x) {
     }
 
     // Each corner is kept only while the previous ones were found within the bound around the
-    // drawing origin (so that a pan changes nothing); otherwise the remaining corners stay absent
-    // and no triangle is drawn.
+    // triangle; otherwise the remaining corners stay absent and no triangle is drawn.
+    const RealPoint g = pt.precise[kSlotCentroid];
+    const double bound = kTangentBoundSides * std::max({ctx.base.SideA, ctx.base.SideB, ctx.base.SideC});
     auto corner = [&](RealPoint p1, RealPoint p2, RealPoint p3, RealPoint p4, int slot) {
         const LinePoint q = IntersectLines(p1, p2, p3, p4);
-        const double bound = kTangentBound * ctx.doc.view.traceStretch;
-        if (!q.ok || !(std::fabs(q.p.x - ctx.originX) < bound) || !(std::fabs(q.p.y - ctx.originY) < bound))
-            return false;
+        if (!q.ok || !(std::hypot(q.p.x - g.x, q.p.y - g.y) < bound)) return false;
         PlaceSlot(pt, slot, q.p);
         return true;
     };
@@ -154,14 +155,19 @@ void OuterTangents(PaintContext& ctx, const Excentres& x) {
     }
 }
 
-// The Nagel point: the common point of the lines from the vertices to the opposite touch points.
+// The Nagel point: the common point of the lines from the vertices to the opposite touch points,
+// from its barycentric coordinates s − a : s − b : s − c (two of the lines meet at a grazing angle
+// when one angle of the triangle is nearly straight).
 void NagelPoint(PaintContext& ctx) {
     PointTable& pt = ctx.pt;
     Canvas& canvas = ctx.canvas;
-    PlaceSlot(pt, kSlotNagel,
-              IntersectLines(ScreenAsReal(pt, kSlotC), pt.precise[kSlotTouchC], ScreenAsReal(pt, kSlotA),
-                             pt.precise[kSlotTouchA])
-                  .p);
+    const double a = ctx.base.SideA, b = ctx.base.SideB, c = ctx.base.SideC, s = (a + b + c) / 2;
+    const RealPoint A = ScreenAsReal(pt, kSlotA), B = ScreenAsReal(pt, kSlotB), C = ScreenAsReal(pt, kSlotC);
+    if (Present(pt, kSlotTouchA) && Present(pt, kSlotTouchC) && s > 0)
+        PlaceSlot(pt, kSlotNagel,
+                  {((s - a) * A.x + (s - b) * B.x + (s - c) * C.x) / s, ((s - a) * A.y + (s - b) * B.y + (s - c) * C.y) / s});
+    else
+        PlaceAbsent(pt, kSlotNagel);
     if (ctx.On(kNagelGerade)) {
         canvas.SetPenColor(kGreen);
         DrawLineReported(ctx, "Nagel-Gerade", pt.precise[kSlotIncentre], pt.precise[kSlotNagel]);

@@ -11,6 +11,7 @@
 #include "elements/families.h"
 
 #include <cmath>
+#include <complex>
 #include <numbers>
 #include <string_view>
 #include <vector>
@@ -156,18 +157,24 @@ void SteinerEllipseData(PaintContext& ctx) {
     const double sigma = (a2 + b2 + c2) / 2;
     const double K = std::sqrt(std::fabs(a4 + b4 + c4 - a2 * b2 - b2 * c2 - c2 * a2));
 
-    // 4. The first focus from its trilinears, the second its reflection in S. For collinear
-    // vertices σ < K: the minor axis is the root of the absolute value, never NaN.
-    const double d2 = 8 * area * area;
-    const double T = a4 * b4 * (d2 - sigma * c2) + c4 * a4 * (d2 - sigma * b2) + b4 * c4 * (d2 - sigma * a2);
-    const double Q = std::sqrt(std::fabs(2 * K * K * K * a2 * b2 * c2 - 2 * T));
+    // 4. The foci: with the vertices as complex numbers a, b, c about the centroid S, they are
+    // S ± √(2 (a² + b² + c²) / 3) (twice the roots of the derivative of (z − A)(z − B)(z − C) about
+    // S), sound on isosceles triangles too. The first is the one on the side of the vertex before
+    // the longest side's opposite vertex; on a circle they coincide and mark no focus.
     const RealPoint S = pt.precise[kSlotCentroid];
-    const std::optional<RealPoint> f1 = PointFromTrilinear(
-        ctx, (Q - 2 * (b2 - c2) * (a4 - b2 * c2 - K * a2)) / a,
-        (Q - 2 * (c2 - a2) * (b4 - c2 * a2 - K * b2)) / b, (Q - 2 * (a2 - b2) * (c4 - a2 * b2 - K * c2)) / c);
-    if (f1) {
-        PlaceSlot(pt, kSlotFocus1, *f1);
-        PlaceSlot(pt, kSlotFocus2, {2 * S.x - f1->x, 2 * S.y - f1->y});
+    const RealPoint V[3] = {ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotB), ScreenAsReal(pt, kSlotC)};
+    std::complex<double> squares = 0;
+    for (const RealPoint& v : V)
+        squares += std::complex<double>(v.x - S.x, v.y - S.y) * std::complex<double>(v.x - S.x, v.y - S.y);
+    std::complex<double> half = std::sqrt(2.0 * squares / 3.0);
+    const int longest = a >= b && a >= c ? 0 : (b >= c ? 1 : 2);
+    const RealPoint towards = V[(longest + 2) % 3];
+    if ((towards.x - S.x) * half.real() + (towards.y - S.y) * half.imag() < 0) half = -half;
+    // Three points on a line span no ellipse, and so no foci.
+    const bool flat = (V[1].x - V[0].x) * (V[2].y - V[0].y) == (V[1].y - V[0].y) * (V[2].x - V[0].x);
+    if (!flat && std::abs(half) > 0 && std::isfinite(std::abs(half))) {
+        PlaceSlot(pt, kSlotFocus1, {S.x + half.real(), S.y + half.imag()});
+        PlaceSlot(pt, kSlotFocus2, {S.x - half.real(), S.y - half.imag()});
     } else {
         PlaceAbsent(pt, kSlotFocus1);
         PlaceAbsent(pt, kSlotFocus2);

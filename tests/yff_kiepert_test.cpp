@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace trimora {
@@ -248,6 +249,30 @@ TEST(SteinerEllipseData, CollinearVerticesGiveNoNaN) {
               p.lines.end());
     for (int slot = 290; slot <= 293; ++slot)
         EXPECT_FALSE(Present(doc.points, slot)) << slot;
+}
+
+TEST(SteinerEllipseData, IsoscelesTrianglesHaveTheirFociOnTheAxis) {
+    // "0;2;-1,5;-1;1,5;-1": the centroid at the origin, the circumellipse x²/3 + y²/4 = 1 with its
+    // foci (0 | ±1) and vertices (0 | ±2), (±1,732 | 0); the inellipse half of it. Turned a quarter
+    // (the axis level), the same numbers on the other axis.
+    const struct {
+        Triangle t;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{{410, 130}, {260, 430}, {560, 430}},
+         {"Steiner-Scheitelpunkt\t( 0 | 2 )", "Steiner-Scheitelpunkt\t( 0 | -2 )", "Steiner-Scheitelpunkt\t( -1,732 | 0 )",
+          "Steiner-Scheitelpunkt\t( 1,732 | 0 )", "Steiner-Ellipse Brennpunkt f1\t( 0 | 1 )",
+          "Steiner-Ellipse Brennpunkt f2\t( 0 | -1 )", "Steiner-Ellipse Brennweite\t1",
+          "Steiner-Innenellipse Brennpunkt\t( 0 | 0,5 )", "Steiner-Innenellipse Brennweite\t0,5"}},
+        {{{610, 330}, {310, 180}, {310, 480}},
+         {"Steiner-Ellipse Brennweite\t1", "Steiner-Innenellipse Brennweite\t0,5", "1.Steiner-Achse\tY = 0 ; Anstiegswinkel 0°"}},
+    };
+    for (const auto& c : cases) {
+        Document doc = MakeDocument(c.t.a, c.t.b, c.t.c, {382, 383, 384, 400});
+        const std::vector<std::string> lines = Paint(doc, kAreaWidth, kAreaHeight).lines;
+        for (const std::string& expected : c.lines)
+            EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
+    }
 }
 
 } // namespace
