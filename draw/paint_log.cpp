@@ -20,12 +20,6 @@ void LogMarkedPoint(PaintContext& ctx, int slot, std::string_view name) {
         ctx.log->points.push_back({ctx.doc.results.Size(), ctx.pt.precise[slot], ctx.lastEntryOn, name, ctx.stage});
 }
 
-void NoteExactPoint(PaintContext& ctx, RealPoint exact) {
-    if (!ctx.log || ctx.log->points.empty() || ctx.doc.results.Empty()) return;
-    ReportedPoint& last = ctx.log->points.back();
-    if (last.line + 1 == ctx.doc.results.Size()) last.p = exact;
-}
-
 void LogFoot(PaintContext& ctx, RealPoint foot, RealPoint from, RealPoint on) {
     if (ctx.log) ctx.log->feet.push_back({foot, from, on});
 }

@@ -10,8 +10,6 @@
 namespace trimora {
 
 void LogReportedPoint(PaintContext& ctx, RealPoint p);
-// The point of the result line just written, exactly, where the line shows it rounded to a pixel.
-void NoteExactPoint(PaintContext& ctx, RealPoint exact);
 void LogTriangle(PaintContext& ctx, int i, int j, int k);
 // A foot of a perpendicular from `from` onto a line through `on`.
 void LogFoot(PaintContext& ctx, RealPoint foot, RealPoint from, RealPoint on);

@@ -314,12 +314,10 @@ void MainSequence(PaintContext& ctx) {
         MarkSlot(ctx, kSlotMidAC);
         MarkSlot(ctx, kSlotMidBC);
         if (ctx.Shown()) {
-            ReportPoint(ctx, "Seitenmittelpunkt AB", ScreenAsReal(pt, kSlotMidAB));
-            NoteExactPoint(ctx, pt.precise[kSlotMidAB]);
-            ReportPoint(ctx, "Seitenmittelpunkt AC", ScreenAsReal(pt, kSlotMidAC));
-            NoteExactPoint(ctx, pt.precise[kSlotMidAC]);
-            ReportPoint(ctx, "Seitenmittelpunkt BC", ScreenAsReal(pt, kSlotMidBC));
-            NoteExactPoint(ctx, pt.precise[kSlotMidBC]);
+            // Where the midpoint falls between pixels it is listed as it is, not rounded.
+            ReportPoint(ctx, "Seitenmittelpunkt AB", ListedPoint(pt, kSlotMidAB));
+            ReportPoint(ctx, "Seitenmittelpunkt AC", ListedPoint(pt, kSlotMidAC));
+            ReportPoint(ctx, "Seitenmittelpunkt BC", ListedPoint(pt, kSlotMidBC));
         }
     }
 
