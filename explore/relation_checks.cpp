@@ -205,6 +205,7 @@ void Coincidences(const std::vector<MarkedPoint>& pts, const std::vector<OtherTr
         Relation r;
         r.kind = RelationKind::Coincident;
         r.general = false;
+        r.inPicture = true;
         r.centre = pts[k].p;
         for (std::size_t m = k; m < pts.size(); ++m) {
             if (taken[m]) continue;

@@ -15,9 +15,10 @@ std::string RelationLine(const RelationSet& set, const Relation& r) {
                        : !r.title.empty()                  ? std::string(r.title) + '\t'
                        : r.kind == RelationKind::Collinear ? "kollinear\t"
                        : r.kind == RelationKind::Concyclic ? "konzyklisch\t"
+                       : r.inPicture                       ? "im Bild nicht zu unterscheiden\t"
                                                            : "fallen zusammen\t";
     for (std::size_t m = 0; m < r.members.size(); ++m) {
-        if (m > 0) line += r.kind == RelationKind::Coincident ? " = " : ", ";
+        if (m > 0) line += r.kind == RelationKind::Coincident && !r.inPicture ? " = " : ", ";
         const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
         const std::vector<int> all = m < r.names.size() ? std::vector<int>{} : AllNames(p);
         const std::vector<int>& names = m < r.names.size() ? r.names[m] : all;

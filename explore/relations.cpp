@@ -755,7 +755,7 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
     auto rank = [&](std::size_t k) {
         const Relation& r = set.relations[k];
         return std::make_tuple(!r.general, r.title.empty(), r.kind == RelationKind::OnConic,
-                               r.kind == RelationKind::Coincident, -weights[k],
+                               r.kind == RelationKind::Coincident, r.inPicture, -weights[k],
                                -static_cast<long>(r.members.size()));
     };
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {

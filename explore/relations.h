@@ -30,6 +30,8 @@ struct Relation {
     // Per member: the names (indices into its point's names) that the row shows.
     std::vector<std::vector<int>> names;
     std::string_view title; // a known line or circle: "Euler-Gerade", "Feuerbach-Kreis", …
+    // Coincident: places that only share a pixel here, distinct to the relations' tolerance.
+    bool inPicture = false;
 };
 
 struct RelationSet {
