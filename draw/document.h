@@ -38,9 +38,6 @@ struct ViewSettings {
     bool showMmGrid = false;
     int panelWidth = 260;
     bool showEtc = false; // " [X(n)]" after the result lines of centres of the encyclopedia
-    // Set only by the loci, which repaint the picture stretched by this factor about the drawing
-    // origin: the bounds that mean "far away" in pixels of the picture grow with it.
-    double traceStretch = 1.0;
 };
 
 // The results list: lines "label<TAB>value" or title lines, UTF-8. Clearing keeps the strings'

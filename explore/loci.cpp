@@ -18,20 +18,26 @@
 namespace trimora {
 namespace {
 
-// The run is repainted with the triangle stretched about the drawing origin by the largest of
-// these factors that keeps it within kScaledReach pixels of the origin (the point table holds
-// 100000): the moving vertex then stands within 1/64 pixel of its path instead of on whole
-// pixels, which is what it takes to name the curve of a centre that follows the vertex's rounding
-// tenfold, and points that go through rounded pixels are as much finer. Every exact construction
-// commutes with the stretch; the bounds that mean "far away" grow with it (traceStretch).
-constexpr int kLargestStretch = 32;
-constexpr double kScaledReach = 80000;
-// Beyond this many pixels from the origin a point counts as gone through infinity.
-constexpr double kFarthest = 100000;
-// Samples lie on a recognised curve within this fraction of the longest side, and only those that
-// lie within this fraction of that tolerance of the parabola through their neighbours name it.
-constexpr double kCurveTolerance = 1e-3;
-constexpr double kSmoothness = 0.25;
+// The run is repainted with the triangle moved to the drawing origin and stretched by a power of
+// two until the run reaches kTraceSpan pixels from it: whole pixels stay whole, and the moving
+// vertex, rounded to a pixel there, stands within a ten-billionth of the run's size of its path,
+// as do the points that go through rounded pixels. Every construction commutes with the move and
+// the stretch (the bounds that mean "far away" are measured against the triangle); the point table
+// keeps precise points however far beyond the drawing's limit, up to kMeasureLimit, a little
+// beyond kFarthestReach at this stretch.
+constexpr double kTraceSpan = 0x1p32;
+// Beyond this many times the run's reach from its centre a point counts as gone through infinity.
+constexpr double kFarthestReach = 200;
+// Samples lie on a recognised curve within this fraction of the larger of the longest side and the
+// samples' spread: the precision of the samples themselves, not of the picture's pixels.
+constexpr double kCurvePrecision = 4e-9;
+// A sample names the curve only while the rounding of the moving vertex, times the sample's speed
+// along the run and this margin (the vertex may be rounded across the run), stays within the
+// tolerance: near a flat triangle a centre follows every rounding many times over.
+constexpr double kErrorMargin = 4;
+// Samples that stray from the parabola through their neighbours by more than this fraction of the
+// longest side (the point races, or follows a rounding) name no curve.
+constexpr double kRoughness = 2.5e-4;
 
 double Length(RealPoint p) {
     return std::hypot(p.x, p.y);
@@ -65,10 +71,11 @@ class Sampler {
         }
     }
 
-    // Repaints with the given vertices and notes where each point is (pixels), if anywhere.
-    bool Repaint(const std::array<IntPoint, 3>& vertices, std::span<std::optional<RealPoint>> out) {
+    // Repaints with the given vertices (whole pixels, however far off) and notes where each point
+    // is (pixels), if anywhere.
+    bool Repaint(const std::array<RealPoint, 3>& vertices, std::span<std::optional<RealPoint>> out) {
         for (int v = 0; v < 3; ++v)
-            doc_.points.screen[kSlotA + v] = vertices[static_cast<std::size_t>(v)];
+            PlaceVertex(doc_.points, kSlotA + v, vertices[static_cast<std::size_t>(v)]);
         log_.points.clear();
         log_.triangles.clear();
         PaintDocument(doc_, canvas_, true, &log_);
@@ -103,18 +110,15 @@ class Sampler {
     std::map<std::string, int> seen_;
 };
 
-int Orientation(const std::array<IntPoint, 3>& v) {
-    const double cross =
-        double(v[1].x - v[0].x) * double(v[2].y - v[0].y) - double(v[1].y - v[0].y) * double(v[2].x - v[0].x);
+int Orientation(const std::array<RealPoint, 3>& v) {
+    const double cross = (v[1].x - v[0].x) * (v[2].y - v[0].y) - (v[1].y - v[0].y) * (v[2].x - v[0].x);
     return (cross > 0) - (cross < 0);
 }
 
-double LongestSide(const std::array<IntPoint, 3>& v) {
+double LongestSide(const std::array<RealPoint, 3>& v) {
     double longest = 0;
-    for (int i = 0; i < 3; ++i) {
-        const IntPoint p = v[static_cast<std::size_t>(i)], q = v[static_cast<std::size_t>((i + 1) % 3)];
-        longest = std::max(longest, std::hypot(double(p.x - q.x), double(p.y - q.y)));
-    }
+    for (std::size_t i = 0; i < 3; ++i)
+        longest = std::max(longest, Length(Minus(v[i], v[(i + 1) % 3])));
     return longest;
 }
 
@@ -162,29 +166,33 @@ int FindTracePoint(std::span<const TracePoint> points, std::string_view name) {
 std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int height,
                                             const LocusRequest& request, LocusProgress* progress) {
     const int moving = std::clamp(request.vertex, 0, 2);
-    const IntPoint origin{width / 2 + doc.view.panX, height / 2 + doc.view.panY};
-    std::array<IntPoint, 3> vertices;
+    const auto at = [](int k) { return static_cast<std::size_t>(k); };
+    std::array<RealPoint, 3> vertices;
     for (int v = 0; v < 3; ++v)
-        vertices[static_cast<std::size_t>(v)] = doc.points.screen[kSlotA + v];
-    auto real = [](IntPoint p) { return RealPoint{double(p.x), double(p.y)}; };
-    const std::vector<RealPoint> run =
-        VertexRun(request.path, real(vertices[static_cast<std::size_t>(moving)]),
-                  real(vertices[static_cast<std::size_t>((moving + 1) % 3)]),
-                  real(vertices[static_cast<std::size_t>((moving + 2) % 3)]), doc.view, width, height);
+        vertices[at(v)] = ScreenAsReal(doc.points, kSlotA + v); // unclamped, however far off
+    std::vector<RealPoint> run = VertexRun(request.path, vertices[at(moving)], vertices[at((moving + 1) % 3)],
+                                           vertices[at((moving + 2) % 3)], doc.view, width, height);
+    // From here on pixels from the drawing origin, as the loci keep them.
+    const RealPoint origin{double(width / 2 + doc.view.panX), double(height / 2 + doc.view.panY)};
+    for (RealPoint& p : vertices) p = Minus(p, origin);
+    for (RealPoint& p : run) p = Minus(p, origin);
     const std::size_t n = request.points.empty() ? 0 : run.size();
     if (progress) progress->total = static_cast<int>(n);
 
-    // 1. The stretch: as large as the run and the triangle allow.
-    double reach = 1;
-    for (const RealPoint& p : run)
-        reach = std::max({reach, std::fabs(p.x - origin.x), std::fabs(p.y - origin.y)});
-    for (const IntPoint& p : vertices)
-        reach = std::max({reach, std::fabs(double(p.x - origin.x)), std::fabs(double(p.y - origin.y))});
-    int stretch = kLargestStretch;
-    while (stretch > 1 && stretch * reach > kScaledReach)
-        stretch /= 2;
-    auto scaled = [&](IntPoint p) {
-        return IntPoint{stretch * (p.x - origin.x) + origin.x, stretch * (p.y - origin.y) + origin.y};
+    // 1. The move and the stretch: the centre of the run and the triangle to the drawing origin (a
+    // whole pixel), then as large as kTraceSpan allows.
+    RealPoint low = vertices[0], high = vertices[0];
+    auto widen = [&](RealPoint p) {
+        low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+    };
+    for (const RealPoint& p : run) widen(p);
+    for (const RealPoint& p : vertices) widen(p);
+    const RealPoint centre{std::round((low.x + high.x) / 2), std::round((low.y + high.y) / 2)};
+    const double extent = std::max({1.0, high.x - centre.x, centre.x - low.x, high.y - centre.y, centre.y - low.y});
+    const double stretch = std::ldexp(1.0, static_cast<int>(std::floor(std::log2(kTraceSpan / extent))));
+    auto traced = [&](RealPoint p) {
+        return RealPoint{std::round(origin.x + stretch * (p.x - centre.x)), std::round(origin.y + stretch * (p.y - centre.y))};
     };
 
     // 2. Every position repainted, the two halves of the run on both cores.
@@ -192,18 +200,19 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
     std::vector<std::vector<std::optional<RealPoint>>> samples(m, std::vector<std::optional<RealPoint>>(n));
     std::vector<int> orientation(n, 0);
     std::vector<char> steady(n, 0);
-    Document stretched = doc;
-    stretched.view.traceStretch = stretch;
+    std::vector<double> rounding(n, 0); // how far the repainted vertex lies from its place on the run
+    const double side = LongestSide(vertices);
     auto work = [&](std::size_t begin, std::size_t end) {
-        Sampler sampler(stretched, width, height, request.points);
+        Sampler sampler(doc, width, height, request.points);
         std::vector<std::optional<RealPoint>> here(m);
         for (std::size_t i = begin; i < end; ++i) {
             if (progress && progress->cancel.load(std::memory_order_relaxed)) return;
-            std::array<IntPoint, 3> v;
+            std::array<RealPoint, 3> v;
             for (int k = 0; k < 3; ++k)
-                v[static_cast<std::size_t>(k)] = scaled(vertices[static_cast<std::size_t>(k)]);
-            v[static_cast<std::size_t>(moving)] = {RoundClamp(origin.x + stretch * (run[i].x - origin.x)),
-                                                   RoundClamp(origin.y + stretch * (run[i].y - origin.y))};
+                v[at(k)] = traced(k == moving ? run[i] : vertices[at(k)]);
+            const RealPoint placed{centre.x + (v[at(moving)].x - origin.x) / stretch,
+                                   centre.y + (v[at(moving)].y - origin.y) / stretch};
+            rounding[i] = Length(Minus(placed, run[i]));
             // A triangle too flat to show its centres truly counts as none.
             if (SteadyVertex(v, moving, kFlatHeight) && sampler.Repaint(v, here)) {
                 orientation[i] = Orientation(v);
@@ -213,8 +222,8 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
             }
             for (std::size_t t = 0; t < m; ++t) {
                 if (!here[t]) continue;
-                const RealPoint p{(here[t]->x - origin.x) / stretch, (here[t]->y - origin.y) / stretch};
-                if (Length(p) <= kFarthest) samples[t][i] = p;
+                const RealPoint p{centre.x + (here[t]->x - origin.x) / stretch, centre.y + (here[t]->y - origin.y) / stretch};
+                if (Length(Minus(p, centre)) <= kFarthestReach * extent) samples[t][i] = p;
             }
             if (progress) progress->done.fetch_add(1, std::memory_order_relaxed);
         }
@@ -230,24 +239,36 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
     if (helper.joinable()) helper.join();
     if (progress && progress->cancel.load()) return std::nullopt;
 
-    // 3. Pieces, and the curve their steady and smooth samples lie on.
-    const double side = LongestSide(vertices);
-    const double tolerance = kCurveTolerance * side;
+    // 3. Pieces, and the curve their steady, smooth and precise samples lie on.
     std::vector<Locus> loci;
     for (std::size_t t = 0; t < m; ++t) {
         Locus locus;
         locus.name = request.points[t].name;
         locus.vertex = moving;
         locus.path = request.path;
+        const std::vector<std::vector<std::size_t>> pieces =
+            CutIntoPieces(samples[t], orientation, RunIsClosed(request.path), side);
+        double reach = side;
+        for (const std::vector<std::size_t>& piece : pieces)
+            for (std::size_t i : piece) reach = std::max(reach, Length(Minus(*samples[t][i], centre)));
+        const double tolerance = kCurvePrecision * reach;
+        // What the rounding of the moving vertex moves a sample by, from its speed along the run.
+        auto ownError = [&](const std::vector<std::size_t>& piece, std::size_t k) {
+            double speed = 0;
+            for (std::size_t j : {k - 1, k + 1}) {
+                const double step = Length(Minus(run[piece[j]], run[piece[k]]));
+                if (step > 0) speed = std::max(speed, Length(Minus(*samples[t][piece[j]], *samples[t][piece[k]])) / step);
+            }
+            return kErrorMargin * speed * rounding[piece[k]];
+        };
         std::vector<std::vector<RealPoint>> naming;
-        for (const std::vector<std::size_t>& piece :
-             CutIntoPieces(samples[t], orientation, RunIsClosed(request.path), side)) {
+        for (const std::vector<std::size_t>& piece : pieces) {
             std::vector<RealPoint>& points = locus.pieces.emplace_back();
             for (std::size_t i : piece)
                 points.push_back(*samples[t][i]);
             std::vector<RealPoint>& named = naming.emplace_back();
-            for (std::size_t k : SmoothSamples(points, kSmoothness * tolerance))
-                if (steady[piece[k]]) named.push_back(points[k]);
+            for (std::size_t k : SmoothSamples(points, kRoughness * side))
+                if (steady[piece[k]] && ownError(piece, k) <= tolerance) named.push_back(points[k]);
         }
         locus.shapes = RecogniseLocus(naming, tolerance);
         loci.push_back(std::move(locus));
@@ -277,9 +298,9 @@ std::vector<std::optional<RealPoint>> TracePositions(const Document& doc, int wi
                                                      std::span<const TracePoint> points) {
     Sampler sampler(doc, width, height, points);
     std::vector<std::optional<RealPoint>> out(points.size());
-    std::array<IntPoint, 3> vertices;
+    std::array<RealPoint, 3> vertices;
     for (int v = 0; v < 3; ++v)
-        vertices[static_cast<std::size_t>(v)] = doc.points.screen[kSlotA + v];
+        vertices[static_cast<std::size_t>(v)] = ScreenAsReal(doc.points, kSlotA + v);
     sampler.Repaint(vertices, out);
     const RealPoint origin{double(width / 2 + doc.view.panX), double(height / 2 + doc.view.panY)};
     for (auto& p : out)

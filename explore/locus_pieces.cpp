@@ -74,12 +74,11 @@ std::vector<std::vector<std::size_t>> CutIntoPieces(const std::vector<std::optio
     return pieces;
 }
 
-bool SteadyVertex(const std::array<IntPoint, 3>& v, int moving, double fraction) {
-    const IntPoint p = v[static_cast<std::size_t>(moving)], a = v[static_cast<std::size_t>((moving + 1) % 3)],
-                   b = v[static_cast<std::size_t>((moving + 2) % 3)];
-    const double base = std::hypot(double(b.x - a.x), double(b.y - a.y));
-    const double height =
-        std::fabs(double(b.x - a.x) * double(p.y - a.y) - double(b.y - a.y) * double(p.x - a.x)) / base;
+bool SteadyVertex(const std::array<RealPoint, 3>& v, int moving, double fraction) {
+    const RealPoint p = v[static_cast<std::size_t>(moving)], a = v[static_cast<std::size_t>((moving + 1) % 3)],
+                    b = v[static_cast<std::size_t>((moving + 2) % 3)];
+    const double base = std::hypot(b.x - a.x, b.y - a.y);
+    const double height = std::fabs((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) / base;
     return base > 0 && height >= fraction * base;
 }
 

@@ -33,7 +33,7 @@ std::vector<std::vector<std::size_t>> CutIntoPieces(const std::vector<std::optio
 // Whether the moving vertex stands at least `height` times the distance of the other two away from
 // their line. Near it the centres of the thin triangle follow every rounding of the vertex (a
 // sixty-fourth of a pixel moves the circumcentre by pixels when the vertex is a pixel from another).
-bool SteadyVertex(const std::array<IntPoint, 3>& vertices, int moving, double height);
+bool SteadyVertex(const std::array<RealPoint, 3>& vertices, int moving, double height);
 
 // The samples of a piece (indices) that lie within `roughness` of the parabola through their three
 // neighbours on either side (Savitzky-Golay, seven points): where the rounding of the moving

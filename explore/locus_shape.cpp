@@ -23,7 +23,8 @@ constexpr double kAxisSearch = 0.1;
 // The samples about their mean, divided by their root mean square distance from it, so that the
 // coefficients of a fit are of one size whatever the picture's scale.
 struct Normalised {
-    MatrixXd p; // n x 2
+    MatrixXd p;   // n x 2
+    MatrixXd fit; // every other row of p: the curve is fitted to these and checked on all
     Vector2d mean;
     double scale = 1;
 
@@ -40,6 +41,9 @@ Normalised Normalise(std::span<const RealPoint> samples) {
     n.p.rowwise() -= n.mean.transpose();
     n.scale = std::sqrt(n.p.rowwise().squaredNorm().mean());
     if (n.scale > 0) n.p /= n.scale;
+    n.fit.resize((count + 1) / 2, 2);
+    for (Index i = 0; i < n.fit.rows(); ++i)
+        n.fit.row(i) = n.p.row(2 * i);
     return n;
 }
 
@@ -48,23 +52,25 @@ RealPoint Unit(const Vector2d& v) {
 }
 
 std::optional<LocusShape> FitLine(const Normalised& n, double tol) {
-    const Matrix2d covariance = n.p.transpose() * n.p / static_cast<double>(n.p.rows());
+    const Vector2d mean = n.fit.colwise().mean().transpose();
+    const MatrixXd centred = n.fit.rowwise() - mean.transpose();
+    const Matrix2d covariance = centred.transpose() * centred / static_cast<double>(n.fit.rows());
     const Eigen::SelfAdjointEigenSolver<Matrix2d> eigen(covariance);
     const Vector2d normal = eigen.eigenvectors().col(0), along = eigen.eigenvectors().col(1);
-    if ((n.p * normal).cwiseAbs().maxCoeff() > tol) return std::nullopt;
+    if (((n.p.rowwise() - mean.transpose()) * normal).cwiseAbs().maxCoeff() > tol) return std::nullopt;
     LocusShape s;
     s.kind = LocusShape::Kind::Line;
-    s.centre = n.Back(Vector2d::Zero());
+    s.centre = n.Back(mean);
     s.direction = Unit(along);
     return s;
 }
 
 std::optional<LocusShape> FitCircle(const Normalised& n, double tol) {
     // 1. Algebraically: x² + y² + D x + E y + F = 0.
-    const Index count = n.p.rows();
+    const Index count = n.fit.rows();
     MatrixXd a(count, 3);
-    a << n.p, VectorXd::Ones(count);
-    const VectorXd b = -n.p.rowwise().squaredNorm();
+    a << n.fit, VectorXd::Ones(count);
+    const VectorXd b = -n.fit.rowwise().squaredNorm();
     const Eigen::Vector3d def = a.colPivHouseholderQr().solve(b);
     Vector2d centre(-def(0) / 2, -def(1) / 2);
     double r2 = centre.squaredNorm() - def(2);
@@ -75,7 +81,7 @@ std::optional<LocusShape> FitCircle(const Normalised& n, double tol) {
         MatrixXd j(count, 3);
         VectorXd e(count);
         for (Index i = 0; i < count; ++i) {
-            const Vector2d d = n.p.row(i).transpose() - centre;
+            const Vector2d d = n.fit.row(i).transpose() - centre;
             const double length = std::max(d.norm(), 1e-300);
             j.row(i) << -d.x() / length, -d.y() / length, -1;
             e(i) = length - radius;
@@ -103,14 +109,20 @@ struct ParabolaFit {
 
 ParabolaFit FitParabolaAt(const Normalised& n, double angle) {
     const Vector2d u(std::cos(angle), std::sin(angle)), w(-std::sin(angle), std::cos(angle));
-    const VectorXd s = n.p * u, t = n.p * w;
-    const Index count = n.p.rows();
-    MatrixXd a(count, 3);
-    a << t.array().square().matrix(), t, VectorXd::Ones(count);
-    const Eigen::Vector3d c = a.colPivHouseholderQr().solve(s);
-    const VectorXd slope = 2 * c(0) * t.array() + c(1);
-    const VectorXd off = ((s - a * c).array() / (1 + slope.array().square()).sqrt()).abs();
-    return {angle, c(0), c(1), c(2), off.maxCoeff(), off.squaredNorm() / static_cast<double>(count)};
+    auto design = [](const VectorXd& t) {
+        MatrixXd a(t.size(), 3);
+        a << t.array().square().matrix(), t, VectorXd::Ones(t.size());
+        return a;
+    };
+    const VectorXd s = n.fit * u, t = n.fit * w;
+    const Eigen::Vector3d c = design(t).colPivHouseholderQr().solve(s);
+    auto off = [&](const MatrixXd& points) {
+        const VectorXd ps = points * u, pt = points * w;
+        const VectorXd slope = 2 * c(0) * pt.array() + c(1);
+        return VectorXd(((ps - design(pt) * c).array() / (1 + slope.array().square()).sqrt()).abs());
+    };
+    const VectorXd fitted = off(n.fit);
+    return {angle, c(0), c(1), c(2), off(n.p).maxCoeff(), fitted.squaredNorm() / static_cast<double>(fitted.size())};
 }
 
 std::optional<LocusShape> FitParabola(const Normalised& n, double axisAngle, double tol) {
@@ -140,17 +152,21 @@ std::optional<LocusShape> FitParabola(const Normalised& n, double axisAngle, dou
 // samples (the singular vector of the smallest singular value), checked by the samples' distance
 // from it to first order.
 std::optional<LocusShape> FitConic(const Normalised& n, double tol) {
-    const Index count = n.p.rows();
-    const VectorXd x = n.p.col(0), y = n.p.col(1);
-    MatrixXd m(count, 6);
-    m << x.array().square().matrix(), (x.array() * y.array()).matrix(), y.array().square().matrix(), x, y,
-        VectorXd::Ones(count);
-    const Eigen::JacobiSVD<MatrixXd> svd(m, Eigen::ComputeThinV);
+    auto design = [](const MatrixXd& p) {
+        const VectorXd x = p.col(0), y = p.col(1);
+        MatrixXd m(p.rows(), 6);
+        m << x.array().square().matrix(), (x.array() * y.array()).matrix(), y.array().square().matrix(), x, y,
+            VectorXd::Ones(p.rows());
+        return m;
+    };
+    const Eigen::JacobiSVD<MatrixXd> svd(design(n.fit), Eigen::ComputeThinV);
     const VectorXd k = svd.matrixV().col(5);
     const double A = k(0), B = k(1), C = k(2), D = k(3), E = k(4), F = k(5);
+    const Index count = n.p.rows();
+    const VectorXd x = n.p.col(0), y = n.p.col(1);
     const VectorXd gx = 2 * A * x + B * y + D * VectorXd::Ones(count);
     const VectorXd gy = B * x + 2 * C * y + E * VectorXd::Ones(count);
-    const VectorXd off = ((m * k).array() / (gx.array().square() + gy.array().square()).sqrt()).abs();
+    const VectorXd off = ((design(n.p) * k).array() / (gx.array().square() + gy.array().square()).sqrt()).abs();
     if (!(off.maxCoeff() <= tol)) return std::nullopt;
 
     Matrix2d q;
