@@ -358,16 +358,39 @@ Encoded EncodeGif(const RgbImage& image) {
     return e;
 }
 
+namespace {
+std::string TooLarge(std::size_t maxBytes) {
+    return "Die Animation wird zu groß: mehr als " + std::to_string(maxBytes >> 20) + " MB.";
+}
+} // namespace
+
 struct GifAnimation::Impl {
     GifFileType* gif = nullptr;
     int width = 0, height = 0, delay = 4;
+    std::string* bytes = nullptr;
+    std::size_t maxBytes = 0;
+    bool tooLarge = false;
     std::string error;
 };
 
-GifAnimation::GifAnimation(int width, int height, int delayCentiseconds) : impl_(std::make_unique<Impl>()) {
+namespace {
+int GifWriteLimited(GifFileType* gif, const GifByteType* data, int length) {
+    auto* impl = static_cast<GifAnimation::Impl*>(gif->UserData);
+    if (impl->bytes->size() + static_cast<std::size_t>(length) > impl->maxBytes) {
+        impl->tooLarge = true;
+        return 0;
+    }
+    impl->bytes->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
+    return length;
+}
+} // namespace
+
+GifAnimation::GifAnimation(int width, int height, int delayCentiseconds, std::size_t maxBytes)
+    : impl_(std::make_unique<Impl>()) {
     impl_->width = width, impl_->height = height, impl_->delay = std::clamp(delayCentiseconds, 2, 65535);
+    impl_->bytes = &bytes_, impl_->maxBytes = maxBytes;
     int error = 0;
-    impl_->gif = EGifOpen(&bytes_, GifWrite, &error);
+    impl_->gif = EGifOpen(impl_.get(), GifWriteLimited, &error);
     if (!impl_->gif) {
         impl_->error = std::string("GIF-Fehler: ") + GifErrorString(error);
         return;
@@ -406,7 +429,8 @@ bool GifAnimation::AddFrame(const RgbImage& image) {
     EGifGCBToExtension(&control, extension);
     if (EGifPutExtension(impl_->gif, GRAPHICS_EXT_FUNC_CODE, 4, extension) != GIF_OK ||
         !PutPicture(impl_->gif, picture, impl_->width, impl_->height, true)) {
-        impl_->error = std::string("GIF-Fehler: ") + GifErrorString(impl_->gif->Error);
+        impl_->error = impl_->tooLarge ? TooLarge(impl_->maxBytes)
+                                       : std::string("GIF-Fehler: ") + GifErrorString(impl_->gif->Error);
         return false;
     }
     ++frames_;
@@ -418,7 +442,8 @@ Encoded GifAnimation::Finish() {
         int error = 0;
         const bool closed = EGifCloseFile(impl_->gif, &error) == GIF_OK;
         impl_->gif = nullptr;
-        if (!closed && impl_->error.empty()) impl_->error = std::string("GIF-Fehler: ") + GifErrorString(error);
+        if (!closed && impl_->error.empty())
+            impl_->error = impl_->tooLarge ? TooLarge(impl_->maxBytes) : std::string("GIF-Fehler: ") + GifErrorString(error);
     }
     if (!impl_->error.empty()) return {{}, impl_->error};
     if (frames_ == 0) return {{}, "GIF-Fehler: Die Animation hat kein Bild."};

@@ -10,14 +10,15 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 
 namespace trimora {
 namespace {
 
-QImage StillGif(Session s, const std::array<std::string, 6>& fields) {
-    s.doc.fields = fields;
+QImage StillGif(Session s, const AnimationRunSteps& run, std::size_t step) {
+    ApplyAnimationStep(s, run, step);
     ApplyTypedCoordinates(s);
     const Encoded e = EncodeGif(ToRgbImage(RenderImage(s.doc, s.width, s.height)));
     return QImage::fromData(QByteArray::fromStdString(e.bytes), "GIF").convertToFormat(QImage::Format_RGB32);
@@ -46,14 +47,54 @@ TEST(AnimationExport, FramesLoopAndTheRunsEnds) {
         ASSERT_EQ(static_cast<int>(frames.size()), c.frames);
         const auto run = AnimationRun(s);
         ASSERT_GT(run.size(), 100u);
-        EXPECT_EQ(frames.front(), StillGif(s, run.front()));
-        EXPECT_EQ(frames.back(), StillGif(s, run.back()));
+        EXPECT_EQ(frames.front(), StillGif(s, run, 0));
+        EXPECT_EQ(frames.back(), StillGif(s, run, run.size() - 1));
         EXPECT_NE(frames.front(), frames[static_cast<std::size_t>(c.frames / 2)]) << "the vertex moves";
     }
     Session s;
     InitSession(s, 821, 660);
     QTemporaryDir dir;
-    EXPECT_TRUE(ExportAnimation(s, 821, 660, 200, dir.filePath("zu-gross.gif").toStdString()).contains("zu groß"));
+    // A frame beyond the picture limit, or frames that together would take too long.
+    EXPECT_TRUE(ExportAnimation(s, 9000, 9000, 2, dir.filePath("zu-gross.gif").toStdString()).contains("zu groß"));
+    EXPECT_TRUE(ExportAnimation(s, 821, 660, 10000, dir.filePath("zu-gross.gif").toStdString()).contains("zu groß"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("zu-gross.gif")));
+}
+
+// What "Animation als GIF speichern" does at the window's first size, and what a full screen asks.
+TEST(AnimationExport, TheDefaultRunIsWrittenWhole) {
+    Session s;
+    InitSession(s, 821, 660);
+    ASSERT_TRUE(ApplyTopic(s, "Feuerbach-Kreis", LoadResourceLines("WTRIMORA")));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("standard.gif");
+    int reported = 0;
+    ASSERT_EQ(ExportAnimation(s, 821, 660, kDefaultAnimationFrames, path.toStdString(), SpecialFiles::Refuse,
+                              [&](int done, int frames) { reported = done == reported + 1 && frames == 120 ? done : -1; }),
+              QString());
+    EXPECT_EQ(reported, kDefaultAnimationFrames);
+    QImageReader reader(path, "GIF");
+    EXPECT_EQ(reader.imageCount(), kDefaultAnimationFrames);
+    EXPECT_EQ(reader.size(), QSize(821, 660));
+    EXPECT_LE(120LL * 3840 * 2160, kMaxAnimationPixels) << "a 4K screen's run fits";
+}
+
+// Only the moving vertex's texts are kept per tick: the others may be as long as they like.
+TEST(AnimationExport, TheRunKeepsTheMovingVertexOnly) {
+    Session s;
+    InitSession(s, 400, 300);
+    for (int n = 0; n < 20000; ++n) s.doc.fields[0] += "0+"; // long, worth 1
+    s.doc.fields[0] += "1";
+    ApplyTypedCoordinates(s);
+    s.animation.vertex = 2;
+    const AnimationRunSteps run = AnimationRun(s);
+    ASSERT_GT(run.size(), 100u);
+    EXPECT_EQ(run.vertex, 2);
+    Session at = s;
+    ApplyAnimationStep(at, run, run.size() / 2);
+    EXPECT_EQ(at.doc.fields[0], s.doc.fields[0]);
+    EXPECT_NE(at.doc.fields[4], s.doc.fields[4]);
+    ApplyAnimationStep(at, run, run.size() + 5); // beyond the end: the last tick
+    EXPECT_EQ(at.doc.fields[4], run.texts.back()[0]);
 }
 
 } // namespace
