@@ -1,5 +1,5 @@
 // Encoders of the picture file formats, on a plain RGB image: 24-bit and 16-colour BMP, JPEG
-// (libjpeg, quality 100, baseline), GIF (giflib) and PNG (libpng).
+// (libjpeg, quality 100, baseline), GIF (giflib, gif_encoder.cpp) and PNG (libpng).
 #pragma once
 
 #include <algorithm>
