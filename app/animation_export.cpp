@@ -11,7 +11,7 @@
 namespace trimora {
 
 QString ExportAnimation(const Session& session, int width, int height, int frames, const std::string& path,
-                        SpecialFiles special, const std::function<void(int, int)>& progress) {
+                        SpecialFiles special, const std::function<bool(int, int)>& progress) {
     if (frames < 2 || frames > 10000) return "Eine Animation hat 2 bis 10000 Bilder.";
     const long long framePixels = static_cast<long long>(width) * height;
     if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
@@ -32,7 +32,7 @@ QString ExportAnimation(const Session& session, int width, int height, int frame
         ApplyTypedCoordinates(frame);
         Document doc = frame.doc;
         if (!gif.AddFrame(ToRgbImage(RenderImage(doc, width, height)))) break;
-        if (progress) progress(i + 1, frames);
+        if (progress && !progress(i + 1, frames)) return "Die Animation wurde abgebrochen; nichts wurde gespeichert.";
     }
     const Encoded e = gif.Finish();
     if (!e.ok()) return QString::fromStdString(e.error);

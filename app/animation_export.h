@@ -23,9 +23,10 @@ inline constexpr std::size_t kMaxAnimationBytes = 512u << 20;
 // Writes `frames` pictures of a width x height drawing area along one run to `path`, looping, each
 // shown as long as the animation takes between them at its speed. Returns a German message on
 // failure (also when a frame or all frames together exceed the limits above). `progress`, if set,
-// hears of every frame drawn (1 to frames). `path` is bytes, as the file system names the file.
+// hears of every frame drawn (1 to frames) and cancels by returning false: then nothing is written.
+// `path` is bytes, as the file system names the file.
 QString ExportAnimation(const Session& session, int width, int height, int frames, const std::string& path,
                         SpecialFiles special = SpecialFiles::Refuse,
-                        const std::function<void(int done, int frames)>& progress = {});
+                        const std::function<bool(int done, int frames)>& progress = {});
 
 } // namespace trimora

@@ -64,10 +64,11 @@ int main(int argc, char** argv) {
                 // A long run tells how far it is, about every second.
                 auto next = std::chrono::steady_clock::now() + std::chrono::seconds(1);
                 const auto progress = [&next](int done, int frames) {
-                    if (std::chrono::steady_clock::now() < next || done == frames) return;
+                    if (std::chrono::steady_clock::now() < next || done == frames) return true;
                     std::cerr << "trimora: Animation: " << done << " von " << frames << " Bildern gezeichnet …\n"
                               << std::flush;
                     next = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+                    return true;
                 };
                 return trimora::ExportAnimation(session, request.width, request.height, request.animationFrames,
                                                 request.path, trimora::SpecialFiles::WriteInto, progress)

@@ -32,6 +32,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QSpinBox>
 #include <QStandardPaths>
 
@@ -265,10 +266,19 @@ void MainWindow::SaveAnimationAs() {
 
 bool MainWindow::SaveAnimation(const QString& path) {
     SyncSessionFromFields();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A large drawing area takes a while: the frames drawn are shown, and the run can be cancelled.
+    QProgressDialog progress("Animation wird gezeichnet …", "Abbrechen", 0, kDefaultAnimationFrames, this);
+    progress.setWindowTitle("Animation als GIF speichern");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
     const QString failure =
-        ExportAnimation(session_, drawing_->width(), drawing_->height(), kDefaultAnimationFrames, Native(path));
-    QApplication::restoreOverrideCursor();
+        ExportAnimation(session_, drawing_->width(), drawing_->height(), kDefaultAnimationFrames, Native(path),
+                        SpecialFiles::Refuse, [&progress](int done, int) {
+                            progress.setValue(done);
+                            return !progress.wasCanceled();
+                        });
+    progress.reset();
+    if (progress.wasCanceled()) return false;
     if (!failure.isEmpty()) {
         ShowMessage("Animation als GIF speichern", failure);
         return false;

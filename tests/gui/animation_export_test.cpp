@@ -3,6 +3,8 @@
 // and last positions; too many pixels are refused.
 #include "app/animation_export.h"
 #include "app/core/session.h"
+#include "app/drawing_area.h"
+#include "app/main_window.h"
 #include "app/picture_export.h"
 #include "base/resource.h"
 #include "output/picture_encoders.h"
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace trimora {
 namespace {
@@ -60,22 +63,29 @@ TEST(AnimationExport, FramesLoopAndTheRunsEnds) {
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("zu-gross.gif")));
 }
 
-// What "Animation als GIF speichern" does at the window's first size, and what a full screen asks.
-TEST(AnimationExport, TheDefaultRunIsWrittenWhole) {
-    Session s;
-    InitSession(s, 821, 660);
-    ASSERT_TRUE(ApplyTopic(s, "Feuerbach-Kreis", LoadResourceLines("WTRIMORA")));
+// "Animation als GIF speichern" at the window's first size, and what a full screen asks; a run
+// cancelled on the way writes nothing.
+TEST(AnimationExport, TheWindowsDefaultRunIsWrittenWholeOrCancelled) {
+    MainWindow window;
+    window.SetMessageBoxesEnabled(false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.ChooseTopic("Feuerbach-Kreis");
+    ASSERT_EQ(window.Drawing()->size(), QSize(821, 660));
     QTemporaryDir dir;
     const QString path = dir.filePath("standard.gif");
-    int reported = 0;
-    ASSERT_EQ(ExportAnimation(s, 821, 660, kDefaultAnimationFrames, path.toStdString(), SpecialFiles::Refuse,
-                              [&](int done, int frames) { reported = done == reported + 1 && frames == 120 ? done : -1; }),
-              QString());
-    EXPECT_EQ(reported, kDefaultAnimationFrames);
+    ASSERT_TRUE(window.SaveAnimation(path)) << window.LastMessage().toStdString();
     QImageReader reader(path, "GIF");
     EXPECT_EQ(reader.imageCount(), kDefaultAnimationFrames);
     EXPECT_EQ(reader.size(), QSize(821, 660));
     EXPECT_LE(120LL * 3840 * 2160, kMaxAnimationPixels) << "a 4K screen's run fits";
+    int heard = 0;
+    const QString cancelled = ExportAnimation(window.GetSession(), 821, 660, kDefaultAnimationFrames,
+                                              dir.filePath("halb.gif").toStdString(), SpecialFiles::Refuse,
+                                              [&](int done, int) { return (heard = done) < 3; });
+    EXPECT_TRUE(cancelled.contains("abgebrochen"));
+    EXPECT_EQ(heard, 3);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("halb.gif")));
 }
 
 // Only the moving vertex's texts are kept per tick: the others may be as long as they like.
