@@ -13,6 +13,7 @@ bool IsHex(char32_t c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')
 int HexValue(char32_t c) { return c <= '9' ? static_cast<int>(c - '0') : static_cast<int>((c | 0x20) - 'a' + 10); }
 
 void AppendUtf8(std::string& out, char32_t c) {
+    if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD; // a lone half of a pair: no character
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -43,6 +44,9 @@ std::u32string Decode(std::string_view bytes) {
             valid = (next & 0xC0) == 0x80;
             c = (c << 6) | (next & 0x3F);
         }
+        // Overlong forms, surrogates and what lies beyond Unicode are no UTF-8.
+        static constexpr char32_t kLeast[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (valid && (c < kLeast[length] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)) valid = false;
         if (!valid) {
             out += b;
             ++i;
@@ -103,44 +107,60 @@ void AppendEscaped(std::string& out, std::string_view text, bool raw) {
     out += body;
 }
 
-// Key names: letters, digits and "-_." as they are, "/" inside a group as "\", the rest as %XX.
+// Key names as Qt writes them: letters, digits and "-_." as they are, "/" inside a group as "\",
+// other characters as %XX, or %UXXXX beyond Latin-1 (two of them, a surrogate pair, beyond 16 bits).
 std::string EscapedKey(std::string_view key) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    auto hex = [](std::string& out, char32_t c, int digits) {
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kDigits[(c >> shift) & 15];
+    };
     std::string out;
-    for (const char ch : key) {
-        const auto c = static_cast<unsigned char>(ch);
+    for (const char32_t c : Decode(key)) {
         if (c == '/') {
             out += '\\';
         } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
                    c == '_' || c == '.') {
-            out += ch;
-        } else {
-            static constexpr char kDigits[] = "0123456789ABCDEF";
+            out += static_cast<char>(c);
+        } else if (c <= 0xFF) {
             out += '%';
-            out += kDigits[c >> 4];
-            out += kDigits[c & 15];
+            hex(out, c, 2);
+        } else if (c <= 0xFFFF) {
+            out += "%U";
+            hex(out, c, 4);
+        } else {
+            out += "%U";
+            hex(out, 0xD800 + ((c - 0x10000) >> 10), 4);
+            out += "%U";
+            hex(out, 0xDC00 + ((c - 0x10000) & 0x3FF), 4);
         }
     }
     return out;
 }
 
 std::string UnescapedKey(std::u32string_view key) {
-    std::string out;
+    std::u32string chars;
     for (std::size_t i = 0; i < key.size(); ++i) {
         const char32_t c = key[i];
         if (c == '\\') {
-            out += '/';
-        } else if (c == '%' && i + 5 < key.size() && key[i + 1] == 'U' && IsHex(key[i + 2]) &&
-                   IsHex(key[i + 3]) && IsHex(key[i + 4]) && IsHex(key[i + 5])) {
-            AppendUtf8(out, static_cast<char32_t>(HexValue(key[i + 2]) << 12 | HexValue(key[i + 3]) << 8 |
-                                                  HexValue(key[i + 4]) << 4 | HexValue(key[i + 5])));
+            chars += U'/';
+        } else if (c == '%' && i + 5 < key.size() && key[i + 1] == 'U' && IsHex(key[i + 2]) && IsHex(key[i + 3]) &&
+                   IsHex(key[i + 4]) && IsHex(key[i + 5])) {
+            const auto unit = static_cast<char32_t>(HexValue(key[i + 2]) << 12 | HexValue(key[i + 3]) << 8 |
+                                                    HexValue(key[i + 4]) << 4 | HexValue(key[i + 5]));
+            if (unit >= 0xDC00 && unit <= 0xDFFF && !chars.empty() && chars.back() >= 0xD800 && chars.back() <= 0xDBFF)
+                chars.back() = 0x10000 + ((chars.back() - 0xD800) << 10) + (unit - 0xDC00);
+            else
+                chars += unit;
             i += 5;
         } else if (c == '%' && i + 2 < key.size() && IsHex(key[i + 1]) && IsHex(key[i + 2])) {
-            AppendUtf8(out, static_cast<char32_t>(HexValue(key[i + 1]) << 4 | HexValue(key[i + 2])));
+            chars += static_cast<char32_t>(HexValue(key[i + 1]) << 4 | HexValue(key[i + 2]));
             i += 2;
         } else {
-            AppendUtf8(out, c);
+            chars += c;
         }
     }
+    std::string out;
+    for (const char32_t c : chars) AppendUtf8(out, c);
     return out;
 }
 
@@ -216,7 +236,10 @@ IniValue ValueOf(std::u32string_view text) {
     const std::vector<std::u32string> items = ValueItems(text);
     IniValue value;
     if (items.size() > 1) {
-        for (const std::u32string& item : items) value.items.push_back(Utf8(item));
+        for (const std::u32string& item : items) {
+            const std::string text = Utf8(item);
+            value.items.push_back(text.starts_with("@@") ? text.substr(1) : text);
+        }
         return value;
     }
     const std::u32string& item = items.front();
@@ -231,6 +254,17 @@ IniValue ValueOf(std::u32string_view text) {
     }
     value.items.push_back(asText.starts_with("@@") ? asText.substr(1) : asText);
     return value;
+}
+
+// A key as Qt keeps it: no "/" at either end, none doubled.
+std::string NormalizedKey(std::string_view key) {
+    std::string out;
+    for (const char c : key) {
+        if (c == '/' && (out.empty() || out.back() == '/')) continue;
+        out += c;
+    }
+    if (!out.empty() && out.back() == '/') out.pop_back();
+    return out;
 }
 
 std::string TextForFile(const std::string& text) { return text.starts_with("@") ? "@" + text : text; }
@@ -268,12 +302,13 @@ std::string IniSettings::Serialize() const {
     std::map<std::string, std::vector<const std::pair<const std::string, IniValue>*>> groups;
     for (const auto& entry : values_) {
         const auto slash = entry.first.find('/');
-        groups[slash == std::string::npos ? std::string(kGeneral) : entry.first.substr(0, slash)].push_back(&entry);
+        groups[slash == std::string::npos ? std::string() : entry.first.substr(0, slash)].push_back(&entry);
     }
     std::string out;
     for (const auto& [group, entries] : groups) {
         if (!out.empty()) out += '\n';
-        out += "[" + EscapedKey(group) + "]\n";
+        // A group of the name "General" is told apart from the keys without a group.
+        out += "[" + (group.empty() ? std::string(kGeneral) : group == kGeneral ? "%General" : EscapedKey(group)) + "]\n";
         for (const auto* entry : entries) {
             const std::string& key = entry->first;
             const auto slash = key.find('/');
@@ -308,16 +343,16 @@ IniSettings IniSettings::Parse(std::string_view bytes) {
         if (text.front() == '[') {
             const auto close = text.find(']');
             if (close == std::u32string_view::npos) continue;
-            group = UnescapedKey(Trimmed(text.substr(1, close - 1)));
-            if (group == kGeneral) group.clear();
-            if (group == "%General") group = kGeneral;
+            const std::u32string_view section = Trimmed(text.substr(1, close - 1));
+            const std::string raw = Utf8(section);
+            group = raw == kGeneral ? std::string() : raw == "%General" ? std::string(kGeneral) : UnescapedKey(section);
             continue;
         }
         const auto equals = text.find('=');
         if (equals == std::u32string_view::npos || equals == 0) continue;
-        const std::string name = UnescapedKey(Trimmed(text.substr(0, equals)));
-        if (name.empty()) continue;
-        settings.values_[group.empty() ? name : group + "/" + name] = ValueOf(Trimmed(text.substr(equals + 1)));
+        const std::string key = NormalizedKey(group + "/" + UnescapedKey(Trimmed(text.substr(0, equals))));
+        if (key.empty()) continue;
+        settings.values_[key] = ValueOf(Trimmed(text.substr(equals + 1)));
     }
     return settings;
 }
