@@ -76,7 +76,7 @@ std::string WriteSessionFile(const std::string& path, const IniSettings& setting
 }
 
 void RemoveOldSessionTemps(const std::string& folder, const std::string& name) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return;
     DIR* dir = fdopendir(fd);
     if (!dir) {
