@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -60,8 +61,17 @@ int main(int argc, char** argv) {
                 session.width = request.width, session.height = request.height;
                 session.animation.vertex = request.vertex;
                 session.animation.direction = static_cast<trimora::AnimationDirection>(request.direction);
+                // A long run tells how far it is, about every second.
+                auto next = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+                const auto progress = [&next](int done, int frames) {
+                    if (std::chrono::steady_clock::now() < next || done == frames) return true;
+                    std::cerr << "trimora: Animation: " << done << " von " << frames << " Bildern gezeichnet …\n"
+                              << std::flush;
+                    next = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+                    return true;
+                };
                 return trimora::ExportAnimation(session, request.width, request.height, request.animationFrames,
-                                                request.path, trimora::SpecialFiles::WriteInto)
+                                                request.path, trimora::SpecialFiles::WriteInto, progress)
                     .toStdString();
             }
             if (request.worksheet) {

@@ -47,6 +47,13 @@ namespace trimora {
 class DrawingArea;
 class ResultsModel;
 
+// The results dialog's filters: 0 text UTF-8, 1 text Windows-1252, 2 table (CSV).
+inline constexpr int kResultsTableFilter = 2;
+// The file the results dialog saves to, from the name it gives back and the filter chosen: a name
+// ending in ".txt" or ".csv" chooses text or table itself; one without an extension gets the
+// filter's; the table's filter adds ".csv" to another extension, text keeps it.
+QString ResultsFileName(const QString& chosen, int filter);
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -80,7 +87,8 @@ public:
     // The name typed in the picture dialog with the filter chosen there: a known extension chooses
     // the format, a name without one gets the filter's.
     bool SavePictureTyped(const QString& path, int filter, int dpi = 96);
-    // UTF-8 with LF, or Windows-1252 with CR LF for the Windows world.
+    // UTF-8 with LF, or Windows-1252 with CR LF for the Windows world; a name ending in ".csv"
+    // gets the table for spreadsheet programs.
     bool SaveResults(const QString& path, bool windows1252 = false);
     // "Arbeitsblatt als PDF": title (topic, data file or "Dreieck"), date, picture and results.
     bool SaveWorksheet(const QString& path);

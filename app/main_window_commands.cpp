@@ -32,6 +32,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QSpinBox>
 #include <QStandardPaths>
 
@@ -87,6 +88,10 @@ std::unique_ptr<QFileDialog> MainWindow::MakeFileDialog(FileDialogKind kind) {
         dialog->setWindowTitle("Daten speichern");
         dialog->setNameFilters({"Text (UTF-8) (*.txt)", "Text (Windows-1252) (*.txt)", "Tabelle (CSV) (*.csv)"});
         dialog->setDefaultSuffix("txt");
+        // A name typed without an extension gets the chosen filter's (and is asked about as such).
+        connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), [d = dialog.get()](const QString& f) {
+            d->setDefaultSuffix(d->nameFilters().indexOf(f) == kResultsTableFilter ? "csv" : "txt");
+        });
         break;
     }
     dialog->selectFile(QString()); // an empty name
@@ -261,10 +266,19 @@ void MainWindow::SaveAnimationAs() {
 
 bool MainWindow::SaveAnimation(const QString& path) {
     SyncSessionFromFields();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A large drawing area takes a while: the frames drawn are shown, and the run can be cancelled.
+    QProgressDialog progress("Animation wird gezeichnet …", "Abbrechen", 0, kDefaultAnimationFrames, this);
+    progress.setWindowTitle("Animation als GIF speichern");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
     const QString failure =
-        ExportAnimation(session_, drawing_->width(), drawing_->height(), kDefaultAnimationFrames, Native(path));
-    QApplication::restoreOverrideCursor();
+        ExportAnimation(session_, drawing_->width(), drawing_->height(), kDefaultAnimationFrames, Native(path),
+                        SpecialFiles::Refuse, [&progress](int done, int) {
+                            progress.setValue(done);
+                            return !progress.wasCanceled();
+                        });
+    progress.reset();
+    if (progress.wasCanceled()) return false;
     if (!failure.isEmpty()) {
         ShowMessage("Animation als GIF speichern", failure);
         return false;
@@ -275,12 +289,17 @@ bool MainWindow::SaveAnimation(const QString& path) {
 void MainWindow::SaveResultsAs() {
     const auto dialog = MakeFileDialog(FileDialogKind::SaveResults);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
-    QString path = dialog->selectedFiles().front();
+    const QString path = dialog->selectedFiles().front();
     NoteFolder(FileDialogKind::SaveResults, path);
-    // The table's filter gives a name without ".csv" its suffix.
-    const bool table = dialog->selectedNameFilter() == dialog->nameFilters().value(2);
-    if (table && QFileInfo(path).suffix().compare("csv", Qt::CaseInsensitive) != 0) path += ".csv";
-    SaveResults(path, dialog->selectedNameFilter() == dialog->nameFilters().value(1));
+    const int filter = static_cast<int>(dialog->nameFilters().indexOf(dialog->selectedNameFilter()));
+    SaveResults(ResultsFileName(path, filter), filter == 1);
+}
+
+QString ResultsFileName(const QString& chosen, int filter) {
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    if (suffix == "txt" || suffix == "csv") return chosen; // the name chooses text or table
+    if (filter == kResultsTableFilter) return chosen + ".csv";
+    return suffix.isEmpty() ? chosen + ".txt" : chosen;
 }
 
 bool MainWindow::SaveResults(const QString& path, bool windows1252) {

@@ -1,15 +1,17 @@
 // What the main window remembers from one start to the next: its place and size, the triangle as
 // typed, the switched entries, the view, the page of the lists, the animation's settings, the data
-// files opened last and the folder of each kind of file dialog. Kept in Qt's settings
-// ($XDG_CONFIG_HOME/trimora/trimora.conf); a damaged or foreign file counts as no file.
+// files opened last and the folder of each kind of file dialog. Kept in the ini dialect of Qt's
+// settings in $XDG_CONFIG_HOME/trimora/trimora.ini, read and written by the file rules
+// (app/session_file.*); a damaged, foreign or refused file counts as no file.
 #include "app/main_window.h"
 
+#include "app/session_file.h"
 #include "app/window_support.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -24,44 +26,54 @@ namespace {
 constexpr int kSettingsFormat = 1; // what a file must say to be read as this program's
 constexpr int kRecentFiles = 10;
 
-QSettings Settings() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "trimora", "trimora"); }
-
 const char* FolderKey(int kind) {
     static const char* keys[4] = {"folders/loadData", "folders/saveData", "folders/picture", "folders/results"};
     return keys[kind];
+}
+
+int Number(const IniSettings& settings, const std::string& key, int fallback) {
+    bool ok = false;
+    const int n = Q(settings.Text(key)).toInt(&ok);
+    return ok ? n : fallback;
 }
 
 } // namespace
 
 void MainWindow::RestoreSession() {
     if (memory_ == Memory::None) return;
-    QSettings settings = Settings();
-    if (settings.status() != QSettings::NoError || settings.value("format").toInt() != kSettingsFormat) return;
+    const SessionRead read = ReadSessionFile(SessionFilePath());
+    if (!read.problem.empty() && activated_) {
+        // One short line: a long one would widen the tool bar that holds it.
+        statusPanel_->setText("  Sitzung nicht gelesen: Grundeinstellungen");
+    }
+    const IniSettings& settings = read.settings;
+    if (Number(settings, "format", 0) != kSettingsFormat) return;
     if (!activated_) {
         // Before the first show: the window's place and size, the lists of files and folders.
-        geometryRestored_ = restoreGeometry(settings.value("window/geometry").toByteArray());
-        for (const QVariant& file : settings.value("recentFiles").toList())
-            if (file.canConvert<QString>() && recentFiles_.size() < kRecentFiles) recentFiles_ << file.toString();
-        for (int kind = 0; kind < 4; ++kind) folders_[static_cast<std::size_t>(kind)] = settings.value(FolderKey(kind)).toString();
-        lastOpenedFile_ = settings.value("lastFile").toString();
+        const std::string geometry = settings.Bytes("window/geometry");
+        geometryRestored_ = restoreGeometry(QByteArray(geometry.data(), static_cast<qsizetype>(geometry.size())));
+        // A list of one is written as a plain text: it stays one name, not its letters.
+        for (const std::string& file : settings.List("recentFiles"))
+            if (!file.empty() && recentFiles_.size() < kRecentFiles && !recentFiles_.contains(Q(file)))
+                recentFiles_ << Q(file);
+        for (int kind = 0; kind < 4; ++kind) folders_[static_cast<std::size_t>(kind)] = Q(settings.Text(FolderKey(kind)));
+        lastOpenedFile_ = Q(settings.Text("lastFile"));
         return;
     }
     if (memory_ == Memory::Fresh) return;
     // Shown: the triangle, the entries and the view, all of them or none.
-    settings.beginGroup("session");
     std::map<std::string, std::string> text;
-    for (const QString& key : settings.childKeys()) text[S(key)] = S(settings.value(key).toString());
-    settings.endGroup();
+    for (const std::string& key : settings.KeysOf("session")) text[key] = settings.Text("session/" + key);
     if (const std::optional<SessionState> state = StateFromText(text)) {
         RestoreState(session_, *state);
         SyncFieldsFromSession();
         SyncTabListsFromSession();
     }
-    const int page = settings.value("window/page", 0).toInt();
+    const int page = Number(settings, "window/page", 0);
     if (page >= 0 && page < pages_->count()) pages_->setCurrentIndex(page);
-    const int vertex = settings.value("animation/vertex", 0).toInt();
-    const int direction = settings.value("animation/direction", 0).toInt();
-    const int speed = settings.value("animation/speed", 70).toInt();
+    const int vertex = Number(settings, "animation/vertex", 0);
+    const int direction = Number(settings, "animation/direction", 0);
+    const int speed = Number(settings, "animation/speed", 70);
     if (vertex >= 0 && vertex < 3) {
         vertexRadios_[static_cast<std::size_t>(vertex)]->setChecked(true);
         session_.animation.vertex = vertex;
@@ -75,23 +87,22 @@ void MainWindow::RestoreSession() {
 
 void MainWindow::StoreSession() {
     if (memory_ == Memory::None) return;
-    QSettings settings = Settings();
-    if (!settings.isWritable()) return;
-    settings.clear(); // a damaged or foreign file is replaced whole
-    settings.setValue("format", kSettingsFormat);
-    settings.setValue("window/geometry", saveGeometry());
-    settings.setValue("window/page", pages_->currentIndex());
+    IniSettings settings; // a damaged or foreign file is replaced whole
+    settings.SetText("format", std::to_string(kSettingsFormat));
+    settings.SetBytes("window/geometry", saveGeometry().toStdString());
+    settings.SetText("window/page", std::to_string(pages_->currentIndex()));
     SyncSessionFromFields();
-    settings.beginGroup("session");
-    for (const auto& [key, value] : StateToText(CaptureState(session_))) settings.setValue(Q(key), Q(value));
-    settings.endGroup();
-    settings.setValue("animation/vertex", session_.animation.vertex);
-    settings.setValue("animation/direction", static_cast<int>(session_.animation.direction));
-    settings.setValue("animation/speed", session_.animation.speed);
-    settings.setValue("lastFile", lastOpenedFile_);
-    settings.setValue("recentFiles", recentFiles_);
-    for (int kind = 0; kind < 4; ++kind) settings.setValue(FolderKey(kind), folders_[static_cast<std::size_t>(kind)]);
-    settings.sync();
+    for (const auto& [key, value] : StateToText(CaptureState(session_))) settings.SetText("session/" + key, value);
+    settings.SetText("animation/vertex", std::to_string(session_.animation.vertex));
+    settings.SetText("animation/direction", std::to_string(static_cast<int>(session_.animation.direction)));
+    settings.SetText("animation/speed", std::to_string(session_.animation.speed));
+    settings.SetText("lastFile", S(lastOpenedFile_));
+    std::vector<std::string> recent;
+    for (const QString& file : recentFiles_) recent.push_back(S(file));
+    settings.SetList("recentFiles", recent);
+    for (int kind = 0; kind < 4; ++kind) settings.SetText(FolderKey(kind), S(folders_[static_cast<std::size_t>(kind)]));
+    // A refused file (someone else's link, a pipe) stays as it is; the window closes anyway.
+    (void)WriteSessionFile(SessionFilePath(), settings);
 }
 
 void MainWindow::NoteRecentFile(const QString& path) {

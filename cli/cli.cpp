@@ -35,9 +35,12 @@ namespace trimora {
 namespace {
 
 constexpr const char* kUsage =
-    "Aufruf: trimora [Optionen]\n"
-    "Ohne Optionen öffnet sich das Programmfenster. Mit Optionen rechnet und zeichnet Trimora\n"
-    "ohne Fenster und beendet sich danach.\n"
+    "Aufruf: trimora [--fresh] [DATEI.tmo]\n"
+    "        trimora [Optionen]\n"
+    "Ohne Optionen öffnet sich das Programmfenster, mit einer Dreiecksdatei als einzigem Argument\n"
+    "mit diesem Dreieck. Das Fenster beginnt mit Dreieck, Auswahl und Ansicht vom letzten Schließen;\n"
+    "--fresh beginnt stattdessen mit den Grundeinstellungen. Mit Optionen rechnet und zeichnet\n"
+    "Trimora ohne Fenster und beendet sich danach.\n"
     "\n"
     "  --topic THEMA        ein Thema aus dem Menü \"Themen\" (z. B. \"Feuerbach-Kreis\")\n"
     "  --load DATEI.tmo     eine Dreiecksdatei laden\n"
@@ -416,7 +419,7 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             (listed && TriangleBeyondDrawing(measured->points)))
             err << "trimora: Hinweis: " << kBeyondDrawing << " (die Abbildung zeigt es nicht; die Ergebnisse gelten "
                    "für die eingegebenen Koordinaten).\n";
-        if (const LocusOutcome loci = TraceLociOfOptions(*measured, session.doc, o.width, o.height, o.loci);
+        if (const LocusOutcome loci = TraceLociOfOptions(*measured, session.doc, o.width, o.height, o.loci, &err);
             !loci.message.empty())
             throw UsageError{loci.message};
 

@@ -5,6 +5,8 @@
 #include "explore/loci.h"
 #include "output/savefile.h"
 
+#include <chrono>
+#include <future>
 #include <ostream>
 
 namespace trimora {
@@ -47,8 +49,29 @@ std::string CheckLocusOptions(const LocusOptions& o, bool animate) {
     return {};
 }
 
+namespace {
+
+// Traces on a thread of its own; a trace that takes longer than a second tells `progress` how far
+// it is, about every second.
+std::optional<std::vector<Locus>> TraceTelling(const Document& doc, int width, int height, const LocusRequest& request,
+                                               std::ostream* progress) {
+    LocusProgress state;
+    auto traced = std::async(std::launch::async, [&] { return TraceLoci(doc, width, height, request, &state); });
+    using namespace std::chrono_literals;
+    auto next = std::chrono::steady_clock::now() + 1s;
+    while (traced.wait_for(50ms) != std::future_status::ready) {
+        if (!progress || std::chrono::steady_clock::now() < next) continue;
+        *progress << "trimora: Ortslinien: " << state.done.load() << " von " << state.total.load()
+                  << " Lagen der Ecke berechnet …\n" << std::flush;
+        next += 1s;
+    }
+    return traced.get();
+}
+
+} // namespace
+
 LocusOutcome TraceLociOfOptions(Document& measured, Document& picture, int width, int height,
-                                const LocusOptions& o) {
+                                const LocusOptions& o, std::ostream* progress) {
     if (o.labels.empty()) return {};
     for (Document* doc : {&measured, &picture == &measured ? nullptr : &picture}) {
         if (!doc) continue;
@@ -64,7 +87,7 @@ LocusOutcome TraceLociOfOptions(Document& measured, Document& picture, int width
             request.points.push_back(points[static_cast<std::size_t>(found)]);
         }
         doc->loci = WithLoci(*doc, width, height,
-                             TraceLoci(*doc, width, height, request).value_or(std::vector<Locus>{}));
+                             TraceTelling(*doc, width, height, request, progress).value_or(std::vector<Locus>{}));
     }
     return {};
 }

@@ -37,9 +37,10 @@ struct LocusOutcome {
 };
 
 // Traces the loci of the options into `measured` (the document the results are measured on) and,
-// when it is another one, into `picture` (a drawing area of width x height each).
+// when it is another one, into `picture` (a drawing area of width x height each). A trace that
+// takes longer than a second tells `progress` (German lines) how far it is, about every second.
 LocusOutcome TraceLociOfOptions(struct Document& measured, struct Document& picture, int width, int height,
-                                const LocusOptions& o);
+                                const LocusOptions& o, std::ostream* progress = nullptr);
 // --locus-points: the samples of the loci of `measured` into the file, or onto `out` for "-".
 LocusOutcome WriteLocusPoints(const struct Document& measured, const LocusOptions& o, std::ostream& out);
 

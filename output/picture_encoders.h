@@ -1,5 +1,5 @@
 // Encoders of the picture file formats, on a plain RGB image: 24-bit and 16-colour BMP, JPEG
-// (libjpeg, quality 100, baseline), GIF (giflib) and PNG (libpng).
+// (libjpeg, quality 100, baseline), GIF (giflib, gif_encoder.cpp) and PNG (libpng).
 #pragma once
 
 #include <algorithm>
@@ -52,10 +52,11 @@ Encoded EncodeJpeg(const RgbImage& image, int quality = 100);
 Encoded EncodeGif(const RgbImage& image);
 
 // An animated GIF written frame by frame (each with the palette the still GIF would have), looping
-// for ever, with a delay between the frames in hundredths of a second.
+// for ever, with a delay between the frames in hundredths of a second. Only the encoded file is
+// kept, at most `maxBytes` of it (more is the error "zu groß").
 class GifAnimation {
   public:
-    GifAnimation(int width, int height, int delayCentiseconds);
+    GifAnimation(int width, int height, int delayCentiseconds, std::size_t maxBytes = std::size_t(1) << 30);
     ~GifAnimation();
     GifAnimation(const GifAnimation&) = delete;
     GifAnimation& operator=(const GifAnimation&) = delete;
@@ -63,8 +64,9 @@ class GifAnimation {
     int Frames() const { return frames_; }
     Encoded Finish();
 
-  private:
     struct Impl;
+
+  private:
     std::unique_ptr<Impl> impl_;
     std::string bytes_;
     int frames_ = 0;

@@ -138,7 +138,8 @@ std::string WriteInPlace(const std::string& shown, const OpenedPath& where, int 
         return Failure(shown, "Sichern des alten Inhalts", err);
     reader.Reset();
 
-    std::string copyName = RandomSiblingName(where.name, ".trimora-alt-");
+    RemoveStaleTempFiles(folder);
+    std::string copyName = OldContentCopyName(where.name);
     UniqueFd copy(
         openat(folder, copyName.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!copy.Valid()) {

@@ -1,13 +1,16 @@
 #include "output/temp_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/random.h>
 #include <unistd.h>
 
@@ -15,8 +18,10 @@ namespace trimora {
 namespace {
 
 constexpr std::string_view kPrefix = ".trimora-";
+constexpr std::string_view kCopyMark = ".trimora-alt-";
 constexpr int kNameAttempts = 100;
 constexpr time_t kOldVersionAge = 3600; // seconds: no save of an older version lasts that long
+constexpr time_t kOldCopyAge = 600;     // nor does an older version's copy of the old content
 
 std::string RandomLetters() {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -51,19 +56,62 @@ int LinkUnnamed(int fd, int folder, const std::string& name) {
     return err == ENOENT || err == EPERM || err == EXDEV ? ENOLINK : err;
 }
 
-// The temporary file of an earlier save that nothing will use any more.
-bool IsStale(std::string_view name, time_t modified) {
-    if (!name.starts_with(kPrefix)) return false;
-    name.remove_prefix(kPrefix.size());
-    const auto dash = name.find('-');
+bool IsLetters(std::string_view letters) {
+    return letters.size() == 6 && std::all_of(letters.begin(), letters.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+           });
+}
+
+// "<pid>-XXXXXX" of a program that no longer runs, or (an older version's) "XXXXXX" untouched for
+// longer than `oldAge`.
+bool IsLeftOver(std::string_view tail, time_t modified, time_t oldAge) {
+    const auto dash = tail.find('-');
     if (dash != std::string_view::npos && dash > 0) {
         int pid = 0;
-        const auto [end, ec] = std::from_chars(name.data(), name.data() + dash, pid);
-        if (ec != std::errc() || end != name.data() + dash || pid <= 0 || name.size() != dash + 7)
+        const auto [end, ec] = std::from_chars(tail.data(), tail.data() + dash, pid);
+        if (ec != std::errc() || end != tail.data() + dash || pid <= 0 || !IsLetters(tail.substr(dash + 1)))
             return false;
         return pid != getpid() && kill(pid, 0) != 0 && errno == ESRCH;
     }
-    return name.size() == 6 && time(nullptr) - modified > kOldVersionAge; // an older version's
+    return IsLetters(tail) && time(nullptr) - modified > oldAge;
+}
+
+// The temporary file of an earlier save that nothing will use any more.
+bool IsStale(std::string_view name, time_t modified) {
+    if (!name.starts_with(kPrefix) || name.starts_with(kCopyMark)) return false;
+    return IsLeftOver(name.substr(kPrefix.size()), modified, kOldVersionAge);
+}
+
+// True when every byte of `copy` is at the start of `file`: the save that made the copy never
+// wrote into the file (or wrote the same), so the copy holds nothing the file lacks.
+bool IsPrefixOf(int copy, int file) {
+    char a[65536], b[65536];
+    for (;;) {
+        const ssize_t n = read(copy, a, sizeof a);
+        if (n < 0) return false;
+        if (n == 0) return true;
+        ssize_t have = 0;
+        while (have < n) {
+            const ssize_t m = read(file, b + have, static_cast<std::size_t>(n - have));
+            if (m <= 0) return false;
+            have += m;
+        }
+        if (std::memcmp(a, b, static_cast<std::size_t>(n)) != 0) return false;
+    }
+}
+
+// The copy "NAME.trimora-alt-…" of a killed in-place save, when it is left over and NAME still has
+// all it holds. A copy whose file was torn by the kill stays: it is the old content.
+bool IsRedundantCopy(int folder, std::string_view name, time_t modified) {
+    const auto mark = name.find(kCopyMark);
+    if (mark == std::string_view::npos || mark == 0) return false; // a hidden copy names no file
+    if (!IsLeftOver(name.substr(mark + kCopyMark.size()), modified, kOldCopyAge)) return false;
+    const std::string copyName(name), fileName(name.substr(0, mark));
+    UniqueFd copy(openat(folder, copyName.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    UniqueFd file(openat(folder, fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st {};
+    if (!copy.Valid() || !file.Valid() || fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    return IsPrefixOf(copy.Get(), file.Get());
 }
 
 } // namespace
@@ -154,20 +202,21 @@ void RemoveStaleTempFiles(int folder) {
     }
     while (const dirent* entry = readdir(dir)) {
         const std::string_view name = entry->d_name;
-        if (!name.starts_with(kPrefix)) continue;
+        const bool copy = name.find(kCopyMark) != std::string_view::npos;
+        if (!name.starts_with(kPrefix) && !copy) continue;
         struct stat st;
         if (fstatat(folder, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (!S_ISREG(st.st_mode) || st.st_uid != geteuid() || st.st_nlink != 1) continue;
-        if (IsStale(name, st.st_mtime)) unlinkat(folder, entry->d_name, 0);
+        if (copy ? IsRedundantCopy(folder, name, st.st_mtime) : IsStale(name, st.st_mtime))
+            unlinkat(folder, entry->d_name, 0);
     }
     closedir(dir);
 }
 
-std::string RandomSiblingName(const std::string& name, std::string_view suffix) {
-    std::string sibling = name + std::string(suffix) + RandomLetters();
-    if (sibling.size() > NAME_MAX)
-        sibling = std::string(suffix) + RandomLetters(); // hidden: the suffix starts with "."
-    return sibling;
+std::string OldContentCopyName(const std::string& name) {
+    const std::string tail = std::string(kCopyMark) + std::to_string(getpid()) + "-" + RandomLetters();
+    if (name.size() + tail.size() > NAME_MAX) return tail; // hidden: the mark starts with "."
+    return name + tail;
 }
 
 } // namespace trimora

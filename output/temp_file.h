@@ -29,13 +29,16 @@ int NameTempFile(TempFile& temp, int folder, const std::string& name);
 // Closes and, if it has a name, removes the temporary file.
 void DiscardTempFile(TempFile& temp, int folder);
 
-// Removes the temporary files of earlier saves that were killed: named ones whose program no
-// longer runs, and those of older versions (".trimora-XXXXXX") untouched for an hour.
+// Removes what killed saves left in `folder`, only our own regular files: temporary files whose
+// program no longer runs (those of older versions, ".trimora-XXXXXX", untouched for an hour), and
+// copies of an in-place save's old content ("NAME.trimora-alt-<pid>-XXXXXX", an older version's
+// "NAME.trimora-alt-XXXXXX" untouched for ten minutes) whose content NAME still holds from its
+// start; a copy of a file the kill left torn stays, and so does a hidden one that names no file.
 void RemoveStaleTempFiles(int folder);
 
-// A name beside `name` that nothing uses yet: `name` + `suffix` + six random letters, or a short
-// hidden name when that would be too long.
-std::string RandomSiblingName(const std::string& name, std::string_view suffix);
+// The name of the copy of the old content beside `name` during an in-place save:
+// "NAME.trimora-alt-<pid>-XXXXXX", or the hidden ".trimora-alt-<pid>-XXXXXX" when that is too long.
+std::string OldContentCopyName(const std::string& name);
 
 // write() until everything is written; false with errno in `err`.
 bool WriteAll(int fd, std::string_view bytes, int& err);

@@ -10,9 +10,9 @@ command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq 
 dir="$root/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIMORA_FUZZ=ON \
   -DTRIMORA_BUILD_APP=OFF -DTRIMORA_BUILD_TESTS=OFF -DTRIMORA_BUILD_BENCH=OFF >/dev/null
-cmake --build "$dir" -j "$(nproc)" --target formula_fuzz tmo_fuzz cli_fuzz >/dev/null
+cmake --build "$dir" -j "$(nproc)" --target formula_fuzz tmo_fuzz cli_fuzz session_ini_fuzz >/dev/null
 cd "$dir"
-for name in formula tmo cli; do
+for name in formula tmo cli session_ini; do
   mkdir -p "corpus-$name"
   echo "== ${name}_fuzz, $seconds s"
   "./fuzz/${name}_fuzz" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 "corpus-$name" \

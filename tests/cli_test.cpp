@@ -119,6 +119,8 @@ TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {
     const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("Aufruf: trimora"), std::string::npos);
+    for (const char* window : {"trimora [--fresh] [DATEI.tmo]", "--fresh beginnt"}) // as the man page says
+        EXPECT_NE(help.out.find(window), std::string::npos) << window;
     const CliRun version = Cli({"--version"});
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out.rfind("Trimora ", 0), 0u) << version.out;

@@ -181,6 +181,55 @@ TEST(SavedFiles, TemporaryFilesOfKilledSavesAreRemovedByTheNextSave) {
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{living, "x.txt"}));
 }
 
+// The copies of the old content that killed in-place saves (a file with a second hard link) left:
+// the next save into the folder removes those whose file still holds all they hold, and only ours.
+TEST(SavedFiles, CopiesOfKilledInPlaceSavesAreRemovedByTheNextSave) {
+    TempDir dir("copies");
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    waitpid(ended, nullptr, 0);
+    const std::string dead = std::to_string(ended), living = std::to_string(getppid());
+    Put(dir / "daten.tmo", "alter Inhalt");
+    const auto twoHoursAgo = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    const struct {
+        std::string name, content;
+        bool old, others, removed;
+    } table[] = {
+        {"daten.tmo.trimora-alt-" + dead + "-abcdef", "alter Inhalt", false, false, true},
+        {"daten.tmo.trimora-alt-" + dead + "-bcdefg", "alter", false, false, true}, // killed while copying
+        {"daten.tmo.trimora-alt-" + dead + "-cdefgh", "anderer Inhalt", false, false, false}, // the file was torn
+        {"daten.tmo.trimora-alt-" + living + "-defghi", "alter Inhalt", false, false, false}, // a save still running
+        {"daten.tmo.trimora-alt-Ab12cd", "alter Inhalt", true, false, true},  // an older version's
+        {"daten.tmo.trimora-alt-Bc23de", "alter Inhalt", false, false, false}, // … of a save that may run
+        {"weg.tmo.trimora-alt-" + dead + "-efghij", "x", false, false, false}, // its file is gone
+        {".trimora-alt-" + dead + "-fghijk", "", false, false, false},          // names no file
+        {"daten.tmo.trimora-alt-" + dead + "-ghijkl", "alter Inhalt", false, true, false},
+    };
+    int cases = 0;
+    for (const auto& row : table) {
+        if (row.others && !IsRoot()) continue;
+        Put(dir / row.name, row.content);
+        if (row.old) fs::last_write_time(dir / row.name, twoHoursAgo);
+        if (row.others) {
+            ASSERT_EQ(chown((dir / row.name).c_str(), kOtherUser, kOtherUser), 0);
+        }
+        ++cases;
+    }
+    EXPECT_EQ(cases, IsRoot() ? 9 : 8);
+    ASSERT_EQ(WriteFileAtomically(dir / "x.txt", "x"), "");
+    for (const auto& row : table)
+        if (!row.others || IsRoot()) {
+            EXPECT_EQ(fs::exists(dir.path / row.name), !row.removed) << row.name;
+        }
+    EXPECT_EQ(Contents(dir / "daten.tmo"), "alter Inhalt");
+    // A save through the in-place path makes its copy under such a name and leaves none.
+    ASSERT_EQ(link((dir / "daten.tmo").c_str(), (dir / "zweiter-name").c_str()), 0);
+    const std::vector<std::string> before = dir.Names();
+    ASSERT_EQ(WriteFileAtomically(dir / "daten.tmo", "neu"), "");
+    EXPECT_EQ(dir.Names(), before);
+    EXPECT_EQ(Contents(dir / "zweiter-name"), "neu");
+}
+
 TEST(SavedFiles, AKilledSaveLeavesTheOldOrTheNewFileAndNothingElse) {
     TempDir dir("kill");
     const std::string path = dir / "gross.txt";

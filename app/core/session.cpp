@@ -370,29 +370,39 @@ void AnimationStep(Session& s) {
     fy = FormatReal((oy - q) / scale, 3);
 }
 
-std::vector<std::array<std::string, 6>> AnimationRun(const Session& s) {
+AnimationRunSteps AnimationRun(const Session& s) {
     Session run = s;
     run.animation.backwards = false;
-    std::vector<std::array<std::string, 6>> fields{run.doc.fields};
     const int k = std::clamp(run.animation.vertex, 0, 2);
+    const auto fx = static_cast<std::size_t>(2 * k), fy = fx + 1;
+    AnimationRunSteps steps;
+    steps.vertex = k;
+    steps.texts.push_back({run.doc.fields[fx], run.doc.fields[fy]});
     const IntPoint start = run.doc.points.screen[kSlotA + k];
     const bool turn = run.animation.direction == AnimationDirection::AroundOrigin;
     // A full turn is 2 pi in steps of 0.01; a straight run ends when the vertex, having turned
     // at both edges, is back where it began (at most twice across the area and back).
     const int turnSteps = static_cast<int>(std::ceil(2 * std::acos(-1.0) / 0.01));
-    const int longest = 4 * (run.width + run.height) + std::abs(start.x) + std::abs(start.y) + 8;
+    const long long longest = 4LL * (run.width + run.height) + std::abs(start.x) + std::abs(start.y) + 8;
     bool turned = false, returned = false;
-    for (int step = 1; step <= (turn ? turnSteps : longest); ++step) {
+    for (long long step = 1; step <= (turn ? turnSteps : longest); ++step) {
         const bool wasBackwards = run.animation.backwards;
         AnimationStep(run);
-        fields.push_back(run.doc.fields);
+        steps.texts.push_back({run.doc.fields[fx], run.doc.fields[fy]});
         if (turn) continue;
         if (wasBackwards && !run.animation.backwards) returned = turned;
         if (!wasBackwards && run.animation.backwards) turned = true;
         const IntPoint at = run.doc.points.screen[kSlotA + k];
         if (returned && !run.animation.backwards && at.x == start.x && at.y == start.y) break;
     }
-    return fields;
+    return steps;
+}
+
+void ApplyAnimationStep(Session& s, const AnimationRunSteps& run, std::size_t step) {
+    if (run.texts.empty()) return;
+    const auto& texts = run.texts[std::min(step, run.texts.size() - 1)];
+    s.doc.fields[static_cast<std::size_t>(2 * run.vertex)] = texts[0];
+    s.doc.fields[static_cast<std::size_t>(2 * run.vertex + 1)] = texts[1];
 }
 
 } // namespace trimora

@@ -110,8 +110,17 @@ inline constexpr const char* kNotADataFile = "keine Trimora-Dreiecksdatei";
 // Animation.
 void SetAnimationSpeed(Session& s, int speed); // interval 81 - speed milliseconds
 void AnimationStep(Session& s);                // one tick, without the repaint
-// The six fields at every tick of one whole run of the animation as it is set: across the drawing
-// area and back to the start, or a full turn about the origin; the first entry is the start.
-std::vector<std::array<std::string, 6>> AnimationRun(const Session& s);
+// One whole run of the animation as it is set: across the drawing area and back to the start, or
+// a full turn about the origin. Only the moving vertex's two fields change, so only they are kept
+// for every tick (the first entry is the start, as typed): the run takes little memory however
+// long the other fields' texts are.
+struct AnimationRunSteps {
+    int vertex = 0; // 0 A, 1 B, 2 C
+    std::vector<std::array<std::string, 2>> texts;
+    std::size_t size() const { return texts.size(); }
+};
+AnimationRunSteps AnimationRun(const Session& s);
+// The fields of tick `step` of `run` (the last one beyond its end) into `s`.
+void ApplyAnimationStep(Session& s, const AnimationRunSteps& run, std::size_t step);
 
 } // namespace trimora

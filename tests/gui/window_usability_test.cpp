@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -53,6 +54,11 @@ class Window : public ShownWindow {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             dialog->selectNameFilter(dialog->nameFilters().value(filter));
+            // As a user picks it: the dialog's own list reports the choice.
+            if (auto* types = dialog->findChild<QComboBox*>("fileTypeCombo")) {
+                emit types->activated(filter);
+                emit types->textActivated(types->itemText(filter));
+            }
             dialog->selectFile(name);
             static_cast<QDialog*>(dialog)->accept(); // public in QDialog, the same virtual
         });
@@ -255,6 +261,31 @@ TEST_F(Window, ResultsAreSavedAsUtf8FirstOrAsWindowsTextOrAsATable) {
         EXPECT_TRUE(bytes.contains(row.area)) << row.name;
         EXPECT_EQ(bytes.contains("\r\n"), row.filter != 0) << row.name;
     }
+}
+
+// The name typed in the results dialog: without an extension it gets the filter's, never two.
+TEST_F(Window, ResultsNamesTypedWithOrWithoutAnExtension) {
+    window->ShowResults();
+    const struct {
+        int filter;
+        const char* typed;
+        const char* written;
+        bool table;
+    } table[] = {{2, "ohne", "ohne.csv", true},       {2, "text.txt", "text.txt", false},
+                 {2, "tabelle.csv", "tabelle.csv", true}, {2, "lauf.v2", "lauf.v2.csv", true},
+                 {0, "ohne0", "ohne0.txt", false},     {1, "andere.dat", "andere.dat", false},
+                 {0, "liste.CSV", "liste.CSV", true}};
+    int cases = 0;
+    for (const auto& row : table) {
+        AnswerNextDialog(row.filter, dir.filePath(row.typed));
+        window->Action("resultsSave")->trigger();
+        const QByteArray bytes = Bytes(dir.filePath(row.written));
+        ASSERT_FALSE(bytes.isEmpty()) << row.typed << " -> " << row.written << ": " << QDir(dir.path()).entryList().join(" ").toStdString();
+        EXPECT_EQ(bytes.contains("cheninhalt;"), row.table) << row.typed;
+        ++cases;
+    }
+    EXPECT_EQ(cases, 7);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 7) << QDir(dir.path()).entryList().join(' ').toStdString();
 }
 
 TEST_F(Window, AtItsMinimumSizeEveryToolAndTabStaysReachable) {
