@@ -241,5 +241,48 @@ TEST(ExactLoci, NamedCurvesAreTheExactPaths) {
     EXPECT_GE(others, 40);
 }
 
+TEST(ExactLoci, FarAndTinyTrianglesTraceAsAtTheOrigin) {
+    // "0;0;1;0;0;1" against "1000;1000;1001;1000;1000;1001" (moved by 100000 pixels, beyond the
+    // drawing's limit) and "0;0;0,01;0;0;0,01" (one pixel), each vertex once round the circumcircle.
+    const struct {
+        RealPoint shift; // pixels
+        double scale;
+    } frames[] = {{{0, 0}, 1}, {{100000, -100000}, 1}, {{0, 0}, 0.01}};
+    auto trace = [](RealPoint shift, double scale, int vertex) {
+        Document doc;
+        const RealPoint unit[3] = {{0, 0}, {100, 0}, {0, -100}};
+        for (int v = 0; v < 3; ++v)
+            PlaceVertex(doc.points, kSlotA + v, {kOrigin.x + shift.x + scale * unit[v].x, kOrigin.y + shift.y + scale * unit[v].y});
+        for (const Centre& centre : kCentres) doc.SetOn(centre.entry);
+        const std::vector<TracePoint> all = TracePoints(doc, kWidth, kHeight);
+        LocusRequest request{vertex, VertexPath::Circumcircle, {}};
+        for (const Centre& centre : kCentres)
+            if (const int i = FindTracePoint(all, centre.name); i >= 0) request.points.push_back(all[static_cast<std::size_t>(i)]);
+        return TraceLoci(doc, kWidth, kHeight, request).value();
+    };
+    int named = 0;
+    for (int vertex = 0; vertex < 3; ++vertex) {
+        const std::vector<Locus> plain = trace(frames[0].shift, frames[0].scale, vertex);
+        for (const auto& frame : {frames[1], frames[2]}) {
+            const std::vector<Locus> other = trace(frame.shift, frame.scale, vertex);
+            ASSERT_EQ(other.size(), plain.size());
+            for (std::size_t t = 0; t < plain.size(); ++t) {
+                SCOPED_TRACE(plain[t].name + " " + std::to_string(vertex) + " scale " + std::to_string(frame.scale));
+                ASSERT_EQ(other[t].shapes.size(), plain[t].shapes.size());
+                for (std::size_t k = 0; k < plain[t].shapes.size(); ++k) {
+                    const LocusShape &p = plain[t].shapes[k], &q = other[t].shapes[k];
+                    EXPECT_EQ(q.kind, p.kind) << LocusShapeText(q) << " / " << LocusShapeText(p);
+                    const RealPoint back{(q.centre.x - frame.shift.x) / frame.scale, (q.centre.y - frame.shift.y) / frame.scale};
+                    EXPECT_NEAR(Distance(back, p.centre), 0, 1e-5);
+                    EXPECT_NEAR(q.a / frame.scale, p.a, 1e-5);
+                    EXPECT_NEAR(q.b / frame.scale, p.b, 1e-5);
+                    named += p.kind != LocusShape::Kind::None;
+                }
+            }
+        }
+    }
+    EXPECT_GE(named, 24);
+}
+
 } // namespace
 } // namespace trimora
