@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -73,13 +74,43 @@ TEST(CommandLine, ATopicKeepsItsVerticesWhenTheStretchIsGiven) {
     EXPECT_NE(shifted.out.find("Punkt C\t( 0,79 | -0,95 )\n"), std::string::npos) << shifted.out;
 }
 
-TEST(CommandLine, StretchRangeAtItsEnds) {
-    const struct {
-        const char* stretch;
-        int code;
-    } cases[] = {{"0,2", 0}, {"0.2", 0}, {"0,19999", 2}, {"1000", 0}, {"1000,001", 2}, {"-1", 2}};
-    for (const auto& c : cases)
-        EXPECT_EQ(Cli({"--stretch", c.stretch, "--results", "-"}).code, c.code) << c.stretch;
+TEST(CommandLine, NumericOptionsAtTheirBounds) {
+    // Each bound as given in the help, just inside (0) and just outside (2, a usage error). Pictures
+    // are written by the program's exporter, which this test has not: past the check they fail (1).
+    const std::string dir = ::testing::TempDir();
+    const std::string svg = dir + "/bounds.svg", png = dir + "/bounds.png", gif = dir + "/bounds.gif";
+    const std::vector<std::pair<std::vector<std::string>, int>> cases = {
+        {{"--stretch", "0,2"}, 0},         {{"--stretch", "0.2"}, 0},            {{"--stretch", "0,19999"}, 2},
+        {{"--stretch", "1000"}, 0},        {{"--stretch", "1000,001"}, 2},       {{"--stretch", "-1"}, 2},
+        {{"--pan", "100000,-100000"}, 0},  {{"--pan", "100001,0"}, 2},           {{"--pan", "0,-100001"}, 2},
+        {{"--size", "16384x1"}, 0},        {{"--size", "16385x1"}, 2},           {{"--size", "1x0"}, 2},
+        {{"--size", "8000x8000"}, 0},      {{"--size", "8000x8001"}, 2},
+        {{"--relations-limit", "0"}, 0},   {{"--relations-limit", "-1"}, 2},
+        {{"--scale", "0,01", "--export", svg}, 0},  {{"--scale", "0,0099", "--export", svg}, 2},
+        {{"--scale", "1000", "--size", "2x2", "--export", svg}, 0},
+        {{"--scale", "1000,01", "--size", "2x2", "--export", svg}, 2},
+        {{"--dpi", "24", "--export", png}, 0},      {{"--dpi", "23", "--export", png}, 2},
+        {{"--dpi", "2400", "--size", "40x40", "--export", png}, 0},
+        {{"--dpi", "2401", "--size", "40x40", "--export", png}, 2},
+        // The picture's total: at 192 dpi 4000 x 4000 pixels become 8000 x 8000, 64 million; one
+        // more row is too many.
+        {{"--dpi", "192", "--size", "4000x4001", "--export", png}, 2},
+        {{"--dpi", "192", "--size", "4000x1", "--export", png}, 0},
+        {{"--dpi", "192", "--size", "8192x1", "--export", png}, 0},  {{"--dpi", "192", "--size", "8193x1", "--export", png}, 2},
+        {{"--frames", "2", "--animate", gif}, 0},   {{"--frames", "1", "--animate", gif}, 2},
+        {{"--frames", "10001", "--animate", gif}, 2},
+    };
+    for (const auto& [args, code] : cases) {
+        std::vector<std::string> all = args;
+        if (std::find(all.begin(), all.end(), "--export") == all.end() &&
+            std::find(all.begin(), all.end(), "--animate") == all.end()) {
+            all.push_back("--results");
+            all.push_back(dir + "/bounds.txt");
+        }
+        const CliRun r = Cli(all);
+        const bool picture = all.back() == svg || all.back() == png || all.back() == gif;
+        EXPECT_EQ(r.code, picture && code == 0 ? 1 : code) << ::testing::PrintToString(args) << r.err;
+    }
 }
 
 TEST(CommandLine, BadArgumentsExitWithTwoAndAGermanMessage) {

@@ -6,6 +6,7 @@
 #include "base/conic_equation.h"
 #include "cli/cli.h"
 #include "etc_reference.h"
+#include "explore/conic_relations.h"
 #include "explore/relations.h"
 #include "explore/relations_search.h"
 #include "test_support.h"
@@ -108,6 +109,26 @@ bool IsVertex(const MarkedPoint& p) {
     return std::any_of(p.names.begin(), p.names.end(), [](const std::string& n) {
         return n == "Punkt A" || n == "Punkt B" || n == "Punkt C";
     });
+}
+
+TEST(ConicRelations, PointsNearTheConicAreNotOnIt) {
+    // An ellipse of semi-axes 300 and 200 pixels drawn through five of its points; marked points on
+    // it and beside it by a millionth and a ten-millionth of the size: only those on it are members.
+    auto at = [](double t, double off) {
+        return RealPoint{400 + (300 + off) * std::cos(t), 300 + (200 + off) * std::sin(t)};
+    };
+    PaintLog log;
+    std::vector<RealPoint> five;
+    for (double t : {0.1, 1.3, 2.2, 3.9, 5.1}) five.push_back(at(t, 0));
+    log.conics.push_back({7, 0, "Testellipse", ConicThroughPoints(five).value(), five});
+    std::vector<MarkedPoint> points;
+    const double size = 600;
+    const double offs[] = {0, 0, 0, 0, 1e-6 * size, -1e-7 * size, 1e-7 * size};
+    for (std::size_t k = 0; k < std::size(offs); ++k)
+        points.push_back({at(0.5 + 0.7 * k, offs[k]), {"P" + std::to_string(k)}, {100 + int(k)}, k, {}, {}, {}});
+    const std::vector<Relation> found = ConicRelations(points, log, size, {});
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].members, (std::vector<int>{0, 1, 2, 3}));
 }
 
 TEST(ConicRelations, ClassicCentresOnTheHyperbolasAndTheSteinerEllipse) {

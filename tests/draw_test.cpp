@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <bitset>
 #include <cmath>
 #include <cstdlib>
 #include <new>
@@ -81,6 +82,33 @@ TEST(PointTable, SyncSlotHoldsEachCoordinateAtItsBoundAndRejectsNonFinite) {
     SyncSlot(pt, 41);
     EXPECT_FALSE(Present(pt, 41));
     EXPECT_EQ(pt.precise[41], (RealPoint{-100, -100}));
+}
+
+TEST(PointTable, AbsentOnlyWithBothCoordinatesAtTheSentinel) {
+    const struct {
+        RealPoint p;
+        bool present;
+    } cases[] = {{{kAbsent, kAbsent}, false}, {{kAbsent, 5}, true}, {{5, kAbsent}, true},
+                 {{kAbsent, kAbsent + 0.25}, true}, {{kAbsent - 0.25, kAbsent}, true}, {{0, 0}, true}};
+    for (const auto& c : cases) {
+        PointTable pt;
+        PlaceSlot(pt, 200, c.p);
+        EXPECT_EQ(Present(pt, 200), c.present) << c.p.x << " " << c.p.y;
+    }
+}
+
+TEST(PointTable, CollinearUpToATenBillionthOfTheLongestSide) {
+    // Twice the area against the longest side squared: 1e-10 is the border.
+    const struct {
+        RealPoint a, b, c;
+        bool collinear;
+    } cases[] = {
+        {{0, 0}, {1000, 0}, {500, 0.5e-7}, true},  {{0, 0}, {1000, 0}, {500, 2e-7}, false},
+        {{0, 0}, {1e5, 0}, {5e4, 1}, false},        {{3, 4}, {3, 4}, {3, 4 + 1e-12}, true},
+        {{0, 0}, {1000, 1000}, {2000, 2000 + 1e-7}, true}, {{0, 0}, {1000, 1000}, {2000, 2000 + 1e-3}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NearlyCollinear(c.a, c.b, c.c), c.collinear) << c.c.x << " " << c.c.y;
 }
 
 TEST(PointTable, WorldToScreenUsesTheWholePixelOrigin) {
@@ -454,6 +482,33 @@ TEST(PaintRoutine, RepeatedRepaintWritesItsLinesWithoutAllocating) {
     // The list keeps each line's memory from the last repaint; only the repaint's own last-label
     // string may grow a few times.
     EXPECT_LE(g_allocations.load(), 4);
+}
+
+TEST(PaintRoutine, ARepaintKeepsNothingOfTheOneBefore) {
+    // One document repainted with ever other entries leaves every slot as a fresh document with the
+    // same entries does: no point of an element that is now off survives into the next repaint.
+    Document reused = MakeDocument({510, 130}, {210, 430}, {610, 430});
+    NullCanvas canvas(821, 660);
+    unsigned seed = 7;
+    for (int run = 0; run < 12; ++run) {
+        std::bitset<kEntryCount> entries;
+        for (int e = 0; e < kEntryCount; ++e) {
+            seed = seed * 1103515245u + 12345u;
+            entries[static_cast<std::size_t>(e)] = run == 0 || (run % 3 != 1 && (seed >> 16) % 3 == 0);
+        }
+        reused.checked = entries;
+        PaintDocument(reused, canvas, true);
+        Document fresh = MakeDocument({510, 130}, {210, 430}, {610, 430});
+        fresh.checked = entries;
+        PaintDocument(fresh, canvas, true);
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            ASSERT_EQ(reused.points.screen[slot], fresh.points.screen[slot]) << "run " << run << ", slot " << slot;
+            const RealPoint p = reused.points.precise[slot], q = fresh.points.precise[slot];
+            ASSERT_TRUE((p.x == q.x || (std::isnan(p.x) && std::isnan(q.x))) && (p.y == q.y || (std::isnan(p.y) && std::isnan(q.y))))
+                << "run " << run << ", slot " << slot;
+        }
+        EXPECT_EQ(reused.results.Lines(), fresh.results.Lines()) << run;
+    }
 }
 
 TEST(PaintRoutine, SmallTrianglesGetNoCircumcircle) {

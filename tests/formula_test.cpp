@@ -216,6 +216,30 @@ TEST(FormulaOperators, RootsAreExactWhereTheRootIsShort) {
     EXPECT_EQ(RunCases(exact, 0), 12);
 }
 
+TEST(FormulaOperators, RootsOfWholeAndShortPowersAreExact) {
+    // b^n typed out, its n-th root compared exactly with b: whole bases and bases of one decimal
+    // place ("0.0016\\4" is 0.2), as far as a double holds every digit.
+    int checked = 0;
+    for (int n = 2; n <= 9; ++n)
+        for (long long b = 2; b <= 99; ++b) {
+            long long power = 1;
+            for (int k = 0; k < n; ++k) power *= b;
+            if (power > (1LL << 50)) break;
+            for (int places : {0, 1}) {
+                std::string digits = std::to_string(power);
+                if (places > 0) {
+                    digits.insert(0, static_cast<std::size_t>(std::max(0, n + 1 - static_cast<int>(digits.size()))), '0');
+                    digits.insert(digits.size() - static_cast<std::size_t>(n), ".");
+                }
+                const double expected = places > 0 ? static_cast<double>(b) / 10 : static_cast<double>(b);
+                const std::string text = digits + "\\" + std::to_string(n);
+                EXPECT_EQ(Eval(text.c_str()).value, expected) << text;
+                ++checked;
+            }
+        }
+    EXPECT_GE(checked, 400);
+}
+
 TEST(FormulaOperators, PowerAfterAnErrorFails) {
     // An error code of 2 or more makes every following power 0 with code 2.
     EXPECT_EQ(Eval("INT(2.5)+2^2").value, 2.0);

@@ -224,6 +224,23 @@ TEST(LocusShape, VertexRunsAreTheAnimationsWholeRun) {
                     std::hypot(start.x - centre.x, start.y - centre.y), 1e-9);
     EXPECT_TRUE(
         VertexRun(VertexPath::Circumcircle, start, {300, 200}, {310, 210}, s.doc.view, 821, 660).empty());
+    // Both turns run clockwise on the screen, as the animation does: from the right of the centre
+    // downwards (the screen's y grows downwards).
+    const RealPoint east{centre.x + 200, centre.y};
+    const auto round = VertexRun(VertexPath::AroundOrigin, east, {}, {}, s.doc.view, 821, 660);
+    const auto circum = VertexRun(VertexPath::Circumcircle, east, {centre.x - 200, centre.y}, {centre.x, centre.y - 200},
+                                  s.doc.view, 821, 660);
+    for (const auto* run : {&round, &circum}) {
+        ASSERT_GE(run->size(), 2u);
+        EXPECT_GT((*run)[1].y, east.y);
+        EXPECT_LT((*run)[1].x, east.x);
+    }
+    Session turning = s;
+    DragVertexTo(turning, 1, int(east.x), int(east.y));
+    turning.animation.vertex = 1;
+    turning.animation.direction = AnimationDirection::AroundOrigin;
+    for (int tick = 0; tick < 10; ++tick) AnimationStep(turning);
+    EXPECT_GT(turning.doc.points.screen[kSlotB].y, int(east.y));
 
     // Every position of a horizontal animation lies on the run.
     s.animation.vertex = 0;

@@ -431,6 +431,14 @@ TEST(Relations, RandomTrianglesReportOnlyWhatTheExactPointsSatisfy) {
                     }
                 pts.push_back(q);
             }
+            // As many places as the kind needs, each a point of its own (a coincidence: one place, two names).
+            const std::size_t least = r.kind == RelationKind::Collinear   ? 3
+                                      : r.kind == RelationKind::Concyclic ? 4
+                                                                          : 1;
+            EXPECT_GE(r.members.size(), least) << RelationLine(set, r);
+            if (r.kind == RelationKind::Coincident && !r.inPicture)
+                EXPECT_GE(r.names.empty() ? set.points[static_cast<std::size_t>(r.members[0])].names.size() : r.names[0].size(), 2u)
+                    << RelationLine(set, r);
             ASSERT_TRUE(r.kind == RelationKind::Coincident || Holds(r.kind, pts, tol))
                 << RelationLine(set, r) << " in " << A.x << "," << A.y << " " << B.x << "," << B.y << " " << C.x
                 << "," << C.y;

@@ -8,11 +8,13 @@
 #include "app/qpainter_canvas.h"
 #include "draw/document.h"
 #include "draw/point_table.h"
+#include "draw/recording_canvas.h"
 #include "tests/gui/image_difference.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 
 namespace trimora {
 namespace {
@@ -58,6 +60,36 @@ TEST(FastRaster, PaintsThePlainPicture) {
             ++run;
         }
     EXPECT_EQ(run, 10);
+}
+
+TEST(FastRaster, StripsMeetUnderThickLinesAndLongLabels) {
+    // Thick level lines beside the border of two strips (reaching over it by their width alone) and
+    // labels that start left of the picture and run into it: the two strips show what the plain
+    // path draws.
+    auto draw = [](Canvas& canvas) {
+        for (const int width : {5, 9})
+            for (const int y : {326, 334}) {
+                canvas.SetPenWidth(width);
+                canvas.MoveTo(50 + 10 * width, y);
+                canvas.LineTo(770, y);
+            }
+        canvas.SetPenWidth(1);
+        canvas.SetFont("DejaVu Sans", 14);
+        canvas.TextOut(-400, 322, "Ein langer Name, der links außerhalb beginnt und weit hineinreicht");
+        canvas.TextOut(-380, 600, "Noch ein langer Name, der links außerhalb beginnt und hineinreicht");
+    };
+    RecordingCanvas recorded(821, 660);
+    draw(recorded);
+    QImage plain(821, 660, QImage::Format_RGB32), strips(821, 660, QImage::Format_RGB32);
+    plain.fill(Qt::white), strips.fill(Qt::white);
+    {
+        QPainter painter(&plain);
+        QPainterCanvas canvas(painter, 821, 660, false);
+        draw(canvas);
+    }
+    ReplayVisible(recorded.Calls(), 0, strips, 0, 330, false);
+    ReplayVisible(recorded.Calls(), 0, strips, 330, 330, false);
+    EXPECT_LT(Compare(plain, strips, 0).share, 0.0001);
 }
 
 } // namespace
