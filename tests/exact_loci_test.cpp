@@ -264,13 +264,17 @@ TEST(ExactLoci, FarAndTinyTrianglesTraceAsAtTheOrigin) {
     for (int vertex = 0; vertex < 3; ++vertex) {
         const std::vector<Locus> plain = trace(frames[0].shift, frames[0].scale, vertex);
         for (const auto& frame : {frames[1], frames[2]}) {
+            // A triangle of one pixel has no circles of its own (too small to draw): the centres it
+            // marks, the centroid and the orthocentre among them.
             const std::vector<Locus> other = trace(frame.shift, frame.scale, vertex);
-            ASSERT_EQ(other.size(), plain.size());
-            for (std::size_t t = 0; t < plain.size(); ++t) {
-                SCOPED_TRACE(plain[t].name + " " + std::to_string(vertex) + " scale " + std::to_string(frame.scale));
-                ASSERT_EQ(other[t].shapes.size(), plain[t].shapes.size());
-                for (std::size_t k = 0; k < plain[t].shapes.size(); ++k) {
-                    const LocusShape &p = plain[t].shapes[k], &q = other[t].shapes[k];
+            EXPECT_GE(other.size(), frame.scale < 1 ? 4u : plain.size());
+            for (const Locus& there : other) {
+                const auto here = std::find_if(plain.begin(), plain.end(), [&](const Locus& l) { return l.name == there.name; });
+                ASSERT_NE(here, plain.end()) << there.name;
+                SCOPED_TRACE(there.name + " " + std::to_string(vertex) + " scale " + std::to_string(frame.scale));
+                ASSERT_EQ(there.shapes.size(), here->shapes.size());
+                for (std::size_t k = 0; k < here->shapes.size(); ++k) {
+                    const LocusShape &p = here->shapes[k], &q = there.shapes[k];
                     EXPECT_EQ(q.kind, p.kind) << LocusShapeText(q) << " / " << LocusShapeText(p);
                     const RealPoint back{(q.centre.x - frame.shift.x) / frame.scale, (q.centre.y - frame.shift.y) / frame.scale};
                     EXPECT_NEAR(Distance(back, p.centre), 0, 1e-5);

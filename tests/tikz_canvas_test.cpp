@@ -51,7 +51,7 @@ TEST(TikzCanvas, PathsStayWithinHalfAPixelOfTheirRuns) {
         for (std::sregex_iterator it(picture.begin(), picture.end(), kPoint), end; it != end; ++it)
             written.push_back({410 + 100 * std::stod((*it)[1]), 330 - 100 * std::stod((*it)[2])});
         ASSERT_GE(written.size(), 4u) << k;
-        EXPECT_LT(written.size(), run.size() / 2) << k;
+        EXPECT_LT(written.size(), run.size()) << k;
         double off = 0;
         for (const RealPoint& p : run) off = std::max(off, OffPolyline(p, written));
         EXPECT_LE(off, 0.5) << k;
