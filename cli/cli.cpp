@@ -62,9 +62,12 @@ constexpr const char* kUsage =
     "                       DATEI.csv: als Tabelle für Tabellenkalkulationen\n"
     "  --cp1252             mit --results DATEI: Windows-1252 mit CR LF statt UTF-8\n"
     "  --relations          Zusammenhänge der markierten Punkte (kollinear, konzyklisch, auf\n"
-    "                       Kegelschnitten) auf die Standardausgabe schreiben\n"
-    "  --relations-all      wie --relations, dazu was nur für dieses Dreieck gilt\n"
-    "  --relations-limit N  höchstens N Zusammenhänge schreiben (Vorgabe 200, 0: alle)\n"
+    "                       Kegelschnitten) auf die Standardausgabe schreiben, jeder Ort mit\n"
+    "                       einem Namen\n"
+    "  --relations-all      wie --relations, dazu was nur für dieses Dreieck gilt und die\n"
+    "                       übrigen Namen der Orte\n"
+    "  --relations-names    mit --relations: dazu die übrigen Namen der Orte\n"
+    "  --relations-limit N  höchstens N Zusammenhänge schreiben (Vorgabe 100, 0: alle)\n"
     "  --export DATEI       Abbildung speichern; das Format folgt der Endung:\n"
     "                       bmp, jpg, gif, png, wmf, svg, pdf, tex (TikZ für LaTeX)\n"
     "  --tikz-body          mit --export DATEI.tex: nur die tikzpicture-Umgebung (für \\input)\n"
@@ -113,8 +116,9 @@ struct Options {
     std::optional<std::string> results;
     bool cp1252 = false;
     bool relations = false;
-    bool relationsAll = false; // also what holds for this triangle only
-    int relationsLimit = 200;  // 0: all
+    bool relationsAll = false;   // also what holds for this triangle only
+    bool relationsNames = false; // the places' other names after the list
+    int relationsLimit = 100;    // 0: all
     std::optional<std::string> exportPath;
     bool bmp16 = false;
     std::optional<int> dpi;
@@ -223,6 +227,9 @@ Options Parse(int argc, const char* const* argv) {
         } else if (arg == "--relations" || arg == "--relations-all") {
             o.relations = true;
             o.relationsAll = o.relationsAll || arg == "--relations-all";
+            o.relationsNames = o.relationsNames || o.relationsAll;
+        } else if (arg == "--relations-names") {
+            o.relationsNames = true;
         } else if (arg == "--relations-limit") {
             const std::string text = value(i);
             if (!ParseInt(text, o.relationsLimit) || o.relationsLimit < 0)
@@ -286,6 +293,7 @@ Options Parse(int argc, const char* const* argv) {
     if (o.cmPerUnit && !(o.exportPath && HasExtension(*o.exportPath, {"svg", "pdf", "tex"})))
         throw UsageError{"--scale gilt nur zusammen mit --export als svg, pdf oder tex."};
     if (o.frames && !o.animate) throw UsageError{"--frames gilt nur zusammen mit --animate DATEI.gif."};
+    if (o.relationsNames && !o.relations) throw UsageError{"--relations-names gilt nur zusammen mit --relations."};
     if (o.animate && o.loci.path == VertexPath::Circumcircle)
         throw UsageError{"--path umkreis gilt nur für Ortslinien (--locus), nicht für --animate."};
     if (o.tikzBody && !(o.exportPath && HasExtension(*o.exportPath, {"tex"})))
@@ -443,9 +451,13 @@ int RunCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
             }
         }
         if (o.relations) {
-            for (const std::string& line : RelationLines(RelationsOfDocument(*measured, o.width, o.height, o.relationsAll), o.relationsAll,
-                                                          nullptr, static_cast<std::size_t>(o.relationsLimit)))
+            const RelationSet set = RelationsOfDocument(*measured, o.width, o.height, o.relationsAll);
+            const auto limit = static_cast<std::size_t>(o.relationsLimit);
+            for (const std::string& line : RelationLines(set, o.relationsAll, nullptr, limit))
                 out << line << '\n';
+            if (o.relationsNames)
+                for (const std::string& line : PlaceLegend(set, o.relationsAll, limit))
+                    out << line << '\n';
             if (!out.flush())
                 throw FileError{"Die Zusammenhänge konnten nicht auf die Standardausgabe geschrieben werden."};
         }

@@ -3,8 +3,32 @@
 #include "explore/relation_checks.h"
 
 #include <algorithm>
+#include <climits>
+#include <tuple>
 
 namespace trimora {
+
+std::string PlaceName(const MarkedPoint& p, const std::vector<int>& names) {
+    if (names.empty()) return {};
+    auto centre = [&](int n) { return static_cast<std::size_t>(n) < p.etc.size() ? p.etc[static_cast<std::size_t>(n)] : 0; };
+    // The catalogue lists the best-known elements first.
+    auto entry = [&](int n) {
+        int first = INT_MAX;
+        if (static_cast<std::size_t>(n) < p.nameElements.size())
+            for (int e : p.nameElements[static_cast<std::size_t>(n)])
+                if (e < kEntryCount) first = std::min(first, e);
+        return first;
+    };
+    auto rank = [&](int n) {
+        const std::string& name = p.names[static_cast<std::size_t>(n)];
+        const int x = centre(n);
+        return std::make_tuple(x > 0 ? x : INT_MAX, name.find("\u2026") != std::string::npos, entry(n), name.size(), n);
+    };
+    const int best = *std::min_element(names.begin(), names.end(), [&](int a, int b) { return rank(a) < rank(b); });
+    std::string text = p.names[static_cast<std::size_t>(best)];
+    if (const int x = centre(best); x > 0) text += " [X(" + std::to_string(x) + ")]";
+    return text;
+}
 
 std::string RelationLine(const RelationSet& set, const Relation& r) {
     // "auf dem Kegelschnitt durch …", "auf der Kiepert-Hyperbel".
@@ -22,12 +46,39 @@ std::string RelationLine(const RelationSet& set, const Relation& r) {
         const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
         const std::vector<int> all = m < r.names.size() ? std::vector<int>{} : AllNames(p);
         const std::vector<int>& names = m < r.names.size() ? r.names[m] : all;
+        if (r.kind != RelationKind::Coincident || r.inPicture) {
+            line += PlaceName(p, names);
+            continue;
+        }
+        // What coincides is the row's content: every name.
         for (std::size_t n = 0; n < names.size(); ++n) {
             if (n > 0) line += " = ";
             line += p.names[static_cast<std::size_t>(names[n])];
         }
     }
     return line;
+}
+
+std::vector<std::string> PlaceLegend(const RelationSet& set, bool all, std::size_t limit) {
+    std::vector<int> rows;
+    RelationLines(set, all, &rows, limit);
+    std::vector<bool> named(set.points.size(), false);
+    for (int k : rows) {
+        if (k < 0) continue;
+        const Relation& r = set.relations[static_cast<std::size_t>(k)];
+        if (r.kind == RelationKind::Coincident && !r.inPicture) continue;
+        for (int m : r.members) named[static_cast<std::size_t>(m)] = true;
+    }
+    std::vector<std::string> lines;
+    for (std::size_t k = 0; k < set.points.size(); ++k) {
+        const MarkedPoint& p = set.points[k];
+        if (!named[k] || p.names.size() < 2) continue;
+        if (lines.empty()) lines.emplace_back("Namen der Orte");
+        std::string line = PlaceName(p, AllNames(p)) + '\t';
+        for (std::size_t n = 0; n < p.names.size(); ++n) line += (n > 0 ? " = " : "") + p.names[n];
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
 std::vector<std::string> RelationLines(const RelationSet& set, bool all, std::vector<int>* rows,

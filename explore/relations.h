@@ -95,16 +95,28 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log,
                           const std::vector<OtherTriangle>& generic = {}, bool thisTriangle = true,
                           std::optional<SetsFound> searched = std::nullopt);
 
-// "kollinear<TAB>Schwerpunkt S, Umkreismittelpunkt U, …" or "konzyklisch<TAB>…"; a known line or
-// circle by its name: "Euler-Gerade<TAB>…"; points on a conic: "auf der Kiepert-Hyperbel<TAB>…".
+// The one name a place goes by in the rows, among `names` (indices into its names): the
+// best-known, one of a centre X(n) first (the smallest n), then one of the catalogue's own before
+// a derived one ("… Lotfußpunkt"), then the one of the earliest entry, then the shortest; with
+// " [X(n)]" where it is a centre:
+// "Inkreismittelpunkt [X(1)]".
+std::string PlaceName(const MarkedPoint& p, const std::vector<int>& names);
+// "kollinear<TAB>Schwerpunkt S [X(2)], Umkreismittelpunkt [X(3)], …" or "konzyklisch<TAB>…", each
+// place by its one name; a known line or circle by its name: "Euler-Gerade<TAB>…"; points on a
+// conic: "auf der Kiepert-Hyperbel<TAB>…".
 std::string RelationLine(const RelationSet& set, const Relation& r);
-// "fallen zusammen<TAB>Schwerpunkt S = Umkreismittelpunkt".
+// "fallen zusammen<TAB>Schwerpunkt S = Umkreismittelpunkt": every name of the place.
 // The heading "Zusammenhänge" and a line per general relation, or "Keine Zusammenhänge gefunden";
 // with `all`, the general ones under "gilt für jedes Dreieck" and the others under
 // "nur für dieses Dreieck". `rows` (if given) gets the relation of each line, -1 for headings. With
 // a `limit` (0: none), at most that many relations and a line "… und N weitere".
 std::vector<std::string> RelationLines(const RelationSet& set, bool all = false, std::vector<int>* rows = nullptr,
                                        std::size_t limit = 0);
+
+// The other names of the places that the rows of RelationLines (same `all` and `limit`) show by
+// one name: "Namen der Orte", then "Inkreismittelpunkt [X(1)]<TAB>Inkreis … Mittelpunkt = …" per
+// place with more than one name; nothing when there is none.
+std::vector<std::string> PlaceLegend(const RelationSet& set, bool all = false, std::size_t limit = 0);
 
 inline constexpr std::string_view kRelationsHeading = "Zusammenhänge";
 

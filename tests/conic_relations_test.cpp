@@ -253,8 +253,8 @@ TEST(ConicRelations, CommandLinePrintsTheRow) {
                           "Höhenschnittpunkt", "--relations"};
     std::ostringstream out, err;
     ASSERT_EQ(RunCommandLine(10, argv, out, err), 0) << err.str();
-    EXPECT_EQ(out.str(), "Zusammenhänge\nauf der Kiepert-Hyperbel\tPunkt A, Punkt B, Punkt C, Schwerpunkt S, "
-                         "Höhenschnittpunkt\n");
+    EXPECT_EQ(out.str(), "Zusammenhänge\nauf der Kiepert-Hyperbel\tPunkt A, Punkt B, Punkt C, Schwerpunkt S [X(2)], "
+                         "Höhenschnittpunkt [X(4)]\n");
 }
 
 } // namespace

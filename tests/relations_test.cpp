@@ -500,7 +500,7 @@ TEST(Relations, CommandLinePrintsTheList) {
     std::ostringstream out, err;
     ASSERT_EQ(RunCommandLine(10, argv, out, err), 0) << err.str();
     EXPECT_EQ(out.str(),
-              "Zusammenhänge\nEuler-Gerade\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n");
+              "Zusammenhänge\nEuler-Gerade\tSchwerpunkt S [X(2)], Umkreis … Mittelpunkt [X(3)], Höhenschnittpunkt [X(4)]\n");
 }
 
 // With every entry on, the list begins with the known lines and circles, and the command line
@@ -566,9 +566,9 @@ TEST(Relations, SymmetryGivesCoincidencesOfThisTriangleOnly) {
     std::ostringstream out, err;
     ASSERT_EQ(RunCommandLine(12, argv, out, err), 0) << err.str();
     EXPECT_EQ(out.str(), "Zusammenhänge\ngilt für jedes Dreieck\n"
-                         "Euler-Gerade\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt\n"
-                         "nur für dieses Dreieck\nkollinear\tPunkt A, Schwerpunkt S, Umkreis … Mittelpunkt, "
-                         "Inkreis … Mittelpunkt, Höhenschnittpunkt\n");
+                         "Euler-Gerade\tSchwerpunkt S [X(2)], Umkreis … Mittelpunkt [X(3)], Höhenschnittpunkt [X(4)]\n"
+                         "nur für dieses Dreieck\nkollinear\tPunkt A, Schwerpunkt S [X(2)], Umkreis … Mittelpunkt [X(3)], "
+                         "Inkreis … Mittelpunkt [X(1)], Höhenschnittpunkt [X(4)]\n");
     // The vertices of the equilateral triangle lie on whole pixels: its centres meet to the pixel,
     // and the Euler line through them says nothing more.
     for (bool all : {false, true}) {
@@ -577,11 +577,36 @@ TEST(Relations, SymmetryGivesCoincidencesOfThisTriangleOnly) {
                               all ? "--relations-all" : "--relations"};
         std::ostringstream out, err;
         ASSERT_EQ(RunCommandLine(12, argv, out, err), 0) << err.str();
-        const std::string centres = "im Bild nicht zu unterscheiden\tSchwerpunkt S, Umkreis … Mittelpunkt, Inkreis … "
-                                    "Mittelpunkt, Höhenschnittpunkt\n";
+        const std::string centres = "im Bild nicht zu unterscheiden\tSchwerpunkt S [X(2)], Umkreis … Mittelpunkt [X(3)], "
+                                    "Inkreis … Mittelpunkt [X(1)], Höhenschnittpunkt [X(4)]\n";
         EXPECT_EQ(out.str().find("Euler-Gerade"), std::string::npos) << out.str();
         EXPECT_EQ(out.str().find(centres) != std::string::npos, all) << out.str();
     }
+}
+
+TEST(Relations, EveryPlaceGoesByOneNameAndTheListStopsAtAHundred) {
+    // The start-up triangle with every entry: a hundred rows and a line for the rest; no row but a
+    // coincidence names a place twice; the legend gives the other names of the incentre.
+    const char* argv[] = {"trimora", "--all", "--relations", "--relations-names"};
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCommandLine(4, argv, out, err), 0) << err.str();
+    std::vector<std::string> lines;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    const auto legend = std::find(lines.begin(), lines.end(), "Namen der Orte");
+    ASSERT_NE(legend, lines.end());
+    EXPECT_EQ(legend - lines.begin(), 102); // the heading, a hundred rows, "… und N weitere"
+    EXPECT_TRUE(lines[101].starts_with("… und ")) << lines[101];
+    for (auto it = lines.begin() + 1; it != lines.begin() + 101; ++it) {
+        if (it->starts_with("fallen zusammen\t")) continue;
+        EXPECT_EQ(it->find(" = "), std::string::npos) << *it;
+    }
+    EXPECT_TRUE(std::any_of(lines.begin() + 1, lines.begin() + 101, [](const std::string& l) {
+        return l.starts_with("Euler-Gerade\tSchwerpunkt S [X(2)], Umkreismittelpunkt [X(3)], Höhenschnittpunkt [X(4)]");
+    }));
+    EXPECT_TRUE(std::any_of(legend, lines.end(), [](const std::string& l) {
+        return l.starts_with("Inkreismittelpunkt [X(1)]\t") && l.find("Ajima-Punkt") != std::string::npos;
+    }));
 }
 
 TEST(Relations, PointsThatCoincideHaveOneListedPlace) {

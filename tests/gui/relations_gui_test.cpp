@@ -35,7 +35,7 @@ TEST(RelationsWindow, ListChooseAndForget) {
     const int heading = static_cast<int>(lines.indexOf("Zusammenhänge"));
     ASSERT_GE(heading, 0);
     ASSERT_EQ(lines.size(), heading + 2);
-    EXPECT_EQ(lines[heading + 1], "Euler-Gerade\tSchwerpunkt S, Umkreis … Mittelpunkt, Höhenschnittpunkt");
+    EXPECT_EQ(lines[heading + 1], "Euler-Gerade\tSchwerpunkt S [X(2)], Umkreis … Mittelpunkt [X(3)], Höhenschnittpunkt [X(4)]");
 
     // The heading chooses nothing; the relation shows the picture with its line.
     window.ChooseResultLine(heading);
