@@ -8,7 +8,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/random.h>
 #include <unistd.h>
 
 namespace trimora {
@@ -21,7 +20,7 @@ constexpr time_t kOldVersionAge = 3600; // seconds: no save of an older version 
 std::string RandomLetters() {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     unsigned char random[6] = {};
-    if (getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+    if (getentropy(random, sizeof random) != 0) {
         const unsigned long mix =
             static_cast<unsigned long>(clock()) ^ (static_cast<unsigned long>(getpid()) << 12);
         for (std::size_t i = 0; i < sizeof random; ++i)
