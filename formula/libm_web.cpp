@@ -1,9 +1,10 @@
 // The web edition's trigonometric functions and hypot, in place of emscripten's (musl's, from
-// fdlibm). The desktop's glibc rounds them correctly in nearly every case, musl in far fewer
-// (about 3 to 18 in 100 arguments differ from glibc's in the last bit), enough to change a shown
-// digit or a pixel now and then. Here they are correctly rounded but in the rarest cases: sine and
-// cosine from a double-double evaluation (about 70 correct bits, quick: a repaint calls them some
-// 20000 times), the others in 113-bit long double. exp, log and pow are the same algorithms in both
+// fdlibm). The desktop's glibc rounds sine, cosine and their inverses correctly in nearly every
+// case, musl in far fewer (about 3 to 18 in 100 arguments differ from glibc's in the last bit),
+// enough to change a shown digit or a pixel now and then. Here they are correctly rounded but in the
+// rarest cases: sine, cosine and the arc tangent from double-double evaluations (about 70 correct
+// bits, quick: a repaint calls them some 20000 times), the rarer ones in 113-bit long double. hypot
+// follows glibc's algorithm and gives its results; exp, log and pow are the same algorithms in both
 // libraries and stay musl's.
 #include <cmath>
 
@@ -60,18 +61,18 @@ Double2 Reduced(double x, int& quadrant) {
     return Add(r, {-k * kPiHalf3, 0});
 }
 
-// sin r and cos r for |r| <= pi/4 + a little: the leading terms of the series in double-double,
-// those below 2^-20 of the result in double (their rounding stays below 2^-70), up to the last one
-// above 2^-75.
-void SinCos(Double2 r, Double2& sine, Double2& cosine) {
-    const Double2 r2 = Multiply(r, r);
+// 1/n! as double-double for n = 2..7.
+constexpr Double2 kInv2{0.5, 0}, kInv3{0.16666666666666666, 9.2518585385429707e-18},
+    kInv4{0.041666666666666664, 2.3129646346357427e-18}, kInv5{0.0083333333333333332, 1.1564823173178714e-19},
+    kInv6{0.0013888888888888889, -5.3005439543735771e-20}, kInv7{0.00019841269841269841, 1.7209558293420705e-22};
+
+// sin r and cos r for |r| <= pi/4 + a little, r2 = r^2: the leading terms of the series in
+// double-double, those below 2^-20 of the result in double (their rounding stays below 2^-70), up
+// to the last one above 2^-75.
+// sin r = r (1 - z/3! + z^2/5! - z^3/7! + z^3 (z/9! - z^2/11! + …)).
+Double2 SineSeries(Double2 r, Double2 r2) {
     const double z = r2.hi;
-    // 1/n! as double-double for n = 2..7.
-    constexpr Double2 kInv2{0.5, 0}, kInv3{0.16666666666666666, 9.2518585385429707e-18},
-        kInv4{0.041666666666666664, 2.3129646346357427e-18}, kInv5{0.0083333333333333332, 1.1564823173178714e-19},
-        kInv6{0.0013888888888888889, -5.3005439543735771e-20}, kInv7{0.00019841269841269841, 1.7209558293420705e-22};
-    // The innermost terms, z/9! - z^2/11! + … and z/8! - z^2/10! + ….
-    const double sinTail =
+    const double tail =
         z * (1.0 / 362880 -
              z * (1.0 / 39916800 -
                   z * (1.0 / 6227020800 -
@@ -79,7 +80,17 @@ void SinCos(Double2 r, Double2& sine, Double2& cosine) {
                             z * (1.0 / 355687428096000 -
                                  z * (1.0 / 1.21645100408832e17 -
                                       z * (1.0 / 5.109094217170944e19 - z * (1.0 / 2.585201673888498e22))))))));
-    const double cosTail =
+    Double2 s = Add({tail, 0}, {-kInv7.hi, -kInv7.lo});
+    s = Add(Multiply(s, r2), kInv5);
+    s = Add(Multiply(s, r2), {-kInv3.hi, -kInv3.lo});
+    s = Add(Multiply(s, r2), {1, 0});
+    return Multiply(s, r);
+}
+
+// cos r = 1 - z/2! + z^2/4! - z^3/6! + z^3 (z/8! - z^2/10! + …).
+Double2 CosineSeries(Double2 r2) {
+    const double z = r2.hi;
+    const double tail =
         z * (1.0 / 40320 -
              z * (1.0 / 3628800 -
                   z * (1.0 / 479001600 -
@@ -88,27 +99,51 @@ void SinCos(Double2 r, Double2& sine, Double2& cosine) {
                                  z * (1.0 / 6402373705728000 -
                                       z * (1.0 / 2.43290200817664e18 -
                                            z * (1.0 / 1.1240007277776077e21 - z * (1.0 / 6.204484017332394e23)))))))));
-    // sin r = r (1 - z/3! + z^2/5! - z^3/7! + z^3 tail), cos r = 1 - z/2! + z^2/4! - z^3/6! + z^3 tail.
-    Double2 s = Add({sinTail, 0}, {-kInv7.hi, -kInv7.lo});
-    s = Add(Multiply(s, r2), kInv5);
-    s = Add(Multiply(s, r2), {-kInv3.hi, -kInv3.lo});
-    s = Add(Multiply(s, r2), {1, 0});
-    sine = Multiply(s, r);
-    Double2 c = Add({cosTail, 0}, {-kInv6.hi, -kInv6.lo});
+    Double2 c = Add({tail, 0}, {-kInv6.hi, -kInv6.lo});
     c = Add(Multiply(c, r2), kInv4);
     c = Add(Multiply(c, r2), {-kInv2.hi, -kInv2.lo});
-    cosine = Add(Multiply(c, r2), {1, 0});
+    return Add(Multiply(c, r2), {1, 0});
 }
 
 // sin x (cosine = false) or cos x.
 double SineOrCosine(double x, bool cosine) {
     int quadrant = 0;
-    Double2 s{}, c{};
-    SinCos(Reduced(x, quadrant), s, c);
+    const Double2 r = Reduced(x, quadrant);
+    const Double2 r2 = Multiply(r, r);
     if (cosine) quadrant = (quadrant + 1) & 3;
-    const Double2 value = (quadrant & 1) ? c : s;
+    const Double2 value = (quadrant & 1) ? CosineSeries(r2) : SineSeries(r, r2);
     const double rounded = value.hi + value.lo;
     return (quadrant & 2) ? -rounded : rounded;
+}
+
+// sin a and cos a in double-double, for |a| <= 4.
+void SinCosOf(double a, Double2& sine, Double2& cosine) {
+    int quadrant = 0;
+    const Double2 r = Reduced(a, quadrant);
+    const Double2 r2 = Multiply(r, r);
+    const Double2 s = SineSeries(r, r2), c = CosineSeries(r2);
+    const Double2 ms{-s.hi, -s.lo}, mc{-c.hi, -c.lo};
+    const Double2 sines[4] = {s, c, ms, mc}, cosines[4] = {c, ms, mc, s};
+    sine = sines[quadrant];
+    cosine = cosines[quadrant];
+}
+
+Double2 Negated(Double2 a) { return {-a.hi, -a.lo}; }
+
+// ax >= ay > 0, neither near the ends of the range.
+double HypotKernel(double ax, double ay) {
+    double h = std::sqrt(ax * ax + ay * ay);
+    double t1 = 0, t2 = 0;
+    if (h <= 2.0 * ay) {
+        const double delta = h - ay;
+        t1 = ax * (2.0 * delta - ax);
+        t2 = (delta - 2.0 * (ax - ay)) * delta;
+    } else {
+        const double delta = h - ax;
+        t1 = 2.0 * delta * (ax - 2.0 * ay);
+        t2 = (4.0 * delta - ay) * ay + delta * delta;
+    }
+    return h - (t1 + t2) / (2.0 * h);
 }
 
 } // namespace
@@ -125,10 +160,46 @@ double cos(double x) {
     return SineOrCosine(x, true);
 }
 
+// atan x = a0 + atan d with tan d = (x cos a0 - sin a0) / (cos a0 + x sin a0), from a0 of float
+// precision: |d| < 2^-22, so that atan d = d - d^3/3 to far below the last bit.
+double atan(double x) {
+    if (!(std::fabs(x) >= 1e-8 && std::fabs(x) <= 1e100)) return static_cast<double>(atanl(x));
+    const double a0 = std::atanf(static_cast<float>(x));
+    Double2 s{}, c{};
+    SinCosOf(a0, s, c);
+    const Double2 top = Add(Multiply({x, 0}, c), Negated(s));
+    const double bottom = c.hi + x * s.hi;
+    const double d = top.hi / bottom;
+    const Double2 rest = Add(top, Negated(TwoProduct(d, bottom)));
+    const Double2 tangent = QuickTwoSum(d, (rest.hi + rest.lo) / bottom);
+    const Double2 angle = Add(tangent, {-d * d * d / 3, 0});
+    const Double2 sum = Add({a0, 0}, angle);
+    return sum.hi + sum.lo;
+}
+
+double acos(double y) { return static_cast<double>(acosl(y)); }
+
+// hypot as glibc computes it without fused multiply-add (C. F. Borges, "An Improved Algorithm for
+// hypot(a,b)", 2019): the square root corrected by the error of the sum of squares. Its results are
+// glibc's to the bit.
+double hypot(double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return (std::isinf(x) || std::isinf(y)) ? INFINITY : x + y;
+    x = std::fabs(x), y = std::fabs(y);
+    const double ax = x < y ? y : x, ay = x < y ? x : y;
+    constexpr double kScale = 0x1p-600, kLarge = 0x1p+511, kTiny = 0x1p-511, kEps = 0x1p-54;
+    if (ax > kLarge) {
+        if (ay <= ax * kEps) return ax + ay;
+        return HypotKernel(ax * kScale, ay * kScale) / kScale;
+    }
+    if (ay < kTiny) {
+        if (ax >= ay / kEps) return ax + ay;
+        return HypotKernel(ax / kScale, ay / kScale) * kScale;
+    }
+    if (ay <= ax * kEps) return ax + ay;
+    return HypotKernel(ax, ay);
+}
+
 double tan(double x) { return static_cast<double>(tanl(x)); }
 double asin(double x) { return static_cast<double>(asinl(x)); }
-double acos(double x) { return static_cast<double>(acosl(x)); }
-double atan(double x) { return static_cast<double>(atanl(x)); }
 double atan2(double y, double x) { return static_cast<double>(atan2l(y, x)); }
-double hypot(double x, double y) { return static_cast<double>(hypotl(x, y)); }
 }
