@@ -3,9 +3,11 @@
 # output and error, the same exit code and the same files, for every topic's results, all elements
 # on five triangles, the relations, TikZ and the CSV table; and the page's module (trimora-core.mjs
 # beside the command line) driven as the page drives it.
-# web_identical.sh NATIVE_PROGRAM WEB_CLI_JS SOURCE_DIR
+# With NATIVE_LIBM_CHECK also the web edition's sine, cosine, arc tangent and hypot against the
+# desktop's (web/libm_check.cpp).
+# web_identical.sh NATIVE_PROGRAM WEB_CLI_JS SOURCE_DIR [NATIVE_LIBM_CHECK]
 set -uo pipefail
-native="$(realpath "$1")" web="$(realpath "$2")" src="$(realpath "$3")"
+native="$(realpath "$1")" web="$(realpath "$2")" src="$(realpath "$3")" libm_check="${4:-}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cases=0 failures=0
@@ -71,6 +73,13 @@ elif ! grep -q "nur als SVG" "$work/refusal"; then
   failures=$((failures + 1)); echo "FEHLER: keine Meldung für PNG"
 fi
 
-expected=$((${#topics[@]} + 2 * ${#triangles[@]} + 10))
+if [ -n "$libm_check" ]; then
+  cases=$((cases + 1))
+  if ! "$libm_check" write "$work/libm.bin" || ! node "$(dirname "$web")/trimora_libm_check.js" check "$work/libm.bin"; then
+    failures=$((failures + 1)); echo "VERSCHIEDEN: Winkelfunktionen und hypot"
+  fi
+fi
+
+expected=$((${#topics[@]} + 2 * ${#triangles[@]} + 10 + (${#libm_check} > 0)))
 echo "$cases Fälle, $failures verschieden"
 [ "${#topics[@]}" -ge 60 ] && [ "$cases" -eq "$expected" ] && [ "$failures" -eq 0 ]
