@@ -2,7 +2,7 @@
 // fdlibm). The desktop's glibc rounds sine, cosine and their inverses correctly in nearly every
 // case, musl in far fewer (about 3 to 18 in 100 arguments differ from glibc's in the last bit),
 // enough to change a shown digit or a pixel now and then. Here they are correctly rounded but in the
-// rarest cases: sine, cosine and the arc tangent from double-double evaluations (about 70 correct
+// rarest cases: sine, cosine, arc tangent and arc cosine from double-double evaluations (about 70 correct
 // bits, quick: a repaint calls them some 20000 times), the rarer ones in 113-bit long double. hypot
 // follows glibc's algorithm and gives its results; exp, log and pow are the same algorithms in both
 // libraries and stay musl's.
@@ -146,6 +146,14 @@ double HypotKernel(double ax, double ay) {
     return h - (t1 + t2) / (2.0 * h);
 }
 
+// The square root of a double-double, to about 100 bits.
+Double2 SquareRoot(Double2 a) {
+    if (!(a.hi > 0)) return {0, 0};
+    const double r = std::sqrt(a.hi);
+    const Double2 rr = TwoProduct(r, r);
+    return QuickTwoSum(r, (((a.hi - rr.hi) - rr.lo) + a.lo) / (2 * r));
+}
+
 } // namespace
 
 extern "C" {
@@ -177,7 +185,17 @@ double atan(double x) {
     return sum.hi + sum.lo;
 }
 
-double acos(double y) { return static_cast<double>(acosl(y)); }
+// acos y = a0 + asin(sqrt(1 - y^2) cos a0 - y sin a0) from a0 = 2 atan sqrt((1 - y) / (1 + y)) within
+// a few ulps: the sine of what a0 lacks is then the angle itself to far below the last bit.
+double acos(double y) {
+    if (!(std::fabs(y) < 1)) return static_cast<double>(acosl(y));
+    const double a0 = 2 * atan(std::sqrt((1 - y) / (1 + y)));
+    Double2 s{}, c{};
+    SinCosOf(a0, s, c);
+    const Double2 root = SquareRoot(Add({1, 0}, Negated(TwoProduct(y, y))));
+    const Double2 sum = Add({a0, 0}, Add(Multiply(root, c), Negated(Multiply({y, 0}, s))));
+    return sum.hi + sum.lo;
+}
 
 // hypot as glibc computes it without fused multiply-add (C. F. Borges, "An Improved Algorithm for
 // hypot(a,b)", 2019): the square root corrected by the error of the sum of squares. Its results are
