@@ -60,6 +60,7 @@ same "TikZ und Tabelle" --topic "Feuerbach-Kreis" --all --results ergebnisse.csv
 same "Windows-Text" --vertices "0;0;4;0;0;3" --on 13 --results ergebnisse.txt --cp1252
 same "Ortslinie" --vertices "0;0;4;0;1;3" --on 13 --locus "Höhenschnittpunkt" --results - --export ort.tex
 same "falsche Option" --gibtsnicht
+same "Dreiecksdatei" --load "$src/fuzz/tmo_seeds/grunddreieck.tmo" --all --results -
 for topic in "Grunddreieck" "Feuerbach-Kreis" "Feuerbach-Hypozykloiden"; do same_page "$topic"; done
 
 # What only the web edition writes: SVG without Qt, and a German refusal for the raster formats.
@@ -80,6 +81,6 @@ if [ -n "$libm_check" ]; then
   fi
 fi
 
-expected=$((${#topics[@]} + 2 * ${#triangles[@]} + 10 + (${#libm_check} > 0)))
+expected=$((${#topics[@]} + 2 * ${#triangles[@]} + 11 + (${#libm_check} > 0)))
 echo "$cases Fälle, $failures verschieden"
 [ "${#topics[@]}" -ge 60 ] && [ "$cases" -eq "$expected" ] && [ "$failures" -eq 0 ]
