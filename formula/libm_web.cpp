@@ -53,6 +53,10 @@ constexpr double kLargestReduced = 65536.0;
 Double2 Reduced(double x, int& quadrant) {
     constexpr double kPiHalf1 = 1.5707963267948966, kPiHalf2 = 6.123233995736766e-17,
                      kPiHalf3 = -1.4973849048591698e-33;
+    if (std::fabs(x) <= 0.78539816339744828) { // pi/4 rounded down: nothing to reduce
+        quadrant = 0;
+        return {x, 0};
+    }
     const double k = std::nearbyint(x * 0.63661977236758134);
     quadrant = static_cast<int>(static_cast<long>(k) & 3);
     Double2 r = Add({x, 0}, {-TwoProduct(k, kPiHalf1).hi, -TwoProduct(k, kPiHalf1).lo});
