@@ -131,7 +131,7 @@ std::string ShortestRealText(double x) {
     // 2. Fixed or scientific, whichever is shorter; fixed on a tie.
     std::string scientific = digits.substr(0, 1);
     if (n > 1) scientific += "." + digits.substr(1);
-    char exponent[8];
+    char exponent[16];
     std::snprintf(exponent, sizeof exponent, "e%c%02d", lead < 0 ? '-' : '+', lead < 0 ? -lead : lead);
     scientific += exponent;
     std::string fixed;
