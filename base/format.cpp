@@ -1,5 +1,7 @@
 #include "base/format.h"
 
+#include "formula/real_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -15,10 +17,10 @@ constexpr int kSignificant = 18; // an extended-precision formatter sees 18 sign
 void AppendFixedAbs(std::string& out, double ax, int decimals) {
     char buf[48];
     // d.ddddddddddddddddde+XX
-    const auto res = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific, kSignificant - 1);
-    const char* e = static_cast<const char*>(std::memchr(buf, 'e', static_cast<std::size_t>(res.ptr - buf)));
+    const char* const end = WriteScientificReal(buf, ax, kSignificant - 1);
+    const char* e = static_cast<const char*>(std::memchr(buf, 'e', static_cast<std::size_t>(end - buf)));
     int exponent = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exponent);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
     char digits[kSignificant];
     digits[0] = buf[0];
     std::memcpy(digits + 1, buf + 2, kSignificant - 1);

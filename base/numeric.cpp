@@ -1,9 +1,9 @@
 #include "base/numeric.h"
 
 #include "base/format.h"
+#include "formula/real_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <system_error>
@@ -66,11 +66,9 @@ int LineSide(RealPoint l1, RealPoint l2, RealPoint p) {
 } // namespace
 
 std::optional<double> ParseRootText(std::string_view text) {
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-    if (ec != std::errc{} || ptr != end || !std::isfinite(value)) return std::nullopt;
-    return value;
+    const RealRead read = ReadReal(text, RealSyntax::fixed);
+    if (read.error != std::errc{} || read.length != text.size() || !std::isfinite(read.value)) return std::nullopt;
+    return read.value;
 }
 
 QuadraticRoots SolveQuadratic(double a, double b, double c) {

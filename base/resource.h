@@ -1,5 +1,5 @@
-// The text resources built into the program (catalogue XTRIMORA, topics WTRIMORA): zlib streams of
-// Windows-1252 text with CR LF line ends.
+// The text resources built into the program (catalogue XTRIMORA, topics WTRIMORA): Windows-1252
+// text with CR LF line ends, stored as zlib streams (in the web edition as they are).
 //
 // A resource that is missing or cannot be inflated is a fault of the build, not of the user's data:
 // the loaders throw ResourceError with a German message that the caller shows before giving up.
@@ -19,7 +19,11 @@ class ResourceError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Inflates one complete zlib stream (with zlib header). Throws ResourceError when the stream is
+// The bytes of a built-in resource as the build stored them: inflated on the desktop, as they are in
+// the web edition. Throws ResourceError when they are damaged.
+std::string UnpackResource(std::span<const unsigned char> data, std::string_view what);
+
+// Inflates one complete zlib stream (with zlib header); the desktop only. Throws ResourceError when the stream is
 // damaged, truncated or followed by further bytes; `what` names the data in the message.
 std::string InflateZlib(std::span<const unsigned char> data, std::string_view what);
 

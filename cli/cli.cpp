@@ -12,7 +12,7 @@
 #include "base/presets.h"
 #include "base/resource.h"
 #include "base/codepage.h"
-#include "output/picture_encoders.h"
+#include "output/picture_size.h"
 #include "output/results_table.h"
 #include "output/savefile.h"
 #include "output/tikz_canvas.h"

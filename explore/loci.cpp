@@ -8,12 +8,11 @@
 #include "explore/null_canvas.h"
 #include "explore/relations.h"
 #include "paint/paint.h"
+#include "explore/two_jobs.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <system_error>
-#include <thread>
 
 namespace trimora {
 namespace {
@@ -229,14 +228,7 @@ std::optional<std::vector<Locus>> TraceLoci(const Document& doc, int width, int 
         }
     };
     const std::size_t half = n / 2;
-    std::thread helper;
-    try {
-        helper = std::thread(work, half, n);
-    } catch (const std::system_error&) {
-        work(half, n); // no second thread to be had: one after the other
-    }
-    work(0, half);
-    if (helper.joinable()) helper.join();
+    RunTwoJobs([&] { work(half, n); }, [&] { work(0, half); });
     if (progress && progress->cancel.load()) return std::nullopt;
 
     // 3. Pieces, and the curve their steady, smooth and precise samples lie on.

@@ -9,6 +9,7 @@
 #include "draw/point_table.h"
 #include "draw/results.h"
 #include "base/format.h"
+#include "explore/two_jobs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,8 +20,6 @@
 #include <numeric>
 #include <optional>
 #include <set>
-#include <system_error>
-#include <thread>
 #include <unordered_map>
 #include <tuple>
 #include <type_traits>
@@ -96,14 +95,7 @@ void OnBothCores(std::size_t count, Work work) {
         for (std::size_t k = next++; k < count; k = next++)
             work(k);
     };
-    std::thread helper;
-    try {
-        helper = std::thread(run);
-    } catch (const std::system_error&) {
-        // no second thread to be had: this one does everything
-    }
-    run();
-    if (helper.joinable()) helper.join();
+    RunTwoJobs(run, run);
 }
 
 // Places along a line in cells twice the slack wide: two places within the slack share a cell or
@@ -476,17 +468,16 @@ struct Finder {
         const bool circles = n <= 30000; // the buckets number points in 16 bits
         std::vector<std::array<int, 4>> candidates, second;
         std::atomic<int> next{0}; // the first point of the next pairs, for whichever thread is free
-        std::thread helper;
-        try {
-            if (circles) helper = std::thread([&] { CircleCandidates(next, second); });
-        } catch (const std::system_error&) {
-            // no second thread to be had: this one does everything
-        }
-        Lines();
-        seen.clear();
+        RunTwoJobs(
+            [&] {
+                if (circles) CircleCandidates(next, second);
+            },
+            [&] {
+                Lines();
+                seen.clear();
+                if (circles) CircleCandidates(next, candidates);
+            });
         if (!circles) return;
-        CircleCandidates(next, candidates);
-        if (helper.joinable()) helper.join();
         candidates.insert(candidates.end(), second.begin(), second.end());
         std::sort(candidates.begin(), candidates.end());
         Held known(pts.size(), 3);

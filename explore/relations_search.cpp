@@ -4,12 +4,11 @@
 #include "explore/null_canvas.h"
 #include "explore/plane.h"
 #include "paint/paint.h"
+#include "explore/two_jobs.h"
 
 #include <atomic>
 #include <optional>
 #include <random>
-#include <system_error>
-#include <thread>
 
 namespace trimora {
 namespace {
@@ -119,24 +118,19 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
         stretchedDone.notify_one();
         paint(firstCheck, repaints.size());
     };
-    std::thread checks;
-    try {
-        checks = std::thread(second);
-    } catch (const std::system_error&) {
-        second(); // no second thread to be had: one after the other
-    }
     Document copy = doc;
-    NullCanvas canvas(width, height);
     PaintLog log;
-    PaintDocument(copy, canvas, true, &log);
-    paint(1, firstCheck);
-    stretchedDone.wait(false);
     std::optional<SetsFound> found;
     std::vector<MarkedPoint> points;
     std::array<RealPoint, 3> abc{};
     std::vector<OtherTriangle> generic;
-    const RealPoint centre{static_cast<double>(origin.x), static_cast<double>(origin.y)};
-    if (!copy.view.triangleDegenerate) {
+    RunTwoJobs(second, [&] {
+        NullCanvas canvas(width, height);
+        PaintDocument(copy, canvas, true, &log);
+        paint(1, firstCheck);
+        stretchedDone.wait(false);
+        if (copy.view.triangleDegenerate) return;
+        const RealPoint centre{static_cast<double>(origin.x), static_cast<double>(origin.y)};
         const PointTable& pt = copy.points;
         abc = {ScreenAsReal(pt, kSlotA), ScreenAsReal(pt, kSlotB), ScreenAsReal(pt, kSlotC)};
         points = CollectMarkedPoints(copy.results, log, repaints[0].doc.results, repaints[0].log, centre, abc,
@@ -146,8 +140,7 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
         for (std::size_t k = 1; k < firstCheck; ++k)
             if (triangles[k]) generic.push_back(*triangles[k]);
         if (generic.size() == firstCheck - 1) found = SearchSets(points, abc, generic, thisTriangle);
-    }
-    if (checks.joinable()) checks.join();
+    });
     if (copy.view.triangleDegenerate) return {};
     std::vector<OtherTriangle> others;
     for (std::size_t k = 1; k < repaints.size(); ++k)

@@ -4,10 +4,10 @@
 #include "formula/formula.h"
 
 #include "formula/higher_functions.h"
+#include "formula/real_text.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstddef>
@@ -448,21 +448,19 @@ class Evaluator {
             error_ = kFormulaSyntax;
             return 0.0;
         }
-        double v = 0.0;
-        const auto [end, ec] =
-            std::from_chars(run.data(), run.data() + run.size(), v, std::chars_format::fixed);
-        if (ec == std::errc::result_out_of_range) {
+        const RealRead read = ReadReal(run, RealSyntax::fixed);
+        if (read.error == std::errc::result_out_of_range) {
             // Too small gives 0; too large (hundreds of digits) is clipped to the ceiling.
             const bool large = run.find_first_of("123456789") < run.find('.');
             if (!large) return 0.0;
             error_ = kFormulaClipped;
             return kCeiling;
         }
-        if (ec != std::errc() || end != run.data() + run.size()) {
+        if (read.error != std::errc() || read.length != run.size()) {
             error_ = kFormulaSyntax;
             return 0.0;
         }
-        return v;
+        return read.value;
     }
 
     // --- operators ---------------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "output/savefile.h"
 
 #include "base/codepage.h"
+#include "output/access_list.h"
 #include "output/path_open.h"
 #include "output/temp_file.h"
 
@@ -8,14 +9,12 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace trimora {
 namespace {
 
 constexpr mode_t kSetIds = S_ISUID | S_ISGID;
-constexpr const char* kAccessList = "system.posix_acl_access";
 
 std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
@@ -55,14 +54,6 @@ std::string WriteDirectly(const std::string& shown, const OpenedPath& where, std
     if (!WriteAll(fd.Get(), bytes, err)) return Failure(shown, "Schreiben", err);
     if ((err = fd.Close()) != 0) return Failure(shown, "Schreiben", err);
     return {};
-}
-
-// The old file's access list onto the new one; false when it has one that cannot be carried over.
-bool CopyAccessList(int from, int to) {
-    char list[4096];
-    const ssize_t n = fgetxattr(from, kAccessList, list, sizeof list);
-    if (n < 0) return errno == ENODATA || errno == ENOTSUP;
-    return fsetxattr(to, kAccessList, list, static_cast<std::size_t>(n), 0) == 0;
 }
 
 enum class TempOutcome { Written, Failed, InPlace };

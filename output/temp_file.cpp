@@ -10,8 +10,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/random.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace trimora {
@@ -26,7 +26,7 @@ constexpr time_t kOldCopyAge = 600;     // nor does an older version's copy of t
 std::string RandomLetters() {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     unsigned char random[6] = {};
-    if (getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+    if (getentropy(random, sizeof random) != 0) {
         const unsigned long mix =
             static_cast<unsigned long>(clock()) ^ (static_cast<unsigned long>(getpid()) << 12);
         for (std::size_t i = 0; i < sizeof random; ++i)

@@ -11,6 +11,11 @@ packages=(
   fonts-dejavu-core qt6-translations-l10n
   file dpkg-dev desktop-file-utils xdg-utils shared-mime-info libfile-mimeinfo-perl
 )
+# --web: only what the web edition needs besides (emscripten, Node) — kept apart so that the plain
+# desktop setup does not fetch it.
+if [ "${1:-}" = --web ]; then
+  packages=(cmake emscripten nodejs libeigen3-dev gzip)
+fi
 # What the tests run against besides: Debian's package checks, the AppStream validator, LaTeX with
 # TikZ for the TikZ pictures and poppler's tools for reading PDF files back.
 if [ "${1:-}" = --tests ]; then

@@ -27,7 +27,10 @@ case "${TRIMORA_SANITIZE:-0}" in
     ;;
   *)
     dir="$root/build"
-    bash "$root/scripts/build.sh" "$dir"
+    # With the web edition built (scripts/web-build.sh), its outputs are compared with the desktop's.
+    web=""
+    if [ -f "$root/build-web/web/trimora-cli.js" ]; then web="$root/build-web"; fi
+    bash "$root/scripts/build.sh" "$dir" "-DTRIMORA_WEB_BUILD=$web"
     ;;
 esac
 cd "$dir"

@@ -2,6 +2,7 @@
 
 #include "base/catalogue.h"
 #include "draw/point_table.h"
+#include "formula/real_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -30,11 +31,17 @@ bool ReadBits(const std::string& text, std::size_t size, std::vector<bool>& bits
     return true;
 }
 
-template <class Number>
-bool ReadNumber(const std::string& text, Number& value) {
+bool ReadNumber(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
     const auto [rest, error] = std::from_chars(text.data(), end, value);
     return error == std::errc() && rest == end;
+}
+
+bool ReadNumber(const std::string& text, double& value) {
+    const RealRead read = ReadReal(text, RealSyntax::general);
+    if (read.error != std::errc() || read.length != text.size()) return false;
+    value = read.value;
+    return true;
 }
 
 // The drawing origin: vertices are kept relative to it, so that a step still fits after the
@@ -93,9 +100,7 @@ std::map<std::string, std::string> StateToText(const SessionState& st) {
     text["entries"] = Bits(checked);
     for (std::size_t t = 0; t < st.tabChecked.size(); ++t) text["list" + std::to_string(t + 1)] = Bits(st.tabChecked[t]);
     text["selectAll"] = st.selectAll ? "1" : "0";
-    char stretch[32];
-    const auto end = std::to_chars(stretch, stretch + sizeof stretch, st.stretchFactor).ptr;
-    text["stretch"] = std::string(stretch, end);
+    text["stretch"] = ShortestRealText(st.stretchFactor);
     text["pan"] = std::to_string(st.panX) + " " + std::to_string(st.panY);
     text["switches"] = std::string{st.showAxes ? '1' : '0', st.showGrid ? '1' : '0', st.showMmGrid ? '1' : '0',
                                    st.showTrilinear ? '1' : '0', st.showEtc ? '1' : '0'};
