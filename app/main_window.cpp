@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
@@ -59,6 +60,8 @@ MainWindow::MainWindow(QWidget* parent, Memory memory) : QMainWindow(parent), me
     connect(Action("pictureSave"), &QAction::triggered, this, &MainWindow::SavePictureAs);
     connect(Action("pictureCopy"), &QAction::triggered, this, &MainWindow::CopyPicture);
     connect(Action("picturePrint"), &QAction::triggered, this, [this] { PrintPicture(false); });
+    connect(Action("picturePreview"), &QAction::triggered, this, [this] { MakePrintPreview(false)->exec(); });
+    connect(Action("resultsPreview"), &QAction::triggered, this, [this] { MakePrintPreview(true)->exec(); });
     connect(Action("vectorCopy"), &QAction::triggered, this, &MainWindow::CopyVector);
     connect(Action("vectorPrint"), &QAction::triggered, this, [this] { PrintPicture(true); });
     connect(Action("resultsSave"), &QAction::triggered, this, &MainWindow::SaveResultsAs);
@@ -185,6 +188,8 @@ void MainWindow::Repaint() {
     // In results mode the picture is still painted (the families fill the results), but hidden.
     drawing_->Render(session_.doc, session_.resultsMode);
     FillResultsList();
+    UpdateTitle();
+    ShowKeyVertex();
     // The results are those of the typed triangle; the status line says when the picture cannot
     // show it, and forgets it when it can again.
     if (TriangleBeyondDrawing(session_.doc.points))
