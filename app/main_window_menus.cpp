@@ -329,8 +329,10 @@ void MainWindow::BuildToolBar() {
                      tool("zoom_fit", "Alles zeigen", Action("fit"))};
 
     zoomPanel_ = new QLabel(this);
-    zoomPanel_->setFixedWidth(130);
     zoomPanel_->setStyleSheet("color: black; font-family: Verdana; font-size: 11px; padding-left: 4px;");
+    // Wide enough for the longest factor ("Alles zeigen" gives three decimals).
+    zoomPanel_->ensurePolished();
+    zoomPanel_->setFixedWidth(zoomPanel_->fontMetrics().horizontalAdvance("Streckungsfaktor 1000,000") + 8);
     pictureTools_.push_back(bar->addWidget(zoomPanel_));
     const struct {
         const char* icon;
