@@ -9,11 +9,13 @@
 #include "base/resource.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QSpinBox>
@@ -215,8 +217,11 @@ void MainWindow::ShowPicture() {
     for (QAction* a : resultsTools_) a->setVisible(false);
     pictureMenu_->menuAction()->setVisible(true);
     resultsMenu_->menuAction()->setVisible(false);
+    // The keyboard stays with the list's successor, not with the next field (its text selected).
+    const bool listFocused = resultsPanel_->isAncestorOf(QApplication::focusWidget());
     resultsPanel_->hide();
     drawing_->show();
+    if (listFocused) drawing_->setFocus(Qt::OtherFocusReason);
     Repaint();
 }
 
@@ -227,8 +232,10 @@ void MainWindow::ShowResults() {
     for (QAction* a : resultsTools_) a->setVisible(true);
     pictureMenu_->menuAction()->setVisible(false);
     resultsMenu_->menuAction()->setVisible(true);
+    const bool drawingFocused = drawing_->hasFocus();
     drawing_->hide();
     resultsPanel_->show();
+    if (drawingFocused) resultsView_->setFocus(Qt::OtherFocusReason);
     Repaint();
     // Back from a chosen relation: the list where it was left; else at the relations, when a
     // point was chosen in the picture meanwhile too.

@@ -270,6 +270,18 @@ TEST_F(Habits, TheReadOutIsShownWhole) {
     EXPECT_LE(panel->fontMetrics().lineSpacing() * lines.size(), panel->contentsRect().height());
 }
 
+// Switching between picture and results hands the keyboard from one to the other, never to the
+// first coordinate field (where typing would replace its selected text).
+TEST_F(Habits, TheKeyboardFollowsPictureAndResults) {
+    QApplication::setActiveWindow(window.get());
+    window->Drawing()->setFocus();
+    window->ShowResults();
+    EXPECT_NE(QApplication::focusWidget(), window->Field(0));
+    EXPECT_TRUE(window->findChild<QWidget*>("resultsView")->hasFocus());
+    window->ShowPicture();
+    EXPECT_TRUE(window->Drawing()->hasFocus());
+}
+
 TEST_F(Habits, AMissingRecentFileIsDroppedWithAMessage) {
     QTemporaryDir dir;
     const QString data = dir.filePath("weg.tmo");
