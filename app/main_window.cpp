@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
@@ -92,8 +93,16 @@ MainWindow::MainWindow(QWidget* parent, Memory memory) : QMainWindow(parent), me
     leftLayout->addWidget(resultsPanel_);
     resultsPanel_->hide();
 
-    selectionPanel_ = BuildSelectionPanel();
-    selectionPanel_->setParent(splitter_);
+    // The selection panel scrolls where the screen is lower than it: on a small screen or at a
+    // large display scale the window still fits.
+    auto* selectionScroll = new QScrollArea(splitter_);
+    selectionScroll->setObjectName("selectionScroll");
+    selectionScroll->setWidget(BuildSelectionPanel());
+    selectionScroll->setWidgetResizable(true);
+    selectionScroll->setFrameShape(QFrame::NoFrame);
+    selectionScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    selectionScroll->setMinimumWidth(1);
+    selectionPanel_ = selectionScroll;
     splitter_->addWidget(left);
     splitter_->addWidget(selectionPanel_);
     splitter_->setStretchFactor(0, 1);

@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
@@ -302,6 +304,18 @@ TEST_F(Window, AtItsMinimumSizeEveryToolAndTabStaysReachable) {
     QApplication::processEvents();
     for (QToolButton* scroll : pages->tabBar()->findChildren<QToolButton*>())
         EXPECT_FALSE(scroll->isVisible());
+}
+
+// The selection panel scrolls: the window's least height is that of the menus, tools and a small
+// picture, so that it fits a low screen (1400 x 1000 pixels at display scale 2 are 500 logical
+// pixels high); the panel's lists stay reachable by scrolling.
+TEST_F(Window, TheLeastHeightFitsALowScreen) {
+    EXPECT_LE(window->minimumSizeHint().height(), 500) << window->minimumSizeHint().height();
+    window->resize(window->width(), 400);
+    QApplication::processEvents();
+    auto* scroll = window->findChild<QScrollArea*>("selectionScroll");
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
 }
 
 TEST(Translation, QtsOwnButtonsSpeakGerman) {
