@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -74,8 +75,15 @@ std::unique_ptr<QFileDialog> MainWindow::MakeFileDialog(FileDialogKind kind) {
         break;
     }
     // A name to start from: the open file's, else the topic's ("Dreieck" for the triangle at the
-    // start), with the dialog's extension; the folder stays the one used last.
-    dialog->selectFile(SuggestedName() + "." + dialog->defaultSuffix());
+    // start), with the dialog's extension; the folder stays the one used last. Another filter
+    // changes the suggestion's extension with it (the extension would choose the format), never
+    // a name the user typed.
+    const QString base = SuggestedName();
+    dialog->selectFile(base + "." + dialog->defaultSuffix());
+    connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), [d = dialog.get(), base] {
+        auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+        if (name && QFileInfo(name->text()).completeBaseName() == base) name->setText(base + "." + d->defaultSuffix());
+    });
     return dialog;
 }
 

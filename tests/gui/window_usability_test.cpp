@@ -86,6 +86,12 @@ TEST_F(Window, FileDialogsStartInTheDocumentsFolderOrHomeWithANameToSuggest) {
             // Saving suggests the topic's name ("Dreieck" at the start); loading none.
             const QString suggested = kind == Kind::LoadData ? "" : "Dreieck." + dialog->defaultSuffix();
             EXPECT_EQ(name->text(), suggested) << static_cast<int>(kind);
+            // Another filter takes the suggestion's extension along: "Dreieck.txt" would save text
+            // though the table was chosen.
+            if (kind == Kind::SaveResults) {
+                emit dialog->filterSelected(dialog->nameFilters().value(kResultsTableFilter));
+                EXPECT_EQ(name->text(), "Dreieck.csv");
+            }
             ++cases;
         }
     }
