@@ -42,6 +42,14 @@ void DrawingArea::paintEvent(QPaintEvent*) {
         p.drawImage(0, 0, image_);
     if (highlight_) PaintHighlight(p, *highlight_, size());
     if (chosenPoint_) PaintChosenPoint(p, *chosenPoint_);
+    if (hasFocus() && keyVertex_) {
+        // The vertex the arrow keys move: a ring round it.
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0x30, 0x60, 0xC0), 2));
+        p.drawEllipse(*keyVertex_, 9, 9);
+        p.setRenderHint(QPainter::Antialiasing, false);
+    }
     if (hasFocus()) {
         // The keyboard works here: a thin frame says so.
         p.setPen(QPen(QColor(0x30, 0x60, 0xC0), 1, Qt::DotLine));

@@ -36,6 +36,12 @@ public:
         update();
     }
     const std::optional<QPointF>& ChosenPoint() const { return chosenPoint_; }
+    // The vertex that the arrow keys move, ringed while the drawing area has the keyboard.
+    void SetKeyVertex(std::optional<QPointF> at) {
+        keyVertex_ = at;
+        update();
+    }
+    const std::optional<QPointF>& KeyVertex() const { return keyVertex_; }
 
     std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
     std::function<void(int steps)> onWheel; // positive: away from the user
@@ -62,6 +68,7 @@ private:
     int wheelRemainder_ = 0;
     std::optional<RelationHighlight> highlight_;
     std::optional<QPointF> chosenPoint_;
+    std::optional<QPointF> keyVertex_;
 };
 
 } // namespace trimora

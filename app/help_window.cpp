@@ -34,6 +34,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     search_->setPlaceholderText("Begriff eingeben, Eingabetaste sucht weiter");
     search_->setClearButtonEnabled(true);
     row->addWidget(search_, 1);
+    found_ = new QLabel(this);
+    row->addWidget(found_);
+    connect(search_, &QLineEdit::textChanged, found_, &QLabel::clear);
     layout->addLayout(row);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
@@ -69,11 +72,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
 }
 
 bool HelpWindow::Find(const QString& text) {
+    found_->clear();
     if (text.isEmpty()) return false;
     if (browser_->find(text)) return true;
     // From the top again.
     browser_->moveCursor(QTextCursor::Start);
-    return browser_->find(text);
+    if (browser_->find(text)) return true;
+    found_->setText("Nichts gefunden");
+    return false;
 }
 
 } // namespace trimora

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QTextBrowser;
 class QTreeWidget;
@@ -16,13 +17,16 @@ class HelpWindow : public QDialog {
     explicit HelpWindow(QWidget* parent = nullptr);
     QTextBrowser* Browser() const { return browser_; }
     QTreeWidget* Contents() const { return contents_; }
-    // Finds the next place of `text` after the cursor, from the top again at the end; false: none.
+    // Finds the next place of `text` after the cursor, from the top again at the end; false: none,
+    // and the line beside the search field says "Nichts gefunden".
     bool Find(const QString& text);
+    QLabel* SearchResult() const { return found_; }
 
   private:
     QTextBrowser* browser_ = nullptr;
     QTreeWidget* contents_ = nullptr;
     QLineEdit* search_ = nullptr;
+    QLabel* found_ = nullptr;
 };
 
 // The handbook's HTML, as the program carries it.

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace trimora {
@@ -131,6 +132,16 @@ void LociPanel::Refill() {
     const Document& doc = hooks_.document();
     const QSize area = hooks_.area();
     points_ = TracePoints(doc, area.width(), area.height());
+    // One place, one entry: a centre that its entry marks ("Umkreismittelpunkt") is listed by that
+    // name alone, not again as the centre of its circle's block ("Umkreis … Mittelpunkt").
+    std::vector<TracePoint> listed;
+    for (const TracePoint& p : points_) {
+        const bool twice = !p.markOnly && std::any_of(points_.begin(), points_.end(), [&](const TracePoint& q) {
+                               return q.markOnly && q.p.x == p.p.x && q.p.y == p.p.y;
+                           });
+        if (!twice) listed.push_back(p);
+    }
+    points_ = std::move(listed);
     listed_ = LociStampOf(doc, area.width(), area.height());
     listValid_ = true;
     const QSignalBlocker quiet(list_);

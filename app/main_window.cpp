@@ -9,12 +9,16 @@
 #include "base/resource.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
@@ -59,6 +63,8 @@ MainWindow::MainWindow(QWidget* parent, Memory memory) : QMainWindow(parent), me
     connect(Action("pictureSave"), &QAction::triggered, this, &MainWindow::SavePictureAs);
     connect(Action("pictureCopy"), &QAction::triggered, this, &MainWindow::CopyPicture);
     connect(Action("picturePrint"), &QAction::triggered, this, [this] { PrintPicture(false); });
+    connect(Action("picturePreview"), &QAction::triggered, this, [this] { MakePrintPreview(false)->exec(); });
+    connect(Action("resultsPreview"), &QAction::triggered, this, [this] { MakePrintPreview(true)->exec(); });
     connect(Action("vectorCopy"), &QAction::triggered, this, &MainWindow::CopyVector);
     connect(Action("vectorPrint"), &QAction::triggered, this, [this] { PrintPicture(true); });
     connect(Action("resultsSave"), &QAction::triggered, this, &MainWindow::SaveResultsAs);
@@ -87,8 +93,16 @@ MainWindow::MainWindow(QWidget* parent, Memory memory) : QMainWindow(parent), me
     leftLayout->addWidget(resultsPanel_);
     resultsPanel_->hide();
 
-    selectionPanel_ = BuildSelectionPanel();
-    selectionPanel_->setParent(splitter_);
+    // The selection panel scrolls where the screen is lower than it: on a small screen or at a
+    // large display scale the window still fits.
+    auto* selectionScroll = new QScrollArea(splitter_);
+    selectionScroll->setObjectName("selectionScroll");
+    selectionScroll->setWidget(BuildSelectionPanel());
+    selectionScroll->setWidgetResizable(true);
+    selectionScroll->setFrameShape(QFrame::NoFrame);
+    selectionScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    selectionScroll->setMinimumWidth(1);
+    selectionPanel_ = selectionScroll;
     splitter_->addWidget(left);
     splitter_->addWidget(selectionPanel_);
     splitter_->setStretchFactor(0, 1);
@@ -185,6 +199,8 @@ void MainWindow::Repaint() {
     // In results mode the picture is still painted (the families fill the results), but hidden.
     drawing_->Render(session_.doc, session_.resultsMode);
     FillResultsList();
+    UpdateTitle();
+    ShowKeyVertex();
     // The results are those of the typed triangle; the status line says when the picture cannot
     // show it, and forgets it when it can again.
     if (TriangleBeyondDrawing(session_.doc.points))
@@ -210,8 +226,11 @@ void MainWindow::ShowPicture() {
     for (QAction* a : resultsTools_) a->setVisible(false);
     pictureMenu_->menuAction()->setVisible(true);
     resultsMenu_->menuAction()->setVisible(false);
+    // The keyboard stays with the list's successor, not with the next field (its text selected).
+    const bool listFocused = resultsPanel_->isAncestorOf(QApplication::focusWidget());
     resultsPanel_->hide();
     drawing_->show();
+    if (listFocused) drawing_->setFocus(Qt::OtherFocusReason);
     Repaint();
 }
 
@@ -222,8 +241,10 @@ void MainWindow::ShowResults() {
     for (QAction* a : resultsTools_) a->setVisible(true);
     pictureMenu_->menuAction()->setVisible(false);
     resultsMenu_->menuAction()->setVisible(true);
+    const bool drawingFocused = drawing_->hasFocus();
     drawing_->hide();
     resultsPanel_->show();
+    if (drawingFocused) resultsView_->setFocus(Qt::OtherFocusReason);
     Repaint();
     // Back from a chosen relation: the list where it was left; else at the relations, when a
     // point was chosen in the picture meanwhile too.

@@ -2,10 +2,12 @@
 // and the four element lists. Every handler changes the session and repaints. The window is
 // defined in parts: main_window.cpp wires them together (construction, repaint, the commands on
 // the document, window events); main_window_menus.cpp builds the menus and the tool bar;
-// main_window_panels.cpp the selection and results panels; main_window_commands.cpp holds the
-// file, picture and results commands (dialogs, saving, printing, clipboard); main_window_loci.cpp
+// main_window_panels.cpp the selection and results panels; main_window_files.cpp the data files,
+// their dialogs and the title; main_window_commands.cpp the picture and results commands (saving,
+// printing and its preview, clipboard); main_window_loci.cpp
 // the animation, its trace and the loci; main_window_relations.cpp the relations under the results
-// with their filter and point choice; main_window_drawing.cpp the drawing area's mouse.
+// with their filter and point choice; main_window_drawing.cpp the drawing area's mouse (a vertex
+// dragged, the background panned) and its context menu.
 #pragma once
 
 #include "app/core/session.h"
@@ -13,6 +15,7 @@
 #include "app/relations_view.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointF>
 
 #include <array>
@@ -32,6 +35,7 @@ class QListWidget;
 class QListWidgetItem;
 class QKeyEvent;
 class QMenu;
+class QPrintPreviewDialog;
 class QRadioButton;
 class QSpinBox;
 class QSplitter;
@@ -75,7 +79,11 @@ public:
     void ChooseTopic(const QString& caption);
     bool LoadDataFile(const QString& path);   // false: a German message was shown
     bool LoadDataFileAt(const std::string& path); // the name's bytes as the file system has them
-    bool SaveDataFile(const QString& path);
+    bool SaveDataFile(const QString& path); // the file is open afterwards
+    void NewTriangle();          // "Neu": the triangle, entries and view of the start (one undo step)
+    void SaveDataFileCommand();  // "Daten speichern": to the open file, else as "… speichern unter"
+    // The open data file (loaded or saved last; empty after "Neu").
+    const QString& DataFile() const { return dataFile_; }
     void ToggleSelectionPanel(); // "Objektauswahl"
     void BulkSelect();          // Ctrl+F12
     void ClearSelect();         // the cross-mark button
@@ -94,6 +102,8 @@ public:
     bool SaveWorksheet(const QString& path);
     // "Animation als GIF speichern": one run of the animation as it is set, 120 frames.
     bool SaveAnimation(const QString& path);
+    // "Druckvorschau …" of the picture or of the results, as "Drucken" would print them.
+    std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(bool results);
     void CopyPicture();
     void CopyVector();
     void CopyResults();
@@ -137,6 +147,8 @@ public:
     QLabel* RelationsTitle() const { return relationsTitle_; }
     QToolButton* ToolButtonFor(const char* action) const;        // the tool-bar button of a menu command
     void SetMessageBoxesEnabled(bool on) { messageBoxes_ = on; } // off in tests
+    // Called with the drawing area's context menu before it opens (tests close it there).
+    void OnContextMenu(std::function<void(QMenu*)> f) { contextMenuShown_ = std::move(f); }
     QString LastMessage() const { return lastMessage_; }
 
 protected:
@@ -163,6 +175,7 @@ private:
     void RestoreStep(const SessionState& state);
     void EndAnimationStep();
     bool OnDrawingKey(QKeyEvent* e);
+    void ShowKeyVertex(); // the ring round the vertex the keys move, once one was chosen
     void SyncTabListsFromSession();
     void SyncChecks();
     void MarkFieldErrors();
@@ -192,6 +205,10 @@ private:
     void OpenDataFile();
     void SaveDataFileAs();
     QString StartFolder() const;
+    // What the save dialogs suggest (without extension): the open file's name or the topic's.
+    QString SuggestedName() const;
+    // "name.tmo – Trimora", marked while the triangle or the entries differ from the file.
+    void UpdateTitle();
     void SavePictureAs();
     void SaveResultsAs();
     void SaveWorksheetAs();
@@ -218,6 +235,8 @@ private:
     bool messageBoxes_ = true;
     QString lastMessage_;
     QString lastOpenedFile_;
+    QString dataFile_;                    // the open data file
+    std::vector<std::string> savedLines_; // what it holds
     Memory memory_ = Memory::None;
     bool tikzBodyOnly_ = false; // the picture dialog's choice for TikZ
     QString sheetTitle_ = "Dreieck"; // the topic or data file the triangle came from
@@ -233,8 +252,12 @@ private:
     QUndoStack* undo_ = nullptr;
     bool restoring_ = false;                       // an undo step is being put back
     std::optional<SessionState> dragBefore_;       // the session when the drag began
+    std::optional<SessionState> panBefore_;        // the session when the background's drag began
+    QPoint panFrom_;                               // where the mouse was at the last pan
+    std::function<void(QMenu*)> contextMenuShown_;
     std::optional<SessionState> animationBefore_;  // the session when the animation began
     int keyVertex_ = 0;                            // the vertex the arrow keys move
+    bool keyVertexShown_ = false;                  // chosen by a key or a click: ringed
     int keyRun_ = 0;                               // arrow-key presses in a row merge into one step
     qint64 lastKeyMove_ = 0;
 

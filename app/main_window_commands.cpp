@@ -1,5 +1,5 @@
-// The main window's file, picture and results commands: dialogs, saving, printing and the
-// clipboard.
+// The main window's picture and results commands: dialogs, saving, printing and the clipboard
+// (the data files are in main_window_files.cpp).
 #include "app/main_window.h"
 
 #include "app/window_support.h"
@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QSpinBox>
@@ -39,124 +40,6 @@
 namespace trimora {
 
 using namespace window;
-
-// ---------------------------------------------------------------- data files
-
-QString MainWindow::StartFolder() const {
-    // A documents folder that does not exist would be taken for a file name in the home folder.
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
-}
-
-std::unique_ptr<QFileDialog> MainWindow::MakeFileDialog(FileDialogKind kind) {
-    auto dialog = std::make_unique<QFileDialog>(this);
-    // Each kind of dialog starts in the folder it was used in last.
-    const QString& last = folders_[static_cast<std::size_t>(kind)];
-    dialog->setDirectory(!last.isEmpty() && QDir(last).exists() ? last : StartFolder());
-    dialog->setAcceptMode(kind == FileDialogKind::LoadData ? QFileDialog::AcceptOpen
-                                                           : QFileDialog::AcceptSave);
-    switch (kind) {
-    case FileDialogKind::LoadData:
-        dialog->setWindowTitle("Daten laden");
-        dialog->setNameFilter("Dreiecksdatei (*.tmo)");
-        dialog->setFileMode(QFileDialog::ExistingFile);
-        // The file opened last stays chosen, in its own folder.
-        if (!lastOpenedFile_.isEmpty()) {
-            const QFileInfo last(lastOpenedFile_);
-            if (last.dir().exists()) dialog->setDirectory(last.dir());
-            dialog->selectFile(last.fileName());
-        }
-        return dialog;
-    case FileDialogKind::SaveData:
-        dialog->setWindowTitle("Daten speichern");
-        dialog->setNameFilter("Dreiecksdatei (*.tmo)");
-        dialog->setDefaultSuffix("tmo");
-        break;
-    case FileDialogKind::SavePicture: {
-        dialog->setWindowTitle("Abbildung speichern");
-        const QStringList filters = PictureFilters();
-        dialog->setNameFilters(filters);
-        dialog->selectNameFilter(filters[3]); // GIF
-        dialog->setDefaultSuffix("gif");
-        QFileDialog* d = dialog.get();
-        connect(d, &QFileDialog::filterSelected, d, [d, filters](const QString& f) {
-            d->setDefaultSuffix(PictureSuffix(static_cast<PictureFormat>(filters.indexOf(f) + 1)));
-        });
-        break;
-    }
-    case FileDialogKind::SaveResults:
-        dialog->setWindowTitle("Daten speichern");
-        dialog->setNameFilters({"Text (UTF-8) (*.txt)", "Text (Windows-1252) (*.txt)", "Tabelle (CSV) (*.csv)"});
-        dialog->setDefaultSuffix("txt");
-        // A name typed without an extension gets the chosen filter's (and is asked about as such).
-        connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), [d = dialog.get()](const QString& f) {
-            d->setDefaultSuffix(d->nameFilters().indexOf(f) == kResultsTableFilter ? "csv" : "txt");
-        });
-        break;
-    }
-    dialog->selectFile(QString()); // an empty name
-    return dialog;
-}
-
-void MainWindow::ShowMessage(const QString& title, const QString& text) {
-    lastMessage_ = text;
-    if (messageBoxes_) QMessageBox::warning(this, title, text);
-}
-
-void MainWindow::OpenDataFile() {
-    StopAnimation(false);
-    const auto dialog = MakeFileDialog(FileDialogKind::LoadData);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
-    NoteFolder(FileDialogKind::LoadData, dialog->selectedFiles().front());
-    LoadDataFile(dialog->selectedFiles().front());
-}
-
-void MainWindow::SaveDataFileAs() {
-    StopAnimation(false);
-    const auto dialog = MakeFileDialog(FileDialogKind::SaveData);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return;
-    NoteFolder(FileDialogKind::SaveData, dialog->selectedFiles().front());
-    SaveDataFile(dialog->selectedFiles().front());
-}
-
-bool MainWindow::LoadDataFile(const QString& path) { return LoadDataFileAt(Native(path)); }
-
-bool MainWindow::LoadDataFileAt(const std::string& path) {
-    StopAnimation(false);
-    // Regular files only (a pipe would block the window), at most the limit.
-    std::string error;
-    const std::optional<std::string> bytes = ReadFileLimited(path, kMaxDataFileBytes, error);
-    if (!bytes) {
-        ShowMessage("Daten laden", Q(error));
-        return false;
-    }
-    if (!IsDataFileText(*bytes)) {
-        ShowMessage("Daten laden", "Die Datei \"" + QFile::decodeName(path.c_str()) + "\" ist " + kNotADataFile + ".");
-        return false;
-    }
-    const QString name = QFile::decodeName(path.c_str());
-    lastOpenedFile_ = name;
-    NoteRecentFile(name);
-    sheetTitle_ = QFileInfo(name).fileName();
-    Step(QString("Daten laden: %1").arg(QFileInfo(name).fileName()),
-         [&] { LoadDataFileLines(session_, DecodeTextFile(*bytes)); });
-    SyncFieldsFromSession();
-    SyncTabListsFromSession();
-    Repaint();
-    return true;
-}
-
-bool MainWindow::SaveDataFile(const QString& path) {
-    SyncSessionFromFields();
-    const std::string failure =
-        WriteFileAtomically(Native(path), ToWindowsText(DataFileLines(session_)), SpecialFiles::Refuse);
-    if (!failure.empty()) {
-        ShowMessage("Daten speichern", Q(failure));
-        return false;
-    }
-    NoteRecentFile(path);
-    return true;
-}
 
 // ---------------------------------------------------------------- output
 
@@ -345,6 +228,20 @@ void MainWindow::PrintPicture(bool vector) {
     } else {
         PrintBitmap(printer, drawing_->Image());
     }
+}
+
+std::unique_ptr<QPrintPreviewDialog> MainWindow::MakePrintPreview(bool results) {
+    auto dialog = std::make_unique<QPrintPreviewDialog>(this);
+    dialog->setWindowTitle(results ? "Druckvorschau der Berechnungsergebnisse" : "Druckvorschau der Abbildung");
+    connect(dialog.get(), &QPrintPreviewDialog::paintRequested, this, [this, results](QPrinter* printer) {
+        if (results) {
+            const QStringList lines = ResultLines();
+            PrintResults(*printer, lines, false, 1, ResultsPageCount(*printer, lines, false));
+        } else {
+            PrintBitmap(*printer, drawing_->Image());
+        }
+    });
+    return dialog;
 }
 
 void MainWindow::PrintResultsDialog(bool twoColumns) {

@@ -1,5 +1,6 @@
-// The main window's drawing area: its mouse (a vertex dragged, a point chosen for the loci or for
-// the relations, the position read out), its wheel, keys and size.
+// The main window's drawing area: its mouse (a vertex dragged, the background dragged to pan the
+// picture, a point chosen for the loci or for the relations, the position read out), its context
+// menu, its wheel, keys and size.
 #include "app/main_window.h"
 
 #include "app/drawing_area.h"
@@ -8,6 +9,7 @@
 
 #include <QDateTime>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -23,6 +25,14 @@ namespace {
 QString WithBeyondHint(const Document& doc, const QString& text) {
     if (!TriangleBeyondDrawing(doc.points)) return text;
     return text.isEmpty() ? QString(kBeyondDrawing) : text + "   " + kBeyondDrawing;
+}
+
+// The read-out as the status panel can show it: the trilinears on a line of their own where the
+// whole does not fit beside the tools.
+QString FittedReadout(const QLabel* panel, QString text) {
+    if (panel->fontMetrics().horizontalAdvance(text) > panel->contentsRect().width())
+        text.replace(" trilinear(", "\ntrilinear(");
+    return text;
 }
 
 } // namespace
@@ -42,12 +52,20 @@ void MainWindow::WireDrawingArea() {
         const QPoint p = e->position().toPoint();
         const int v = PickVertex(session_.doc, p.x(), p.y());
         if (v < 0) {
-            if (!PickLocusPoint(e->position())) PickRelationPoint(e->position(), true);
+            if (PickLocusPoint(e->position()) || PickRelationPoint(e->position(), true)) return;
+            // The background: dragging it pans the picture (one undo step per drag).
+            if (e->button() == Qt::LeftButton && !session_.animation.running) {
+                SyncSessionFromFields();
+                panFrom_ = p;
+                panBefore_ = CaptureState(session_);
+                drawing_->setCursor(Qt::ClosedHandCursor);
+            }
             return;
         }
         dragVertex_ = v;
         dragMoved_ = false;
         keyVertex_ = v; // the arrow keys move the vertex last clicked
+        keyVertexShown_ = true;
         if (e->button() == Qt::LeftButton) {
             dragging_ = true;
             SyncSessionFromFields();
@@ -56,6 +74,15 @@ void MainWindow::WireDrawingArea() {
     };
     drawing_->onMove = [this](QMouseEvent* e) {
         const QPoint p = e->position().toPoint();
+        if (panBefore_) {
+            const QPoint by = p - panFrom_;
+            if (by.isNull()) return;
+            panFrom_ = p;
+            Shift(session_, by.x(), by.y());
+            SyncFieldsFromSession();
+            if (!dragFrame_->isActive()) dragFrame_->start(16);
+            return;
+        }
         if (dragging_) {
             dragMoved_ = true;
             DragVertexTo(session_, dragVertex_, p.x(), p.y());
@@ -68,12 +95,23 @@ void MainWindow::WireDrawingArea() {
             return;
         }
         if (const auto text = MouseReadout(session_, p.x(), p.y()))
-            statusPanel_->setText(WithBeyondHint(session_.doc, Q(*text)));
+            statusPanel_->setText(FittedReadout(statusPanel_, WithBeyondHint(session_.doc, Q(*text))));
         const bool pickable = PickVertex(session_.doc, p.x(), p.y()) >= 0 ||
                               (relations_.Listed() && relations_.PointAt(e->position(), kRelationPointReach) >= 0);
         drawing_->setCursor(pickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     };
     drawing_->onRelease = [this](QMouseEvent* e) {
+        if (panBefore_) {
+            if (dragFrame_->isActive()) {
+                dragFrame_->stop();
+                Repaint();
+            }
+            const SessionState before = std::move(*panBefore_);
+            panBefore_.reset();
+            drawing_->setCursor(Qt::ArrowCursor);
+            PushStep("Abbildung verschieben", before);
+            return;
+        }
         // A vertex clicked without moving it: the marked point there, if any, for the relations.
         if (dragging_ && !dragMoved_) PickRelationPoint(e->position(), false);
         dragging_ = false;
@@ -95,6 +133,20 @@ void MainWindow::WireDrawingArea() {
         Repaint();
     };
     drawing_->onKey = [this](QKeyEvent* e) { return OnDrawingKey(e); };
+    // The picture's own commands at the mouse.
+    drawing_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(drawing_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.setObjectName("drawingMenu");
+        for (const char* name : {"fit", "basic", "", "pictureCopy", "vectorCopy", "pictureSave", "", "picturePrint"}) {
+            if (!*name)
+                menu.addSeparator();
+            else if (QAction* a = Action(name))
+                menu.addAction(a);
+        }
+        if (contextMenuShown_) contextMenuShown_(&menu);
+        menu.exec(drawing_->mapToGlobal(at));
+    });
     drawing_->installEventFilter(this); // Esc first lets go of the point whose relations are shown
 }
 

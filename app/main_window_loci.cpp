@@ -59,7 +59,7 @@ void MainWindow::ShowLociPanel() {
         };
         hooks.area = [this] { return drawing_->size(); };
         hooks.show = [this](std::shared_ptr<const Loci> loci) {
-            session_.doc.loci = std::move(loci);
+            Step("Ortslinie", [&] { session_.doc.loci = std::move(loci); });
             Repaint();
         };
         lociPanel_ = new LociPanel(this, std::move(hooks));
@@ -82,7 +82,7 @@ void MainWindow::ShowLociPanel() {
 }
 
 void MainWindow::ClearLoci() {
-    session_.doc.loci.reset();
+    Step("Ortslinien löschen", [this] { session_.doc.loci.reset(); });
     if (lociPanel_) lociPanel_->ResetTrail();
     Repaint();
 }

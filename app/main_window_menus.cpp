@@ -52,8 +52,11 @@ void MainWindow::BuildMenus() {
     };
 
     QMenu* file = menuBar()->addMenu("&Datei");
+    add(file, "Neu", "new", [this] { NewTriangle(); })->setShortcut(QKeySequence::New);
     add(file, "Daten laden", "load", [this] { OpenDataFile(); })->setShortcut(QKeySequence::Open);
-    add(file, "Daten speichern", "save", [this] { SaveDataFileAs(); })->setShortcut(QKeySequence::Save);
+    add(file, "Daten speichern", "save", [this] { SaveDataFileCommand(); })->setShortcut(QKeySequence::Save);
+    add(file, "Daten speichern unter …", "saveAs", [this] { SaveDataFileAs(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     add(file, "Arbeitsblatt als PDF …", "worksheet", [this] { SaveWorksheetAs(); });
         recentMenu_ = file->addMenu("Zuletzt geöffnet");
     recentMenu_->setObjectName("recentMenu");
@@ -90,10 +93,11 @@ void MainWindow::BuildMenus() {
 
     pictureMenu_ = menuBar()->addMenu("&Abbildung");
     pictureMenu_->setObjectName("pictureMenu");
-    for (const char* name : {"pictureSave", "pictureCopy", "picturePrint", "vectorCopy", "vectorPrint"}) {
+    for (const char* name : {"pictureSave", "pictureCopy", "picturePrint", "picturePreview", "vectorCopy", "vectorPrint"}) {
         static const QMap<QString, QString> captions{{"pictureSave", "Speichern"},
                                                      {"pictureCopy", "Kopieren"},
                                                      {"picturePrint", "Drucken"},
+                                                     {"picturePreview", "Druckvorschau …"},
                                                      {"vectorCopy", "Vektorgrafik kopieren"},
                                                      {"vectorPrint", "Vektorgrafik drucken"}};
         QAction* a = pictureMenu_->addAction(captions.value(name));
@@ -112,7 +116,8 @@ void MainWindow::BuildMenus() {
             Repaint();
         };
     };
-    add(pictureMenu_, "Grundeinstellung", "basic", viewCommand("Grundeinstellung", BasicSetting));
+    // What it does: the stretch back to 1, no shift; the triangle stays (formerly "Grundeinstellung").
+    add(pictureMenu_, "Ansicht zurücksetzen", "basic", viewCommand("Ansicht zurücksetzen", BasicSetting));
     add(pictureMenu_, "Intervall vergrößern", "stretchUp", viewCommand("Intervall vergrößern", StretchUp));
     add(pictureMenu_, "Intervall verkleinern", "stretchDown", viewCommand("Intervall verkleinern", StretchDown));
     QAction* fit = add(pictureMenu_, "Alles zeigen", "fit", [this] { ShowEverythingCommand(); });
@@ -145,10 +150,11 @@ void MainWindow::BuildMenus() {
 
     resultsMenu_ = menuBar()->addMenu("&Ergebnisse");
     resultsMenu_->setObjectName("resultsMenu");
-    for (const char* name : {"resultsSave", "resultsCopy", "resultsPrint", "resultsPrint2"}) {
+    for (const char* name : {"resultsSave", "resultsCopy", "resultsPrint", "resultsPreview", "resultsPrint2"}) {
         static const QMap<QString, QString> captions{{"resultsSave", "Speichern"},
                                                      {"resultsCopy", "Kopieren"},
                                                      {"resultsPrint", "Drucken"},
+                                                     {"resultsPreview", "Druckvorschau …"},
                                                      {"resultsPrint2", "zweispaltig Drucken"}};
         QAction* a = resultsMenu_->addAction(captions.value(name));
         a->setObjectName(name);
@@ -318,13 +324,15 @@ void MainWindow::BuildToolBar() {
                      tool("grid", "Gitternetz ein- und ausschalten", Action("grid")),
                      tool("axes", "Koordinatensystem ein- und ausschalten", Action("axes")),
                      tool("zoom_in", "Intervall vergrößern", Action("stretchUp")),
-                     tool("zoom_reset", "Grundeinstellung", Action("basic")),
+                     tool("zoom_reset", "Ansicht zurücksetzen", Action("basic")),
                      tool("zoom_out", "Intervall verkleinern", Action("stretchDown")),
                      tool("zoom_fit", "Alles zeigen", Action("fit"))};
 
     zoomPanel_ = new QLabel(this);
-    zoomPanel_->setFixedWidth(130);
     zoomPanel_->setStyleSheet("color: black; font-family: Verdana; font-size: 11px; padding-left: 4px;");
+    // Wide enough for the longest factor ("Alles zeigen" gives three decimals).
+    zoomPanel_->ensurePolished();
+    zoomPanel_->setFixedWidth(zoomPanel_->fontMetrics().horizontalAdvance("Streckungsfaktor 1000,000") + 8);
     pictureTools_.push_back(bar->addWidget(zoomPanel_));
     const struct {
         const char* icon;

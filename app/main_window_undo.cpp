@@ -1,8 +1,9 @@
 // The main window's undo steps (every change of the document is one, named in the menu
-// "Bearbeiten") and the keyboard in the drawing area: 1, 2, 3 choose a vertex, the arrows move it,
+// "Bearbeiten") and the keyboard in the drawing area: 1, 2, 3 choose a vertex (ringed), the arrows move it,
 // "+", "-" and "0" zoom and reset the view.
 #include "app/main_window.h"
 
+#include "app/drawing_area.h"
 #include "app/session_step.h"
 #include "app/window_support.h"
 #include "base/field.h"
@@ -41,6 +42,7 @@ void MainWindow::RestoreStep(const SessionState& state) {
     restoring_ = true;
     dragging_ = false;
     dragBefore_.reset();
+    panBefore_.reset();
     animationBefore_.reset();
     StopAnimation(true);
     RestoreState(session_, state);
@@ -58,10 +60,18 @@ void MainWindow::EndAnimationStep() {
     PushStep("Animation", before);
 }
 
+void MainWindow::ShowKeyVertex() {
+    const IntPoint p = session_.doc.points.screen[kSlotA + keyVertex_];
+    drawing_->SetKeyVertex(keyVertexShown_ && !session_.resultsMode ? std::optional<QPointF>(QPointF(p.x, p.y))
+                                                                    : std::nullopt);
+}
+
 bool MainWindow::OnDrawingKey(QKeyEvent* e) {
     const int key = e->key();
     if (key >= Qt::Key_1 && key <= Qt::Key_3 && e->modifiers() == Qt::NoModifier) {
         keyVertex_ = key - Qt::Key_1;
+        keyVertexShown_ = true;
+        ShowKeyVertex();
         statusPanel_->setText(QString("  Ecke %1 gewählt").arg(QChar('A' + keyVertex_)));
         return true;
     }
@@ -81,7 +91,7 @@ bool MainWindow::OnDrawingKey(QKeyEvent* e) {
         return true;
     case Qt::Key_0:
         if (e->modifiers() != Qt::NoModifier && e->modifiers() != Qt::KeypadModifier) return false;
-        Step("Grundeinstellung", [this] { SyncSessionFromFields(); BasicSetting(session_); });
+        Step("Ansicht zurücksetzen", [this] { SyncSessionFromFields(); BasicSetting(session_); });
         Repaint();
         return true;
     default: return false;

@@ -137,7 +137,7 @@ std::vector<TracePoint> TracePoints(const Document& doc, int width, int height) 
         const int ordinal = count[name]++;
         stage[name] = std::max(stage[name], r.stage);
         if (!std::isfinite(r.p.x) || !std::isfinite(r.p.y) || IsAbsentPoint(r.p)) continue;
-        points.push_back({name, name, ordinal, 0, r.p});
+        points.push_back({name, name, ordinal, 0, r.p, !r.name.empty()});
     }
     for (TracePoint& p : points) {
         p.stage = stage[p.baseName];

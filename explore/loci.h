@@ -23,6 +23,7 @@ struct TracePoint {
     int ordinal = 0;      // among the points of that name, in the order of the results list
     int stage = 0;        // the last stage of the repaint that notes a point of that name
     RealPoint p;          // pixels of the drawing area, as it stands
+    bool markOnly = false; // marked by its entry without a result line ("Umkreismittelpunkt")
 };
 
 // The marked points of the document with the entries that are on, in the order of the results list.

@@ -32,6 +32,35 @@ std::string Field(std::string_view text) {
     return quoted + '"';
 }
 
+// The element that a circle's radius line names: "Radius des Feuerbach-Kreises" → "Feuerbach-Kreis",
+// "Ankreisradius r1" → "Ankreis r1", "Spiekerkreis-Radius" → "Spiekerkreis"; other labels name
+// their element themselves.
+std::string ElementOf(std::string_view label) {
+    std::string name(label);
+    if (name.starts_with("Radius des ")) {
+        name.erase(0, 11);
+        if (name.ends_with("Kreises") || name.ends_with("kreises")) name.erase(name.size() - 2);
+        return name;
+    }
+    for (std::string_view word : {"-Radius", "-radius", "radius"}) {
+        const std::size_t at = name.find(word);
+        if (at == std::string::npos || at == 0) continue;
+        name.erase(at, word.size());
+        return name;
+    }
+    return name;
+}
+
+// The numbers of a line's value in fixed columns: slope ("senkrecht" for an upright line),
+// intercept (the x of an upright line), angle of inclination.
+std::vector<std::string> LineColumns(std::string_view value) {
+    std::vector<std::string> numbers = ResultNumbers(value);
+    if (value.starts_with("X =") && numbers.size() == 2) return {"senkrecht", numbers[0], numbers[1]};
+    if (value.starts_with("Y =") && numbers.size() == 2 && !Contains(value.substr(0, value.find(';')), " X"))
+        return {"0", numbers[0], numbers[1]};
+    return numbers;
+}
+
 struct Row {
     std::string label, kind, text;
     std::vector<std::string> numbers;
@@ -79,7 +108,9 @@ std::string_view ResultKind(std::string_view label, std::string_view value, std:
 
 std::string ResultsCsv(const std::vector<std::string>& lines) {
     std::vector<Row> rows;
-    std::string title; // of the block whose lines begin with "…"
+    // What the lines beginning with "…" belong to: the block's title, or the element of the line
+    // before them that is no line of a block ("Radius des Feuerbach-Kreises", then "… Flächeninhalt").
+    std::string element;
     std::size_t columns = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];
@@ -90,12 +121,17 @@ std::string ResultsCsv(const std::vector<std::string>& lines) {
         if (i + 1 < lines.size()) next = lines[i + 1].substr(0, lines[i + 1].find('\t'));
         Row row;
         row.kind = ResultKind(label, value, next);
-        if (value.empty()) title = label;
-        // A line of a block names its block: "… Dreiecksseite" becomes "Fuhrmann-Dreieck Dreiecksseite".
-        row.label = label.starts_with(kEllipsis) && !title.empty()
-                        ? title + std::string(label.substr(kEllipsis.size()))
-                        : label;
-        if (row.kind != "Text" && row.kind != "Dreieck") row.numbers = ResultNumbers(value);
+        const bool inBlock = label.starts_with(kEllipsis);
+        // A line of a block names its element: "… Dreiecksseite" becomes "Fuhrmann-Dreieck Dreiecksseite".
+        row.label = inBlock && !element.empty() ? element + std::string(label.substr(kEllipsis.size())) : label;
+        if (value.empty())
+            element = label;
+        else if (!inBlock)
+            element = ElementOf(label);
+        if (row.kind == "Gerade")
+            row.numbers = LineColumns(value);
+        else if (row.kind != "Text" && row.kind != "Dreieck")
+            row.numbers = ResultNumbers(value);
         std::string shown = line;
         std::replace(shown.begin(), shown.end(), '\t', ' ');
         row.text = shown;

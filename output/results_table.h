@@ -13,7 +13,12 @@ namespace trimora {
 std::string_view ResultKind(std::string_view label, std::string_view value, std::string_view nextLabel);
 // The numbers a value shows, in order, as written ("-0,5", "26,565").
 std::vector<std::string> ResultNumbers(std::string_view value);
-// The whole table: a heading row, then a row per line ("label<TAB>value" or a title line).
+// The whole table: a heading row, then a row per line ("label<TAB>value" or a title line). A row
+// is labelled by its element: a line beginning with "…" by its block's title or by the element of
+// the line before it (a circle's radius, then "… Flächeninhalt"). Each kind has fixed columns:
+// a point x, y (and its trilinears when shown), a circle x, y and r of its centre and radius, a
+// line slope ("senkrecht" when upright), intercept (the x of an upright line) and angle, a
+// length, angle or area its number.
 std::string ResultsCsv(const std::vector<std::string>& lines);
 
 } // namespace trimora

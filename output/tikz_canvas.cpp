@@ -17,6 +17,9 @@ constexpr double kPathTolerance = 0.25;
 // Text is laid out from its top left corner; its base line lies this far below (DejaVu Sans, the
 // screen font, has an ascent of 0.93 and a descent of 0.24 of its size).
 constexpr double kAscent = 0.93, kDescent = 0.24;
+// Labels at the size of a document's small text (\small of a 10 pt document) at one centimetre per
+// unit, growing with the scale, never below 6 pt: the screen's 13 pixels would be 3.7 pt on paper.
+constexpr double kLabelPoints = 9, kSmallestLabel = 6;
 
 // At most four decimals, no trailing zeros, never "-0".
 std::string Number(double v) {
@@ -225,9 +228,9 @@ void TikzCanvas::Rectangle(int left, int top, int right, int bottom) {
 
 void TikzCanvas::TextOut(int x, int y, std::string_view text) {
     FlushPath();
-    // The screen's pixel size of the font, in TeX points on paper.
-    const double size = std::max(1.0, std::round(CurrentFont().pointSize * 96.0 / 72.0));
-    const double points = size / frame_.pixelsPerUnit * frame_.cmPerUnit / kCmPerTexPoint;
+    // The label's size on paper, and in the picture's pixels for its place.
+    const double points = std::max(kSmallestLabel, kLabelPoints * frame_.cmPerUnit);
+    const double size = points * kCmPerTexPoint / frame_.cmPerUnit * frame_.pixelsPerUnit;
     std::string options = "anchor=base west,inner sep=0pt,outer sep=0pt,text=black,font=\\sffamily\\fontsize{" +
                           Number(points) + "}{" + Number(points * 1.2) + "}\\selectfont";
     // An opaque brush paints the text's background, as on the screen.

@@ -1,6 +1,7 @@
 // The results as a CSV table read back, with a parser of the format's own rules (quoted fields,
 // doubled quotes), into the numbers that the result lines show, for every kind of line.
 #include "app/core/session.h"
+#include "base/resource.h"
 #include "output/results_table.h"
 #include "paint/paint.h"
 #include "draw/recording_canvas.h"
@@ -52,8 +53,11 @@ std::vector<std::string> Expected(const std::string& kind, const std::string& va
         return {m[1], m[2], m[3]};
     if (kind == "Gerade" && std::regex_search(value, m, std::regex("^Y = " + n + " X \\+?" + n + " ; Anstiegswinkel " + n)))
         return {m[1], m[2], m[3]};
-    if (kind == "Gerade" && std::regex_search(value, m, std::regex("^[XY] = " + n + " ; Anstiegswinkel " + n)))
-        return {m[1], m[2]};
+    // A line: slope ("senkrecht" when upright), intercept (or x), angle, whatever its form.
+    if (kind == "Gerade" && std::regex_search(value, m, std::regex("^X = " + n + " ; Anstiegswinkel " + n)))
+        return {"senkrecht", m[1], m[2]};
+    if (kind == "Gerade" && std::regex_search(value, m, std::regex("^Y = " + n + " ; Anstiegswinkel " + n)))
+        return {"0", m[1], m[2]};
     if (std::regex_match(value, m, std::regex(n))) return {m[1]};
     return {};
 }
@@ -94,6 +98,59 @@ TEST(ResultsTable, ReadsBackIntoTheNumbersOfEveryKindOfLine) {
     }
     for (const char* kind : {"Punkt", "Strecke", "Winkel", "Fläche", "Gerade", "Kreis", "Dreieck", "Text"})
         EXPECT_GT(kinds[kind], 0) << kind;
+}
+
+// Every row is labelled by its element, read from the text's block structure: a line beginning
+// with "…" belongs to its block's title when it follows the title or another line of the block,
+// and to the circle of the radius line before it otherwise.
+TEST(ResultsTable, EveryRowNamesItsElement) {
+    struct Case {
+        const char* topic; // nullptr: every entry on
+        const char* radius; // a radius line followed by "… Flächeninhalt"
+        const char* area;   // that row's label in the table
+    };
+    const Case cases[] = {
+        {"Feuerbach-Kreis", "Radius des Feuerbach-Kreises", "Feuerbach-Kreis Flächeninhalt"},
+        {nullptr, "Radius des Feuerbach-Kreises", "Feuerbach-Kreis Flächeninhalt"},
+        {nullptr, "Ankreisradius r1", "Ankreis r1 Flächeninhalt"},
+        {nullptr, "Ankreisradius r3", "Ankreis r3 Flächeninhalt"},
+        {nullptr, "Spiekerkreis-Radius", "Spiekerkreis Flächeninhalt"},
+    };
+    static const std::vector<std::string> topics = LoadResourceLines("WTRIMORA");
+    int found = 0, checked = 0;
+    for (const Case& c : cases) {
+        Session s;
+        InitSession(s, 821, 660);
+        if (c.topic) {
+            ASSERT_TRUE(ApplyTopic(s, c.topic, topics));
+        } else {
+            s.doc.checked.set();
+        }
+        RecordingCanvas canvas(821, 660);
+        PaintDocument(s.doc, canvas, true);
+        const std::vector<std::string> lines = s.doc.results.Lines();
+        const auto rows = ParseCsv(ResultsCsv(lines).substr(3));
+        ASSERT_EQ(rows.size(), lines.size() + 1);
+        std::string title;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::string label = lines[i].substr(0, lines[i].find('\t'));
+            const bool valued = lines[i].find('\t') != std::string::npos;
+            if (!valued) title = label;
+            if (label.starts_with(c.radius) && i + 1 < lines.size() && lines[i + 1].starts_with("… Flächeninhalt")) {
+                EXPECT_EQ(rows[i + 2][0], c.area) << c.radius;
+                ++found;
+            }
+            // A row after a line outside any block never takes the block's title.
+            const std::string before = i > 0 ? lines[i - 1].substr(0, lines[i - 1].find('\t')) : "";
+            if (label.starts_with("…") && i > 0 && lines[i - 1].find('\t') != std::string::npos &&
+                !before.starts_with("…") && !title.empty() && before.find(title) == std::string::npos) {
+                EXPECT_FALSE(rows[i + 1][0].starts_with(title + " ")) << lines[i - 1] << " / " << lines[i];
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(found, 5);
+    EXPECT_GT(checked, 5);
 }
 
 } // namespace

@@ -4,9 +4,13 @@
 #include "base/catalogue.h"
 #include "base/presets.h"
 #include "base/resource.h"
+#include "explore/null_canvas.h"
+#include "paint/paint.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace trimora {
@@ -128,6 +132,62 @@ TEST(Session, PickingDraggingAndReadout) {
     EXPECT_EQ(MouseReadout(s, 510, 130), "  P(1 | 2) trilinear(1 : 0 : 0)");
     s.doc.view.triangleDegenerate = true;
     EXPECT_FALSE(MouseReadout(s, 510, 130));
+}
+
+// "Alles zeigen" on the triangle at the start, on topics and on triangles far off, small and
+// large: every marked point near the triangle lies in the area, and what is shown fills it.
+TEST(Session, ShowEverythingFillsTheAreaWithTheMarkedPoints) {
+    struct Case {
+        const char* topic; // or nullptr: the entries at the start
+        std::array<std::string, 6> fields;
+    };
+    const Case cases[] = {
+        {nullptr, {}},
+        {nullptr, {"70", "41", "72", "43", "74", "40"}},
+        {nullptr, {"0,01", "0,02", "-0,01", "0", "0,02", "0"}},
+        {nullptr, {"-12", "-8", "14", "-8", "0", "10"}},
+        {"Feuerbach-Kreis", {}},
+        {"Kreise des Apollonius", {}},
+        {"Adams-Kreis", {}},
+    };
+    int ran = 0;
+    for (const Case& c : cases) {
+        Session s = Started();
+        if (c.topic) {
+            ASSERT_TRUE(ApplyTopic(s, c.topic, Topics()));
+        }
+        if (!c.fields[0].empty()) {
+            s.doc.fields = c.fields;
+            ApplyTypedCoordinates(s);
+        }
+        ShowEverything(s);
+        NullCanvas canvas(s.width, s.height);
+        PaintLog log;
+        PaintDocument(s.doc, canvas, true, &log);
+        const std::string name = c.topic ? c.topic : c.fields[0];
+        double left = 1e18, right = -1e18, top = 1e18, bottom = -1e18;
+        for (int v = kSlotA; v <= kSlotC; ++v) {
+            const RealPoint p = s.doc.points.precise[v];
+            left = std::min(left, p.x), right = std::max(right, p.x), top = std::min(top, p.y), bottom = std::max(bottom, p.y);
+        }
+        const RealPoint* v = &s.doc.points.precise[kSlotA];
+        const double size = std::max({std::hypot(v[0].x - v[1].x, v[0].y - v[1].y), std::hypot(v[1].x - v[2].x, v[1].y - v[2].y),
+                                      std::hypot(v[2].x - v[0].x, v[2].y - v[0].y)});
+        const RealPoint centroid{(v[0].x + v[1].x + v[2].x) / 3, (v[0].y + v[1].y + v[2].y) / 3};
+        for (const ReportedPoint& p : log.points) {
+            // Centres far beyond the triangle are left out.
+            if (std::hypot(p.p.x - centroid.x, p.p.y - centroid.y) > 3.9 * size) continue;
+            EXPECT_TRUE(p.p.x >= 0 && p.p.x <= s.width && p.p.y >= 0 && p.p.y <= s.height)
+                << name << ": (" << p.p.x << ", " << p.p.y << ") line " << p.line;
+            left = std::min(left, p.p.x), right = std::max(right, p.p.x), top = std::min(top, p.p.y), bottom = std::max(bottom, p.p.y);
+        }
+        EXPECT_TRUE(right - left >= 0.8 * s.width || bottom - top >= 0.8 * s.height)
+            << name << ": " << right - left << " x " << bottom - top;
+        EXPECT_NEAR((left + right) / 2, s.width / 2.0, 0.1 * s.width) << name;
+        EXPECT_NEAR((top + bottom) / 2, s.height / 2.0, 0.1 * s.height) << name;
+        ++ran;
+    }
+    EXPECT_EQ(ran, 7);
 }
 
 TEST(Topics, GrunddreieckInTheStandardWindow) {

@@ -2,6 +2,8 @@
 
 #include "draw/point_table.h"
 #include "draw/vertex_path.h"
+#include "explore/null_canvas.h"
+#include "paint/paint.h"
 #include "base/catalogue.h"
 #include "base/codepage.h"
 #include "base/field.h"
@@ -59,6 +61,24 @@ void ReadGroups(Session& s, std::span<const std::string> lines, std::size_t at) 
             if (it != items.end()) flags[static_cast<std::size_t>(it - items.begin())] = true;
         }
     }
+}
+
+// The points that a repaint of the triangle as typed marks (vertices and result points), in world
+// units.
+std::vector<RealPoint> MarkedWorldPoints(const Session& s) {
+    Document copy = s.doc;
+    ApplyFieldTexts(copy, s.width, s.height);
+    NullCanvas canvas(s.width, s.height);
+    PaintLog log;
+    PaintDocument(copy, canvas, true, &log);
+    const double unit = 100 * s.doc.view.stretchFactor;
+    const int ox = OriginX(s), oy = OriginY(s);
+    std::vector<RealPoint> world;
+    for (const ReportedPoint& p : log.points) {
+        const RealPoint w{(p.p.x - ox) / unit, (oy - p.p.y) / unit};
+        if (std::isfinite(w.x) && std::isfinite(w.y)) world.push_back(w);
+    }
+    return world;
 }
 
 } // namespace
@@ -147,13 +167,13 @@ void Shift(Session& s, int dx, int dy) {
 }
 
 void ShowEverything(Session& s) {
-    constexpr double kMargin = 30;        // pixels on every side
-    constexpr double kFarthest = 4;       // times the triangle's size from its centroid
+    constexpr double kMargin = 20;  // pixels on every side
+    constexpr double kFarthest = 4; // times the triangle's size from its centroid
     constexpr double kLargestStretch = 1000;
-    const ViewSettings& v = s.doc.view;
-    const double unit = 100 * v.stretchFactor;
-    if (!(unit > 0)) return;
-    // World points: the vertices as typed, and the present points of the last repaint.
+    if (!(s.doc.view.stretchFactor > 0)) return;
+    // World points: the vertices as typed, and the points that a repaint of the triangle as typed
+    // marks. The point table holds more than these (constructions' helper points, centres that
+    // no entry marks), far out: they would shrink the triangle to a dot.
     std::vector<RealPoint> points;
     for (int n = 0; n < 3; ++n)
         points.push_back({ReadField(s.doc.fields[static_cast<std::size_t>(2 * n)]).value,
@@ -164,28 +184,24 @@ void ShowEverything(Session& s) {
         size = std::max(size, std::hypot(points[static_cast<std::size_t>(i)].x - points[static_cast<std::size_t>((i + 1) % 3)].x,
                                          points[static_cast<std::size_t>(i)].y - points[static_cast<std::size_t>((i + 1) % 3)].y));
     if (!std::isfinite(size)) return;
-    const int ox = OriginX(s), oy = OriginY(s);
-    for (int slot = kSlotC + 1; slot < kSlotCount; ++slot) {
-        if (!Present(s.doc.points, slot)) continue;
-        const RealPoint p = s.doc.points.precise[slot];
-        const RealPoint world{(p.x - ox) / unit, (oy - p.y) / unit};
-        if (std::isfinite(world.x) && std::isfinite(world.y) &&
-            std::hypot(world.x - centroid.x, world.y - centroid.y) <= kFarthest * size)
-            points.push_back(world);
-    }
+    for (const RealPoint& world : MarkedWorldPoints(s))
+        if (std::hypot(world.x - centroid.x, world.y - centroid.y) <= kFarthest * size) points.push_back(world);
     double left = points[0].x, right = left, bottom = points[0].y, top = bottom;
     for (const RealPoint& p : points) {
         left = std::min(left, p.x), right = std::max(right, p.x);
         bottom = std::min(bottom, p.y), top = std::max(top, p.y);
     }
-    const double room = std::max(1.0, std::min(s.width, s.height) - 2 * kMargin);
+    // Whole pixels round the vertices and the origin: one pixel more on each side.
+    const double roomX = std::max(1.0, s.width - 2 * (kMargin + 1)), roomY = std::max(1.0, s.height - 2 * (kMargin + 1));
     const double spanX = std::max(right - left, 1e-9), spanY = std::max(top - bottom, 1e-9);
-    const double fit = std::min((s.width - 2 * kMargin) / (100 * spanX), (s.height - 2 * kMargin) / (100 * spanY));
-    const double stretch = std::clamp(std::isfinite(fit) && fit > 0 ? fit : room / 100, 0.2, kLargestStretch);
+    const double fit = std::min(roomX / (100 * spanX), roomY / (100 * spanY));
+    const double stretch = std::clamp(std::isfinite(fit) && fit > 0 ? fit : 1.0, 0.2, kLargestStretch);
     s.doc.view.stretchFactor = stretch;
+    // The box's centre on the drawing area's centre (the origin is width / 2 + pan).
     const double cx = (left + right) / 2, cy = (bottom + top) / 2;
-    s.doc.view.panX = std::clamp(static_cast<int>(std::lround(-cx * 100 * stretch)), -1000000, 1000000);
-    s.doc.view.panY = std::clamp(static_cast<int>(std::lround(cy * 100 * stretch)), -1000000, 1000000);
+    const double centreX = s.width / 2.0 - s.width / 2, centreY = s.height / 2.0 - s.height / 2;
+    s.doc.view.panX = std::clamp(static_cast<int>(std::lround(centreX - cx * 100 * stretch)), -1000000, 1000000);
+    s.doc.view.panY = std::clamp(static_cast<int>(std::lround(centreY + cy * 100 * stretch)), -1000000, 1000000);
     ApplyTypedCoordinates(s);
 }
 

@@ -58,17 +58,18 @@ void ClearSelection(Session& s);
 
 // Applies the typed coordinates (the vertices from the six fields).
 void ApplyTypedCoordinates(Session& s);
-// The drawing area's size changed: the view is reset ("Grundeinstellung").
+// The drawing area's size changed: the view is reset ("Ansicht zurücksetzen").
 void Resize(Session& s, int width, int height);
 
 // View commands; each applies the typed coordinates afterwards.
 void StretchUp(Session& s);
 void StretchDown(Session& s); // not below 0.2
-void BasicSetting(Session& s); // stretch 1, no shift
+void BasicSetting(Session& s); // "Ansicht zurücksetzen": stretch 1, no shift; the triangle stays
 void Shift(Session& s, int dx, int dy);
-// "Alles zeigen": stretch and pan chosen so that the triangle and the points of the last repaint
-// near it fill the drawing area with a margin. Centres far beyond the triangle (more than four
-// times its size from its centroid) are left out: they would shrink the triangle to a dot.
+// "Alles zeigen": stretch and pan chosen so that the triangle and the points that a repaint marks
+// near it fill the drawing area with a margin of 20 pixels, centred (the stretch not below 0.2,
+// the least that "Intervall verkleinern" gives). Centres far beyond the triangle (more than four
+// times its longest side from its centroid) are left out: they would shrink the triangle to a dot.
 void ShowEverything(Session& s);
 void ToggleAxes(Session& s);
 void ToggleGrid(Session& s);   // switches the millimetre grid off

@@ -66,6 +66,7 @@ SessionState CaptureState(const Session& s) {
     st.panX = view.panX, st.panY = view.panY;
     st.showAxes = view.showAxes, st.showGrid = view.showGrid, st.showMmGrid = view.showMmGrid;
     st.showTrilinear = view.showTrilinear, st.showEtc = view.showEtc;
+    st.loci = s.doc.loci;
     return st;
 }
 
@@ -79,6 +80,7 @@ void RestoreState(Session& s, const SessionState& st) {
     view.panX = st.panX, view.panY = st.panY;
     view.showAxes = st.showAxes, view.showGrid = st.showGrid, view.showMmGrid = st.showMmGrid;
     view.showTrilinear = st.showTrilinear, view.showEtc = st.showEtc;
+    s.doc.loci = st.loci;
     ApplyTypedCoordinates(s); // stops the animation
     // A dragged vertex sits on its pixel, which the fields show rounded: the pixel wins.
     const IntPoint origin = Origin(s);

@@ -1,6 +1,7 @@
 // What a user changes of a session, as one value: the six fields as typed, the vertices, the
-// switched entries, the view and the selection lists. Undo steps keep two of them, and the window
-// stores one when it closes and starts from it the next time.
+// switched entries, the view, the selection lists and the loci traced. Undo steps keep two of
+// them, and the window stores one (without the loci) when it closes and starts from it the next
+// time.
 #pragma once
 
 #include "app/core/session.h"
@@ -8,6 +9,7 @@
 #include <array>
 #include <bitset>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +25,9 @@ struct SessionState {
     double stretchFactor = 1.0;
     int panX = 0, panY = 0;
     bool showAxes = false, showGrid = false, showMmGrid = false, showTrilinear = false, showEtc = false;
+    // The loci traced (shared, never changed; compared by identity). Undo steps keep them; the
+    // kept session does not.
+    std::shared_ptr<const Loci> loci;
 
     bool operator==(const SessionState&) const = default;
 };

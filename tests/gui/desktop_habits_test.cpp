@@ -3,18 +3,25 @@
 // recently opened files, and the session kept from one start to the next.
 #include "app/core/session_state.h"
 #include "app/drawing_area.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "base/field.h"
+#include "draw/point_table.h"
 #include "shown_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
@@ -85,7 +92,7 @@ TEST_F(Habits, EveryKindOfChangeIsOneStepThatUndoesAndRedoes) {
         states.push_back(State());
         EXPECT_NE(states.back(), states[states.size() - 2]);
     }
-    EXPECT_EQ(window->Action("undo")->text().toStdString(), "Rückgängig: Grundeinstellung");
+    EXPECT_EQ(window->Action("undo")->text().toStdString(), "Rückgängig: Ansicht zurücksetzen");
     for (std::size_t n = changes.size(); n-- > 0;) {
         window->Action("undo")->trigger();
         ASSERT_EQ(State(), states[n]) << changes[n].first;
@@ -187,6 +194,92 @@ TEST_F(Habits, ShowEverythingBringsAFarTriangleIntoTheArea) {
         EXPECT_GE(p.y, 20);
         EXPECT_LE(p.y, h - 20);
     }
+}
+
+// Dragging the background pans the picture as one undo step; a vertex keeps its own drag. The
+// drawing area's context menu offers the picture's commands.
+TEST_F(Habits, TheBackgroundPansAndTheAreaHasItsMenu) {
+    DrawingArea* area = window->Drawing();
+    const IntPoint a = session().doc.points.screen[kSlotA];
+    const QPoint from(8, area->height() - 8); // a corner, far from every point
+    QTest::mousePress(area, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(30, -20)), area->mapToGlobal(QPointF(from + QPoint(30, -20))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, from + QPoint(30, -20));
+    EXPECT_EQ(session().doc.view.panX, 30);
+    EXPECT_EQ(session().doc.view.panY, -20);
+    EXPECT_EQ(session().doc.points.screen[kSlotA], (IntPoint{a.x + 30, a.y - 20}));
+    EXPECT_EQ(window->UndoStack()->undoText(), "Abbildung verschieben");
+    window->UndoStack()->undo();
+    EXPECT_EQ(session().doc.view.panX, 0);
+    EXPECT_EQ(session().doc.points.screen[kSlotA], a);
+
+    QStringList offered;
+    window->OnContextMenu([&](QMenu* menu) {
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) offered << action->objectName();
+        QTimer::singleShot(0, menu, &QMenu::close);
+    });
+    emit area->customContextMenuRequested(QPoint(20, 20));
+    EXPECT_EQ(offered, (QStringList{"fit", "basic", "pictureCopy", "vectorCopy", "pictureSave", "picturePrint"}));
+}
+
+// The print previews show what "Drucken" prints: the picture on one page, the results on theirs.
+TEST_F(Habits, PrintPreviewsShowThePages) {
+    for (const bool results : {false, true}) {
+        if (results) window->ShowResults();
+        const auto dialog = window->MakePrintPreview(results);
+        auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(preview, nullptr);
+        preview->updatePreview();
+        EXPECT_EQ(preview->pageCount(), 1) << results;
+    }
+}
+
+// A choice is seen: the vertex chosen with 1, 2, 3 is ringed; the handbook says when its search
+// finds nothing.
+TEST_F(Habits, ChoicesAndSearchesAnswer) {
+    DrawingArea* area = window->Drawing();
+    area->setFocus();
+    QApplication::setActiveWindow(window.get());
+    for (const int key : {Qt::Key_2, Qt::Key_3, Qt::Key_1}) {
+        QTest::keyClick(area, static_cast<Qt::Key>(key));
+        const IntPoint v = session().doc.points.screen[kSlotA + key - Qt::Key_1];
+        EXPECT_EQ(area->KeyVertex(), std::optional<QPointF>(QPointF(v.x, v.y))) << key;
+    }
+    HelpWindow help;
+    EXPECT_FALSE(help.Find("Quetzalcoatl"));
+    EXPECT_EQ(help.SearchResult()->text(), "Nichts gefunden");
+    EXPECT_TRUE(help.Find("Feuerbach"));
+    EXPECT_TRUE(help.SearchResult()->text().isEmpty());
+}
+
+// The position's read-out is shown whole at the window's first size, trilinears and all.
+TEST_F(Habits, TheReadOutIsShownWhole) {
+    window->Action("trilinear")->trigger();
+    DrawingArea* area = window->Drawing();
+    const QPointF at(300, 330);
+    QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    const QLabel* panel = window->StatusPanel();
+    ASSERT_TRUE(panel->text().contains("trilinear(")) << panel->text().toStdString();
+    const QStringList lines = panel->text().split('\n');
+    for (const QString& line : lines)
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(line), panel->contentsRect().width()) << line.toStdString();
+    EXPECT_LE(panel->fontMetrics().lineSpacing() * lines.size(), panel->contentsRect().height());
+}
+
+// Switching between picture and results hands the keyboard from one to the other, never to the
+// first coordinate field (where typing would replace its selected text).
+TEST_F(Habits, TheKeyboardFollowsPictureAndResults) {
+    QApplication::setActiveWindow(window.get());
+    window->Drawing()->setFocus();
+    window->ShowResults();
+    EXPECT_NE(QApplication::focusWidget(), window->Field(0));
+    EXPECT_TRUE(window->findChild<QWidget*>("resultsView")->hasFocus());
+    window->ShowPicture();
+    EXPECT_TRUE(window->Drawing()->hasFocus());
 }
 
 TEST_F(Habits, AMissingRecentFileIsDroppedWithAMessage) {

@@ -265,7 +265,7 @@ TEST_F(Gui, ToolBarsInTheirOrderWithTheirSpacers) {
               "Vektorgrafik drucken / | / "
               "Abbildung kopieren / Vektorgrafik in Zwischenablage kopieren / Abbildung speichern / | / "
               "Millimeternetz ein- und ausschalten / Gitternetz ein- und ausschalten / "
-              "Koordinatensystem ein- und ausschalten / Intervall vergrößern / Grundeinstellung / "
+              "Koordinatensystem ein- und ausschalten / Intervall vergrößern / Ansicht zurücksetzen / "
               "Intervall verkleinern / Alles zeigen / [] / Abbildung nach links verschieben / "
               "Abbildung nach rechts verschieben / Abbildung nach unten verschieben / "
               "Abbildung nach oben verschieben / [] / []");
@@ -389,7 +389,7 @@ TEST_F(Gui, EveryPictureFormatReadsBack) {
 TEST_F(Gui, PictureDialogOffersTheResolutionForRasterFormats) {
     QTemporaryDir dir;
     const QString path = dir.filePath("fein.gif");
-    bool resolutionShown = false, vectorWithoutResolution = false, nameEmpty = false;
+    bool resolutionShown = false, vectorWithoutResolution = false, nameSuggested = false;
     auto* poll = new QTimer(window.get());
     QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -398,9 +398,10 @@ TEST_F(Gui, PictureDialogOffersTheResolutionForRasterFormats) {
         auto* resolution = dialog->findChild<QSpinBox*>("pictureResolution");
         if (!resolution) return dialog->reject();
         resolutionShown = resolution->isVisible() && resolution->isEnabled() && resolution->value() == 96;
-        // The name field starts empty, even where the documents folder does not exist.
+        // The name field suggests the topic's name ("Dreieck" at the start), even where the
+        // documents folder does not exist.
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        nameEmpty = name && name->text().isEmpty();
+        nameSuggested = name && name->text() == "Dreieck.gif";
         emit dialog->filterSelected(PictureFilters()[6]); // SVG: drawn to scale, no resolution
         vectorWithoutResolution = !resolution->isEnabled();
         emit dialog->filterSelected(PictureFilters()[3]);
@@ -413,7 +414,7 @@ TEST_F(Gui, PictureDialogOffersTheResolutionForRasterFormats) {
     window->Action("pictureSave")->trigger();
     EXPECT_TRUE(resolutionShown);
     EXPECT_TRUE(vectorWithoutResolution);
-    EXPECT_TRUE(nameEmpty);
+    EXPECT_TRUE(nameSuggested);
     EXPECT_EQ(QImage(path).size(), window->Drawing()->size() * 3) << window->LastMessage().toStdString();
 }
 

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace trimora {
 namespace {
@@ -86,6 +87,45 @@ TEST_F(WindowLoci, ChooseTraceSeeAndForget) {
     window->Field(0)->setText("0,5");
     window->ApplyCoordinates();
     EXPECT_FALSE(window->GetSession().doc.loci);
+}
+
+// Tracing is an undo step of its own: undo takes the loci away, redo brings them back, and so
+// does undoing a step that dropped them.
+TEST_F(WindowLoci, TracingIsAnUndoStep) {
+    LociPanel* panel = OpenPanel({"Höhenschnittpunkt"});
+    ASSERT_TRUE(panel);
+    Choose(panel, "Höhenschnittpunkt");
+    QSignalSpy done(panel, &LociPanel::Finished);
+    panel->Start();
+    ASSERT_TRUE(done.wait(30000));
+    const std::shared_ptr<const Loci> traced = window->GetSession().doc.loci;
+    ASSERT_TRUE(traced);
+    QUndoStack* undo = window->UndoStack();
+    EXPECT_EQ(undo->undoText(), "Ortslinie");
+    undo->undo();
+    EXPECT_FALSE(window->GetSession().doc.loci);
+    undo->redo();
+    EXPECT_EQ(window->GetSession().doc.loci, traced);
+    window->Field(0)->setText("0,5"); // another triangle drops them
+    window->ApplyCoordinates();
+    EXPECT_FALSE(window->GetSession().doc.loci);
+    undo->undo();
+    EXPECT_EQ(window->GetSession().doc.loci, traced);
+    window->Action("lociClear")->trigger();
+    EXPECT_FALSE(window->GetSession().doc.loci);
+    EXPECT_EQ(undo->undoText(), "Ortslinien löschen");
+    undo->undo();
+    EXPECT_EQ(window->GetSession().doc.loci, traced);
+}
+
+// One place, one entry: the circumcentre that its entry marks is not listed again beside the
+// circumcircle's centre.
+TEST_F(WindowLoci, TheCircumcentreIsListedOnce) {
+    LociPanel* panel = OpenPanel({"Umkreis", "Umkreismittelpunkt"});
+    ASSERT_TRUE(panel);
+    QStringList names;
+    for (int row = 0; row < panel->List()->count(); ++row) names << panel->List()->item(row)->text();
+    EXPECT_EQ(names.filter("Umkreis"), QStringList{"Umkreismittelpunkt"}) << names.join(", ").toStdString();
 }
 
 TEST_F(WindowLoci, CancelLeaveAndTheAnimationsTrace) {

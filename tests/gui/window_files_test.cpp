@@ -9,7 +9,10 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAction>
+#include <QFileDialog>
 #include <QMimeData>
+#include <QUndoStack>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -60,6 +63,35 @@ TEST_F(WindowFiles, NamesAreBytesFromEverySource) {
     // Qt lists no name that is not UTF-8, so its temporary folder cannot remove these.
     unlink(latin.c_str());
     unlink(picture.c_str());
+}
+
+// The open file: named in the title, marked while the triangle differs from it; "Daten speichern"
+// writes to it without a dialog; "Neu" starts afresh (undoably) and leaves no file open.
+TEST_F(WindowFiles, TheOpenFileIsNamedMarkedAndSavedTo) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("dreieck.tmo");
+    Put(QFile::encodeName(path).toStdString(), kDataFile);
+    ASSERT_TRUE(window->LoadDataFile(path));
+    EXPECT_TRUE(window->windowTitle().startsWith("dreieck.tmo"));
+    EXPECT_FALSE(window->isWindowModified());
+    window->Field(0)->setText("5");
+    window->ApplyCoordinates();
+    EXPECT_TRUE(window->isWindowModified());
+    window->Action("save")->trigger(); // a dialog would wait here
+    EXPECT_FALSE(window->isWindowModified());
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().startsWith("5\r\n"));
+    EXPECT_EQ(window->MakeFileDialog(MainWindow::FileDialogKind::SavePicture)->selectedFiles().value(0).section('/', -1),
+              "dreieck.gif");
+
+    const auto start = window->Field(0)->text();
+    window->Action("new")->trigger();
+    EXPECT_EQ(window->windowTitle(), "Trimora");
+    EXPECT_NE(window->Field(0)->text(), "5");
+    EXPECT_EQ(window->UndoStack()->undoText(), "Neu");
+    window->UndoStack()->undo();
+    EXPECT_EQ(window->Field(0)->text(), start);
 }
 
 TEST_F(WindowFiles, PipesAndForeignFilesAreRefusedAtOnce) {

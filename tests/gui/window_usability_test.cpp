@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
@@ -66,7 +68,7 @@ class Window : public ShownWindow {
     QTemporaryDir dir;
 };
 
-TEST_F(Window, FileDialogsStartInTheDocumentsFolderOrHomeWithAnEmptyName) {
+TEST_F(Window, FileDialogsStartInTheDocumentsFolderOrHomeWithANameToSuggest) {
     QTemporaryDir home;
     const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", home.path().toUtf8());
@@ -81,7 +83,15 @@ TEST_F(Window, FileDialogsStartInTheDocumentsFolderOrHomeWithAnEmptyName) {
             EXPECT_EQ(dialog->directory().absolutePath(), QDir(expected).absolutePath()) << documentsExist;
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
             ASSERT_NE(name, nullptr);
-            EXPECT_EQ(name->text(), "") << static_cast<int>(kind);
+            // Saving suggests the topic's name ("Dreieck" at the start); loading none.
+            const QString suggested = kind == Kind::LoadData ? "" : "Dreieck." + dialog->defaultSuffix();
+            EXPECT_EQ(name->text(), suggested) << static_cast<int>(kind);
+            // Another filter takes the suggestion's extension along: "Dreieck.txt" would save text
+            // though the table was chosen.
+            if (kind == Kind::SaveResults) {
+                emit dialog->filterSelected(dialog->nameFilters().value(kResultsTableFilter));
+                EXPECT_EQ(name->text(), "Dreieck.csv");
+            }
             ++cases;
         }
     }
@@ -300,6 +310,18 @@ TEST_F(Window, AtItsMinimumSizeEveryToolAndTabStaysReachable) {
     QApplication::processEvents();
     for (QToolButton* scroll : pages->tabBar()->findChildren<QToolButton*>())
         EXPECT_FALSE(scroll->isVisible());
+}
+
+// The selection panel scrolls: the window's least height is that of the menus, tools and a small
+// picture, so that it fits a low screen (1400 x 1000 pixels at display scale 2 are 500 logical
+// pixels high); the panel's lists stay reachable by scrolling.
+TEST_F(Window, TheLeastHeightFitsALowScreen) {
+    EXPECT_LE(window->minimumSizeHint().height(), 500) << window->minimumSizeHint().height();
+    window->resize(window->width(), 400);
+    QApplication::processEvents();
+    auto* scroll = window->findChild<QScrollArea*>("selectionScroll");
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
 }
 
 TEST(Translation, QtsOwnButtonsSpeakGerman) {

@@ -47,6 +47,8 @@ TEST(Worksheet, AnA4PageWhoseTextHoldsEveryResultLine) {
     file.close();
 
     EXPECT_TRUE(Tool("pdfinfo", {path}).contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 842(\\.\\d+)? pts")));
+    // One page, as the handbook promises for a topic.
+    EXPECT_TRUE(Tool("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n"))) << Tool("pdfinfo", {path}).toStdString();
     const QStringList images = Tool("pdfimages", {"-list", path}).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(images.size(), 2) << "only the heading of the list: no image object";
     const QString text = WithoutSpaces(Tool("pdftotext", {path, "-"}));
