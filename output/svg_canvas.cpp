@@ -1,6 +1,7 @@
 #include "output/svg_canvas.h"
 
 #include "draw/document.h"
+#include "output/decimal_text.h"
 #include "paint/paint.h"
 
 #include <algorithm>
@@ -14,15 +15,8 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0; // the screen's font sizes
 constexpr double kAscent = 0.93;                // of DejaVu Sans, as the TikZ canvas takes it
 constexpr double kAverageAdvance = 0.55;        // a letter's width in font sizes, for a text's ground
 
-// At most three decimals, no trailing zeros, never "-0".
-std::string Number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", v);
-    std::string s = text;
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
-}
+// At most three decimals, as picture files write them.
+std::string Number(double v) { return TrimmedDecimal(v, 3); }
 
 std::string Hex(Color c) {
     char text[8];

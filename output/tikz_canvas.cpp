@@ -1,6 +1,7 @@
 #include "output/tikz_canvas.h"
 
 #include "draw/document.h"
+#include "output/decimal_text.h"
 #include "paint/paint.h"
 
 #include <algorithm>
@@ -21,15 +22,8 @@ constexpr double kAscent = 0.93, kDescent = 0.24;
 // unit, growing with the scale, never below 6 pt: the screen's 13 pixels would be 3.7 pt on paper.
 constexpr double kLabelPoints = 9, kSmallestLabel = 6;
 
-// At most four decimals, no trailing zeros, never "-0".
-std::string Number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4f", v);
-    std::string s = text;
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
-}
+// At most four decimals, as picture files write them.
+std::string Number(double v) { return TrimmedDecimal(v, 4); }
 
 double Distance(IntPoint p, IntPoint a, IntPoint b) {
     const double dx = b.x - a.x, dy = b.y - a.y, length = std::hypot(dx, dy);
