@@ -93,7 +93,7 @@ void MainWindow::ScrollToRelations() {
 
 void MainWindow::FillResultsList() {
     resultsModel_->SetLines(session_.doc.results);
-    if (relations_.Listed()) resultsModel_->AppendLines(relations_.ShownLines());
+    if (relations_.Listed()) resultsModel_->AppendLines(relations_.ShownLines(), relations_.ShownToolTips());
     relationsBar_->setVisible(relations_.Listed());
     relationsTitle_->setText(relations_.Title());
     relationsCount_->setText(relations_.CountText());
@@ -163,6 +163,8 @@ void MainWindow::RefillPointChoice() {
     relationsPoint_->clear();
     relationsPoint_->addItem("alle Punkte");
     relationsPoint_->addItems(relations_.PointNames());
+    for (int point = 0; point + 1 < relationsPoint_->count(); ++point)
+        relationsPoint_->setItemData(point + 1, relations_.AllNamesOf(point), Qt::ToolTipRole);
     relationsPoint_->setCurrentIndex(relations_.ChosenPoint() + 1);
 }
 

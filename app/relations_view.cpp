@@ -1,6 +1,7 @@
 #include "app/relations_view.h"
 
 #include "app/window_support.h"
+#include "explore/relation_checks.h"
 #include "explore/relations_search.h"
 
 #include <QPainter>
@@ -224,11 +225,42 @@ QString RelationsList::Title() const {
     return heading + " durch " + (names.empty() ? QString("Punkt %1").arg(point_ + 1) : Q(names.front()));
 }
 
+namespace {
+
+// "Inkreismittelpunkt [X(1)]: Inkreis … Mittelpunkt = … = Inkreismittelpunkt".
+std::string Legend(const MarkedPoint& p) {
+    return PlaceName(p, AllNames(p)) + ": " + AllPlaceNames(p);
+}
+
+} // namespace
+
 QStringList RelationsList::PointNames() const {
     QStringList names;
     for (const MarkedPoint& p : set_.points)
-        names.append(p.names.empty() ? QString("Punkt %1").arg(names.size() + 1) : Q(p.names.front()));
+        names.append(p.names.empty() ? QString("Punkt %1").arg(names.size() + 1) : Q(PlaceName(p, AllNames(p))));
     return names;
+}
+
+QString RelationsList::AllNamesOf(int point) const {
+    if (point < 0 || point >= static_cast<int>(set_.points.size())) return {};
+    return Q(Legend(set_.points[static_cast<std::size_t>(point)]));
+}
+
+QStringList RelationsList::ShownToolTips() const {
+    QStringList tips;
+    for (int row = 0; row < static_cast<int>(shownLines_.size()); ++row) {
+        const int relation = RelationOf(ShownLine(row));
+        QString tip;
+        if (relation >= 0) {
+            const Relation& r = set_.relations[static_cast<std::size_t>(relation)];
+            if (r.kind != RelationKind::Coincident || r.inPicture)
+                for (int m : r.members)
+                    if (set_.points[static_cast<std::size_t>(m)].names.size() > 1)
+                        tip += '\n' + Q(Legend(set_.points[static_cast<std::size_t>(m)]));
+        }
+        tips.append(tip.isEmpty() ? QString() : shownLines_[row] + '\n' + tip);
+    }
+    return tips;
 }
 
 } // namespace trimora

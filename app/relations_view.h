@@ -77,8 +77,12 @@ class RelationsList {
     QString CountText() const;
     // "Zusammenhänge" or "Zusammenhänge durch Schwerpunkt S".
     QString Title() const;
-    // The first name of each marked point, as the point choice lists them.
+    // Per row of ShownLines(): the row with the other names of the places it shows by one name
+    // ("Inkreismittelpunkt [X(1)] = Inkreis … Mittelpunkt = Ajima-Punkt …"); empty where none has.
+    QStringList ShownToolTips() const;
+    // Each marked point by its one name, as the point choice lists them, and all its names.
     QStringList PointNames() const;
+    QString AllNamesOf(int point) const;
 
   private:
     struct Stamp {

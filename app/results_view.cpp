@@ -10,6 +10,7 @@ namespace trimora {
 
 void ResultsModel::SetLines(const ResultsList& results) {
     beginResetModel();
+    tips_.clear();
     lines_.resize(static_cast<qsizetype>(results.Size()));
     for (std::size_t i = 0; i < results.Size(); ++i) {
         const std::string& s = results[i];
@@ -26,11 +27,15 @@ void ResultsModel::AppendLines(const std::vector<std::string>& lines) {
     endInsertRows();
 }
 
-void ResultsModel::AppendLines(const QStringList& lines) {
+void ResultsModel::AppendLines(const QStringList& lines, const QStringList& tips) {
     if (lines.empty()) return;
     const int first = static_cast<int>(lines_.size());
     beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1);
     lines_.append(lines);
+    if (tips.size() == lines.size()) {
+        tips_.resize(first);
+        tips_.append(tips);
+    }
     endInsertRows();
 }
 
@@ -38,6 +43,7 @@ int ResultsModel::rowCount(const QModelIndex& parent) const { return parent.isVa
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= lines_.size()) return {};
+    if (role == Qt::ToolTipRole && index.row() < tips_.size() && !tips_[index.row()].isEmpty()) return tips_[index.row()];
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return lines_[index.row()];
     return {};
 }

@@ -19,7 +19,9 @@ public:
     using QAbstractListModel::QAbstractListModel;
     void SetLines(const ResultsList& results);
     void AppendLines(const std::vector<std::string>& lines);
-    void AppendLines(const QStringList& lines);
+    // `tips` (as many as `lines`, or none): what a row says when the mouse rests on it, where it is
+    // more than the row itself.
+    void AppendLines(const QStringList& lines, const QStringList& tips = {});
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QString Line(int row) const { return lines_.value(row); }
@@ -27,6 +29,7 @@ public:
 
 private:
     QStringList lines_;
+    QStringList tips_; // per row; empty: the row itself
 };
 
 // Paints "label<TAB>value" with the value at a fixed tab stop.

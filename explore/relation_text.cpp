@@ -59,6 +59,12 @@ std::string RelationLine(const RelationSet& set, const Relation& r) {
     return line;
 }
 
+std::string AllPlaceNames(const MarkedPoint& p) {
+    std::string text;
+    for (std::size_t n = 0; n < p.names.size(); ++n) text += (n > 0 ? " = " : "") + p.names[n];
+    return text;
+}
+
 std::vector<std::string> PlaceLegend(const RelationSet& set, bool all, std::size_t limit) {
     std::vector<int> rows;
     RelationLines(set, all, &rows, limit);
@@ -74,9 +80,7 @@ std::vector<std::string> PlaceLegend(const RelationSet& set, bool all, std::size
         const MarkedPoint& p = set.points[k];
         if (!named[k] || p.names.size() < 2) continue;
         if (lines.empty()) lines.emplace_back("Namen der Orte");
-        std::string line = PlaceName(p, AllNames(p)) + '\t';
-        for (std::size_t n = 0; n < p.names.size(); ++n) line += (n > 0 ? " = " : "") + p.names[n];
-        lines.push_back(std::move(line));
+        lines.push_back(PlaceName(p, AllNames(p)) + '\t' + AllPlaceNames(p));
     }
     return lines;
 }

@@ -113,6 +113,8 @@ std::string RelationLine(const RelationSet& set, const Relation& r);
 std::vector<std::string> RelationLines(const RelationSet& set, bool all = false, std::vector<int>* rows = nullptr,
                                        std::size_t limit = 0);
 
+// Every name of a place: "Inkreis … Mittelpunkt = Adams-Kreismittelpunkt = … = Inkreismittelpunkt".
+std::string AllPlaceNames(const MarkedPoint& p);
 // The other names of the places that the rows of RelationLines (same `all` and `limit`) show by
 // one name: "Namen der Orte", then "Inkreismittelpunkt [X(1)]<TAB>Inkreis … Mittelpunkt = …" per
 // place with more than one name; nothing when there is none.

@@ -63,6 +63,23 @@ TEST(RelationsWindow, ListChooseAndForget) {
     EXPECT_FALSE(window.StatusPanel()->text().contains("Euler-Gerade"));
 }
 
+TEST(RelationsWindow, APlaceGoesByOneNameAndTheTipGivesTheOthers) {
+    MainWindow window;
+    window.SetMessageBoxesEnabled(false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const char* name : {"Schwerpunkt", "Umkreis", "Umkreismittelpunkt", "Höhenschnittpunkt"})
+        window.GetSession().doc.SetOn(FindCatalogueEntry(name));
+    window.ShowResults();
+    window.Action("relations")->trigger();
+    const QStringList lines = window.Results()->Lines();
+    const int euler = static_cast<int>(lines.indexOf("Euler-Gerade\tSchwerpunkt S [X(2)], Umkreismittelpunkt [X(3)], "
+                                                     "Höhenschnittpunkt [X(4)]"));
+    ASSERT_GE(euler, 0) << lines.join('\n').toStdString();
+    const QString tip = window.Results()->data(window.Results()->index(euler), Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.contains("Umkreismittelpunkt [X(3)]: Umkreis … Mittelpunkt = ")) << tip.toStdString();
+}
+
 // An isosceles triangle: its axis through the centres is listed only with the switch, under its
 // own heading, and can be chosen like any other relation.
 TEST(RelationsWindow, TheSwitchListsWhatHoldsForThisTriangleOnly) {
