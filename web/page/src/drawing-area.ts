@@ -1,0 +1,103 @@
+// The drawing: follows its box's size, repaints from the session and lets pointers (mouse, pen,
+// touch) drag a vertex. A finger gets a larger reach than the core's 5 pixels.
+import type { Frame, Session } from "./core";
+import { drawFrame } from "./drawing";
+
+const kTouchReach = 20; // CSS pixels around a finger searched for a vertex
+const kProbeStep = 5;
+
+export interface DrawingEvents {
+  dragStart(): void;         // before the first move of a drag
+  dragged(): void;           // the vertex moved
+  dragEnd(): void;
+  resized(): void;
+}
+
+export class DrawingArea {
+  private width = 0;
+  private height = 0;
+  private dragging: { vertex: number; pointer: number } | null = null;
+  private pending = false;
+
+  constructor(
+    private readonly session: Session,
+    readonly canvas: HTMLCanvasElement,
+    private readonly events: DrawingEvents,
+  ) {
+    canvas.addEventListener("pointerdown", (e) => this.down(e));
+    canvas.addEventListener("pointermove", (e) => this.move(e));
+    canvas.addEventListener("pointerup", (e) => this.up(e));
+    canvas.addEventListener("pointercancel", (e) => this.up(e));
+    new ResizeObserver(() => this.fit()).observe(canvas);
+    this.fit();
+  }
+
+  size(): { width: number; height: number } {
+    return { width: this.width, height: this.height };
+  }
+
+  paint(frame: Frame): void {
+    drawFrame(this.canvas, frame, this.width, this.height);
+  }
+
+  private fit(): void {
+    const width = Math.max(1, Math.round(this.canvas.clientWidth));
+    const height = Math.max(1, Math.round(this.canvas.clientHeight));
+    if (width === this.width && height === this.height) return;
+    this.width = width;
+    this.height = height;
+    this.session.resize(width, height);
+    this.events.resized();
+  }
+
+  private at(e: PointerEvent): [number, number] {
+    const box = this.canvas.getBoundingClientRect();
+    return [Math.round(e.clientX - box.left), Math.round(e.clientY - box.top)];
+  }
+
+  // The vertex under the pointer; for a finger the core is asked around it, nearest first.
+  private pick(x: number, y: number, touch: boolean): number {
+    const hit = this.session.pickVertex(x, y);
+    if (hit >= 0 || !touch) return hit;
+    const probes: [number, number][] = [];
+    for (let dy = -kTouchReach; dy <= kTouchReach; dy += kProbeStep)
+      for (let dx = -kTouchReach; dx <= kTouchReach; dx += kProbeStep)
+        if (dx * dx + dy * dy <= kTouchReach * kTouchReach) probes.push([dx, dy]);
+    probes.sort((a, b) => a[0] ** 2 + a[1] ** 2 - (b[0] ** 2 + b[1] ** 2));
+    for (const [dx, dy] of probes) {
+      const v = this.session.pickVertex(x + dx, y + dy);
+      if (v >= 0) return v;
+    }
+    return -1;
+  }
+
+  private down(e: PointerEvent): void {
+    if (this.dragging || (e.pointerType === "mouse" && e.button !== 0)) return;
+    const [x, y] = this.at(e);
+    const vertex = this.pick(x, y, e.pointerType === "touch");
+    if (vertex < 0) return;
+    e.preventDefault();
+    this.canvas.setPointerCapture(e.pointerId);
+    this.dragging = { vertex, pointer: e.pointerId };
+    this.events.dragStart();
+  }
+
+  private move(e: PointerEvent): void {
+    if (!this.dragging || e.pointerId !== this.dragging.pointer) return;
+    const [x, y] = this.at(e);
+    this.session.dragVertex(this.dragging.vertex, x, y);
+    if (this.pending) return;
+    this.pending = true;
+    requestAnimationFrame(() => {
+      this.pending = false;
+      this.events.dragged();
+    });
+  }
+
+  private up(e: PointerEvent): void {
+    if (!this.dragging || e.pointerId !== this.dragging.pointer) return;
+    this.dragging = null;
+    this.events.dragged();
+    this.events.dragEnd();
+  }
+}
