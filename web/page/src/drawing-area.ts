@@ -28,8 +28,8 @@ export class DrawingArea {
     canvas.addEventListener("pointermove", (e) => this.move(e));
     canvas.addEventListener("pointerup", (e) => this.up(e));
     canvas.addEventListener("pointercancel", (e) => this.up(e));
-    new ResizeObserver(() => this.fit()).observe(canvas);
-    this.fit();
+    this.fit(false);
+    new ResizeObserver(() => this.fit(true)).observe(canvas);
   }
 
   size(): { width: number; height: number } {
@@ -40,14 +40,14 @@ export class DrawingArea {
     drawFrame(this.canvas, frame, this.width, this.height);
   }
 
-  private fit(): void {
+  private fit(announce: boolean): void {
     const width = Math.max(1, Math.round(this.canvas.clientWidth));
     const height = Math.max(1, Math.round(this.canvas.clientHeight));
     if (width === this.width && height === this.height) return;
     this.width = width;
     this.height = height;
     this.session.resize(width, height);
-    this.events.resized();
+    if (announce) this.events.resized();
   }
 
   private at(e: PointerEvent): [number, number] {
