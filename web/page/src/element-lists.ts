@@ -11,7 +11,7 @@ export function foldForSearch(text: string): string {
 
 export class ElementLists {
   private readonly tabs: HTMLButtonElement[] = [];
-  private readonly panels: HTMLUListElement[] = [];
+  private readonly panels: HTMLDivElement[] = [];
   private readonly boxes: HTMLInputElement[][] = [];
   private readonly folded: string[][] = [];
   private readonly pages: string[];
@@ -25,7 +25,6 @@ export class ElementLists {
     onToggle: ToggleHandler,
   ) {
     this.pages = session.tabPages();
-    panelHost.removeAttribute("role");
     this.pages.forEach((page, t) => {
       const tab = document.createElement("button");
       tab.type = "button";
@@ -38,11 +37,13 @@ export class ElementLists {
       tabBar.append(tab);
       this.tabs.push(tab);
 
+      const panel = document.createElement("div");
+      panel.id = `list-${t}`;
+      panel.role = "tabpanel";
+      panel.setAttribute("aria-labelledby", tab.id);
       const list = document.createElement("ul");
-      list.id = `list-${t}`;
-      list.role = "tabpanel";
       list.className = "items";
-      list.setAttribute("aria-labelledby", tab.id);
+      panel.append(list);
       const names = session.tabItemNames(t);
       this.folded.push(names.map(foldForSearch));
       this.boxes.push(
@@ -59,8 +60,8 @@ export class ElementLists {
           return box;
         }),
       );
-      panelHost.append(list);
-      this.panels.push(list);
+      panelHost.append(panel);
+      this.panels.push(panel);
     });
     search.addEventListener("input", () => this.filter(search.value));
     search.addEventListener("keydown", (e) => {

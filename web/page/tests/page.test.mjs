@@ -1,0 +1,80 @@
+// The page in Chromium as a user sees it: the drawing, a topic's results, dragging a vertex,
+// undo, and no serious accessibility faults. PAGE_URL names the served page.
+import assert from "node:assert/strict";
+import { after, before, test } from "node:test";
+import AxeBuilder from "@axe-core/playwright";
+import { launch, openPage } from "./browser.mjs";
+
+let browser;
+let opened;
+before(async () => {
+  browser = await launch();
+  opened = await openPage(browser, { viewport: { width: 1024, height: 768 } });
+});
+after(async () => {
+  await browser?.close();
+});
+
+// Pixels of the drawing that are not white.
+async function inkedPixels(page) {
+  return page.locator("#drawing").evaluate((canvas) => {
+    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    let inked = 0;
+    for (let i = 0; i < data.length; i += 4) if (data[i] < 250 || data[i + 1] < 250 || data[i + 2] < 250) ++inked;
+    return inked;
+  });
+}
+
+test("the drawing shows the start triangle", async () => {
+  const { page, problems } = opened;
+  assert.ok((await inkedPixels(page)) > 2000, "the canvas stays blank");
+  assert.deepEqual(problems, []);
+});
+
+test("a vertex dragged by mouse rewrites its fields, and undo takes it back", async () => {
+  const { page } = opened;
+  const ax = page.getByLabel("A x");
+  const ay = page.getByLabel("A y");
+  const start = [await ax.inputValue(), await ay.inputValue()];
+  // At the start the origin is the drawing's centre and a unit is 100 pixels.
+  const box = await page.locator("#drawing").boundingBox();
+  const [x, y] = start.map((t) => Number(t.replace(",", ".")));
+  const px = box.x + Math.floor(box.width / 2) + 100 * x;
+  const py = box.y + Math.floor(box.height / 2) - 100 * y;
+  await page.mouse.move(px, py);
+  await page.mouse.down();
+  await page.mouse.move(px + 30, py + 20, { steps: 4 });
+  await page.mouse.up();
+  await assert.doesNotReject(async () => {
+    await page.waitForFunction((old) => document.querySelector("#field-0").value !== old, start[0]);
+  });
+  await page.locator("#drawing").focus();
+  await page.keyboard.press("Control+z");
+  await page.waitForFunction((old) => document.querySelector("#field-0").value === old, start[0]);
+  assert.equal(await ay.inputValue(), start[1]);
+});
+
+test("a topic's results name the centroid", async () => {
+  const { page } = opened;
+  const titles = await page.locator("#topic option").allTextContents();
+  assert.ok(titles.length > 50, `only ${titles.length} topics`);
+  await page.getByLabel("Thema").selectOption("Feuerbach-Kreis");
+  await page.getByRole("button", { name: "Berechnung" }).click();
+  await page.getByText("Schwerpunkt S").first().waitFor();
+  await page.getByRole("button", { name: "Berechnung" }).click();
+  assert.ok((await inkedPixels(page)) > 2000);
+});
+
+test("a field that cannot be read is marked", async () => {
+  const { page } = opened;
+  await page.getByLabel("B y").fill("2+*3");
+  await page.getByRole("button", { name: "Darstellung" }).click();
+  await page.locator("#field-3[aria-invalid='true']").waitFor();
+});
+
+test("no serious or critical accessibility faults", async () => {
+  const { page } = opened;
+  const { violations } = await new AxeBuilder({ page }).analyze();
+  const grave = violations.filter((v) => v.impact === "serious" || v.impact === "critical");
+  assert.deepEqual(grave.map((v) => `${v.id}: ${v.help}`), []);
+});
