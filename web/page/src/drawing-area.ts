@@ -1,5 +1,6 @@
 // The drawing: follows its box's size, repaints from the session and lets pointers (mouse, pen,
-// touch) drag a vertex. A finger gets a larger reach than the core's 5 pixels.
+// touch) drag a vertex or, off the vertices, the whole picture; the wheel zooms. A finger gets a
+// larger reach than the core's 5 pixels.
 import type { Frame, Session } from "./core";
 import { drawFrame } from "./drawing";
 
@@ -11,12 +12,16 @@ export interface DrawingEvents {
   dragged(): void;           // the vertex moved
   dragEnd(): void;
   resized(): void;
+  zoom(larger: boolean): void;
+  hover(readout: string): void; // the mouse's position in the triangle's coordinates
+
 }
 
 export class DrawingArea {
   private width = 0;
   private height = 0;
-  private dragging: { vertex: number; pointer: number } | null = null;
+  // vertex -1: the picture is shifted; x, y: the pointer's last position.
+  private dragging: { vertex: number; pointer: number; x: number; y: number } | null = null;
   private pending = false;
 
   constructor(
@@ -28,6 +33,12 @@ export class DrawingArea {
     canvas.addEventListener("pointermove", (e) => this.move(e));
     canvas.addEventListener("pointerup", (e) => this.up(e));
     canvas.addEventListener("pointercancel", (e) => this.up(e));
+    canvas.addEventListener("pointerleave", () => this.events.hover(""));
+    canvas.addEventListener("wheel", (e) => {
+      if (e.deltaY === 0) return;
+      e.preventDefault();
+      this.events.zoom(e.deltaY < 0);
+    });
     this.fit(false);
     new ResizeObserver(() => this.fit(true)).observe(canvas);
   }
@@ -75,17 +86,23 @@ export class DrawingArea {
     if (this.dragging || (e.pointerType === "mouse" && e.button !== 0)) return;
     const [x, y] = this.at(e);
     const vertex = this.pick(x, y, e.pointerType === "touch");
-    if (vertex < 0) return;
     e.preventDefault();
     this.canvas.setPointerCapture(e.pointerId);
-    this.dragging = { vertex, pointer: e.pointerId };
+    this.dragging = { vertex, pointer: e.pointerId, x, y };
     this.events.dragStart();
   }
 
   private move(e: PointerEvent): void {
-    if (!this.dragging || e.pointerId !== this.dragging.pointer) return;
     const [x, y] = this.at(e);
-    this.session.dragVertex(this.dragging.vertex, x, y);
+    if (!this.dragging) {
+      if (e.pointerType === "mouse") this.events.hover(this.session.mouseReadout(x, y));
+      return;
+    }
+    if (e.pointerId !== this.dragging.pointer) return;
+    if (this.dragging.vertex >= 0) this.session.dragVertex(this.dragging.vertex, x, y);
+    else this.session.shift(x - this.dragging.x, y - this.dragging.y);
+    this.dragging.x = x;
+    this.dragging.y = y;
     if (this.pending) return;
     this.pending = true;
     requestAnimationFrame(() => {

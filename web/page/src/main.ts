@@ -17,7 +17,7 @@ class Page {
   private readonly drawing: DrawingArea;
   private readonly lists: ElementLists;
   private readonly fields = [0, 1, 2, 3, 4, 5].map((i) => byId<HTMLInputElement>(`field-${i}`));
-  private readonly status = byId<HTMLParagraphElement>("status");
+  private readonly status = byId<HTMLSpanElement>("status");
   private showResults = false;
   private dragStart = "";
 
@@ -31,6 +31,8 @@ class Page {
         this.render();
       },
       resized: () => this.render(),
+      zoom: (larger) => this.change(() => (larger ? session.stretchUp() : session.stretchDown())),
+      hover: (readout) => (byId("readout").textContent = readout),
     });
     this.lists = new ElementLists(session, byId("tabs"), byId("tab-panel"), byId("search"), (tab, item, on) =>
       this.change(() => this.report(session.setTabItem(tab, item, on))),
@@ -105,14 +107,8 @@ class Page {
     tool("zoom-out", () => s.stretchDown());
     tool("show-all", () => s.showEverything());
     tool("reset-view", () => s.basicSetting());
-    const toggle = (id: string, work: () => void): void =>
-      tool(id, () => {
-        work();
-        const button = byId(id);
-        button.setAttribute("aria-pressed", String(button.getAttribute("aria-pressed") !== "true"));
-      });
-    toggle("axes", () => s.toggleAxes());
-    toggle("grid", () => s.toggleGrid());
+    tool("axes", () => s.toggleAxes());
+    tool("grid", () => s.toggleGrid());
     tool("clear-selection", () => s.clearSelection());
     byId("undo").addEventListener("click", () => this.undo(false));
     byId("redo").addEventListener("click", () => this.undo(true));

@@ -31,16 +31,21 @@ test("the drawing shows the start triangle", async () => {
   assert.deepEqual(problems, []);
 });
 
+// Where the start triangle's vertex A is drawn: the origin is the drawing's centre, a unit 100 pixels.
+async function vertexA(page) {
+  const box = await page.locator("#drawing").boundingBox();
+  const [x, y] = [await page.getByLabel("A x").inputValue(), await page.getByLabel("A y").inputValue()].map((t) =>
+    Number(t.replace(",", ".")),
+  );
+  return [box.x + Math.floor(box.width / 2) + 100 * x, box.y + Math.floor(box.height / 2) - 100 * y];
+}
+
 test("a vertex dragged by mouse rewrites its fields, and undo takes it back", async () => {
   const { page } = opened;
   const ax = page.getByLabel("A x");
   const ay = page.getByLabel("A y");
   const start = [await ax.inputValue(), await ay.inputValue()];
-  // At the start the origin is the drawing's centre and a unit is 100 pixels.
-  const box = await page.locator("#drawing").boundingBox();
-  const [x, y] = start.map((t) => Number(t.replace(",", ".")));
-  const px = box.x + Math.floor(box.width / 2) + 100 * x;
-  const py = box.y + Math.floor(box.height / 2) - 100 * y;
+  const [px, py] = await vertexA(page);
   await page.mouse.move(px, py);
   await page.mouse.down();
   await page.mouse.move(px + 30, py + 20, { steps: 4 });
@@ -52,6 +57,29 @@ test("a vertex dragged by mouse rewrites its fields, and undo takes it back", as
   await page.keyboard.press("Control+z");
   await page.waitForFunction((old) => document.querySelector("#field-0").value === old, start[0]);
   assert.equal(await ay.inputValue(), start[1]);
+});
+
+test("a finger a little beside a vertex drags it", async () => {
+  const phone = await openPage(browser, { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
+  const { page } = phone;
+  const before = await page.getByLabel("A x").inputValue();
+  const [px, py] = await vertexA(page);
+  const cdp = await page.context().newCDPSession(page);
+  const touch = (type, x, y) =>
+    cdp.send("Input.dispatchTouchEvent", { type, touchPoints: type === "touchEnd" ? [] : [{ x, y }] });
+  await touch("touchStart", px + 10, py + 8);
+  for (const d of [10, 20, 30]) await touch("touchMove", px + 10 + d, py + 8);
+  await touch("touchEnd");
+  await page.waitForFunction((old) => document.querySelector("#field-0").value !== old, before);
+  await phone.context.close();
+});
+
+test("a file that is no triangle file gets a German message", async () => {
+  const { page } = opened;
+  const fields = await page.getByLabel("A x").inputValue();
+  await page.locator("#file").setInputFiles({ name: "bild.tmo", mimeType: "image/png", buffer: Buffer.from([0x89, 0x50, 0x4e, 0x47, 0, 1, 2, 3]) });
+  await page.getByText("keine Trimora-Dreiecksdatei").waitFor();
+  assert.equal(await page.getByLabel("A x").inputValue(), fields);
 });
 
 test("a topic's results name the centroid", async () => {
