@@ -15,8 +15,12 @@ for (const [name, options] of sizes) {
   const { context, page, problems } = await openPage(browser, options);
   await page.selectOption("#topic", "Feuerbach-Kreis").catch(() => page.selectOption("#topic", { index: 5 }));
   await page.screenshot({ path: `${out}/${name}.png`, fullPage: true });
+  await page.click("#show-all");
+  await page.getByLabel("Elemente suchen").fill("hohe");
+  await page.keyboard.press("Tab");
+  await page.screenshot({ path: `${out}/${name}-alles-suche.png` });
   await page.click("#results-mode");
-  await page.screenshot({ path: `${out}/${name}-berechnung.png` });
+  await page.screenshot({ path: `${out}/${name}-berechnung.png`, fullPage: true });
   console.log(name, problems.length ? problems : "ohne Fehler");
   await context.close();
 }
