@@ -1,6 +1,7 @@
 // The page in Chromium as a user sees it: the drawing, a topic's results, dragging a vertex,
 // undo, and no serious accessibility faults. PAGE_URL names the served page.
 import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
 import { after, before, test } from "node:test";
 import AxeBuilder from "@axe-core/playwright";
 import { launch, openPage } from "./browser.mjs";
@@ -80,6 +81,20 @@ test("a file that is no triangle file gets a German message", async () => {
   await page.locator("#file").setInputFiles({ name: "bild.tmo", mimeType: "image/png", buffer: Buffer.from([0x89, 0x50, 0x4e, 0x47, 0, 1, 2, 3]) });
   await page.getByText("keine Trimora-Dreiecksdatei").waitFor();
   assert.equal(await page.getByLabel("A x").inputValue(), fields);
+});
+
+test("a triangle saved as a file and opened again comes back", async () => {
+  const { page } = opened;
+  const saved = page.waitForEvent("download");
+  await page.getByRole("button", { name: "Daten speichern" }).click();
+  const file = await saved;
+  assert.match(file.suggestedFilename(), /\.tmo$/);
+  const bytes = readFileSync(await file.path());
+  const ax = await page.getByLabel("A x").inputValue();
+  await page.getByLabel("A x").fill("0,5");
+  await page.getByRole("button", { name: "Darstellung" }).click();
+  await page.locator("#file").setInputFiles({ name: "dreieck.tmo", mimeType: "application/octet-stream", buffer: bytes });
+  await page.waitForFunction((old) => document.querySelector("#field-0").value === old, ax);
 });
 
 test("a topic's results name the centroid", async () => {
