@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The page's browser test: builds what is missing and the page, serves it on a free local port,
-# runs web/page/tests/*.test.mjs in Debian's Chromium, then stops the server.
+# The page's tests: the unit tests under Node (web/page/tests/unit), then the browser test: builds
+# what is missing and the page, serves it on a free local port, runs web/page/tests/*.test.mjs in
+# Debian's Chromium, then stops the server.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TRIMORA_WEB_BUILD:-$root/build-web}"
@@ -14,6 +15,11 @@ fi
 export TRIMORA_WEB_BUILD="$build" TRIMORA_PAGE_OUT="$build/page"
 cd "$page"
 npx tsc --noEmit -p .
+unit="$build/page-unit"
+rm -rf "$unit"
+npx tsc -p tsconfig.unit.json --outDir "$unit"
+echo '{"type": "module"}' >"$unit/package.json"
+node --test "$unit/tests/unit/"
 npx vite build --logLevel warn
 port="$(node -e 'const s=require("net").createServer().listen(0,"127.0.0.1",()=>{console.log(s.address().port);s.close()})')"
 node node_modules/vite/bin/vite.js preview --host 127.0.0.1 --port "$port" --strictPort --bypass-lock >/dev/null &

@@ -1,8 +1,8 @@
 // The drawing: follows its box's size, repaints from the session and lets pointers (mouse, pen,
 // touch) drag a vertex or, off the vertices, the whole picture; the wheel zooms. A finger gets a
 // larger reach than the core's 5 pixels.
-import type { Frame, Session } from "./core";
-import { drawFrame } from "./drawing";
+import type { Frame, Session } from "./core.ts";
+import { drawFrame } from "./drawing.ts";
 
 const kTouchReach = 20; // CSS pixels around a finger searched for a vertex
 const kProbeStep = 5;

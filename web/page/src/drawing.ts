@@ -1,6 +1,6 @@
 // Replays one frame of the core's drawing calls (draw/recording_canvas.h) with the canvas 2D API,
 // in CSS pixels scaled to the device's pixel ratio, so that lines and text stay sharp.
-import type { Frame } from "./core";
+import type { Frame } from "./core.ts";
 
 // CanvasCall::Kind
 const enum Kind {

@@ -1,6 +1,6 @@
 // The four element lists as tabs of check boxes, with a search that ignores case and accents;
 // during a search each tab names its number of hits.
-import type { Session } from "./core";
+import type { Session } from "./core.ts";
 
 export type ToggleHandler = (tab: number, item: number, on: boolean) => void;
 

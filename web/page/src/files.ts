@@ -1,6 +1,6 @@
 // Files in and out: a triangle data file (.tmo) from the file picker, downloads of the data file
 // and of the results as text and as a table.
-import type { Session } from "./core";
+import type { Session } from "./core.ts";
 
 const kLargestFile = 16 << 20; // as the core's limit for a data file
 

@@ -1,6 +1,6 @@
 // Undo and redo as lists of the session's captured states (captureState/restoreState), as the
 // desktop keeps them.
-import type { Session } from "./core";
+import type { Session } from "./core.ts";
 
 const kLimit = 200; // states kept for undo
 

@@ -1,10 +1,10 @@
 // The page: opens the core's session and ties the controls to it. Every change goes through the
 // session, then the page repaints from what the session reports.
-import { openSession, type Session } from "./core";
-import { DrawingArea } from "./drawing-area";
-import { ElementLists } from "./element-lists";
-import { download, loadFile } from "./files";
-import { History } from "./history";
+import { openSession, type Session } from "./core.ts";
+import { DrawingArea } from "./drawing-area.ts";
+import { ElementLists } from "./element-lists.ts";
+import { download, loadFile } from "./files.ts";
+import { History } from "./history.ts";
 
 function byId<T extends HTMLElement>(id: string): T {
   const element = document.getElementById(id);
