@@ -1,11 +1,12 @@
 // The drawing: follows its box's size, repaints from the session and lets pointers (mouse, pen,
-// touch) drag a vertex or, off the vertices, the whole picture; the wheel zooms. A finger gets a
-// larger reach than the core's 5 pixels.
+// touch) drag a vertex or, off the vertices, the whole picture; the wheel and two fingers zoom. A
+// finger gets a larger reach than the core's 5 pixels.
 import type { Frame, Session } from "./core.ts";
 import { drawFrame } from "./drawing.ts";
 
 const kTouchReach = 20; // CSS pixels around a finger searched for a vertex
 const kProbeStep = 5;
+const kPinchStep = 1.25; // two fingers this much farther apart (or nearer) zoom one step
 
 export interface DrawingEvents {
   dragStart(): void;         // before the first move of a drag
@@ -23,6 +24,8 @@ export class DrawingArea {
   // vertex -1: the picture is shifted; x, y: the pointer's last position.
   private dragging: { vertex: number; pointer: number; x: number; y: number } | null = null;
   private pending = false;
+  private readonly fingers = new Map<number, [number, number]>(); // touch pointers: their positions
+  private pinchSpan = 0; // the fingers' distance at the last zoom step
 
   constructor(
     private readonly session: Session,
@@ -82,7 +85,41 @@ export class DrawingArea {
     return -1;
   }
 
+  private span(): number {
+    const [a, b] = [...this.fingers.values()];
+    return Math.hypot(a[0] - b[0], a[1] - b[1]);
+  }
+
+  // A second finger ends a shift of the picture and starts a pinch; a vertex drag goes on.
+  private pinch(e: PointerEvent): boolean {
+    if (e.pointerType !== "touch") return false;
+    if (e.type === "pointerdown") this.fingers.set(e.pointerId, this.at(e));
+    else if (e.type === "pointermove" && this.fingers.has(e.pointerId)) this.fingers.set(e.pointerId, this.at(e));
+    else this.fingers.delete(e.pointerId);
+    const vertexDrag = this.dragging !== null && this.dragging.vertex >= 0;
+    if (this.fingers.size !== 2 || vertexDrag) {
+      this.pinchSpan = 0;
+      return false;
+    }
+    if (e.type === "pointerdown") {
+      this.canvas.setPointerCapture(e.pointerId);
+      this.dragging = null;
+      this.pinchSpan = this.span();
+      this.events.dragEnd();
+      return true;
+    }
+    if (this.pinchSpan > 0 && e.type === "pointermove") {
+      const ratio = this.span() / this.pinchSpan;
+      if (ratio > kPinchStep || ratio < 1 / kPinchStep) {
+        this.pinchSpan = this.span();
+        this.events.zoom(ratio > 1);
+      }
+    }
+    return true;
+  }
+
   private down(e: PointerEvent): void {
+    if (this.pinch(e)) return;
     if (this.dragging || (e.pointerType === "mouse" && e.button !== 0)) return;
     const [x, y] = this.at(e);
     const vertex = this.pick(x, y, e.pointerType === "touch");
@@ -93,6 +130,7 @@ export class DrawingArea {
   }
 
   private move(e: PointerEvent): void {
+    if (this.pinch(e)) return;
     const [x, y] = this.at(e);
     if (!this.dragging) {
       if (e.pointerType === "mouse") this.events.hover(this.session.mouseReadout(x, y));
@@ -112,6 +150,7 @@ export class DrawingArea {
   }
 
   private up(e: PointerEvent): void {
+    this.pinch(e);
     if (!this.dragging || e.pointerId !== this.dragging.pointer) return;
     this.dragging = null;
     this.events.dragged();

@@ -75,6 +75,24 @@ test("a finger a little beside a vertex drags it", async () => {
   await phone.context.close();
 });
 
+test("two fingers moving apart off the vertices zoom in", async () => {
+  const phone = await openPage(browser, { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
+  const { page } = phone;
+  const box = await page.locator("#drawing").boundingBox();
+  const [x, y] = [box.x + 40, box.y + 60];
+  const inkBefore = await inkedPixels(page);
+  const cdp = await page.context().newCDPSession(page);
+  const touch = (type, points) =>
+    cdp.send("Input.dispatchTouchEvent", { type, touchPoints: points.map(([px, py], id) => ({ x: px, y: py, id })) });
+  await touch("touchStart", [[x, y]]);
+  await touch("touchStart", [[x, y], [x + 40, y + 40]]);
+  for (const d of [60, 80, 100]) await touch("touchMove", [[x, y], [x + d, y + d]]);
+  await touch("touchEnd", []);
+  await page.getByRole("button", { name: "Rückgängig" }).and(page.locator(":enabled")).waitFor();
+  assert.ok((await inkedPixels(page)) > inkBefore, "the picture did not grow");
+  await phone.context.close();
+});
+
 test("a file that is no triangle file gets a German message", async () => {
   const { page } = opened;
   const fields = await page.getByLabel("A x").inputValue();
