@@ -37,6 +37,7 @@ class Page {
     this.lists = new ElementLists(session, byId("tabs"), byId("tab-panel"), byId("search"), (tab, item, on) =>
       this.change(() => this.report(session.setTabItem(tab, item, on))),
     );
+    this.wireDrawingKeys();
     this.wireFields();
     this.wireTools();
     this.wireTopics();
@@ -75,6 +76,26 @@ class Page {
     byId<HTMLButtonElement>("undo").disabled = !this.history.canUndo();
     byId<HTMLButtonElement>("redo").disabled = !this.history.canRedo();
     this.lists.sync();
+  }
+
+  // In the focused drawing the arrow keys shift the picture, + and - zoom.
+  private wireDrawingKeys(): void {
+    const s = this.session;
+    const kStep = 20; // pixels per arrow key
+    const keys: Record<string, () => void> = {
+      ArrowLeft: () => s.shift(-kStep, 0),
+      ArrowRight: () => s.shift(kStep, 0),
+      ArrowUp: () => s.shift(0, -kStep),
+      ArrowDown: () => s.shift(0, kStep),
+      "+": () => s.stretchUp(),
+      "-": () => s.stretchDown(),
+    };
+    this.drawing.canvas.addEventListener("keydown", (e) => {
+      const work = keys[e.key];
+      if (!work || e.ctrlKey || e.altKey || e.metaKey) return;
+      e.preventDefault();
+      this.change(work);
+    });
   }
 
   private wireFields(): void {
