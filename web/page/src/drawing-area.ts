@@ -43,7 +43,7 @@ export class DrawingArea {
       this.events.zoom(e.deltaY < 0);
     });
     this.fit(false);
-    new ResizeObserver(() => this.fit(true)).observe(canvas);
+    new ResizeObserver(() => this.fit(true)).observe(canvas.parentElement ?? canvas);
   }
 
   size(): { width: number; height: number } {
@@ -54,9 +54,19 @@ export class DrawingArea {
     drawFrame(this.canvas, frame, this.width, this.height);
   }
 
+  // Whole CSS pixels from the box around the drawing, and the drawing moved by less than a pixel
+  // onto the device's pixels: otherwise the browser would blur every line when it shows the canvas.
   private fit(announce: boolean): void {
-    const width = Math.max(1, Math.round(this.canvas.clientWidth));
-    const height = Math.max(1, Math.round(this.canvas.clientHeight));
+    const box = this.canvas.parentElement ?? this.canvas;
+    const width = Math.max(1, box.clientWidth);
+    const height = Math.max(1, box.clientHeight);
+    this.canvas.style.width = `${width}px`;
+    this.canvas.style.height = `${height}px`;
+    this.canvas.style.left = this.canvas.style.top = "0px";
+    const at = this.canvas.getBoundingClientRect();
+    const ratio = window.devicePixelRatio || 1;
+    this.canvas.style.left = `${Math.round(at.left * ratio) / ratio - at.left}px`;
+    this.canvas.style.top = `${Math.round(at.top * ratio) / ratio - at.top}px`;
     if (width === this.width && height === this.height) return;
     this.width = width;
     this.height = height;
