@@ -34,6 +34,9 @@ class Page {
       zoom: (larger) => this.change(() => (larger ? session.stretchUp() : session.stretchDown())),
       hover: (readout) => (byId("readout").textContent = readout),
     });
+    // The start triangle is placed for a desktop window's drawing; a phone's is narrower.
+    const kNarrow = 600;
+    if (this.drawing.size().width < kNarrow) session.showEverything();
     this.lists = new ElementLists(session, byId("tabs"), byId("tab-panel"), byId("search"), (tab, item, on) =>
       this.change(() => this.report(session.setTabItem(tab, item, on))),
     );
@@ -184,9 +187,10 @@ class Page {
 }
 
 async function start(): Promise<void> {
-  const canvas = byId<HTMLCanvasElement>("drawing");
+  // The start triangle is placed for the drawing's size: the box around the canvas gives it.
+  const stage = byId("drawing").parentElement ?? document.body;
   try {
-    const session = await openSession(Math.max(1, canvas.clientWidth), Math.max(1, canvas.clientHeight));
+    const session = await openSession(Math.max(1, stage.clientWidth), Math.max(1, stage.clientHeight));
     new Page(session);
     document.body.dataset.ready = "1";
   } catch (error) {

@@ -61,8 +61,8 @@ test("a vertex dragged by mouse rewrites its fields, and undo takes it back", as
 });
 
 test("a finger a little beside a vertex drags it", async () => {
-  const phone = await openPage(browser, { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
-  const { page } = phone;
+  const tablet = await openPage(browser, { viewport: { width: 1024, height: 768 }, hasTouch: true });
+  const { page } = tablet;
   const before = await page.getByLabel("A x").inputValue();
   const [px, py] = await vertexA(page);
   const cdp = await page.context().newCDPSession(page);
@@ -72,12 +72,12 @@ test("a finger a little beside a vertex drags it", async () => {
   for (const d of [10, 20, 30]) await touch("touchMove", px + 10 + d, py + 8);
   await touch("touchEnd");
   await page.waitForFunction((old) => document.querySelector("#field-0").value !== old, before);
-  await phone.context.close();
+  await tablet.context.close();
 });
 
 test("two fingers moving apart off the vertices zoom in", async () => {
-  const phone = await openPage(browser, { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true });
-  const { page } = phone;
+  const tablet = await openPage(browser, { viewport: { width: 1024, height: 768 }, hasTouch: true });
+  const { page } = tablet;
   const box = await page.locator("#drawing").boundingBox();
   const [x, y] = [box.x + 40, box.y + 60];
   const cdp = await page.context().newCDPSession(page);
@@ -95,7 +95,7 @@ test("two fingers moving apart off the vertices zoom in", async () => {
   await undo.click();
   await page.getByRole("button", { name: "Vergrößern" }).click();
   assert.equal(await picture(), pinched);
-  await phone.context.close();
+  await tablet.context.close();
 });
 
 test("a file that is no triangle file gets a German message", async () => {

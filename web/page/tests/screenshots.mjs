@@ -13,6 +13,7 @@ const sizes = [
 ];
 for (const [name, options] of sizes) {
   const { context, page, problems } = await openPage(browser, options);
+  await page.screenshot({ path: `${out}/${name}-start.png` });
   await page.selectOption("#topic", "Feuerbach-Kreis").catch(() => page.selectOption("#topic", { index: 5 }));
   await page.screenshot({ path: `${out}/${name}.png`, fullPage: true });
   await page.click("#show-all");
