@@ -48,8 +48,9 @@ class Page {
     this.render();
   }
 
-  // One undoable change, then the repaint.
+  // One undoable change, then the repaint; the last message goes.
   private change(work: () => void): void {
+    this.report("");
     this.history.change(work);
     this.render();
   }
