@@ -127,6 +127,9 @@ test("a topic's results name the centroid", async () => {
   await page.getByLabel("Thema").selectOption("Feuerbach-Kreis");
   await page.getByRole("button", { name: "Berechnung" }).click();
   await page.getByText("Schwerpunkt S").first().waitFor();
+  const table = page.waitForEvent("download");
+  await page.getByRole("button", { name: "Ergebnisse als CSV" }).click();
+  assert.match(readFileSync(await (await table).path(), "utf8"), /Schwerpunkt S/);
   await page.getByRole("button", { name: "Berechnung" }).click();
   assert.ok((await inkedPixels(page)) > 2000);
 });
