@@ -6,7 +6,9 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TRIMORA_WEB_BUILD:-$root/build-web}"
 page="$root/web/page"
-if [ ! -f "$build/web/trimora-core.mjs" ]; then
+# Missing, or older than the page's bindings (a page of today needs their functions).
+if [ ! -f "$build/web/trimora-core.mjs" ] ||
+  [ -n "$(find "$root/web" -maxdepth 1 \( -name '*.cpp' -o -name '*.h' \) -newer "$build/web/trimora-core.mjs")" ]; then
   bash "$root/scripts/web-build.sh" "$build"
 fi
 if [ ! -d "$page/node_modules" ]; then
