@@ -1,6 +1,8 @@
 #include "web/web_session.h"
 
 #include "app/core/session_state.h"
+#include "base/catalogue.h"
+#include "base/field.h"
 #include "base/presets.h"
 #include "base/resource.h"
 #include "explore/loci.h"
@@ -81,6 +83,14 @@ std::string WebSession::SetField(int index, const std::string& text) {
     return {};
 }
 
+std::string WebSession::FieldError(int index) const {
+    if (index < 0 || index >= 6) return "Es gibt nur die Felder 0 bis 5.";
+    const FormulaResult read = ReadField(session_.doc.fields[static_cast<std::size_t>(index)]);
+    if (read.error == kFormulaOk) return {};
+    const std::string text = FieldErrorText(read.error);
+    return text.empty() ? "Das Feld lässt sich nicht auswerten." : text;
+}
+
 void WebSession::ApplyFields() { ApplyTypedCoordinates(session_); }
 int WebSession::PickVertex(int x, int y) const { return trimora::PickVertex(session_.doc, x, y); }
 
@@ -106,6 +116,26 @@ std::string WebSession::SetTabItem(int tab, int item, bool on) {
         return "Diesen Eintrag gibt es in der Liste nicht.";
     trimora::SetTabItem(session_, tab, item, on);
     return {};
+}
+
+std::vector<std::string> WebSession::TabPages() const {
+    std::vector<std::string> pages;
+    for (const TabList& list : TabLists()) pages.emplace_back(list.page);
+    return pages;
+}
+
+std::vector<std::string> WebSession::TabItemNames(int tab) const {
+    if (tab < 0 || tab >= kTabCount) return {};
+    std::vector<std::string> names;
+    for (const int entry : TabLists()[static_cast<std::size_t>(tab)].items)
+        names.push_back(CatalogueNames()[static_cast<std::size_t>(entry)]);
+    return names;
+}
+
+std::vector<std::uint8_t> WebSession::TabChecks(int tab) const {
+    if (tab < 0 || tab >= kTabCount) return {};
+    const auto& flags = session_.tabChecked[static_cast<std::size_t>(tab)];
+    return {flags.begin(), flags.end()};
 }
 
 void WebSession::BulkSelection() { trimora::BulkSelection(session_); }

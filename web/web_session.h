@@ -40,6 +40,8 @@ class WebSession {
     // Fields and vertices.
     std::vector<std::string> Fields() const;
     std::string SetField(int index, const std::string& text); // 0..5: xA, yA, xB, yB, xC, yC
+    // Why field 0..5 cannot be read, in German for its tooltip; "" when it can.
+    std::string FieldError(int index) const;
     void ApplyFields();
     int PickVertex(int x, int y) const;
     void DragVertex(int vertex, int x, int y);
@@ -49,6 +51,10 @@ class WebSession {
     std::string SetEntry(int entry, bool on);
     bool IsEntryOn(int entry) const;
     std::string SetTabItem(int tab, int item, bool on);
+    // The four lists as the tabs show them: captions, item names and check marks (1 on, 0 off).
+    std::vector<std::string> TabPages() const;
+    std::vector<std::string> TabItemNames(int tab) const;
+    std::vector<std::uint8_t> TabChecks(int tab) const;
     void BulkSelection(); // Ctrl+F12
     void ClearSelection();
 

@@ -1,0 +1,9 @@
+// The emscripten glue of the module has no types of its own; src/core.ts gives them.
+declare module "@core/trimora-core.mjs" {
+  const createTrimora: (options: object) => Promise<unknown>;
+  export default createTrimora;
+}
+declare module "*?url" {
+  const url: string;
+  export default url;
+}

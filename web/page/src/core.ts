@@ -1,0 +1,66 @@
+// The typed face of the WebAssembly module (web/bindings.cpp): class Session and what its
+// methods hand back. The page calls the core only through this file.
+import createTrimora from "@core/trimora-core.mjs";
+import wasmUrl from "@core/trimora-core.wasm?url";
+
+export interface Frame {
+  calls: Int32Array;
+  reals: Float64Array;
+  texts: string[];
+  backgroundCalls: number;
+  results: string[];
+  markNames: string[];
+  marks: Float64Array;
+  error: string;
+}
+
+export interface TextResult {
+  text: string;
+  error: string;
+}
+
+export interface Session {
+  fields(): string[];
+  setField(index: number, text: string): string;
+  fieldError(index: number): string;
+  applyFields(): void;
+  pickVertex(x: number, y: number): number;
+  dragVertex(vertex: number, x: number, y: number): void;
+  mouseReadout(x: number, y: number): string;
+  tabPages(): string[];
+  tabItemNames(tab: number): string[];
+  tabChecks(tab: number): Uint8Array;
+  setTabItem(tab: number, item: number, on: boolean): string;
+  bulkSelection(): void;
+  clearSelection(): void;
+  topicTitles(): string[];
+  applyTopic(title: string): string;
+  loadDataFile(bytes: Uint8Array): string;
+  dataFileBytes(): Uint8Array;
+  resize(width: number, height: number): void;
+  stretchUp(): void;
+  stretchDown(): void;
+  basicSetting(): void;
+  shift(dx: number, dy: number): void;
+  showEverything(): void;
+  toggleAxes(): void;
+  toggleGrid(): void;
+  captureState(): string;
+  restoreState(text: string): string;
+  paint(): Frame;
+  relations(all: boolean, limit: number): TextResult;
+  resultsText(): TextResult;
+  resultsCsv(): TextResult;
+}
+
+interface Module {
+  Session: new (width: number, height: number) => Session;
+}
+
+// Loads the module and opens a session for a drawing area of width x height CSS pixels.
+export async function openSession(width: number, height: number): Promise<Session> {
+  const module = (await createTrimora({
+    locateFile: (path: string) => (path.endsWith(".wasm") ? wasmUrl : path),
+  })) as Module;
+  return new module.Session(width, height);
+}

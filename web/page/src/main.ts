@@ -1,0 +1,204 @@
+// The page: opens the core's session and ties the controls to it. Every change goes through the
+// session, then the page repaints from what the session reports.
+import { openSession, type Session } from "./core.ts";
+import { DrawingArea } from "./drawing-area.ts";
+import { ElementLists } from "./element-lists.ts";
+import { download, loadFile } from "./files.ts";
+import { History } from "./history.ts";
+
+function byId<T extends HTMLElement>(id: string): T {
+  const element = document.getElementById(id);
+  if (!element) throw new Error(`Element #${id} fehlt.`);
+  return element as T;
+}
+
+class Page {
+  private readonly history: History;
+  private readonly drawing: DrawingArea;
+  private readonly lists: ElementLists;
+  private readonly fields = [0, 1, 2, 3, 4, 5].map((i) => byId<HTMLInputElement>(`field-${i}`));
+  private readonly status = byId<HTMLSpanElement>("status");
+  private showResults = false;
+  private dragStart = "";
+
+  constructor(private readonly session: Session) {
+    this.history = new History(session);
+    this.drawing = new DrawingArea(session, byId<HTMLCanvasElement>("drawing"), {
+      dragStart: () => (this.dragStart = session.captureState()),
+      dragged: () => this.render(),
+      dragEnd: () => {
+        this.history.record(this.dragStart);
+        this.render();
+      },
+      resized: () => this.render(),
+      zoom: (larger) => this.change(() => (larger ? session.stretchUp() : session.stretchDown())),
+      hover: (readout) => (byId("readout").textContent = readout),
+    });
+    // The start triangle is placed for a desktop window's drawing; a phone's is narrower.
+    const kNarrow = 600;
+    if (this.drawing.size().width < kNarrow) session.showEverything();
+    this.lists = new ElementLists(session, byId("tabs"), byId("tab-panel"), byId("search"), (tab, item, on) =>
+      this.change(() => this.report(session.setTabItem(tab, item, on))),
+    );
+    this.wireDrawingKeys();
+    this.wireFields();
+    this.wireTools();
+    this.wireTopics();
+    this.wireFiles();
+    this.render();
+  }
+
+  // One undoable change, then the repaint; the last message goes.
+  private change(work: () => void): void {
+    this.report("");
+    this.history.change(work);
+    this.render();
+  }
+
+  private report(message: string): void {
+    this.status.textContent = message;
+    this.status.classList.toggle("error", message !== "");
+  }
+
+  private render(): void {
+    const s = this.session;
+    s.fields().forEach((text, i) => {
+      const field = this.fields[i];
+      if (document.activeElement !== field || !field.dataset.edited) field.value = text;
+      const error = s.fieldError(i);
+      field.setAttribute("aria-invalid", String(error !== ""));
+      field.title = error;
+    });
+    const frame = s.paint();
+    if (frame.error) this.report(frame.error);
+    this.drawing.paint(frame);
+    byId("result-lines").textContent = frame.results.join("\n");
+    if (this.showResults) {
+      const relations = s.relations(false, 50);
+      byId("relation-lines").textContent = relations.error || relations.text || "Keine Zusammenhänge gefunden.";
+    }
+    byId<HTMLButtonElement>("undo").disabled = !this.history.canUndo();
+    byId<HTMLButtonElement>("redo").disabled = !this.history.canRedo();
+    this.lists.sync();
+  }
+
+  // In the focused drawing the arrow keys shift the picture, + and - zoom.
+  private wireDrawingKeys(): void {
+    const s = this.session;
+    const kStep = 20; // pixels per arrow key
+    const keys: Record<string, () => void> = {
+      ArrowLeft: () => s.shift(-kStep, 0),
+      ArrowRight: () => s.shift(kStep, 0),
+      ArrowUp: () => s.shift(0, -kStep),
+      ArrowDown: () => s.shift(0, kStep),
+      "+": () => s.stretchUp(),
+      "-": () => s.stretchDown(),
+    };
+    this.drawing.canvas.addEventListener("keydown", (e) => {
+      const work = keys[e.key];
+      if (!work || e.ctrlKey || e.altKey || e.metaKey) return;
+      e.preventDefault();
+      this.change(work);
+    });
+  }
+
+  private wireFields(): void {
+    this.fields.forEach((field) => field.addEventListener("input", () => (field.dataset.edited = "1")));
+    byId<HTMLFormElement>("fields").addEventListener("submit", (e) => {
+      e.preventDefault();
+      this.change(() => {
+        this.fields.forEach((field, i) => this.session.setField(i, field.value));
+        this.session.applyFields();
+      });
+      this.fields.forEach((field) => delete field.dataset.edited);
+      this.setResults(false);
+      this.render();
+    });
+    byId("results-mode").addEventListener("click", () => this.setResults(!this.showResults));
+  }
+
+  private setResults(on: boolean): void {
+    this.showResults = on;
+    byId("results-mode").setAttribute("aria-pressed", String(on));
+    byId("results").hidden = !on;
+    this.drawing.canvas.hidden = on;
+    this.render();
+  }
+
+  private wireTools(): void {
+    const s = this.session;
+    const tool = (id: string, work: () => void): void => byId(id).addEventListener("click", () => this.change(work));
+    tool("zoom-in", () => s.stretchUp());
+    tool("zoom-out", () => s.stretchDown());
+    tool("show-all", () => s.showEverything());
+    tool("reset-view", () => s.basicSetting());
+    tool("axes", () => s.toggleAxes());
+    tool("grid", () => s.toggleGrid());
+    tool("clear-selection", () => s.clearSelection());
+    byId("undo").addEventListener("click", () => this.undo(false));
+    byId("redo").addEventListener("click", () => this.undo(true));
+    document.addEventListener("keydown", (e) => {
+      const inText = e.target instanceof HTMLInputElement && e.target.type !== "checkbox";
+      if (e.key === "F12" && e.ctrlKey) {
+        e.preventDefault();
+        this.change(() => s.bulkSelection());
+      } else if ((e.ctrlKey || e.metaKey) && !inText && (e.key === "z" || e.key === "y" || e.key === "Z")) {
+        e.preventDefault();
+        this.undo(e.key === "y" || e.shiftKey);
+      }
+    });
+  }
+
+  private undo(redo: boolean): void {
+    this.report(redo ? this.history.redo() : this.history.undo());
+    this.fields.forEach((field) => delete field.dataset.edited);
+    this.render();
+  }
+
+  private wireTopics(): void {
+    const select = byId<HTMLSelectElement>("topic");
+    for (const title of this.session.topicTitles()) select.add(new Option(title, title));
+    select.addEventListener("change", () => {
+      if (select.value === "") return;
+      this.change(() => this.report(this.session.applyTopic(select.value)));
+    });
+  }
+
+  private wireFiles(): void {
+    const s = this.session;
+    const picker = byId<HTMLInputElement>("file");
+    byId("open-file").addEventListener("click", () => picker.click());
+    picker.addEventListener("change", async () => {
+      const file = picker.files?.[0];
+      picker.value = "";
+      if (!file) return;
+      const before = s.captureState();
+      this.report(await loadFile(s, file));
+      this.history.record(before);
+      this.render();
+    });
+    byId("save-file").addEventListener("click", () => download("Dreieck.tmo", s.dataFileBytes(), "application/octet-stream"));
+    const results = (text: { text: string; error: string }, name: string, type: string): void => {
+      if (text.error) this.report(text.error);
+      else download(name, text.text, type);
+    };
+    byId("save-text").addEventListener("click", () => results(s.resultsText(), "Ergebnisse.txt", "text/plain;charset=utf-8"));
+    byId("save-csv").addEventListener("click", () => results(s.resultsCsv(), "Ergebnisse.csv", "text/csv;charset=utf-8"));
+  }
+}
+
+async function start(): Promise<void> {
+  // The start triangle is placed for the drawing's size: the box around the canvas gives it.
+  const stage = byId("drawing").parentElement ?? document.body;
+  try {
+    const session = await openSession(Math.max(1, stage.clientWidth), Math.max(1, stage.clientHeight));
+    new Page(session);
+    document.body.dataset.ready = "1";
+  } catch (error) {
+    const status = byId("status");
+    status.textContent = `Der Rechenkern ließ sich nicht laden: ${String(error)}`;
+    status.classList.add("error");
+  }
+}
+
+void start();

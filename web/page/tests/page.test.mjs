@@ -1,0 +1,149 @@
+// The page in Chromium as a user sees it: the drawing, a topic's results, dragging a vertex,
+// undo, and no serious accessibility faults. PAGE_URL names the served page.
+import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
+import { after, before, test } from "node:test";
+import AxeBuilder from "@axe-core/playwright";
+import { launch, openPage } from "./browser.mjs";
+
+let browser;
+let opened;
+before(async () => {
+  browser = await launch();
+  opened = await openPage(browser, { viewport: { width: 1024, height: 768 } });
+});
+after(async () => {
+  await browser?.close();
+});
+
+// Pixels of the drawing that are not white.
+async function inkedPixels(page) {
+  return page.locator("#drawing").evaluate((canvas) => {
+    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    let inked = 0;
+    for (let i = 0; i < data.length; i += 4) if (data[i] < 250 || data[i + 1] < 250 || data[i + 2] < 250) ++inked;
+    return inked;
+  });
+}
+
+test("the drawing shows the start triangle", async () => {
+  const { page, problems } = opened;
+  assert.ok((await inkedPixels(page)) > 2000, "the canvas stays blank");
+  assert.deepEqual(problems, []);
+});
+
+// Where the start triangle's vertex A is drawn: the origin is the drawing's centre, a unit 100 pixels.
+async function vertexA(page) {
+  const box = await page.locator("#drawing").boundingBox();
+  const [x, y] = [await page.getByLabel("A x").inputValue(), await page.getByLabel("A y").inputValue()].map((t) =>
+    Number(t.replace(",", ".")),
+  );
+  return [box.x + Math.floor(box.width / 2) + 100 * x, box.y + Math.floor(box.height / 2) - 100 * y];
+}
+
+test("a vertex dragged by mouse rewrites its fields, and undo takes it back", async () => {
+  const { page } = opened;
+  const ax = page.getByLabel("A x");
+  const ay = page.getByLabel("A y");
+  const start = [await ax.inputValue(), await ay.inputValue()];
+  const [px, py] = await vertexA(page);
+  await page.mouse.move(px, py);
+  await page.mouse.down();
+  await page.mouse.move(px + 30, py + 20, { steps: 4 });
+  await page.mouse.up();
+  await assert.doesNotReject(async () => {
+    await page.waitForFunction((old) => document.querySelector("#field-0").value !== old, start[0]);
+  });
+  await page.locator("#drawing").focus();
+  await page.keyboard.press("Control+z");
+  await page.waitForFunction((old) => document.querySelector("#field-0").value === old, start[0]);
+  assert.equal(await ay.inputValue(), start[1]);
+});
+
+test("a finger a little beside a vertex drags it", async () => {
+  const tablet = await openPage(browser, { viewport: { width: 1024, height: 768 }, hasTouch: true });
+  const { page } = tablet;
+  const before = await page.getByLabel("A x").inputValue();
+  const [px, py] = await vertexA(page);
+  const cdp = await page.context().newCDPSession(page);
+  const touch = (type, x, y) =>
+    cdp.send("Input.dispatchTouchEvent", { type, touchPoints: type === "touchEnd" ? [] : [{ x, y }] });
+  await touch("touchStart", px + 10, py + 8);
+  for (const d of [10, 20, 30]) await touch("touchMove", px + 10 + d, py + 8);
+  await touch("touchEnd");
+  await page.waitForFunction((old) => document.querySelector("#field-0").value !== old, before);
+  await tablet.context.close();
+});
+
+test("two fingers moving apart off the vertices zoom in", async () => {
+  const tablet = await openPage(browser, { viewport: { width: 1024, height: 768 }, hasTouch: true });
+  const { page } = tablet;
+  const box = await page.locator("#drawing").boundingBox();
+  const [x, y] = [box.x + 40, box.y + 60];
+  const cdp = await page.context().newCDPSession(page);
+  const touch = (type, points) =>
+    cdp.send("Input.dispatchTouchEvent", { type, touchPoints: points.map(([px, py], id) => ({ x: px, y: py, id })) });
+  await touch("touchStart", [[x, y]]);
+  await touch("touchStart", [[x, y], [x + 40, y + 40]]);
+  for (const d of [60, 80, 100]) await touch("touchMove", [[x, y], [x + d, y + d]]);
+  await touch("touchEnd", []);
+  const undo = page.getByRole("button", { name: "Rückgängig" });
+  await undo.and(page.locator(":enabled")).waitFor();
+  // The same picture as one step of "Vergrößern".
+  const picture = () => page.locator("#drawing").evaluate((canvas) => canvas.toDataURL());
+  const pinched = await picture();
+  await undo.click();
+  await page.getByRole("button", { name: "Vergrößern" }).click();
+  assert.equal(await picture(), pinched);
+  await tablet.context.close();
+});
+
+test("a file that is no triangle file gets a German message", async () => {
+  const { page } = opened;
+  const fields = await page.getByLabel("A x").inputValue();
+  await page.locator("#file").setInputFiles({ name: "bild.tmo", mimeType: "image/png", buffer: Buffer.from([0x89, 0x50, 0x4e, 0x47, 0, 1, 2, 3]) });
+  await page.getByText("keine Trimora-Dreiecksdatei").waitFor();
+  assert.equal(await page.getByLabel("A x").inputValue(), fields);
+});
+
+test("a triangle saved as a file and opened again comes back", async () => {
+  const { page } = opened;
+  const saved = page.waitForEvent("download");
+  await page.getByRole("button", { name: "Daten speichern" }).click();
+  const file = await saved;
+  assert.match(file.suggestedFilename(), /\.tmo$/);
+  const bytes = readFileSync(await file.path());
+  const ax = await page.getByLabel("A x").inputValue();
+  await page.getByLabel("A x").fill("0,5");
+  await page.getByRole("button", { name: "Darstellung" }).click();
+  await page.locator("#file").setInputFiles({ name: "dreieck.tmo", mimeType: "application/octet-stream", buffer: bytes });
+  await page.waitForFunction((old) => document.querySelector("#field-0").value === old, ax);
+});
+
+test("a topic's results name the centroid", async () => {
+  const { page } = opened;
+  const titles = await page.locator("#topic option").allTextContents();
+  assert.ok(titles.length > 50, `only ${titles.length} topics`);
+  await page.getByLabel("Thema").selectOption("Feuerbach-Kreis");
+  await page.getByRole("button", { name: "Berechnung" }).click();
+  await page.getByText("Schwerpunkt S").first().waitFor();
+  const table = page.waitForEvent("download");
+  await page.getByRole("button", { name: "Ergebnisse als CSV" }).click();
+  assert.match(readFileSync(await (await table).path(), "utf8"), /Schwerpunkt S/);
+  await page.getByRole("button", { name: "Berechnung" }).click();
+  assert.ok((await inkedPixels(page)) > 2000);
+});
+
+test("a field that cannot be read is marked", async () => {
+  const { page } = opened;
+  await page.getByLabel("B y").fill("2+*3");
+  await page.getByRole("button", { name: "Darstellung" }).click();
+  await page.locator("#field-3[aria-invalid='true']").waitFor();
+});
+
+test("no serious or critical accessibility faults", async () => {
+  const { page } = opened;
+  const { violations } = await new AxeBuilder({ page }).analyze();
+  const grave = violations.filter((v) => v.impact === "serious" || v.impact === "critical");
+  assert.deepEqual(grave.map((v) => `${v.id}: ${v.help}`), []);
+});
