@@ -11,10 +11,10 @@ packages=(
   fonts-dejavu-core qt6-translations-l10n
   file dpkg-dev desktop-file-utils xdg-utils shared-mime-info libfile-mimeinfo-perl
 )
-# --web: only what the web edition needs besides (emscripten, Node) — kept apart so that the plain
-# desktop setup does not fetch it.
+# --web: only what the web edition needs besides (emscripten, Node, and Chromium for the page's
+# browser test) — kept apart so that the plain desktop setup does not fetch it.
 if [ "${1:-}" = --web ]; then
-  packages=(cmake emscripten nodejs libeigen3-dev gzip)
+  packages=(cmake emscripten nodejs libeigen3-dev gzip chromium fonts-dejavu-core)
 fi
 # What the tests run against besides: Debian's package checks, the AppStream validator, LaTeX with
 # TikZ for the TikZ pictures and poppler's tools for reading PDF files back.
