@@ -58,7 +58,7 @@ void AddCall(PaintedFrame& frame, const CanvasCall& call) {
         break;
     case CanvasCall::Kind::Text:
         out.push_back(static_cast<std::int32_t>(frame.texts.size()));
-        out[out.size() - 2] = call.font.pointSize; // x2 of a text holds its size
+        out[out.size() - 3] = call.font.pointSize; // x2 of a text holds its size
         frame.texts.push_back(call.text);
         break;
     default:
