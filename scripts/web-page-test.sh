@@ -4,17 +4,7 @@
 # Debian's Chromium, then stops the server.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${TRIMORA_WEB_BUILD:-$root/build-web}"
-page="$root/web/page"
-# Missing, or older than the page's bindings (a page of today needs their functions).
-if [ ! -f "$build/web/trimora-core.mjs" ] ||
-  [ -n "$(find "$root/web" -maxdepth 1 \( -name '*.cpp' -o -name '*.h' \) -newer "$build/web/trimora-core.mjs")" ]; then
-  bash "$root/scripts/web-build.sh" "$build"
-fi
-if [ ! -d "$page/node_modules" ]; then
-  (cd "$page" && npm ci --no-audit --no-fund)
-fi
-export TRIMORA_WEB_BUILD="$build" TRIMORA_PAGE_OUT="$build/page"
+source "$root/scripts/web-page-prepare.sh"
 cd "$page"
 npx tsc --noEmit -p .
 unit="$build/page-unit"
