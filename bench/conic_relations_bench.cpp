@@ -27,7 +27,7 @@ void BM_ConicRelationsAllEntries(benchmark::State& state) {
                                                      trimora::ScreenAsReal(copy.points, trimora::kSlotC)});
     // The same repaint stands for the other triangles: every set is checked as far as it goes.
     const trimora::OtherTriangle other{trimora::PointsOf(copy.results, log),
-                                       trimora::kRelationTolerance * size, log.conics};
+                                       trimora::kRelationTolerance * size, log.conics, log.lines, log.circles};
     const std::vector<trimora::OtherTriangle> others(3, other);
     std::size_t found = 0;
     for (auto _ : state) {

@@ -42,11 +42,32 @@ struct LoggedConic {
     std::vector<RealPoint> through;
 };
 
+// A named line or a circle that the repaint drew and listed, in the precise pixels. `entry`,
+// `name` and `ordinal` (among those of the same entry and name) find it in another repaint.
+struct LoggedLine {
+    int entry = -1;
+    std::string name; // its result label: "Euler-Gerade", "Seitenhalbierende a"
+    int ordinal = 0;
+    RealPoint p1, p2; // the points it was built through
+    int stage = 0;    // of the repaint: elements of one family are built together
+};
+struct LoggedCircle {
+    int entry = -1;
+    std::string name; // its block's title: "Parry-Kreis"
+    int ordinal = 0;
+    RealPoint centre;
+    double radius = 0;
+    int stage = 0;
+    bool builtTouching = false; // built to touch the circles it lies between: its contacts say nothing
+};
+
 struct PaintLog {
     std::vector<ReportedPoint> points;
     std::vector<std::array<RealPoint, 3>> triangles;
     std::vector<LoggedConic> conics;
     std::vector<LoggedFoot> feet;
+    std::vector<LoggedLine> lines;
+    std::vector<LoggedCircle> circles;
     // A caller that needs only the points noted up to this stage ends the repaint after it.
     int lastStage = std::numeric_limits<int>::max();
 };

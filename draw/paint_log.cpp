@@ -1,13 +1,22 @@
 #include "draw/paint_log.h"
 
 #include "draw/point_table.h"
+#include "base/catalogue.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace trimora {
 namespace {
 
 bool Finite(RealPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+template <class Logged>
+int OrdinalOf(const std::vector<Logged>& logged, int entry, std::string_view name) {
+    return static_cast<int>(std::count_if(logged.begin(), logged.end(), [&](const Logged& l) {
+        return l.entry == entry && l.name == name;
+    }));
+}
 
 } // namespace
 
@@ -52,6 +61,34 @@ void LogParabola(PaintContext& ctx, int entry, int ordinal, std::string_view nam
     if (!ctx.log) return;
     if (const std::optional<ConicEquation> equation = FocusDirectrixConic(focus, d1, d2))
         ctx.log->conics.push_back({entry, ordinal, name, *equation, {}});
+}
+
+void LogLine(PaintContext& ctx, std::string_view name, RealPoint p1, RealPoint p2) {
+    if (!ctx.log || !Finite(p1) || !Finite(p2) || (p1.x == p2.x && p1.y == p2.y)) return;
+    const int entry = ctx.lastEntryOn;
+    ctx.log->lines.push_back({entry, std::string(name), OrdinalOf(ctx.log->lines, entry, name), p1, p2, ctx.stage});
+}
+
+void LogCircle(PaintContext& ctx, RealPoint centre, double radius) {
+    const int entry = ctx.lastEntryOn;
+    if (!ctx.log || entry < 0 || entry >= kCatalogueSize || !Finite(centre) || !(std::isfinite(radius) && radius > 0))
+        return;
+    const std::string& name = CatalogueNames()[static_cast<std::size_t>(entry)];
+    ctx.log->circles.push_back({entry, name, OrdinalOf(ctx.log->circles, entry, name), centre, radius, ctx.stage});
+}
+
+void LastCircleBuiltTouching(PaintContext& ctx) {
+    if (ctx.log && !ctx.log->circles.empty()) ctx.log->circles.back().builtTouching = true;
+}
+
+void NameLastCircle(PaintContext& ctx, RealPoint centre, std::string_view title) {
+    if (!ctx.log || ctx.log->circles.empty() || title.empty()) return;
+    LoggedCircle& last = ctx.log->circles.back();
+    if (last.entry != ctx.lastEntryOn || std::hypot(last.centre.x - centre.x, last.centre.y - centre.y) > 1e-9 * last.radius)
+        return;
+    last.name.clear(); // not counted below
+    last.ordinal = OrdinalOf(ctx.log->circles, last.entry, title);
+    last.name = title;
 }
 
 } // namespace trimora

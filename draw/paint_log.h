@@ -24,4 +24,13 @@ void LogConic(PaintContext& ctx, int entry, int ordinal, std::string_view name,
 void LogParabola(PaintContext& ctx, int entry, int ordinal, std::string_view name, RealPoint focus,
                  RealPoint d1, RealPoint d2);
 
+// A line listed under its own name (not a side of a derived triangle), through p1 and p2.
+void LogLine(PaintContext& ctx, std::string_view name, RealPoint p1, RealPoint p2);
+// A circle drawn for the entry last found on, named by that entry ("Feuerbach-Kreis").
+void LogCircle(PaintContext& ctx, RealPoint centre, double radius);
+// The circle just drawn was built to touch others (a circle of a packing).
+void LastCircleBuiltTouching(PaintContext& ctx);
+// The circle just drawn round `centre` goes by the title of its block ("Parry-Kreis", "Ankreis a").
+void NameLastCircle(PaintContext& ctx, RealPoint centre, std::string_view title);
+
 } // namespace trimora

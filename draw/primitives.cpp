@@ -41,6 +41,7 @@ void DrawCircle(PaintContext& ctx, double cx, double cy, double r) {
     ctx.canvas.SetBrushStyle(BrushStyle::Clear);
     if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r) || IsAbsentPoint({cx, cy})) return;
     ctx.canvas.Ellipse(RoundClamp(cx - r), RoundClamp(cy - r), RoundClamp(cx + r + 1), RoundClamp(cy + r + 1));
+    LogCircle(ctx, {cx, cy}, r);
 }
 
 void DrawSegmentXY(PaintContext& ctx, double x1, double y1, double x2, double y2) {

@@ -107,6 +107,7 @@ void ReportRadius(PaintContext& ctx, std::string_view label, double r) {
 void ReportCircle(PaintContext& ctx, int slot, std::string_view title, double r) {
     if (!Present(ctx.pt, slot)) return;
     AppendTitle(ctx, title);
+    NameLastCircle(ctx, ctx.pt.precise[slot], title);
     ReportSlot(ctx, slot, "… Mittelpunkt");
     ReportRadius(ctx, "… Radius", r);
 }
@@ -158,6 +159,8 @@ void ReportLine(PaintContext& ctx, std::string_view label, RealPoint p1, RealPoi
         NoteLabel(ctx, label);
         return;
     }
+    // A side of a derived triangle ("… Dreiecksseite", "") goes by its triangle, not by a name.
+    if (!label.empty() && !label.starts_with(kEllipsis)) LogLine(ctx, label, p1, p2);
     AppendLineEquation(StartLine(ctx, label), w1, w2);
 }
 

@@ -1,5 +1,6 @@
 // The recursive Soddy circles: the gap between the three touching circles about the vertices is
 // filled with inner Soddy circles, each of which opens three smaller gaps, down to eight levels.
+#include "draw/paint_log.h"
 #include "draw/point_table.h"
 #include "draw/primitives.h"
 #include "elements/families.h"
@@ -73,6 +74,7 @@ void FillGap(PaintContext& ctx, int depth, const Circle& c1, const Circle& c2, c
 
     // 4.-5. Draw and list it.
     DrawCircle(ctx, fresh.centre.x, fresh.centre.y, rho);
+    LastCircleBuiltTouching(ctx);
     if (ctx.Shown()) ReportCircleLine(ctx, fresh);
 
     // 6. The three gaps between the new circle and two of the old ones.

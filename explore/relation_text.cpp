@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <numeric>
 #include <tuple>
 
 namespace trimora {
@@ -30,7 +31,106 @@ std::string PlaceName(const MarkedPoint& p, const std::vector<int>& names) {
     return text;
 }
 
+namespace {
+
+// A row names its places (or lines and circles) up to this many bytes and counts the rest:
+// "…, Nagelpunkt N [X(8)] und 7 weitere".
+constexpr std::size_t kLongestRow = 400;
+constexpr std::size_t kRoomForTheCount = 24; // " und 999 weitere Orte"
+
+// Appends `piece` (the k-th of n) when it and, unless it is the last, the count of the rest fit;
+// else the count, and says that the row is full.
+bool AppendWithin(std::string& line, const std::string& piece, std::size_t k, std::size_t n, std::string_view what) {
+    const std::size_t room = k + 1 < n ? kRoomForTheCount : 0;
+    if (k == 0 || line.size() + piece.size() + room <= kLongestRow) {
+        line += piece;
+        return true;
+    }
+    line += " und " + std::to_string(n - k) + " weitere";
+    line += what;
+    return false;
+}
+
+// The places of a row after a head of `head` bytes, all of them when they fit, else as many as fit
+// of the best-known (centres X(n) first, then the catalogue's own points before derived ones and
+// those named by their coordinates), in the row's order, and the count of the rest.
+std::string NamedWithin(const std::vector<std::string>& places, std::size_t head) {
+    std::size_t length = head;
+    for (const std::string& p : places) length += p.size() + 2;
+    std::vector<bool> shown(places.size(), length <= kLongestRow + 2);
+    if (!shown.empty() && !shown[0]) {
+        const auto rank = [&](std::size_t k) {
+            const std::string& p = places[k];
+            return p.find("[X(") != std::string::npos                                              ? 0
+                   : p.find("\u2026") == std::string::npos && p.find(" ( ") == std::string::npos ? 1
+                                                                                                 : 2;
+        };
+        std::vector<std::size_t> order(places.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return rank(a) < rank(b); });
+        length = head + kRoomForTheCount;
+        for (std::size_t k : order) {
+            if (length + places[k].size() + 2 > kLongestRow) break;
+            length += places[k].size() + 2;
+            shown[k] = true;
+        }
+    }
+    std::string text;
+    std::size_t left = 0;
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        if (!shown[k]) {
+            ++left;
+            continue;
+        }
+        if (!text.empty()) text += ", ";
+        text += places[k];
+    }
+    if (left > 0) text += " und " + std::to_string(left) + " weitere Orte";
+    return text;
+}
+
+std::string Joined(const std::vector<std::string>& names, std::size_t from, std::size_t to, std::string head = {}) {
+    for (std::size_t k = from; k < to; ++k)
+        if (!AppendWithin(head, (k > from ? ", " : "") + names[k], k - from, to - from, "")) break;
+    return head;
+}
+
+// "schneiden sich in einem Punkt<TAB>a, b, c: Schwerpunkt S [X(2)]", "berühren sich<TAB>Euler-Kreis:
+// Inkreis in Feuerbach-Punkt [X(11)], …", "parallel<TAB>a, b", "senkrecht<TAB>a ⊥ b, c".
+std::string DrawnRelationLine(const RelationSet& set, const Relation& r) {
+    const auto place = [&](int member) {
+        const auto m = static_cast<std::size_t>(member);
+        return PlaceName(set.points[static_cast<std::size_t>(r.members[m])], r.names[m]);
+    };
+    const std::vector<std::string>& e = r.elements;
+    switch (r.kind) {
+    case RelationKind::Concurrent:
+        return Joined(e, 0, e.size(), "schneiden sich in einem Punkt\t") + (r.members.empty() ? "" : ": " + place(0));
+    case RelationKind::Touching: {
+        std::string line = "berühren sich\t" + e[0] + ": ";
+        for (std::size_t k = 1; k < e.size(); ++k) {
+            std::string piece = (k > 1 ? ", " : "") + e[k];
+            if (k < r.at.size() && r.at[k] >= 0) piece += " in " + place(r.at[k]);
+            if (!AppendWithin(line, piece, k - 1, e.size() - 1, "")) break;
+        }
+        return line;
+    }
+    case RelationKind::Parallel:
+        return Joined(e, 0, e.size(), "parallel\t");
+    default:
+        return Joined(e, r.split, e.size(), Joined(e, 0, r.split, "senkrecht\t") + " ⊥ ");
+    }
+}
+
+} // namespace
+
+bool AmongDrawnElements(RelationKind kind) {
+    return kind == RelationKind::Concurrent || kind == RelationKind::Touching || kind == RelationKind::Parallel ||
+           kind == RelationKind::Perpendicular;
+}
+
 std::string RelationLine(const RelationSet& set, const Relation& r) {
+    if (AmongDrawnElements(r.kind)) return DrawnRelationLine(set, r);
     // "auf dem Kegelschnitt durch …", "auf der Kiepert-Hyperbel".
     const auto onConic = [&] {
         return (r.title.starts_with("Kegelschnitt") ? "auf dem " : "auf der ") + std::string(r.title) + '\t';
@@ -41,22 +141,22 @@ std::string RelationLine(const RelationSet& set, const Relation& r) {
                        : r.kind == RelationKind::Concyclic ? "konzyklisch\t"
                        : r.inPicture                       ? "im Bild nicht zu unterscheiden\t"
                                                            : "fallen zusammen\t";
-    for (std::size_t m = 0; m < r.members.size(); ++m) {
-        if (m > 0) line += r.kind == RelationKind::Coincident && !r.inPicture ? " = " : ", ";
-        const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
-        const std::vector<int> all = m < r.names.size() ? std::vector<int>{} : AllNames(p);
-        const std::vector<int>& names = m < r.names.size() ? r.names[m] : all;
-        if (r.kind != RelationKind::Coincident || r.inPicture) {
-            line += PlaceName(p, names);
-            continue;
-        }
+    if (r.kind == RelationKind::Coincident && !r.inPicture) {
         // What coincides is the row's content: every name.
-        for (std::size_t n = 0; n < names.size(); ++n) {
-            if (n > 0) line += " = ";
-            line += p.names[static_cast<std::size_t>(names[n])];
+        for (std::size_t m = 0; m < r.members.size(); ++m) {
+            const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
+            const std::vector<int> names = m < r.names.size() ? r.names[m] : AllNames(p);
+            for (std::size_t n = 0; n < names.size(); ++n)
+                line += (m > 0 || n > 0 ? " = " : "") + p.names[static_cast<std::size_t>(names[n])];
         }
+        return line;
     }
-    return line;
+    std::vector<std::string> places;
+    for (std::size_t m = 0; m < r.members.size(); ++m) {
+        const MarkedPoint& p = set.points[static_cast<std::size_t>(r.members[m])];
+        places.push_back(PlaceName(p, m < r.names.size() ? r.names[m] : AllNames(p)));
+    }
+    return line + NamedWithin(places, line.size());
 }
 
 std::string AllPlaceNames(const MarkedPoint& p) {

@@ -2,6 +2,7 @@
 
 #include "explore/by_construction.h"
 #include "explore/conic_relations.h"
+#include "explore/drawn_relations.h"
 #include "explore/plane.h"
 #include "explore/relation_checks.h"
 #include "explore/relation_names.h"
@@ -733,6 +734,8 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
 
     for (Relation& r : ConicRelations(set.points, log, size, others))
         set.relations.push_back(std::move(r));
+    for (Relation& r : DrawnElementRelations(set.points, log, abc, others))
+        set.relations.push_back(std::move(r));
 
     std::vector<std::string> texts;
     std::vector<int> weights;
@@ -740,12 +743,13 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
     std::iota(order.begin(), order.end(), 0);
     for (Relation& r : set.relations) {
         if (r.general) r.title = KnownName(r, set.points, abc);
+        if (r.general && r.title.empty()) r.title = DrawnTitle(r, set.points, log, others, tolerance);
         texts.push_back(RelationLine(set, r));
-        weights.push_back(Weight(r, set.points));
+        weights.push_back(Weight(r, set.points) + r.elementEntries);
     }
     auto rank = [&](std::size_t k) {
         const Relation& r = set.relations[k];
-        return std::make_tuple(!r.general, r.title.empty(), r.kind == RelationKind::OnConic,
+        return std::make_tuple(!r.general, r.title.empty() && !AmongDrawnElements(r.kind), r.kind == RelationKind::OnConic,
                                r.kind == RelationKind::Coincident, r.inPicture, -weights[k],
                                -static_cast<long>(r.members.size()));
     };

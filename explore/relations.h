@@ -15,8 +15,13 @@
 namespace trimora {
 
 // Coincident: one place that several names share ("fallen zusammen"). OnConic: places on a conic
-// that the repaint drew, the conic's name the title (see explore/conic_relations.h).
-enum class RelationKind { Collinear, Concyclic, Coincident, OnConic };
+// that the repaint drew, the conic's name the title (see explore/conic_relations.h). The last four
+// are among the lines and circles that the repaint drew (see explore/drawn_relations.h): lines
+// through one point, circles (or a circle and a line) that touch, parallel and perpendicular lines.
+enum class RelationKind { Collinear, Concyclic, Coincident, OnConic, Concurrent, Touching, Parallel, Perpendicular };
+
+// Concurrent, Touching, Parallel or Perpendicular: a relation of lines and circles, not of points.
+bool AmongDrawnElements(RelationKind kind);
 
 struct Relation {
     RelationKind kind = RelationKind::Collinear;
@@ -29,7 +34,15 @@ struct Relation {
     bool general = true;
     // Per member: the names (indices into its point's names) that the row shows.
     std::vector<std::vector<int>> names;
-    std::string_view title; // a known line or circle: "Euler-Gerade", "Feuerbach-Kreis", …
+    std::string title; // a known or drawn line or circle: "Euler-Gerade", "Parry-Kreis", …
+    // The drawn lines and circles of the last four kinds, by their names. Concurrent: the meeting
+    // point is the member, when it is marked. Touching: the first touches the others, each at the
+    // member `at` gives (-1: no marked point there). Perpendicular: those before `split` are
+    // perpendicular to those after it (each group parallel in itself).
+    std::vector<std::string> elements;
+    std::vector<int> at;
+    std::size_t split = 0;
+    int elementEntries = 0; // the different catalogue entries among `elements`
     // Coincident: places that only share a pixel here, distinct to the relations' tolerance.
     bool inPicture = false;
 };
@@ -68,6 +81,8 @@ struct OtherTriangle {
     PointsByKey points;
     double tolerance = 0; // pixels: kRelationTolerance of its longest side
     std::vector<LoggedConic> conics;
+    std::vector<LoggedLine> lines;
+    std::vector<LoggedCircle> circles;
 };
 
 // The sets that FindRelations searches for among the points, the long part of its work, which

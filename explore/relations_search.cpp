@@ -107,7 +107,7 @@ RelationSet RelationsOfDocument(const Document& doc, int width, int height, bool
             if (k == 0 || repaints[k].doc.view.triangleDegenerate) continue;
             const double size = plane::LongestSide({t.precise[kSlotA], t.precise[kSlotB], t.precise[kSlotC]});
             triangles[k] = OtherTriangle{PointsOf(repaints[k].doc.results, repaints[k].log), kRelationTolerance * size,
-                                         repaints[k].log.conics};
+                                         repaints[k].log.conics, repaints[k].log.lines, repaints[k].log.circles};
         }
     };
     // A second thread paints the stretched triangle, then the checks' triangles.
