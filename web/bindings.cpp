@@ -108,6 +108,7 @@ EMSCRIPTEN_BINDINGS(trimora) {
         .function("relations", +[](WebSession& s, bool all, int limit) { return Text(s.Relations(all, limit)); })
         .function("traceLoci", &TraceLoci)
         .function("tikz", +[](WebSession& s, double cmPerUnit) { return Text(s.TikzText(cmPerUnit)); })
+        .function("svg", +[](WebSession& s) { return Text(s.SvgText()); })
         .function("resultsText", +[](WebSession& s) { return Text(s.ResultsText(false)); })
         .function("resultsWindowsBytes", &ResultsWindowsBytes)
         .function("resultsCsv", +[](WebSession& s) { return Text(s.ResultsCsv()); });

@@ -10,6 +10,7 @@
 #include "explore/relations_search.h"
 #include "output/results_table.h"
 #include "output/savefile.h"
+#include "output/svg_canvas.h"
 #include "output/tikz_canvas.h"
 #include "paint/paint.h"
 
@@ -267,6 +268,15 @@ WebText WebSession::TikzText(double cmPerUnit) {
     out.error = Guarded([&]() -> std::string {
         if (!(cmPerUnit >= 0.01 && cmPerUnit <= 1000)) return "Der Maßstab liegt zwischen 0,01 und 1000 cm.";
         out.text = EncodeTikz(session_.doc, session_.width, session_.height, {cmPerUnit, false});
+        return {};
+    });
+    return out;
+}
+
+WebText WebSession::SvgText() {
+    WebText out;
+    out.error = Guarded([&]() -> std::string {
+        out.text = EncodeSvg(session_.doc, session_.width, session_.height, 0);
         return {};
     });
     return out;

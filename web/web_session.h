@@ -91,6 +91,7 @@ class WebSession {
     WebText Relations(bool all, int limit); // one relation a line
     std::string TraceLoci(const std::vector<std::string>& names, int vertex, int path);
     WebText TikzText(double cmPerUnit);
+    WebText SvgText(); // the picture of the drawing area, a pixel 1/96 inch
     WebText ResultsText(bool cp1252);
     WebText ResultsCsv();
 

@@ -49,6 +49,8 @@ export interface Session {
   restoreState(text: string): string;
   paint(): Frame;
   relations(all: boolean, limit: number): TextResult;
+  tikz(cmPerUnit: number): TextResult;
+  svg(): TextResult;
   resultsText(): TextResult;
   resultsCsv(): TextResult;
 }

@@ -5,12 +5,15 @@ import { DrawingArea } from "./drawing-area.ts";
 import { ElementLists } from "./element-lists.ts";
 import { download, loadFile } from "./files.ts";
 import { History } from "./history.ts";
+import { encodeShare, kDamagedLink, parseShare, sizesOf } from "./share-link.ts";
 
 function byId<T extends HTMLElement>(id: string): T {
   const element = document.getElementById(id);
   if (!element) throw new Error(`Element #${id} fehlt.`);
   return element as T;
 }
+
+const kNoPicture = "Das Bild ließ sich nicht als PNG schreiben.";
 
 class Page {
   private readonly history: History;
@@ -45,6 +48,7 @@ class Page {
     this.wireTools();
     this.wireTopics();
     this.wireFiles();
+    this.wireShare();
     this.render();
   }
 
@@ -55,9 +59,9 @@ class Page {
     this.render();
   }
 
-  private report(message: string): void {
+  private report(message: string, good = false): void {
     this.status.textContent = message;
-    this.status.classList.toggle("error", message !== "");
+    this.status.classList.toggle("error", message !== "" && !good);
   }
 
   private render(): void {
@@ -182,8 +186,42 @@ class Page {
       if (text.error) this.report(text.error);
       else download(name, text.text, type);
     };
+    byId("save-png").addEventListener("click", () =>
+      this.drawing.canvas.toBlob((png) => (png ? download("Dreieck.png", png, "image/png") : this.report(kNoPicture))),
+    );
+    byId("save-svg").addEventListener("click", () => results(s.svg(), "Dreieck.svg", "image/svg+xml"));
+    const kCmPerUnit = 1; // one unit of the triangle's coordinates is a centimetre on paper
+    byId("save-tikz").addEventListener("click", () => results(s.tikz(kCmPerUnit), "Dreieck.tex", "text/x-tex;charset=utf-8"));
+    byId("print").addEventListener("click", () => window.print());
     byId("save-text").addEventListener("click", () => results(s.resultsText(), "Ergebnisse.txt", "text/plain;charset=utf-8"));
     byId("save-csv").addEventListener("click", () => results(s.resultsCsv(), "Ergebnisse.csv", "text/csv;charset=utf-8"));
+  }
+
+  // "Link kopieren" writes the state into the address's fragment and copies the address; a link
+  // opened (at the start or pasted into the address bar) puts its state back, one undo step.
+  private wireShare(): void {
+    const s = this.session;
+    byId("share").addEventListener("click", async () => {
+      const url = `${location.href.split("#")[0]}#${encodeShare(s.captureState())}`;
+      history.replaceState(null, "", url);
+      try {
+        await navigator.clipboard.writeText(url);
+        this.report("Link kopiert: Er zeigt dieses Bild mit seinen Elementen und seiner Ansicht.", true);
+      } catch {
+        this.report("Die Zwischenablage ließ sich nicht beschreiben; der Link steht in der Adresszeile.", true);
+      }
+    });
+    window.addEventListener("hashchange", () => this.openLink());
+    this.openLink();
+  }
+
+  private openLink(): void {
+    const read = parseShare(location.hash, sizesOf(this.session.captureState()));
+    if (read === null) return;
+    // A value the core refuses leaves the triangle as it was (at the start: the start triangle).
+    let error = "error" in read ? read.error : "";
+    if ("state" in read) this.change(() => (error = this.session.restoreState(read.state) && kDamagedLink));
+    this.report(error);
   }
 }
 
@@ -201,4 +239,9 @@ async function start(): Promise<void> {
   }
 }
 
+// After the first visit the page works without a network (offline/service-worker.js); the
+// development server has no worker.
+if (import.meta.env.PROD && "serviceWorker" in navigator) {
+  navigator.serviceWorker.register("./sw.js").catch(() => undefined);
+}
 void start();
