@@ -35,9 +35,10 @@ self.addEventListener("fetch", (event) => {
           if (response.ok) caches.open(kCache).then((cache) => cache.put("./", copy));
           return response;
         })
-        .catch(() => caches.match("./", { ignoreSearch: true })),
+        .catch(() => caches.match("./", { ignoreSearch: true, ignoreVary: true })),
     );
     return;
   }
-  event.respondWith(caches.match(request).then((hit) => hit ?? fetch(request)));
+  // A server may vary its answer by the request's origin or encoding: the kept answer serves all.
+  event.respondWith(caches.match(request, { ignoreVary: true }).then((hit) => hit ?? fetch(request)));
 });
