@@ -150,7 +150,7 @@ export function drawFrame(canvas: HTMLCanvasElement, frame: Frame, width: number
           ctx.fillStyle = brush;
           ctx.fillRect(x1, y1, m.width, (x2 * 96 * 1.2) / 72);
         }
-        ctx.fillStyle = css(c[base + 1]);
+        ctx.fillStyle = "#000000"; // text is black whatever the pen, as on the desktop
         ctx.fillText(text, x1, y1);
         break;
       }
