@@ -13,6 +13,15 @@ function byId<T extends HTMLElement>(id: string): T {
   return element as T;
 }
 
+// The last picture drawn and the last relations searched, for the benchmark
+// (scripts/web-page-bench.sh): only the newest of each is kept.
+function timeline(name: string, start?: number): void {
+  performance.clearMarks(name);
+  performance.clearMeasures(name);
+  if (start === undefined) performance.mark(name);
+  else performance.measure(name, { start });
+}
+
 const kNoPicture = "Das Bild ließ sich nicht als PNG schreiben.";
 
 class Page {
@@ -76,10 +85,13 @@ class Page {
     const frame = s.paint();
     if (frame.error) this.report(frame.error);
     this.drawing.paint(frame);
+    timeline("trimora-drawn");
     byId("result-lines").textContent = frame.results.join("\n");
     if (this.showResults) {
+      const start = performance.now();
       const relations = s.relations(false, 50);
       byId("relation-lines").textContent = relations.error || relations.text || "Keine Zusammenhänge gefunden.";
+      timeline("trimora-relations", start);
     }
     byId<HTMLButtonElement>("undo").disabled = !this.history.canUndo();
     byId<HTMLButtonElement>("redo").disabled = !this.history.canRedo();
@@ -232,6 +244,7 @@ async function start(): Promise<void> {
     const session = await openSession(Math.max(1, stage.clientWidth), Math.max(1, stage.clientHeight));
     new Page(session);
     document.body.dataset.ready = "1";
+    timeline("trimora-ready");
   } catch (error) {
     const status = byId("status");
     status.textContent = `Der Rechenkern ließ sich nicht laden: ${String(error)}`;
