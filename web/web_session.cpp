@@ -222,14 +222,19 @@ PaintedFrame WebSession::Paint() {
         for (const CanvasCall& call : canvas.Calls()) AddCall(frame, call);
         frame.backgroundCalls = static_cast<std::int32_t>(canvas.BackgroundCalls());
         frame.results = session_.doc.results.Lines();
-        for (const TracePoint& p : TracePoints(session_.doc, session_.width, session_.height)) {
-            frame.markNames.push_back(p.name);
-            frame.marks.insert(frame.marks.end(), {p.p.x, p.p.y});
-        }
         return {};
     });
     if (!failure.empty()) frame = PaintedFrame{}, frame.error = failure;
     return frame;
+}
+
+MarkedPoints WebSession::Marks() const {
+    MarkedPoints out;
+    for (const TracePoint& p : TracePoints(session_.doc, session_.width, session_.height)) {
+        out.names.push_back(p.name);
+        out.xy.insert(out.xy.end(), {p.p.x, p.p.y});
+    }
+    return out;
 }
 
 WebText WebSession::Relations(bool all, int limit) {

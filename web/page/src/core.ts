@@ -9,9 +9,13 @@ export interface Frame {
   texts: string[];
   backgroundCalls: number;
   results: string[];
-  markNames: string[];
-  marks: Float64Array;
   error: string;
+}
+
+// The marked points of the switched entries: names, and x, y in pixels of each.
+export interface MarkedPoints {
+  names: string[];
+  xy: Float64Array;
 }
 
 export interface TextResult {
@@ -48,6 +52,7 @@ export interface Session {
   captureState(): string;
   restoreState(text: string): string;
   paint(): Frame;
+  marks(): MarkedPoints;
   relations(all: boolean, limit: number): TextResult;
   tikz(cmPerUnit: number): TextResult;
   svg(): TextResult;
