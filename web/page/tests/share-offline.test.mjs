@@ -82,7 +82,7 @@ test("after the first visit the page works without a network", async () => {
   await context.close();
 });
 
-test("the picture downloads as PNG, SVG and TikZ, and prints on one A4 page", async () => {
+test("the picture downloads as PNG, SVG and TikZ, and prints on one A4 page as it is shown", async () => {
   const { page, context } = await openPage(browser, kViewport);
   await page.getByLabel("Thema").selectOption("Feuerbach-Kreis");
   const saved = async (name) => {
@@ -97,7 +97,15 @@ test("the picture downloads as PNG, SVG and TikZ, and prints on one A4 page", as
   assert.match(svg, /<text[^>]*>[^<]*F[^<]*<\/text>/);
   const tikz = (await saved("Bild als TikZ")).toString("utf8");
   assert.match(tikz, /\\begin\{tikzpicture\}[\s\S]*\\end\{tikzpicture\}/);
+  await page.getByRole("button", { name: "Vergrößern" }).click();
+  const before = await picture(page);
+  await page.emulateMedia({ media: "print" }); // the page laid out for paper, as window.print() does
+  const frames = () => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  await frames();
   const pdf = (await page.pdf({ preferCSSPageSize: true })).toString("latin1");
+  await page.emulateMedia({ media: "screen" });
+  await frames();
+  assert.equal(await picture(page), before, "printing changed the view");
   assert.equal(pdf.match(/\/Type\s*\/Page\b/g)?.length, 1, "pages printed");
   assert.match(pdf, /\/MediaBox \[0 0 59[45]\.\d+ 84[12]\.\d+\]/);
   await context.close();
