@@ -84,6 +84,7 @@ EMSCRIPTEN_BINDINGS(trimora) {
         .function("fieldError", &WebSession::FieldError)
         .function("applyFields", &WebSession::ApplyFields)
         .function("pickVertex", &WebSession::PickVertex)
+        .function("vertex", +[](const WebSession& s, int v) { return Typed(s.Vertex(v), "Int32Array"); })
         .function("dragVertex", &WebSession::DragVertex)
         .function("mouseReadout", &WebSession::MouseReadout)
         .function("setEntry", &WebSession::SetEntry)

@@ -5,6 +5,7 @@
 #include "base/field.h"
 #include "base/presets.h"
 #include "base/resource.h"
+#include "draw/point_table.h"
 #include "explore/loci.h"
 #include "explore/relations.h"
 #include "explore/relations_search.h"
@@ -94,6 +95,12 @@ std::string WebSession::FieldError(int index) const {
 
 void WebSession::ApplyFields() { ApplyTypedCoordinates(session_); }
 int WebSession::PickVertex(int x, int y) const { return trimora::PickVertex(session_.doc, x, y); }
+
+std::vector<std::int32_t> WebSession::Vertex(int vertex) const {
+    if (vertex < 0 || vertex > 2) return {};
+    const IntPoint p = session_.doc.points.screen[kSlotA + vertex];
+    return {p.x, p.y};
+}
 
 void WebSession::DragVertex(int vertex, int x, int y) {
     if (vertex >= 0 && vertex < 3) DragVertexTo(session_, vertex, x, y);

@@ -48,6 +48,7 @@ class WebSession {
     std::string FieldError(int index) const;
     void ApplyFields();
     int PickVertex(int x, int y) const;
+    std::vector<std::int32_t> Vertex(int vertex) const; // x, y in pixels of vertex 0..2; empty else
     void DragVertex(int vertex, int x, int y);
     std::string MouseReadout(int x, int y) const;
 

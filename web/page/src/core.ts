@@ -29,6 +29,7 @@ export interface Session {
   fieldError(index: number): string;
   applyFields(): void;
   pickVertex(x: number, y: number): number;
+  vertex(vertex: number): Int32Array; // x, y in pixels
   dragVertex(vertex: number, x: number, y: number): void;
   mouseReadout(x: number, y: number): string;
   tabPages(): string[];
@@ -49,6 +50,11 @@ export interface Session {
   showEverything(): void;
   toggleAxes(): void;
   toggleGrid(): void;
+  toggleTrilinear(): void;
+  toggleEtcNumbers(): void;
+  setAnimation(vertex: number, direction: number, speed: number): string;
+  animationStep(): void;
+  traceLoci(names: string[], vertex: number, path: number): string;
   captureState(): string;
   restoreState(text: string): string;
   paint(): Frame;

@@ -5,6 +5,7 @@ import { DrawingArea } from "./drawing-area.ts";
 import { ElementLists } from "./element-lists.ts";
 import { download, loadFile } from "./files.ts";
 import { History } from "./history.ts";
+import { MotionPanel } from "./motion-panel.ts";
 import { encodeShare, kDamagedLink, parseShare, sizesOf } from "./share-link.ts";
 
 function byId<T extends HTMLElement>(id: string): T {
@@ -30,8 +31,10 @@ class Page {
   private readonly lists: ElementLists;
   private readonly fields = [0, 1, 2, 3, 4, 5].map((i) => byId<HTMLInputElement>(`field-${i}`));
   private readonly status = byId<HTMLSpanElement>("status");
+  private readonly motion: MotionPanel;
   private showResults = false;
   private dragStart = "";
+  private vertex = -1; // the vertex the keyboard moves
 
   constructor(private readonly session: Session) {
     this.history = new History(session);
@@ -52,6 +55,19 @@ class Page {
     this.lists = new ElementLists(session, byId("tabs"), byId("tab-panel"), byId("search"), (tab, item, on) =>
       this.change(() => this.report(session.setTabItem(tab, item, on))),
     );
+    let animationStart = "";
+    this.motion = new MotionPanel(
+      session, byId("move-vertex"), byId("move-path"), byId("animate"), byId("locus-point"), byId("trace"), byId("motion"),
+      {
+        changed: () => this.render(),
+        report: (message) => this.report(message),
+        started: () => (animationStart = session.captureState()),
+        stopped: () => {
+          this.history.record(animationStart);
+          this.render();
+        },
+      },
+    );
     this.wireDrawingKeys();
     this.wireFields();
     this.wireTools();
@@ -63,6 +79,7 @@ class Page {
 
   // One undoable change, then the repaint; the last message goes.
   private change(work: () => void): void {
+    this.motion.stop(); // a change ends the animation, as on the desktop
     this.report("");
     this.history.change(work);
     this.render();
@@ -96,6 +113,7 @@ class Page {
     byId<HTMLButtonElement>("undo").disabled = !this.history.canUndo();
     byId<HTMLButtonElement>("redo").disabled = !this.history.canRedo();
     this.lists.sync();
+    this.motion.sync();
   }
 
   // In the focused drawing the arrow keys shift the picture, + and - zoom.
@@ -110,9 +128,33 @@ class Page {
       "+": () => s.stretchUp(),
       "-": () => s.stretchDown(),
     };
+    // A, B or C chooses a vertex; Shift and the arrow keys move it a step of 10 pixels.
+    const kVertexStep = 10;
+    const moves: Record<string, [number, number]> = {
+      ArrowLeft: [-kVertexStep, 0], ArrowRight: [kVertexStep, 0], ArrowUp: [0, -kVertexStep], ArrowDown: [0, kVertexStep],
+    };
     this.drawing.canvas.addEventListener("keydown", (e) => {
+      if (e.ctrlKey || e.altKey || e.metaKey) return;
+      const chosen = ["a", "b", "c"].indexOf(e.key.toLowerCase());
+      if (chosen >= 0 && !e.shiftKey) {
+        this.vertex = chosen;
+        this.report(`Ecke ${"ABC"[chosen]} gewählt: Umschalt und Pfeiltasten bewegen sie.`, true);
+        return;
+      }
+      const move = moves[e.key];
+      if (e.shiftKey && move) {
+        e.preventDefault();
+        if (this.vertex < 0) {
+          this.report("Wählen Sie zuerst mit A, B oder C eine Ecke.");
+          return;
+        }
+        const v = this.vertex;
+        const [x, y] = s.vertex(v);
+        this.change(() => s.dragVertex(v, x + move[0], y + move[1]));
+        return;
+      }
       const work = keys[e.key];
-      if (!work || e.ctrlKey || e.altKey || e.metaKey) return;
+      if (!work) return;
       e.preventDefault();
       this.change(work);
     });
@@ -150,6 +192,8 @@ class Page {
     tool("reset-view", () => s.basicSetting());
     tool("axes", () => s.toggleAxes());
     tool("grid", () => s.toggleGrid());
+    tool("trilinear", () => s.toggleTrilinear());
+    tool("etc", () => s.toggleEtcNumbers());
     tool("clear-selection", () => s.clearSelection());
     byId("undo").addEventListener("click", () => this.undo(false));
     byId("redo").addEventListener("click", () => this.undo(true));
