@@ -39,7 +39,10 @@ class Page {
   constructor(private readonly session: Session) {
     this.history = new History(session);
     this.drawing = new DrawingArea(session, byId<HTMLCanvasElement>("drawing"), {
-      dragStart: () => (this.dragStart = session.captureState()),
+      dragStart: () => {
+        this.motion.stop();
+        this.dragStart = session.captureState();
+      },
       dragged: () => this.render(),
       dragEnd: () => {
         this.history.record(this.dragStart);
@@ -210,6 +213,7 @@ class Page {
   }
 
   private undo(redo: boolean): void {
+    this.motion.stop();
     this.report(redo ? this.history.redo() : this.history.undo());
     this.fields.forEach((field) => delete field.dataset.edited);
     this.render();
