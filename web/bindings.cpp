@@ -21,10 +21,21 @@ val Bytes(const std::string& bytes) {
         .new_(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
 }
 
+// Lines as one string split on the JavaScript side: one crossing
+// instead of one a line, which for every entry's results took longer than the repaint.
 val Strings(const std::vector<std::string>& lines) {
-    val array = val::array();
-    for (const std::string& line : lines) array.call<void>("push", val(line));
-    return array;
+    std::string joined;
+    for (const std::string& line : lines) {
+        if (line.find('\n') != std::string::npos) { // never so far; kept whole all the same
+            val array = val::array();
+            for (const std::string& each : lines) array.call<void>("push", val(each));
+            return array;
+        }
+        joined.append(line).push_back('\n');
+    }
+    if (lines.empty()) return val::array();
+    joined.pop_back();
+    return val(joined).call<val>("split", val("\n"));
 }
 
 val Text(const WebText& text) {
@@ -42,8 +53,6 @@ val Paint(WebSession& s) {
     out.set("texts", Strings(frame.texts));
     out.set("backgroundCalls", frame.backgroundCalls);
     out.set("results", Strings(frame.results));
-    out.set("markNames", Strings(frame.markNames));
-    out.set("marks", Typed(frame.marks, "Float64Array"));
     out.set("error", frame.error);
     return out;
 }
@@ -75,6 +84,7 @@ EMSCRIPTEN_BINDINGS(trimora) {
         .function("fieldError", &WebSession::FieldError)
         .function("applyFields", &WebSession::ApplyFields)
         .function("pickVertex", &WebSession::PickVertex)
+        .function("vertex", +[](const WebSession& s, int v) { return Typed(s.Vertex(v), "Int32Array"); })
         .function("dragVertex", &WebSession::DragVertex)
         .function("mouseReadout", &WebSession::MouseReadout)
         .function("setEntry", &WebSession::SetEntry)
@@ -105,9 +115,17 @@ EMSCRIPTEN_BINDINGS(trimora) {
         .function("captureState", &WebSession::CaptureState)
         .function("restoreState", &WebSession::RestoreState)
         .function("paint", &Paint)
+        .function("marks", +[](const WebSession& s) {
+            const MarkedPoints marks = s.Marks();
+            val out = val::object();
+            out.set("names", Strings(marks.names));
+            out.set("xy", Typed(marks.xy, "Float64Array"));
+            return out;
+        })
         .function("relations", +[](WebSession& s, bool all, int limit) { return Text(s.Relations(all, limit)); })
         .function("traceLoci", &TraceLoci)
         .function("tikz", +[](WebSession& s, double cmPerUnit) { return Text(s.TikzText(cmPerUnit)); })
+        .function("svg", +[](WebSession& s) { return Text(s.SvgText()); })
         .function("resultsText", +[](WebSession& s) { return Text(s.ResultsText(false)); })
         .function("resultsWindowsBytes", &ResultsWindowsBytes)
         .function("resultsCsv", +[](WebSession& s) { return Text(s.ResultsCsv()); });

@@ -5,11 +5,13 @@
 #include "base/field.h"
 #include "base/presets.h"
 #include "base/resource.h"
+#include "draw/point_table.h"
 #include "explore/loci.h"
 #include "explore/relations.h"
 #include "explore/relations_search.h"
 #include "output/results_table.h"
 #include "output/savefile.h"
+#include "output/svg_canvas.h"
 #include "output/tikz_canvas.h"
 #include "paint/paint.h"
 
@@ -93,6 +95,12 @@ std::string WebSession::FieldError(int index) const {
 
 void WebSession::ApplyFields() { ApplyTypedCoordinates(session_); }
 int WebSession::PickVertex(int x, int y) const { return trimora::PickVertex(session_.doc, x, y); }
+
+std::vector<std::int32_t> WebSession::Vertex(int vertex) const {
+    if (vertex < 0 || vertex > 2) return {};
+    const IntPoint p = session_.doc.points.screen[kSlotA + vertex];
+    return {p.x, p.y};
+}
 
 void WebSession::DragVertex(int vertex, int x, int y) {
     if (vertex >= 0 && vertex < 3) DragVertexTo(session_, vertex, x, y);
@@ -221,14 +229,19 @@ PaintedFrame WebSession::Paint() {
         for (const CanvasCall& call : canvas.Calls()) AddCall(frame, call);
         frame.backgroundCalls = static_cast<std::int32_t>(canvas.BackgroundCalls());
         frame.results = session_.doc.results.Lines();
-        for (const TracePoint& p : TracePoints(session_.doc, session_.width, session_.height)) {
-            frame.markNames.push_back(p.name);
-            frame.marks.insert(frame.marks.end(), {p.p.x, p.p.y});
-        }
         return {};
     });
     if (!failure.empty()) frame = PaintedFrame{}, frame.error = failure;
     return frame;
+}
+
+MarkedPoints WebSession::Marks() const {
+    MarkedPoints out;
+    for (const TracePoint& p : TracePoints(session_.doc, session_.width, session_.height)) {
+        out.names.push_back(p.name);
+        out.xy.insert(out.xy.end(), {p.p.x, p.p.y});
+    }
+    return out;
 }
 
 WebText WebSession::Relations(bool all, int limit) {
@@ -267,6 +280,15 @@ WebText WebSession::TikzText(double cmPerUnit) {
     out.error = Guarded([&]() -> std::string {
         if (!(cmPerUnit >= 0.01 && cmPerUnit <= 1000)) return "Der Maßstab liegt zwischen 0,01 und 1000 cm.";
         out.text = EncodeTikz(session_.doc, session_.width, session_.height, {cmPerUnit, false});
+        return {};
+    });
+    return out;
+}
+
+WebText WebSession::SvgText() {
+    WebText out;
+    out.error = Guarded([&]() -> std::string {
+        out.text = EncodeSvg(session_.doc, session_.width, session_.height, 0);
         return {};
     });
     return out;

@@ -22,9 +22,13 @@ struct PaintedFrame {
     std::vector<std::string> texts;
     std::int32_t backgroundCalls = 0; // the first calls: grid, millimetre grid, axes
     std::vector<std::string> results; // the result lines
-    std::vector<std::string> markNames;
-    std::vector<double> marks; // x, y in pixels of each marked point, as markNames
-    std::string error;         // German; the frame is empty then
+    std::string error;                // German; the frame is empty then
+};
+
+// The marked points of the last repaint's entries (the loci's choice): names and places in pixels.
+struct MarkedPoints {
+    std::vector<std::string> names;
+    std::vector<double> xy; // x, y of each, as names
 };
 
 // A text for the page, or the German message why there is none.
@@ -44,6 +48,7 @@ class WebSession {
     std::string FieldError(int index) const;
     void ApplyFields();
     int PickVertex(int x, int y) const;
+    std::vector<std::int32_t> Vertex(int vertex) const; // x, y in pixels of vertex 0..2; empty else
     void DragVertex(int vertex, int x, int y);
     std::string MouseReadout(int x, int y) const;
 
@@ -88,9 +93,11 @@ class WebSession {
     // The repaint; the relations; loci of marked points by name (vertex 0..2, path 0 waagerecht,
     // 1 senkrecht, 2 ursprung, 3 umkreis); text exports.
     PaintedFrame Paint();
+    MarkedPoints Marks() const;
     WebText Relations(bool all, int limit); // one relation a line
     std::string TraceLoci(const std::vector<std::string>& names, int vertex, int path);
     WebText TikzText(double cmPerUnit);
+    WebText SvgText(); // the picture of the drawing area, a pixel 1/96 inch
     WebText ResultsText(bool cp1252);
     WebText ResultsCsv();
 

@@ -7,3 +7,7 @@ declare module "*?url" {
   const url: string;
   export default url;
 }
+// What Vite tells the page about its build.
+interface ImportMeta {
+  readonly env: { readonly PROD: boolean };
+}

@@ -9,9 +9,13 @@ export interface Frame {
   texts: string[];
   backgroundCalls: number;
   results: string[];
-  markNames: string[];
-  marks: Float64Array;
   error: string;
+}
+
+// The marked points of the switched entries: names, and x, y in pixels of each.
+export interface MarkedPoints {
+  names: string[];
+  xy: Float64Array;
 }
 
 export interface TextResult {
@@ -25,6 +29,7 @@ export interface Session {
   fieldError(index: number): string;
   applyFields(): void;
   pickVertex(x: number, y: number): number;
+  vertex(vertex: number): Int32Array; // x, y in pixels
   dragVertex(vertex: number, x: number, y: number): void;
   mouseReadout(x: number, y: number): string;
   tabPages(): string[];
@@ -45,10 +50,18 @@ export interface Session {
   showEverything(): void;
   toggleAxes(): void;
   toggleGrid(): void;
+  toggleTrilinear(): void;
+  toggleEtcNumbers(): void;
+  setAnimation(vertex: number, direction: number, speed: number): string;
+  animationStep(): void;
+  traceLoci(names: string[], vertex: number, path: number): string;
   captureState(): string;
   restoreState(text: string): string;
   paint(): Frame;
+  marks(): MarkedPoints;
   relations(all: boolean, limit: number): TextResult;
+  tikz(cmPerUnit: number): TextResult;
+  svg(): TextResult;
   resultsText(): TextResult;
   resultsCsv(): TextResult;
 }

@@ -56,7 +56,10 @@ export class DrawingArea {
 
   // Whole CSS pixels from the box around the drawing, and the drawing moved by less than a pixel
   // onto the device's pixels: otherwise the browser would blur every line when it shows the canvas.
+  // The printed page lays the drawing out anew: the picture on screen is printed as it is, and the
+  // session keeps its size and view (a new size would reset the view).
   private fit(announce: boolean): void {
+    if (window.matchMedia("print").matches) return;
     const box = this.canvas.parentElement ?? this.canvas;
     const width = Math.max(1, box.clientWidth);
     const height = Math.max(1, box.clientHeight);

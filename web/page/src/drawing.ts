@@ -71,6 +71,13 @@ export function drawFrame(canvas: HTMLCanvasElement, frame: Frame, width: number
 
   const c = frame.calls;
   let real = 0; // next x of a polyline in frame.reals
+  // Runs of lines in one pen are stroked as one path; the pen is set only when it changes.
+  let pen = "";
+  let openLines = false;
+  const flush = (): void => {
+    if (openLines) ctx.stroke();
+    openLines = false;
+  };
   for (let at = 0; at + kRecord <= c.length; ) {
     const kind = c[at] as Kind;
     const penStyle = c[at + 3] as PenStyle;
@@ -80,13 +87,30 @@ export function drawFrame(canvas: HTMLCanvasElement, frame: Frame, width: number
     const base = at;
     const points = at + kRecord;
     at += kRecord + (kind === Kind.Polygon ? 2 * count : 0);
+    if (kind === Kind.MoveTo) continue;
 
     // Odd widths sit on pixel centres, as GDI draws them.
     const half = penWidth % 2 === 1 ? 0.5 : 0;
-    ctx.strokeStyle = css(c[base + 1]);
-    ctx.lineWidth = penWidth;
-    ctx.setLineDash(penStyle === PenStyle.Dot ? [1, 2] : []);
     const stroke = penStyle !== PenStyle.Clear;
+    const penKey = `${c[base + 1]} ${penWidth} ${penStyle}`;
+    if (kind === Kind.LineTo) {
+      if (!stroke) continue;
+      if (penKey !== pen || !openLines) {
+        flush();
+        setPen(ctx, c[base + 1], penWidth, penStyle);
+        pen = penKey;
+        ctx.beginPath();
+        openLines = true;
+      }
+      ctx.moveTo(x2 + half, y2 + half);
+      ctx.lineTo(x1 + half, y1 + half);
+      continue;
+    }
+    flush();
+    if (penKey !== pen) {
+      setPen(ctx, c[base + 1], penWidth, penStyle);
+      pen = penKey;
+    }
     const brush = brushStyle === BrushStyle.Clear ? null
       : brushStyle === BrushStyle.Solid ? css(c[base + 4])
       : hatch(ctx, c[base + 4], brushStyle);
@@ -99,15 +123,6 @@ export function drawFrame(canvas: HTMLCanvasElement, frame: Frame, width: number
     };
 
     switch (kind) {
-      case Kind.MoveTo:
-        break;
-      case Kind.LineTo:
-        if (!stroke) break;
-        ctx.beginPath();
-        ctx.moveTo(x2 + half, y2 + half);
-        ctx.lineTo(x1 + half, y1 + half);
-        ctx.stroke();
-        break;
       case Kind.Ellipse: {
         const rx = (x2 - x1 - 1) / 2;
         const ry = (y2 - y1 - 1) / 2;
@@ -150,10 +165,17 @@ export function drawFrame(canvas: HTMLCanvasElement, frame: Frame, width: number
           ctx.fillStyle = brush;
           ctx.fillRect(x1, y1, m.width, (x2 * 96 * 1.2) / 72);
         }
-        ctx.fillStyle = css(c[base + 1]);
+        ctx.fillStyle = "#000000"; // text is black whatever the pen, as on the desktop
         ctx.fillText(text, x1, y1);
         break;
       }
     }
   }
+  flush();
+}
+
+function setPen(ctx: CanvasRenderingContext2D, rgb: number, width: number, style: PenStyle): void {
+  ctx.strokeStyle = css(rgb);
+  ctx.lineWidth = width;
+  ctx.setLineDash(style === PenStyle.Dot ? [1, 2] : []);
 }

@@ -1,11 +1,11 @@
-// Files in and out: a triangle data file (.tmo) from the file picker, downloads of the data file
-// and of the results as text and as a table.
+// Files in and out: a triangle data file (.tmo) from the file picker, downloads of the data file,
+// the picture and the results.
 import type { Session } from "./core.ts";
 
 const kLargestFile = 16 << 20; // as the core's limit for a data file
 
-export function download(name: string, bytes: Uint8Array | string, type: string): void {
-  const blob = new Blob([typeof bytes === "string" ? bytes : new Uint8Array(bytes)], { type });
+export function download(name: string, bytes: Uint8Array | string | Blob, type: string): void {
+  const blob = bytes instanceof Blob ? bytes : new Blob([typeof bytes === "string" ? bytes : new Uint8Array(bytes)], { type });
   const link = document.createElement("a");
   link.href = URL.createObjectURL(blob);
   link.download = name;

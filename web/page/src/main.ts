@@ -5,6 +5,8 @@ import { DrawingArea } from "./drawing-area.ts";
 import { ElementLists } from "./element-lists.ts";
 import { download, loadFile } from "./files.ts";
 import { History } from "./history.ts";
+import { MotionPanel } from "./motion-panel.ts";
+import { encodeShare, kDamagedLink, parseShare, sizesOf } from "./share-link.ts";
 
 function byId<T extends HTMLElement>(id: string): T {
   const element = document.getElementById(id);
@@ -12,19 +14,35 @@ function byId<T extends HTMLElement>(id: string): T {
   return element as T;
 }
 
+// The last picture drawn and the last relations searched, for the benchmark
+// (scripts/web-page-bench.sh): only the newest of each is kept.
+function timeline(name: string, start?: number): void {
+  performance.clearMarks(name);
+  performance.clearMeasures(name);
+  if (start === undefined) performance.mark(name);
+  else performance.measure(name, { start });
+}
+
+const kNoPicture = "Das Bild ließ sich nicht als PNG schreiben.";
+
 class Page {
   private readonly history: History;
   private readonly drawing: DrawingArea;
   private readonly lists: ElementLists;
   private readonly fields = [0, 1, 2, 3, 4, 5].map((i) => byId<HTMLInputElement>(`field-${i}`));
   private readonly status = byId<HTMLSpanElement>("status");
+  private readonly motion: MotionPanel;
   private showResults = false;
   private dragStart = "";
+  private vertex = -1; // the vertex the keyboard moves
 
   constructor(private readonly session: Session) {
     this.history = new History(session);
     this.drawing = new DrawingArea(session, byId<HTMLCanvasElement>("drawing"), {
-      dragStart: () => (this.dragStart = session.captureState()),
+      dragStart: () => {
+        this.motion.stop();
+        this.dragStart = session.captureState();
+      },
       dragged: () => this.render(),
       dragEnd: () => {
         this.history.record(this.dragStart);
@@ -40,24 +58,39 @@ class Page {
     this.lists = new ElementLists(session, byId("tabs"), byId("tab-panel"), byId("search"), (tab, item, on) =>
       this.change(() => this.report(session.setTabItem(tab, item, on))),
     );
+    let animationStart = "";
+    this.motion = new MotionPanel(
+      session, byId("move-vertex"), byId("move-path"), byId("animate"), byId("locus-point"), byId("trace"), byId("motion"),
+      {
+        changed: () => this.render(),
+        report: (message) => this.report(message),
+        started: () => (animationStart = session.captureState()),
+        stopped: () => {
+          this.history.record(animationStart);
+          this.render();
+        },
+      },
+    );
     this.wireDrawingKeys();
     this.wireFields();
     this.wireTools();
     this.wireTopics();
     this.wireFiles();
+    this.wireShare();
     this.render();
   }
 
   // One undoable change, then the repaint; the last message goes.
   private change(work: () => void): void {
+    this.motion.stop(); // a change ends the animation, as on the desktop
     this.report("");
     this.history.change(work);
     this.render();
   }
 
-  private report(message: string): void {
+  private report(message: string, good = false): void {
     this.status.textContent = message;
-    this.status.classList.toggle("error", message !== "");
+    this.status.classList.toggle("error", message !== "" && !good);
   }
 
   private render(): void {
@@ -72,14 +105,18 @@ class Page {
     const frame = s.paint();
     if (frame.error) this.report(frame.error);
     this.drawing.paint(frame);
+    timeline("trimora-drawn");
     byId("result-lines").textContent = frame.results.join("\n");
     if (this.showResults) {
+      const start = performance.now();
       const relations = s.relations(false, 50);
       byId("relation-lines").textContent = relations.error || relations.text || "Keine Zusammenhänge gefunden.";
+      timeline("trimora-relations", start);
     }
     byId<HTMLButtonElement>("undo").disabled = !this.history.canUndo();
     byId<HTMLButtonElement>("redo").disabled = !this.history.canRedo();
     this.lists.sync();
+    this.motion.sync();
   }
 
   // In the focused drawing the arrow keys shift the picture, + and - zoom.
@@ -94,9 +131,33 @@ class Page {
       "+": () => s.stretchUp(),
       "-": () => s.stretchDown(),
     };
+    // A, B or C chooses a vertex; Shift and the arrow keys move it a step of 10 pixels.
+    const kVertexStep = 10;
+    const moves: Record<string, [number, number]> = {
+      ArrowLeft: [-kVertexStep, 0], ArrowRight: [kVertexStep, 0], ArrowUp: [0, -kVertexStep], ArrowDown: [0, kVertexStep],
+    };
     this.drawing.canvas.addEventListener("keydown", (e) => {
+      if (e.ctrlKey || e.altKey || e.metaKey) return;
+      const chosen = ["a", "b", "c"].indexOf(e.key.toLowerCase());
+      if (chosen >= 0 && !e.shiftKey) {
+        this.vertex = chosen;
+        this.report(`Ecke ${"ABC"[chosen]} gewählt: Umschalt und Pfeiltasten bewegen sie.`, true);
+        return;
+      }
+      const move = moves[e.key];
+      if (e.shiftKey && move) {
+        e.preventDefault();
+        if (this.vertex < 0) {
+          this.report("Wählen Sie zuerst mit A, B oder C eine Ecke.");
+          return;
+        }
+        const v = this.vertex;
+        const [x, y] = s.vertex(v);
+        this.change(() => s.dragVertex(v, x + move[0], y + move[1]));
+        return;
+      }
       const work = keys[e.key];
-      if (!work || e.ctrlKey || e.altKey || e.metaKey) return;
+      if (!work) return;
       e.preventDefault();
       this.change(work);
     });
@@ -134,6 +195,8 @@ class Page {
     tool("reset-view", () => s.basicSetting());
     tool("axes", () => s.toggleAxes());
     tool("grid", () => s.toggleGrid());
+    tool("trilinear", () => s.toggleTrilinear());
+    tool("etc", () => s.toggleEtcNumbers());
     tool("clear-selection", () => s.clearSelection());
     byId("undo").addEventListener("click", () => this.undo(false));
     byId("redo").addEventListener("click", () => this.undo(true));
@@ -150,6 +213,7 @@ class Page {
   }
 
   private undo(redo: boolean): void {
+    this.motion.stop();
     this.report(redo ? this.history.redo() : this.history.undo());
     this.fields.forEach((field) => delete field.dataset.edited);
     this.render();
@@ -182,8 +246,42 @@ class Page {
       if (text.error) this.report(text.error);
       else download(name, text.text, type);
     };
+    byId("save-png").addEventListener("click", () =>
+      this.drawing.canvas.toBlob((png) => (png ? download("Dreieck.png", png, "image/png") : this.report(kNoPicture))),
+    );
+    byId("save-svg").addEventListener("click", () => results(s.svg(), "Dreieck.svg", "image/svg+xml"));
+    const kCmPerUnit = 1; // one unit of the triangle's coordinates is a centimetre on paper
+    byId("save-tikz").addEventListener("click", () => results(s.tikz(kCmPerUnit), "Dreieck.tex", "text/x-tex;charset=utf-8"));
+    byId("print").addEventListener("click", () => window.print());
     byId("save-text").addEventListener("click", () => results(s.resultsText(), "Ergebnisse.txt", "text/plain;charset=utf-8"));
     byId("save-csv").addEventListener("click", () => results(s.resultsCsv(), "Ergebnisse.csv", "text/csv;charset=utf-8"));
+  }
+
+  // "Link kopieren" writes the state into the address's fragment and copies the address; a link
+  // opened (at the start or pasted into the address bar) puts its state back, one undo step.
+  private wireShare(): void {
+    const s = this.session;
+    byId("share").addEventListener("click", async () => {
+      const url = `${location.href.split("#")[0]}#${encodeShare(s.captureState())}`;
+      history.replaceState(null, "", url);
+      try {
+        await navigator.clipboard.writeText(url);
+        this.report("Link kopiert: Er zeigt dieses Bild mit seinen Elementen und seiner Ansicht.", true);
+      } catch {
+        this.report("Die Zwischenablage ließ sich nicht beschreiben; der Link steht in der Adresszeile.", true);
+      }
+    });
+    window.addEventListener("hashchange", () => this.openLink());
+    this.openLink();
+  }
+
+  private openLink(): void {
+    const read = parseShare(location.hash, sizesOf(this.session.captureState()));
+    if (read === null) return;
+    // A value the core refuses leaves the triangle as it was (at the start: the start triangle).
+    let error = "error" in read ? read.error : "";
+    if ("state" in read) this.change(() => (error = this.session.restoreState(read.state) && kDamagedLink));
+    this.report(error);
   }
 }
 
@@ -194,6 +292,7 @@ async function start(): Promise<void> {
     const session = await openSession(Math.max(1, stage.clientWidth), Math.max(1, stage.clientHeight));
     new Page(session);
     document.body.dataset.ready = "1";
+    timeline("trimora-ready");
   } catch (error) {
     const status = byId("status");
     status.textContent = `Der Rechenkern ließ sich nicht laden: ${String(error)}`;
@@ -201,4 +300,9 @@ async function start(): Promise<void> {
   }
 }
 
+// After the first visit the page works without a network (offline/service-worker.js); the
+// development server has no worker.
+if (import.meta.env.PROD && "serviceWorker" in navigator) {
+  navigator.serviceWorker.register("./sw.js").catch(() => undefined);
+}
 void start();

@@ -120,6 +120,18 @@ test("a triangle saved as a file and opened again comes back", async () => {
   await page.waitForFunction((old) => document.querySelector("#field-0").value === old, ax);
 });
 
+test("a triangle file opened and saved again keeps its bytes", async () => {
+  const { page } = opened;
+  // Fields, then the checked items of the four lists, each list ended by "#".
+  const lines = ["1", "2", "-2", "-1", "2", "-1", "Punkt A", "Umkreis", "#", "#", "Lucas-Kreise", "#", "#"];
+  const bytes = Buffer.from(lines.map((line) => `${line}\r\n`).join(""), "latin1");
+  await page.locator("#file").setInputFiles({ name: "grund.tmo", mimeType: "application/octet-stream", buffer: bytes });
+  await page.waitForFunction(() => [...document.querySelectorAll(".fields input")].map((i) => i.value).join(";") === "1;2;-2;-1;2;-1");
+  const saved = page.waitForEvent("download");
+  await page.getByRole("button", { name: "Daten speichern" }).click();
+  assert.deepEqual(readFileSync(await (await saved).path()), bytes);
+});
+
 test("a topic's results name the centroid", async () => {
   const { page } = opened;
   const titles = await page.locator("#topic option").allTextContents();

@@ -1,5 +1,6 @@
-// Screenshots of the page at a phone's, a small and a larger screen's size into the folder given
-// (by default /tmp/trimora-page), for a look by eye.
+// Screenshots of the page at a phone's, a tablet's (both touch) and a desktop's size into the folder
+// given (by default /tmp/trimora-page), for a look by eye: the start, a topic, the search, the
+// results, a shared link opened and the printed page (as PDF).
 import { mkdirSync } from "node:fs";
 import { launch, openPage } from "./browser.mjs";
 
@@ -8,8 +9,8 @@ mkdirSync(out, { recursive: true });
 const browser = await launch();
 const sizes = [
   ["telefon", { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true, deviceScaleFactor: 3 }],
-  ["1024x768", { viewport: { width: 1024, height: 768 } }],
-  ["1280x800", { viewport: { width: 1280, height: 800 }, deviceScaleFactor: 2 }],
+  ["tablet", { viewport: { width: 1024, height: 768 }, hasTouch: true, isMobile: true, deviceScaleFactor: 2 }],
+  ["desktop", { viewport: { width: 1440, height: 900 } }],
 ];
 for (const [name, options] of sizes) {
   const { context, page, problems } = await openPage(browser, options);
@@ -22,6 +23,18 @@ for (const [name, options] of sizes) {
   await page.screenshot({ path: `${out}/${name}-alles-suche.png` });
   await page.click("#results-mode");
   await page.screenshot({ path: `${out}/${name}-berechnung.png`, fullPage: true });
+  await page.click("#results-mode");
+  await context.grantPermissions(["clipboard-read", "clipboard-write"]);
+  await page.click("#share");
+  await page.screenshot({ path: `${out}/${name}-link.png` });
+  const other = await context.newPage();
+  await other.goto(page.url());
+  await other.reload();
+  await other.locator("body[data-ready='1']").waitFor();
+  await other.screenshot({ path: `${out}/${name}-link-geoeffnet.png` });
+  await other.emulateMedia({ media: "print" });
+  await other.screenshot({ path: `${out}/${name}-druck.png`, fullPage: true });
+  if (name === "desktop") await other.pdf({ path: `${out}/druck.pdf`, preferCSSPageSize: true });
   console.log(name, problems.length ? problems : "ohne Fehler");
   await context.close();
 }
