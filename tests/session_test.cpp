@@ -278,15 +278,20 @@ TEST(DataFiles, DamagedFilesEndSoundly) {
         LoadDataFileLines(s, lines);
         for (const std::string& f : s.doc.fields) (void)f;
     }
-    // Empty coordinate lines place the vertices at the origin; a name in a foreign group is drawn
-    // (master list) but has no check mark in any list.
+    // Empty coordinate lines place the vertices at the origin; a name in a foreign group is drawn,
+    // checked in the list that holds it, and saved again there.
     Session s = Started();
     LoadDataFileLines(s, files[4]);
     EXPECT_EQ(s.doc.points.screen[kSlotB], (IntPoint{410, 330}));
     EXPECT_TRUE(s.doc.IsOn(12));
     EXPECT_TRUE(s.doc.IsOn(17));
     const auto& general = s.tabChecked[static_cast<std::size_t>(TabIndexOfList("CL1x"))];
-    EXPECT_TRUE(std::count(general.begin(), general.end(), true) == 1); // "Höhenschnittpunkt" only
+    EXPECT_EQ(std::count(general.begin(), general.end(), true), 2); // "Höhenschnittpunkt", "Umkreis"
+    const std::vector<std::string> saved = DataFileLines(s);
+    EXPECT_NE(std::find(saved.begin(), saved.end(), "Umkreis"), saved.end());
+    Session again = Started();
+    LoadDataFileLines(again, saved);
+    EXPECT_EQ(CheckedEntries(again.doc), CheckedEntries(s.doc));
 }
 
 TEST(DataFiles, DecodingWindowsAndUtf8Text) {

@@ -228,7 +228,7 @@ PaintedFrame WebSession::Paint() {
         PaintDocument(session_.doc, canvas, true);
         for (const CanvasCall& call : canvas.Calls()) AddCall(frame, call);
         frame.backgroundCalls = static_cast<std::int32_t>(canvas.BackgroundCalls());
-        frame.results = session_.doc.results.Lines();
+        frame.results = session_.doc.view.stretchFactor == 1 ? session_.doc.results.Lines() : ResultLines();
         return {};
     });
     if (!failure.empty()) frame = PaintedFrame{}, frame.error = failure;
@@ -248,7 +248,7 @@ WebText WebSession::Relations(bool all, int limit) {
     WebText out;
     out.error = Guarded([&]() -> std::string {
         for (const std::string& line :
-             RelationLines(RelationsOfDocument(session_.doc, session_.width, session_.height, all), all, nullptr,
+             RelationLines(RelationsOfDocument(Measured(), session_.width, session_.height, all), all, nullptr,
                            static_cast<std::size_t>(std::max(limit, 0))))
             out.text += line + "\n";
         return {};
@@ -313,10 +313,22 @@ WebText WebSession::ResultsCsv() {
     return out;
 }
 
+// The document as the results measure it, whatever the zoom: world units are 100 pixels, as on
+// the desktop, where "Berechnung" sets the stretch factor to 1.
+Document WebSession::Measured() const {
+    Document measured = session_.doc;
+    if (measured.view.stretchFactor != 1) {
+        measured.view.stretchFactor = 1;
+        ApplyFieldTexts(measured, session_.width, session_.height);
+    }
+    return measured;
+}
+
 std::vector<std::string> WebSession::ResultLines() {
+    Document measured = Measured();
     RecordingCanvas canvas(session_.width, session_.height);
-    PaintDocument(session_.doc, canvas, true);
-    return session_.doc.results.Lines();
+    PaintDocument(measured, canvas, true);
+    return measured.results.Lines();
 }
 
 } // namespace trimora

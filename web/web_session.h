@@ -102,6 +102,7 @@ class WebSession {
     WebText ResultsCsv();
 
   private:
+    Document Measured() const;
     std::vector<std::string> ResultLines();
     Session session_;
 };

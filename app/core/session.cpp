@@ -44,10 +44,10 @@ void PlaceVerticesFromFields(Session& s) {
 void ReadGroups(Session& s, std::span<const std::string> lines, std::size_t at) {
     s.doc.checked.reset();
     for (std::string_view listName : kPresetGroupLists) {
-        const int tab = TabIndexOfList(listName);
-        std::vector<bool>& flags = s.tabChecked[static_cast<std::size_t>(tab)];
+        std::vector<bool>& flags = s.tabChecked[static_cast<std::size_t>(TabIndexOfList(listName))];
         std::fill(flags.begin(), flags.end(), false);
-        const std::span<const int> items = TabLists()[static_cast<std::size_t>(tab)].items;
+    }
+    for (std::size_t group = 0; group < std::size(kPresetGroupLists); ++group)
         for (; at < lines.size(); ++at) {
             const std::string& name = lines[at];
             if (name == "#") {
@@ -57,10 +57,15 @@ void ReadGroups(Session& s, std::span<const std::string> lines, std::size_t at) 
             const int entry = FindCatalogueEntry(name);
             if (entry < 0) continue; // a name from elsewhere: skipped
             s.doc.SetOn(entry);
-            const auto it = std::find(items.begin(), items.end(), entry);
-            if (it != items.end()) flags[static_cast<std::size_t>(it - items.begin())] = true;
+            // Its box is checked in the list that holds it, also when the file names it in another
+            // group: it is drawn, and saved again.
+            for (std::string_view listName : kPresetGroupLists) {
+                const int tab = TabIndexOfList(listName);
+                const std::span<const int> items = TabLists()[static_cast<std::size_t>(tab)].items;
+                if (const auto it = std::find(items.begin(), items.end(), entry); it != items.end())
+                    s.tabChecked[static_cast<std::size_t>(tab)][static_cast<std::size_t>(it - items.begin())] = true;
+            }
         }
-    }
 }
 
 // The points that a repaint of the triangle as typed marks (vertices and result points), in world

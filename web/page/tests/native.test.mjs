@@ -12,7 +12,7 @@ import { launch, openPage } from "./browser.mjs";
 import { decodePng, differingShare } from "./png.mjs";
 
 const root = new URL("../../..", import.meta.url).pathname;
-const native = process.env.TRIMORA_NATIVE ?? join(root, "../main/build/app/trimora");
+const native = process.env.TRIMORA_NATIVE ?? join(root, "build/app/trimora");
 const webCli = join(process.env.TRIMORA_WEB_BUILD ?? join(root, "build-web"), "web/trimora-cli.js");
 const kLargestShare = 0.01;
 
@@ -80,5 +80,10 @@ test("start, a topic, a drag and every entry: the page draws and computes as the
     if (skipped) t.diagnostic(skipped);
   }
   assert.equal(states.length, 4);
+  // The results measure in world units, whatever the zoom.
+  const shown = (await saved(page, "Ergebnisse als Text")).toString("utf8");
+  await page.getByRole("button", { name: "Vergrößern" }).click();
+  await page.getByRole("button", { name: "Vergrößern" }).click();
+  assert.equal((await saved(page, "Ergebnisse als Text")).toString("utf8"), shown, "the zoom changed the results");
   await context.close();
 });
