@@ -27,10 +27,11 @@ struct Curve {
     std::vector<const LoggedLine*> line;
     std::vector<const LoggedCircle*> circle;
     std::string name; // numbered where its entry draws several of one name: "Nagel-Transversale (2)"
+    std::vector<RealPoint> along; // a line's unit direction per triangle
     bool IsLine() const { return !line.empty(); }
+    double Off(std::size_t t, RealPoint p) const { return std::fabs(Cross(along[t], Minus(p, line[t]->p1))); }
     int Entry() const { return IsLine() ? line[0]->entry : circle[0]->entry; }
     int Stage() const { return IsLine() ? line[0]->stage : circle[0]->stage; }
-    bool BuiltTouching() const { return !IsLine() && circle[0]->builtTouching; }
     const std::string& Name() const { return name; }
 };
 
@@ -69,9 +70,12 @@ std::vector<Curve> CurvesOf(const PaintLog& log, const std::vector<OtherTriangle
         const bool again = std::any_of(out.begin(), out.end(),
                                        [&](const Curve& o) { return o.IsLine() && SameLine(*o.line[0], l, tolerance); });
         c.name = NumberedName(l, log.lines);
-        if (!again && Found(l, others, c.line)) out.push_back(std::move(c));
+        if (again || !Found(l, others, c.line)) continue;
+        for (const LoggedLine* there : c.line) c.along.push_back(Direction(*there));
+        out.push_back(std::move(c));
     }
     for (const LoggedCircle& k : log.circles) {
+        if (k.builtTouching) continue; // takes part in nothing that is looked for
         Curve c;
         const bool again = std::any_of(out.begin(), out.end(), [&](const Curve& o) {
             return !o.IsLine() && SameCircle(*o.circle[0], k, tolerance);
@@ -82,12 +86,12 @@ std::vector<Curve> CurvesOf(const PaintLog& log, const std::vector<OtherTriangle
     return out;
 }
 
-std::optional<RealPoint> Meet(const LoggedLine& a, const LoggedLine& b) {
-    const RealPoint u = Direction(a), v = Direction(b);
+// Where the line through p with unit direction u meets the one through q along v.
+std::optional<RealPoint> Meet(RealPoint p, RealPoint u, RealPoint q, RealPoint v) {
     const double sine = Cross(u, v);
     if (std::fabs(sine) < kLeastMeetingSine) return std::nullopt;
-    const double t = Cross(Minus(b.p1, a.p1), v) / sine;
-    return RealPoint{a.p1.x + t * u.x, a.p1.y + t * u.y};
+    const double t = Cross(Minus(q, p), v) / sine;
+    return RealPoint{p.x + t * u.x, p.y + t * u.y};
 }
 
 std::optional<RealPoint> Touch(const LoggedCircle& a, const LoggedCircle& b, double tolerance) {
@@ -232,8 +236,11 @@ void DrawnSearch::LinesThroughOnePoint(std::vector<Relation>& out) const {
         for (std::size_t j = i + 1; j < lines.size(); ++j) {
             const Curve &a = curves_[lines[i]], &b = curves_[lines[j]];
             std::vector<RealPoint> meet;
-            for (std::size_t t = 0; t < Triangles(); ++t)
-                if (const auto x = Meet(*a.line[t], *b.line[t])) meet.push_back(*x);
+            for (std::size_t t = 0; t < Triangles(); ++t) {
+                const auto x = Meet(a.line[t]->p1, a.along[t], b.line[t]->p1, b.along[t]);
+                if (!x) break;
+                meet.push_back(*x);
+            }
             if (meet.size() < Triangles() || Length(Minus(meet[0], centroid_)) > far_) continue;
             // The group is taken where its first two lines meet.
             std::vector<std::size_t> group;
@@ -242,7 +249,7 @@ void DrawnSearch::LinesThroughOnePoint(std::vector<Relation>& out) const {
                 const Curve& c = curves_[lines[k]];
                 bool through = true;
                 for (std::size_t t = 0; t < Triangles() && through; ++t)
-                    through = Distance(*c.line[t], meet[t]) <= tolerance_[t];
+                    through = c.Off(t, meet[t]) <= tolerance_[t];
                 if (!through) continue;
                 earlier = k < j && k != i;
                 group.push_back(lines[k]);
@@ -277,12 +284,15 @@ void DrawnSearch::TouchingCurves(std::vector<Relation>& out) const {
         for (std::size_t j = i + 1; j < curves_.size(); ++j) {
             const Curve &a = curves_[i], &b = curves_[j];
             // Curves of one family are built together, often to touch (the Soddy and Lucas circles).
-            if ((a.IsLine() && b.IsLine()) || a.Stage() == b.Stage() || a.BuiltTouching() || b.BuiltTouching()) continue;
+            if ((a.IsLine() && b.IsLine()) || a.Stage() == b.Stage()) continue;
             const Curve* line = a.IsLine() ? &a : b.IsLine() ? &b : nullptr;
             if (line && SideOfAbc(*line->line[0])) continue;
             std::vector<RealPoint> at;
-            for (std::size_t t = 0; t < Triangles(); ++t)
-                if (const auto p = Touch(a, b, t, tolerance_[t])) at.push_back(*p);
+            for (std::size_t t = 0; t < Triangles(); ++t) {
+                const auto p = Touch(a, b, t, tolerance_[t]);
+                if (!p) break;
+                at.push_back(*p);
+            }
             if (at.size() < Triangles() || BuiltAt(at[0], a.Entry()) || BuiltAt(at[0], b.Entry()) ||
                 MarkedContact(at[0]))
                 continue;
@@ -319,7 +329,7 @@ void DrawnSearch::ParallelAndPerpendicular(std::vector<Relation>& out) const {
         if (curves_[k].IsLine()) lines.push_back(k);
     const auto everywhere = [&](std::size_t a, std::size_t b, bool perpendicular) {
         for (std::size_t t = 0; t < Triangles(); ++t) {
-            const RealPoint u = Direction(*curves_[a].line[t]), v = Direction(*curves_[b].line[t]);
+            const RealPoint u = curves_[a].along[t], v = curves_[b].along[t];
             if (std::fabs(perpendicular ? Dot(u, v) : Cross(u, v)) > kSameDirection) return false;
         }
         return true;
