@@ -96,7 +96,7 @@ std::string Joined(const std::vector<std::string>& names, std::size_t from, std:
 }
 
 // "schneiden sich in einem Punkt<TAB>a, b, c: Schwerpunkt S [X(2)]", "berühren sich<TAB>Euler-Kreis:
-// Inkreis in Feuerbach-Punkt [X(11)], …", "parallel<TAB>a, b", "senkrecht<TAB>a ⊥ b, c".
+// Inkreis im Feuerbach-Punkt [X(11)], …", "parallel<TAB>a, b", "senkrecht<TAB>a ⊥ b, c".
 std::string DrawnRelationLine(const RelationSet& set, const Relation& r) {
     const auto place = [&](int member) {
         const auto m = static_cast<std::size_t>(member);
@@ -110,7 +110,7 @@ std::string DrawnRelationLine(const RelationSet& set, const Relation& r) {
         std::string line = "berühren sich\t" + e[0] + ": ";
         for (std::size_t k = 1; k < e.size(); ++k) {
             std::string piece = (k > 1 ? ", " : "") + e[k];
-            if (k < r.at.size() && r.at[k] >= 0) piece += " in " + place(r.at[k]);
+            if (k < r.at.size() && r.at[k] >= 0) piece += " im " + place(r.at[k]);
             if (!AppendWithin(line, piece, k - 1, e.size() - 1, "")) break;
         }
         return line;

@@ -53,7 +53,7 @@ TEST(DrawnRelations, ClassicTheoremsAreNamedOnThreeTriangles) {
         const std::vector<std::string> all = Rows(set, 0);
         // Feuerbach: the nine-point circle touches the incircle in X(11) and the three excircles.
         EXPECT_TRUE(Has(all, "berühren sich\tFeuerbach-Kreis: ",
-                        {"Inkreis in Feuerbach-Inkreis-Punkt [X(11)]", "Ankreise (1)", "Ankreise (2)", "Ankreise (3)"}));
+                        {"Inkreis im Feuerbach-Inkreis-Punkt [X(11)]", "Ankreise (1)", "Ankreise (2)", "Ankreise (3)"}));
         // The Euler lines of ABI, ACI, BCI meet on the Euler line in the Schiffler point.
         EXPECT_TRUE(Has(all, "schneiden sich in einem Punkt\tEuler-Gerade, ",
                         {"Euler-Gerade ABI", "Euler-Gerade ACI", "Euler-Gerade BCI", ": Schiffler-Punkt [X(21)]"}));

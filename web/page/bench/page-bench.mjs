@@ -74,9 +74,9 @@ const frameWork = await page.evaluate(async (steps) => {
 
 const relations = [];
 for (let run = 0; run < kRuns; ++run) {
-  await page.getByRole("button", { name: "Berechnung" }).click(); // on: the list is searched
+  await page.getByText("Zusammenhänge", { exact: true }).click(); // open: the list is searched
   relations.push(await page.evaluate(() => performance.getEntriesByName("trimora-relations")[0].duration));
-  await page.getByRole("button", { name: "Berechnung" }).click();
+  await page.getByText("Zusammenhänge", { exact: true }).click();
 }
 await context.close();
 await browser.close();

@@ -6,6 +6,7 @@ import { ElementLists } from "./element-lists.ts";
 import { download, loadFile } from "./files.ts";
 import { History } from "./history.ts";
 import { MotionPanel } from "./motion-panel.ts";
+import { RelationsPanel } from "./relations-panel.ts";
 import { encodeShare, kDamagedLink, parseShare, sizesOf } from "./share-link.ts";
 
 function byId<T extends HTMLElement>(id: string): T {
@@ -32,6 +33,7 @@ class Page {
   private readonly fields = [0, 1, 2, 3, 4, 5].map((i) => byId<HTMLInputElement>(`field-${i}`));
   private readonly status = byId<HTMLSpanElement>("status");
   private readonly motion: MotionPanel;
+  private readonly relations: RelationsPanel;
   private showResults = false;
   private dragStart = "";
   private vertex = -1; // the vertex the keyboard moves
@@ -71,6 +73,12 @@ class Page {
         },
       },
     );
+    this.relations = new RelationsPanel(
+      (all, limit) => session.relations(all, limit),
+      (start) => timeline("trimora-relations", start),
+      byId("relations"), byId("relations-list"), byId("relations-filter"), byId("relations-place"),
+      byId("relations-this"), byId("relations-count"), byId("relations-more"),
+    );
     this.wireDrawingKeys();
     this.wireFields();
     this.wireTools();
@@ -107,12 +115,7 @@ class Page {
     this.drawing.paint(frame);
     timeline("trimora-drawn");
     byId("result-lines").textContent = frame.results.join("\n");
-    if (this.showResults) {
-      const start = performance.now();
-      const relations = s.relations(false, 50);
-      byId("relation-lines").textContent = relations.error || relations.text || "Keine Zusammenhänge gefunden.";
-      timeline("trimora-relations", start);
-    }
+    this.relations.changed();
     byId<HTMLButtonElement>("undo").disabled = !this.history.canUndo();
     byId<HTMLButtonElement>("redo").disabled = !this.history.canRedo();
     this.lists.sync();

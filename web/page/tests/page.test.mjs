@@ -159,3 +159,23 @@ test("no serious or critical accessibility faults", async () => {
   const grave = violations.filter((v) => v.impact === "serious" || v.impact === "critical");
   assert.deepEqual(grave.map((v) => `${v.id}: ${v.help}`), []);
 });
+
+test("the relations beside the picture, narrowed by a filter and by a place", async () => {
+  const { page, context } = await openPage(browser, { viewport: { width: 1440, height: 900 } });
+  await page.getByLabel("Thema").selectOption("Feuerbach-Kreis");
+  await page.getByText("Zusammenhänge", { exact: true }).click();
+  const rows = page.locator("#relations-list li");
+  await rows.first().waitFor();
+  assert.ok(await page.locator("#drawing").isVisible(), "the picture stays beside the list");
+  const total = await rows.count();
+  await page.getByLabel("Filter").fill("HOHENSCHNITTPUNKT"); // accent- and case-blind
+  const filtered = await rows.count();
+  assert.ok(filtered > 0 && filtered < total, `${filtered} of ${total}`);
+  assert.match(await page.locator("#relations-count").textContent(), new RegExp(`^${filtered} von ${total} `));
+  await page.getByLabel("Filter").fill("");
+  const place = (await page.locator("#relations-place option").allTextContents()).find((p) => p.startsWith("Schwerpunkt"));
+  assert.ok(place, "the centroid is a place to choose");
+  await page.getByLabel("Ort").selectOption(place);
+  for (const text of await rows.allTextContents()) assert.ok(text.includes(place), text);
+  await context.close();
+});
