@@ -285,7 +285,7 @@ void MainWindow::BuildToolBar() {
     bar->setObjectName("toolbar");
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setIconSize(QSize(20, 20));
+    bar->setIconSize(QSize(18, 18)); // every tool fits beside the read-out at the standard size
     bar->setStyleSheet("QToolBar { background: #F0F0F0; border: none; spacing: 1px; }");
 
     auto tool = [&](const char* icon, const QString& hint, QAction* shared = nullptr) {
@@ -357,9 +357,11 @@ void MainWindow::BuildToolBar() {
         pictureTools_.push_back(a);
     }
     statusPanel_ = new QLabel(this);
-    statusPanel_->setMinimumWidth(120);
     statusPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     statusPanel_->setStyleSheet("color: black; font-family: Verdana; font-size: 11px;");
+    // Wide enough for the read-out's second line, the longest trilinears.
+    statusPanel_->ensurePolished();
+    statusPanel_->setMinimumWidth(statusPanel_->fontMetrics().horizontalAdvance("trilinear(-0,99 : -0,99 : -1)") + 4);
     pictureTools_.push_back(bar->addWidget(statusPanel_));
 
     // The results commands share the pictures of the picture commands ("Speichern", "Drucken",

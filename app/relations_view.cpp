@@ -94,10 +94,8 @@ void RelationsList::MakeLines() {
     Narrow();
 }
 
-bool RelationsList::ForgetIfChanged(const Document& doc, int width, int height) {
-    if (!listed_ || StampOf(doc, width, height) == stamp_) return false;
-    Clear();
-    return true;
+bool RelationsList::Stale(const Document& doc, int width, int height) const {
+    return listed_ && !(StampOf(doc, width, height) == stamp_);
 }
 
 void RelationsList::Clear() {
@@ -121,6 +119,11 @@ int RelationsList::LineOf(int relation) const {
     if (relation < 0) return -1;
     const auto at = std::find(rows_.begin(), rows_.end(), relation);
     return at == rows_.end() ? -1 : static_cast<int>(at - rows_.begin());
+}
+
+int RelationsList::LineWith(const std::string& text) const {
+    const auto at = std::find(lines_.begin(), lines_.end(), text);
+    return at == lines_.end() ? -1 : static_cast<int>(at - lines_.begin());
 }
 
 std::optional<RelationHighlight> RelationsList::Highlight(int line) const {
