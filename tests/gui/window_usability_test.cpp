@@ -5,6 +5,7 @@
 #include "app/translation.h"
 #include "base/catalogue.h"
 #include "shown_window.h"
+#include "tools_in_reach.h"
 
 #include <gtest/gtest.h>
 
@@ -307,17 +308,7 @@ TEST_F(Window, AtItsMinimumSizeEveryToolAndTabStaysReachable) {
     window->resize(window->minimumSizeHint());
     QApplication::processEvents();
     EXPECT_EQ(window->size(), window->minimumSizeHint());
-    const auto inSight = [&] {
-        for (QAction* a : bar->actions())
-            if (a->isVisible() && !a->isSeparator() && !bar->widgetForAction(a)->isVisible()) return false;
-        return true;
-    };
-    if (!inSight()) {
-        ASSERT_TRUE(more && more->isVisible());
-        more->click();
-        EXPECT_TRUE(QTest::qWaitFor(inSight));
-        more->click();
-    }
+    EXPECT_TRUE(EveryToolInReach(bar));
     auto* pages = window->findChild<QTabWidget*>();
     window->SearchField()->setText("e"); // captions with hit counts are longer
     QApplication::processEvents();
