@@ -196,7 +196,8 @@ void MainWindow::Repaint() {
     SyncChecks();
     ForgetStaleLoci();
     // The listed relations follow the triangle, the view and the selection.
-    if (relations_.Stale(session_.doc, drawing_->width(), drawing_->height())) RefreshRelations();
+    if (relations_.Listed() && (relationsStale_ || relations_.Stale(session_.doc, drawing_->width(), drawing_->height())))
+        RefreshRelations();
     zoomPanel_->setText("Streckungsfaktor " + Q(FormatReal(session_.doc.view.stretchFactor, 3)));
     // In results mode the picture is still painted (the families fill the results), but hidden.
     drawing_->Render(session_.doc, session_.resultsMode);

@@ -162,6 +162,7 @@ void MainWindow::RefreshRelations() {
 
 void MainWindow::CloseRelations() {
     relations_.Clear();
+    relationsStale_ = false;
     ForgetRelationChoices();
     FillResultsList();
 }
