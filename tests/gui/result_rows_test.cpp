@@ -17,10 +17,10 @@ namespace {
 
 TEST(ResultRows, ALongRowWrapsInsteadOfBeingCut) {
     ResultsModel model;
-    model.SetLines(QStringList{
-        "Seite a\t3,4",
-        "Ortslinie von Höhenschnittpunkt\tParabel, Scheitel ( -0,2 | 0,203 ), Brennpunkt ( -0,2 | -0,452 ), Achse X = -0,2",
-        "Zusammenhänge"});
+    model.SetLines(QStringList{"Seite a\t3,4",
+                               "Ortslinie von Höhenschnittpunkt\tParabel, Scheitel ( -0,2 | 0,203 ), "
+                               "Brennpunkt ( -0,2 | -0,452 ), Achse X = -0,2",
+                               "Zusammenhänge"});
     QListView* view = MakeLinesView(&model, nullptr);
     const std::unique_ptr<QListView> owner(view);
     const int line = view->fontMetrics().height();

@@ -30,11 +30,13 @@ inline ::testing::AssertionResult EveryToolInReach(QToolBar* bar) {
     if (out.isEmpty()) return ::testing::AssertionSuccess();
     auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
     if (!more || !more->isVisible())
-        return ::testing::AssertionFailure() << out.size() << " tools out of sight without the extension button";
+        return ::testing::AssertionFailure()
+               << out.size() << " tools out of sight without the extension button";
     if (QMenu* menu = more->menu()) {
         for (QAction* a : out)
             if (!menu->actions().contains(a))
-                return ::testing::AssertionFailure() << "not in the extension menu: " << a->toolTip().toStdString();
+                return ::testing::AssertionFailure()
+                       << "not in the extension menu: " << a->toolTip().toStdString();
         return ::testing::AssertionSuccess();
     }
     more->click();
