@@ -132,7 +132,7 @@ void MainWindow::BuildMenus() {
     add(pictureMenu_, "Ortslinie …", "locus", [this] { ShowLociPanel(); })
         ->setToolTip("Die Bahn markierter Punkte, während eine Ecke wandert");
     add(pictureMenu_, "Ortslinien löschen", "lociClear", [this] { ClearLoci(); });
-    pictureMenu_->addSeparator();
+    QAction* switchesStart = pictureMenu_->addSeparator();
     auto addToggle = [&](const QString& text, const char* name, auto slot) {
         QAction* a = add(pictureMenu_, text, name, slot);
         a->setCheckable(true);
@@ -161,7 +161,8 @@ void MainWindow::BuildMenus() {
     }
     resultsMenu_->addSeparator();
     add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", trilinear);
-    add(resultsMenu_, "Zusammenhänge", "relations", [this] { ListRelations(); });
+    QAction* relations = add(resultsMenu_, "Zusammenhänge", "relations", [this] { ListRelations(); });
+    pictureMenu_->insertAction(switchesStart, relations); // they are listed beside the picture too
     QAction* relationsAll = add(resultsMenu_, "Auch was nur für dieses Dreieck gilt", "relationsAll", [this](bool on) {
         relations_.ShowAll(on);
         if (relations_.Listed()) FillResultsList();
