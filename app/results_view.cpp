@@ -101,7 +101,9 @@ int RoomOf(const QStyleOptionViewItem& option) {
     return std::max(width - 2 * kMargin, 40);
 }
 
+// The height of `text` wrapped in `width`: one line for most rows, measured quickly.
 int Lines(const QFontMetrics& metrics, int width, const QString& text) {
+    if (metrics.horizontalAdvance(text) <= width) return metrics.height();
     return metrics.boundingRect(QRect(0, 0, width, 1 << 20), kWrap, text).height();
 }
 
