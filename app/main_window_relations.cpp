@@ -193,10 +193,12 @@ void MainWindow::ChooseRelationRow(int row) {
     if (!highlight) return;
     drawing_->SetHighlight(highlight);
     chosenRelation_ = relations_.RelationOf(line);
-    ShowStatus(relationsModel_->Line(row).replace('\t', ": "));
-    relationsStatus_ = statusPanel_->text();
-    // The picture beside the list; the keyboard stays where it was.
+    const QString text = relationsModel_->Line(row).replace('\t', ": ");
+    // The picture beside the list; the keyboard stays where it was. The status line is fitted
+    // once it is in sight.
     if (session_.resultsMode) ShowPicture();
+    ShowStatus(text);
+    relationsStatus_ = statusPanel_->text();
 }
 
 void MainWindow::ChooseRelationPoint(int point) {
