@@ -140,15 +140,14 @@ void MainWindow::RefreshRelations() {
     }
     const int point = relations_.ChosenPoint();
     const QString pointName = point >= 0 ? relations_.PointNames().value(point) : QString();
-    const int line = relations_.LineOf(chosenRelation_);
-    const std::string chosen = line >= 0 ? relations_.Lines()[static_cast<std::size_t>(line)] : std::string();
+    const RelationsList::Key chosen = relations_.KeyOf(chosenRelation_);
     FindRelations();
     relations_.ChoosePoint(pointName.isEmpty() ? -1 : static_cast<int>(relations_.PointNames().indexOf(pointName)));
     RefillPointChoice();
     ShowChosenPoint();
-    // The chosen relation, looked up again by its row: drawn where it is now while it holds and
+    // The chosen relation, looked up again by its places: drawn where it is now while it holds and
     // passes the filter, else it goes quietly.
-    const int again = chosen.empty() ? -1 : relations_.LineWith(chosen);
+    const int again = relations_.LineOf(relations_.Find(chosen));
     if (again >= 0 && relations_.ShownRow(again) >= 0) {
         chosenRelation_ = relations_.RelationOf(again);
         drawing_->SetHighlight(relations_.Highlight(again));

@@ -55,8 +55,15 @@ class RelationsList {
     int RelationOf(int line) const;
     // The line of Lines() that shows relation n (an index into Set().relations), or -1.
     int LineOf(int relation) const;
-    // The line of Lines() that reads `text`, or -1.
-    int LineWith(const std::string& text) const;
+    // What identifies a relation across a new search: its kind and the names of its places.
+    struct Key {
+        RelationKind kind = RelationKind::Collinear;
+        std::vector<std::vector<std::string>> places;
+    };
+    Key KeyOf(int relation) const;
+    // The relation that still holds what `key` held: of the same kind through each of its places
+    // (a place known by any of its names), the one with the fewest more places; -1 if none.
+    int Find(const Key& key) const;
     // Line n of Lines() as a picture; nothing for the heading.
     std::optional<RelationHighlight> Highlight(int line) const;
 

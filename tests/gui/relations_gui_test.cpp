@@ -86,6 +86,11 @@ TEST(RelationsWindow, ListChooseAndFollow) {
     window.BulkSelect();
     EXPECT_TRUE(window.Relations().Listed());
     EXPECT_GT(window.RelationsModel()->rowCount(), 2);
+    // The Euler line holds still, through more points now.
+    ASSERT_TRUE(window.Drawing()->Highlight());
+    EXPECT_EQ(window.Drawing()->Highlight()->figure, RelationHighlight::Figure::Line);
+    EXPECT_GT(window.Drawing()->Highlight()->points.size(), 3u);
+    EXPECT_TRUE(window.RelationsModel()->Line(list->currentIndex().row()).startsWith("Euler-Gerade\t"));
     EXPECT_TRUE(window.RelationsDock()->isVisible());
 
     // Closing the dock ends them.
