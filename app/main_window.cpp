@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
@@ -118,6 +119,7 @@ MainWindow::MainWindow(QWidget* parent, Memory memory) : QMainWindow(parent), me
     clientLayout->addWidget(splitter_);
     setCentralWidget(client);
 
+    BuildRelationsDock();
     WireDrawingArea();
     SyncFieldsFromSession();
     SyncTabListsFromSession();
@@ -193,8 +195,9 @@ void MainWindow::ShowFieldStart(QLineEdit* field) {
 void MainWindow::Repaint() {
     SyncChecks();
     ForgetStaleLoci();
-    // A listed or highlighted relation holds for the triangle, view and selection it was found for.
-    if (relations_.ForgetIfChanged(session_.doc, drawing_->width(), drawing_->height())) ForgetRelationChoices();
+    // The listed relations follow the triangle, the view and the selection.
+    if (relations_.Listed() && (relationsStale_ || relations_.Stale(session_.doc, drawing_->width(), drawing_->height())))
+        RefreshRelations();
     zoomPanel_->setText("Streckungsfaktor " + Q(FormatReal(session_.doc.view.stretchFactor, 3)));
     // In results mode the picture is still painted (the families fill the results), but hidden.
     drawing_->Render(session_.doc, session_.resultsMode);
@@ -204,9 +207,9 @@ void MainWindow::Repaint() {
     // The results are those of the typed triangle; the status line says when the picture cannot
     // show it, and forgets it when it can again.
     if (TriangleBeyondDrawing(session_.doc.points))
-        statusPanel_->setText(kBeyondDrawing);
+        ShowStatus(kBeyondDrawing);
     else if (statusPanel_->text().contains(kBeyondDrawing))
-        statusPanel_->clear();
+        ShowStatus({});
 }
 
 // ---------------------------------------------------------------- commands
@@ -246,16 +249,6 @@ void MainWindow::ShowResults() {
     resultsPanel_->show();
     if (drawingFocused) resultsView_->setFocus(Qt::OtherFocusReason);
     Repaint();
-    // Back from a chosen relation: the list where it was left; else at the relations, when a
-    // point was chosen in the picture meanwhile too.
-    const int shown = relations_.ShownRow(relations_.LineOf(chosenRelation_));
-    if (relations_.Listed() && shown >= 0) {
-        const QModelIndex row = resultsModel_->index(static_cast<int>(session_.doc.results.Size()) + shown);
-        resultsView_->setCurrentIndex(row);
-        resultsView_->scrollTo(row, QAbstractItemView::PositionAtCenter);
-    } else {
-        ScrollToRelations();
-    }
 }
 
 void MainWindow::ChooseTopic(const QString& caption) {
@@ -324,10 +317,18 @@ void MainWindow::showEvent(QShowEvent* e) {
     if (activated_) return;
     activated_ = true;
     UpdateMinimumSize(); // now that the style sheets have given the tools their sizes
-    // The standard drawing area is 821 x 660 pixels, whatever the style's bars and frames take.
+    // The standard drawing area is 821 x 660 pixels, whatever the style's bars and frames take,
+    // as far as the screen has room for it with the window's frame.
     const QSize missing = QSize(821, 660) - drawing_->size();
     if (!missing.isNull() && !geometryRestored_) {
-        resize(size() + missing);
+        QSize wanted = size() + missing;
+        if (const QScreen* shownOn = screen()) {
+            // The frame is known only once the window manager has framed the window: until
+            // then room for a title bar and borders is kept.
+            const QSize frame = (frameGeometry().size() - geometry().size()).expandedTo(QSize(8, 36));
+            wanted = wanted.boundedTo(shownOn->availableGeometry().size() - frame).expandedTo(minimumSizeHint());
+        }
+        resize(wanted);
         layout()->activate();
     }
     // Activation: the vertices at their start pixels, the fields written around the centre of the

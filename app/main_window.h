@@ -5,7 +5,7 @@
 // main_window_panels.cpp the selection and results panels; main_window_files.cpp the data files,
 // their dialogs and the title; main_window_commands.cpp the picture and results commands (saving,
 // printing and its preview, clipboard); main_window_loci.cpp
-// the animation, its trace and the loci; main_window_relations.cpp the relations under the results
+// the animation, its trace and the loci; main_window_relations.cpp the relations in their dock
 // with their filter and point choice; main_window_drawing.cpp the drawing area's mouse (a vertex
 // dragged, the background panned) and its context menu.
 #pragma once
@@ -27,6 +27,7 @@
 
 class QAction;
 class QComboBox;
+class QDockWidget;
 class QFileDialog;
 class QLabel;
 class QLineEdit;
@@ -107,10 +108,12 @@ public:
     void CopyPicture();
     void CopyVector();
     void CopyResults();
-    // "Zusammenhänge": the relations among the marked points under the results; choosing one of
-    // their lines shows the picture with that relation highlighted.
+    // "Zusammenhänge": the relations among the marked points in a dock beside the picture;
+    // choosing one of their rows highlights that relation in the picture, the list staying open.
     void ListRelations();
-    void ChooseResultLine(int row);
+    void ChooseRelationRow(int row); // a row of RelationsModel()
+    // Closing the dock ends the relations.
+    void CloseRelations();
     // Only the relations through marked point `point` (RelationsList::Set().points), ringed in the
     // picture; -1: all of them again.
     void ChooseRelationPoint(int point);
@@ -126,6 +129,9 @@ public:
     QLabel* StatusPanel() const { return statusPanel_; }
     QLabel* ZoomPanel() const { return zoomPanel_; }
     ResultsModel* Results() const { return resultsModel_; }
+    ResultsModel* RelationsModel() const { return relationsModel_; }
+    QListView* RelationsView() const { return relationsView_; }
+    QDockWidget* RelationsDock() const { return relationsDock_; }
     QTimer* AnimationTimer() const { return timer_; }
     QWidget* SelectionPanel() const { return selectionPanel_; }
     QAction* Action(const char* name) const;
@@ -163,6 +169,7 @@ private:
     void BuildToolBar();
     QWidget* BuildSelectionPanel();
     QWidget* BuildResultsPanel();
+    void BuildRelationsDock();
     QWidget* BuildRelationsBar(QWidget* parent);
     void WireDrawingArea();
 
@@ -194,9 +201,16 @@ private:
     // A click in the picture while relations are listed chooses the marked point there; one beside
     // every point, with `emptyLetsGo`, returns to all of them. False when it did neither.
     bool PickRelationPoint(QPointF at, bool emptyLetsGo);
-    // The results and the relations as far as the filter and the point choice let them through.
+    // The results, and the relations as far as the filter and the point choice let them through.
     void FillResultsList();
-    void ScrollToRelations();
+    // The relations found for the document as it is now.
+    void FindRelations();
+    // Found again after a change; the chosen point and relation stay while they are still there.
+    void RefreshRelations();
+    void ShowChosenPoint();
+    // The status line: what does not fit its width goes on a second line, a longer text is cut
+    // at its end and the tooltip holds all of it.
+    void ShowStatus(const QString& text);
     // The relations were forgotten: so are their highlight, point and status line.
     void ForgetRelationChoices();
     void RefillPointChoice();
@@ -249,6 +263,8 @@ private:
     class LociPanel* lociPanel_ = nullptr;
     int chosenRelation_ = -1; // the relation chosen last, where "Berechnung" returns to
     QString relationsStatus_; // what the relations wrote in the status line
+    qint64 relationsCost_ = 0;    // milliseconds the relations took to find, the last time
+    bool relationsStale_ = false; // left for the end of a drag
     QUndoStack* undo_ = nullptr;
     bool restoring_ = false;                       // an undo step is being put back
     std::optional<SessionState> dragBefore_;       // the session when the drag began
@@ -278,7 +294,10 @@ private:
     QToolButton* panelButton_ = nullptr;
     QLineEdit* search_ = nullptr;
     QTabWidget* pages_ = nullptr;
-    QWidget* relationsBar_ = nullptr; // over the results while relations are listed
+    QDockWidget* relationsDock_ = nullptr; // while relations are listed
+    ResultsModel* relationsModel_ = nullptr;
+    QListView* relationsView_ = nullptr;
+    QWidget* relationsBar_ = nullptr; // over the relations
     QLabel* relationsTitle_ = nullptr;
     QLabel* relationsCount_ = nullptr;
     QComboBox* relationsPoint_ = nullptr;

@@ -27,15 +27,30 @@ QString WithBeyondHint(const Document& doc, const QString& text) {
     return text.isEmpty() ? QString(kBeyondDrawing) : text + "   " + kBeyondDrawing;
 }
 
-// The read-out as the status panel can show it: the trilinears on a line of their own where the
-// whole does not fit beside the tools.
-QString FittedReadout(const QLabel* panel, QString text) {
-    if (panel->fontMetrics().horizontalAdvance(text) > panel->contentsRect().width())
-        text.replace(" trilinear(", "\ntrilinear(");
-    return text;
+// The text as the status panel can show it: on one line, else on two (a read-out's trilinears on
+// their own line, another text broken between words), each cut at its end where it is still too
+// long.
+QString FittedStatus(const QLabel* panel, const QString& text) {
+    const QFontMetrics metrics = panel->fontMetrics();
+    const int room = panel->contentsRect().width();
+    if (metrics.horizontalAdvance(text) <= room) return text;
+    qsizetype cut = text.indexOf(" trilinear(");
+    if (cut < 0) {
+        cut = text.lastIndexOf(' ');
+        while (cut > 0 && metrics.horizontalAdvance(text.left(cut)) > room) cut = text.lastIndexOf(' ', cut - 1);
+    }
+    if (cut <= 0) return metrics.elidedText(text, Qt::ElideRight, room);
+    return metrics.elidedText(text.left(cut), Qt::ElideRight, room) + '\n' +
+           metrics.elidedText(text.mid(cut + 1), Qt::ElideRight, room);
 }
 
 } // namespace
+
+void MainWindow::ShowStatus(const QString& text) {
+    const QString shown = FittedStatus(statusPanel_, text);
+    statusPanel_->setText(shown);
+    statusPanel_->setToolTip(shown == text ? QString() : text);
+}
 
 void MainWindow::WireDrawingArea() {
     drawing_->onResized = [this] {
@@ -95,19 +110,19 @@ void MainWindow::WireDrawingArea() {
             return;
         }
         if (const auto text = MouseReadout(session_, p.x(), p.y()))
-            statusPanel_->setText(FittedReadout(statusPanel_, WithBeyondHint(session_.doc, Q(*text))));
+            ShowStatus(WithBeyondHint(session_.doc, Q(*text)));
         const bool pickable = PickVertex(session_.doc, p.x(), p.y()) >= 0 ||
                               (relations_.Listed() && relations_.PointAt(e->position(), kRelationPointReach) >= 0);
         drawing_->setCursor(pickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     };
     drawing_->onRelease = [this](QMouseEvent* e) {
         if (panBefore_) {
-            if (dragFrame_->isActive()) {
+            const SessionState before = std::move(*panBefore_);
+            panBefore_.reset();
+            if (dragFrame_->isActive() || relationsStale_) {
                 dragFrame_->stop();
                 Repaint();
             }
-            const SessionState before = std::move(*panBefore_);
-            panBefore_.reset();
             drawing_->setCursor(Qt::ArrowCursor);
             PushStep("Abbildung verschieben", before);
             return;
@@ -115,8 +130,9 @@ void MainWindow::WireDrawingArea() {
         // A vertex clicked without moving it: the marked point there, if any, for the relations.
         if (dragging_ && !dragMoved_) PickRelationPoint(e->position(), false);
         dragging_ = false;
-        // The last position is painted now, not a frame later.
-        if (dragFrame_->isActive()) {
+        // The last position is painted now, not a frame later; relations left for the end of the
+        // drag are found now.
+        if (dragFrame_->isActive() || relationsStale_) {
             dragFrame_->stop();
             Repaint();
         }

@@ -132,7 +132,7 @@ void MainWindow::BuildMenus() {
     add(pictureMenu_, "Ortslinie …", "locus", [this] { ShowLociPanel(); })
         ->setToolTip("Die Bahn markierter Punkte, während eine Ecke wandert");
     add(pictureMenu_, "Ortslinien löschen", "lociClear", [this] { ClearLoci(); });
-    pictureMenu_->addSeparator();
+    QAction* switchesStart = pictureMenu_->addSeparator();
     auto addToggle = [&](const QString& text, const char* name, auto slot) {
         QAction* a = add(pictureMenu_, text, name, slot);
         a->setCheckable(true);
@@ -161,7 +161,8 @@ void MainWindow::BuildMenus() {
     }
     resultsMenu_->addSeparator();
     add(resultsMenu_, "trilineare Koordinaten", "trilinearResults", trilinear);
-    add(resultsMenu_, "Zusammenhänge", "relations", [this] { ListRelations(); });
+    QAction* relations = add(resultsMenu_, "Zusammenhänge", "relations", [this] { ListRelations(); });
+    pictureMenu_->insertAction(switchesStart, relations); // they are listed beside the picture too
     QAction* relationsAll = add(resultsMenu_, "Auch was nur für dieses Dreieck gilt", "relationsAll", [this](bool on) {
         relations_.ShowAll(on);
         if (relations_.Listed()) FillResultsList();
@@ -285,7 +286,7 @@ void MainWindow::BuildToolBar() {
     bar->setObjectName("toolbar");
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setIconSize(QSize(20, 20));
+    bar->setIconSize(QSize(18, 18)); // every tool fits beside the read-out at the standard size
     bar->setStyleSheet("QToolBar { background: #F0F0F0; border: none; spacing: 1px; }");
 
     auto tool = [&](const char* icon, const QString& hint, QAction* shared = nullptr) {
@@ -357,9 +358,11 @@ void MainWindow::BuildToolBar() {
         pictureTools_.push_back(a);
     }
     statusPanel_ = new QLabel(this);
-    statusPanel_->setMinimumWidth(120);
     statusPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     statusPanel_->setStyleSheet("color: black; font-family: Verdana; font-size: 11px;");
+    // Wide enough for the read-out's second line, the longest trilinears.
+    statusPanel_->ensurePolished();
+    statusPanel_->setMinimumWidth(statusPanel_->fontMetrics().horizontalAdvance("trilinear(-0,99 : -0,99 : -1)") + 4);
     pictureTools_.push_back(bar->addWidget(statusPanel_));
 
     // The results commands share the pictures of the picture commands ("Speichern", "Drucken",

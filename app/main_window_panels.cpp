@@ -8,6 +8,7 @@
 #include "base/etc_numbers.h"
 
 #include <QButtonGroup>
+#include <QDockWidget>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -247,9 +248,8 @@ void MainWindow::FilterLists(const QString& text) {
 }
 
 void MainWindow::UpdateMinimumSize() {
-    // The smallest window still shows every tool of the picture mode (the shift arrows, the
-    // position read-out, "Objektauswahl") and all four page tabs, also while they name hits.
-    toolBar_->setMinimumWidth(toolBar_->sizeHint().width());
+    // The smallest window still shows all four page tabs, also while they name hits; the tools
+    // that do not fit beside each other go into the tool bar's extension menu.
     QTabBar* tabs = pages_->tabBar();
     // The longest caption of a page is the one that counts all its items as hits.
     for (int t = 0; t < kTabCount; ++t)
@@ -264,6 +264,7 @@ void MainWindow::UpdateMinimumSize() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (RelationsEscape(watched, event)) return true;
+    if (watched == relationsDock_ && event->type() == QEvent::Close) CloseRelations();
     if (watched == search_ &&
         (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
@@ -311,29 +312,10 @@ QWidget* MainWindow::BuildResultsPanel() {
     headerLayout->addWidget(entryCounter_);
     layout->addWidget(header);
     layout->addSpacing(8);
-    layout->addWidget(BuildRelationsBar(panel));
     resultsModel_ = new ResultsModel(this);
-    resultsView_ = new QListView(panel);
+    resultsView_ = MakeLinesView(resultsModel_, panel);
     resultsView_->setObjectName("resultsView");
-    resultsView_->setModel(resultsModel_);
-    resultsView_->setUniformItemSizes(true);
-    resultsView_->setFrameShape(QFrame::NoFrame);
     resultsView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    resultsView_->setItemDelegate(new TabStopDelegate(330, resultsView_));
-    connect(resultsView_, &QListView::clicked, this, [this](const QModelIndex& i) { ChooseResultLine(i.row()); });
-    resultsView_->installEventFilter(this); // Esc lets go of the point whose relations are listed
-    // The panel's white background would reach the scroll bars: they get a track and a handle
-    // that show on it.
-    resultsView_->setStyleSheet(
-        "QListView::item { height: 16px; }"
-        "QScrollBar:vertical { background: #F0F0F0; width: 14px; margin: 0; }"
-        "QScrollBar:horizontal { background: #F0F0F0; height: 14px; margin: 0; }"
-        "QScrollBar::handle { background: #A0A0A0; border-radius: 4px; margin: 2px; }"
-        "QScrollBar::handle:hover { background: #707070; }"
-        "QScrollBar::handle:vertical { min-height: 24px; }"
-        "QScrollBar::handle:horizontal { min-width: 24px; }"
-        "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
-        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
     layout->addWidget(resultsView_);
     return panel;
 }

@@ -44,7 +44,7 @@ void MainWindow::RestoreSession() {
     const SessionRead read = ReadSessionFile(SessionFilePath());
     if (!read.problem.empty() && activated_) {
         // One short line: a long one would widen the tool bar that holds it.
-        statusPanel_->setText("  Sitzung nicht gelesen: Grundeinstellungen");
+        ShowStatus("  Sitzung nicht gelesen: Grundeinstellungen");
     }
     const IniSettings& settings = read.settings;
     if (Number(settings, "format", 0) != kSettingsFormat) return;

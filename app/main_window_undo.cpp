@@ -72,7 +72,7 @@ bool MainWindow::OnDrawingKey(QKeyEvent* e) {
         keyVertex_ = key - Qt::Key_1;
         keyVertexShown_ = true;
         ShowKeyVertex();
-        statusPanel_->setText(QString("  Ecke %1 gewählt").arg(QChar('A' + keyVertex_)));
+        ShowStatus(QString("  Ecke %1 gewählt").arg(QChar('A' + keyVertex_)));
         return true;
     }
     int dx = 0, dy = 0;

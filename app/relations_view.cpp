@@ -94,10 +94,8 @@ void RelationsList::MakeLines() {
     Narrow();
 }
 
-bool RelationsList::ForgetIfChanged(const Document& doc, int width, int height) {
-    if (!listed_ || StampOf(doc, width, height) == stamp_) return false;
-    Clear();
-    return true;
+bool RelationsList::Stale(const Document& doc, int width, int height) const {
+    return listed_ && !(StampOf(doc, width, height) == stamp_);
 }
 
 void RelationsList::Clear() {
@@ -121,6 +119,36 @@ int RelationsList::LineOf(int relation) const {
     if (relation < 0) return -1;
     const auto at = std::find(rows_.begin(), rows_.end(), relation);
     return at == rows_.end() ? -1 : static_cast<int>(at - rows_.begin());
+}
+
+RelationsList::Key RelationsList::KeyOf(int relation) const {
+    Key key;
+    if (relation < 0 || relation >= static_cast<int>(set_.relations.size())) return key;
+    const Relation& r = set_.relations[static_cast<std::size_t>(relation)];
+    key.kind = r.kind;
+    for (int m : r.members)
+        key.places.push_back(set_.points[static_cast<std::size_t>(m)].names);
+    return key;
+}
+
+int RelationsList::Find(const Key& key) const {
+    if (key.places.empty()) return -1;
+    const auto sharesAName = [](const std::vector<std::string>& a, const std::vector<std::string>& b) {
+        return std::any_of(a.begin(), a.end(), [&](const std::string& n) { return std::find(b.begin(), b.end(), n) != b.end(); });
+    };
+    int best = -1;
+    std::size_t fewest = 0;
+    for (std::size_t i = 0; i < set_.relations.size(); ++i) {
+        const Relation& r = set_.relations[i];
+        if (r.kind != key.kind || r.members.size() < key.places.size()) continue;
+        const bool holds = std::all_of(key.places.begin(), key.places.end(), [&](const std::vector<std::string>& place) {
+            return std::any_of(r.members.begin(), r.members.end(), [&](int m) {
+                return sharesAName(place, set_.points[static_cast<std::size_t>(m)].names);
+            });
+        });
+        if (holds && (best < 0 || r.members.size() < fewest)) best = static_cast<int>(i), fewest = r.members.size();
+    }
+    return best;
 }
 
 std::optional<RelationHighlight> RelationsList::Highlight(int line) const {

@@ -1,6 +1,6 @@
-// The relations command of the window: the list under the results ("Zusammenhänge"), narrowed by
+// The relations command of the window: the list beside the picture ("Zusammenhänge"), narrowed by
 // a filter and to the relations through one marked point, and the chosen relation drawn over the
-// picture until the triangle, the view or the selection changes.
+// picture.
 #pragma once
 
 #include "draw/document.h"
@@ -44,8 +44,8 @@ class RelationsList {
     void Compute(const Document& doc, int width, int height);
     // With `all`, the list shows what holds for this triangle only as well, under its own heading.
     void ShowAll(bool all);
-    // Forgets them when the triangle, the view, the selection or the area changed; true if so.
-    bool ForgetIfChanged(const Document& doc, int width, int height);
+    // Listed, but found for another triangle, view, selection or area than these.
+    bool Stale(const Document& doc, int width, int height) const;
     void Clear();
     bool Listed() const { return listed_; }
     const RelationSet& Set() const { return set_; }
@@ -55,6 +55,15 @@ class RelationsList {
     int RelationOf(int line) const;
     // The line of Lines() that shows relation n (an index into Set().relations), or -1.
     int LineOf(int relation) const;
+    // What identifies a relation across a new search: its kind and the names of its places.
+    struct Key {
+        RelationKind kind = RelationKind::Collinear;
+        std::vector<std::vector<std::string>> places;
+    };
+    Key KeyOf(int relation) const;
+    // The relation that still holds what `key` held: of the same kind through each of its places
+    // (a place known by any of its names), the one with the fewest more places; -1 if none.
+    int Find(const Key& key) const;
     // Line n of Lines() as a picture; nothing for the heading.
     std::optional<RelationHighlight> Highlight(int line) const;
 

@@ -4,6 +4,7 @@
 
 #include "draw/document.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 
 namespace trimora {
@@ -16,6 +17,13 @@ void ResultsModel::SetLines(const ResultsList& results) {
         const std::string& s = results[i];
         lines_[static_cast<qsizetype>(i)] = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
     }
+    endResetModel();
+}
+
+void ResultsModel::SetLines(const QStringList& lines, const QStringList& tips) {
+    beginResetModel();
+    lines_ = lines;
+    tips_ = tips.size() == lines.size() ? tips : QStringList();
     endResetModel();
 }
 
@@ -48,6 +56,29 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+QListView* MakeLinesView(ResultsModel* model, QWidget* parent) {
+    auto* view = new QListView(parent);
+    view->setModel(model);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setItemDelegate(new TabStopDelegate(330, view));
+    // Rows as high as their wrapped text, laid out again when the width changes; in batches, so
+    // that a long list does not hold up the window.
+    view->setWordWrap(true);
+    view->setResizeMode(QListView::Adjust);
+    view->setLayoutMode(QListView::Batched);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // On a white panel the scroll bars get a track and a handle that show on it.
+    view->setStyleSheet(
+        "QScrollBar:vertical { background: #F0F0F0; width: 14px; margin: 0; }"
+        "QScrollBar::handle { background: #A0A0A0; border-radius: 4px; margin: 2px; }"
+        "QScrollBar::handle:hover { background: #707070; }"
+        "QScrollBar::handle:vertical { min-height: 24px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
+    return view;
+}
+
 int TabStopDelegate::ValueX(const QFontMetrics& metrics, const QString& label) const {
     // A label longer than the tab stop pushes its value to the next stop, as tab stops do.
     const int labelWidth = metrics.horizontalAdvance(label);
@@ -56,13 +87,61 @@ int TabStopDelegate::ValueX(const QFontMetrics& metrics, const QString& label) c
     return valueX;
 }
 
-QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    constexpr int kShortValue = 120; // pixels of a value that show before the list scrolls sideways
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
-    const QString text = index.data(Qt::DisplayRole).toString();
+namespace {
+
+constexpr int kMargin = 4;       // pixels left and right of a row's text
+constexpr int kLeastValue = 160; // a value given less room beside its label goes under it
+constexpr int kUnderIndent = 24; // a value under its label starts this far in
+constexpr int kWrap = Qt::TextWordWrap;
+
+// The room a row's text has: the view's width, less the margins.
+int RoomOf(const QStyleOptionViewItem& option) {
+    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    const int width = view ? view->viewport()->width() : option.rect.width();
+    return std::max(width - 2 * kMargin, 40);
+}
+
+// The height of `text` wrapped in `width`: one line for most rows, measured quickly.
+int Lines(const QFontMetrics& metrics, int width, const QString& text) {
+    if (metrics.horizontalAdvance(text) <= width) return metrics.height();
+    return metrics.boundingRect(QRect(0, 0, width, 1 << 20), kWrap, text).height();
+}
+
+} // namespace
+
+TabStopDelegate::Placed TabStopDelegate::Place(const QFontMetrics& metrics, int room, const QString& text) const {
+    Placed placed;
     const qsizetype tab = text.indexOf('\t');
-    if (tab >= 0) size.setWidth(std::min(size.width(), 8 + ValueX(option.fontMetrics, text.left(tab)) + kShortValue));
-    return size;
+    const int line = metrics.height();
+    if (tab < 0) {
+        placed.label = QRect(0, 0, room, std::max(line, Lines(metrics, room, text)));
+        placed.height = placed.label.height();
+        return placed;
+    }
+    placed.labelText = text.left(tab);
+    placed.valueText = text.mid(tab + 1);
+    const int valueX = ValueX(metrics, placed.labelText);
+    if (room - valueX >= kLeastValue) {
+        // Beside the label at the tab stop, wrapped in the room that is left.
+        placed.label = QRect(0, 0, valueX, std::max(line, Lines(metrics, valueX, placed.labelText)));
+        const int width = room - valueX;
+        placed.value = QRect(valueX, 0, width, std::max(line, Lines(metrics, width, placed.valueText)));
+        placed.height = std::max(placed.label.height(), placed.value.height());
+    } else {
+        // A narrow list: the label on its line, the value under it.
+        placed.label = QRect(0, 0, room, std::max(line, Lines(metrics, room, placed.labelText)));
+        const int width = std::max(room - kUnderIndent, 20);
+        placed.value = QRect(kUnderIndent, placed.label.height(), width,
+                             std::max(line, Lines(metrics, width, placed.valueText)));
+        placed.height = placed.label.height() + placed.value.height();
+    }
+    return placed;
+}
+
+QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const int room = RoomOf(option);
+    const Placed placed = Place(option.fontMetrics, room, index.data(Qt::DisplayRole).toString());
+    return {room + 2 * kMargin, placed.height + 2};
 }
 
 void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -74,19 +153,14 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->save();
     painter->setPen(opt.state & QStyle::State_Selected ? opt.palette.highlightedText().color()
                                                         : opt.palette.text().color());
-    const QRect r = opt.rect.adjusted(4, 0, -4, 0);
-    const qsizetype tab = text.indexOf('\t');
-    if (tab < 0) {
-        painter->drawText(r, Qt::AlignVCenter | Qt::AlignLeft, text);
+    // Placed as the size was measured, so that every row shows its whole text.
+    const Placed placed = Place(opt.fontMetrics, RoomOf(option), text);
+    const QPoint origin = opt.rect.topLeft() + QPoint(kMargin, 1);
+    if (placed.valueText.isNull()) {
+        painter->drawText(placed.label.translated(origin), kWrap | Qt::AlignLeft | Qt::AlignTop, text);
     } else {
-        const QString label = text.left(tab), value = text.mid(tab + 1);
-        const int valueX = ValueX(opt.fontMetrics, label);
-        painter->drawText(QRect(r.left(), r.top(), valueX, r.height()), Qt::AlignVCenter | Qt::AlignLeft, label);
-        // A value wider than the panel (the points of a long relation) is shortened in the middle;
-        // the tooltip holds the whole line.
-        const int valueWidth = r.width() - valueX;
-        painter->drawText(QRect(r.left() + valueX, r.top(), valueWidth, r.height()), Qt::AlignVCenter | Qt::AlignLeft,
-                          opt.fontMetrics.elidedText(value, Qt::ElideMiddle, std::max(valueWidth, 0)));
+        painter->drawText(placed.label.translated(origin), kWrap | Qt::AlignLeft | Qt::AlignTop, placed.labelText);
+        painter->drawText(placed.value.translated(origin), kWrap | Qt::AlignLeft | Qt::AlignTop, placed.valueText);
     }
     painter->restore();
 }

@@ -18,6 +18,8 @@ class ResultsModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
     void SetLines(const ResultsList& results);
+    // `tips` as for AppendLines.
+    void SetLines(const QStringList& lines, const QStringList& tips = {});
     void AppendLines(const std::vector<std::string>& lines);
     // `tips` (as many as `lines`, or none): what a row says when the mouse rests on it, where it is
     // more than the row itself.
@@ -32,19 +34,31 @@ private:
     QStringList tips_; // per row; empty: the row itself
 };
 
-// Paints "label<TAB>value" with the value at a fixed tab stop.
+// Paints "label<TAB>value" with the value at a fixed tab stop. A row shows its whole text: a value
+// wider than the room beside its label wraps there, and in a narrow list it goes under the label.
 class TabStopDelegate : public QStyledItemDelegate {
 public:
     explicit TabStopDelegate(int tabStop, QObject* parent = nullptr) : QStyledItemDelegate(parent), tabStop_(tabStop) {}
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    // No wider than the label and a short piece of the value: a longer value is shortened to the
-    // panel, not scrolled to.
+    // As wide as the view and as high as the wrapped text (the view lays its rows out again when
+    // its width changes).
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
+    // A row's text placed in `room` pixels: label and value (a line without tab: the label only).
+    struct Placed {
+        QString labelText, valueText;
+        QRect label, value;
+        int height = 0;
+    };
+    Placed Place(const QFontMetrics& metrics, int room, const QString& text) const;
     // Where the value of `label` begins: the first tab stop past it.
     int ValueX(const QFontMetrics& metrics, const QString& label) const;
     int tabStop_;
 };
+
+// A list of result lines as the window shows them: label and value in their columns, each row
+// with its whole text, no sideways scrolling.
+QListView* MakeLinesView(ResultsModel* model, QWidget* parent);
 
 } // namespace trimora

@@ -31,14 +31,12 @@ const trimora::RelationsList& Listed(int kind) {
 void BM_RelationsFilterKeystroke(benchmark::State& state) {
     trimora::RelationsList list = Listed(static_cast<int>(state.range(0)));
     trimora::ResultsModel model;
-    const trimora::ResultsList none;
     const QString typed = "schwerpunkt kollinear";
     int length = 0;
     for (auto _ : state) {
         length = length % static_cast<int>(typed.size()) + 1;
         list.SetFilter(typed.left(length));
-        model.SetLines(none);
-        model.AppendLines(list.ShownLines());
+        model.SetLines(list.ShownLines(), list.ShownToolTips()); // as the relations' dock shows them
         benchmark::DoNotOptimize(model.rowCount());
     }
     state.counters["rows"] = static_cast<double>(list.Lines().size());
@@ -48,14 +46,12 @@ BENCHMARK(BM_RelationsFilterKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMicrose
 void BM_RelationsChoosePoint(benchmark::State& state) {
     trimora::RelationsList list = Listed(static_cast<int>(state.range(0)));
     trimora::ResultsModel model;
-    const trimora::ResultsList none;
     const int points = static_cast<int>(list.Set().points.size());
     int point = 0;
     for (auto _ : state) {
         point = (point + 1) % points;
         list.ChoosePoint(point);
-        model.SetLines(none);
-        model.AppendLines(list.ShownLines());
+        model.SetLines(list.ShownLines(), list.ShownToolTips()); // as the relations' dock shows them
         benchmark::DoNotOptimize(model.rowCount());
     }
     state.counters["rows"] = static_cast<double>(list.Lines().size());

@@ -264,6 +264,7 @@ TEST_F(Habits, TheReadOutIsShownWhole) {
     QApplication::sendEvent(area, &move);
     const QLabel* panel = window->StatusPanel();
     ASSERT_TRUE(panel->text().contains("trilinear(")) << panel->text().toStdString();
+    EXPECT_FALSE(panel->text().contains(QChar(0x2026))) << panel->text().toStdString(); // nothing cut off
     const QStringList lines = panel->text().split('\n');
     for (const QString& line : lines)
         EXPECT_LE(panel->fontMetrics().horizontalAdvance(line), panel->contentsRect().width()) << line.toStdString();

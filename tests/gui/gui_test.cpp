@@ -5,6 +5,7 @@
 #include "app/qpainter_canvas.h"
 #include "app/results_view.h"
 #include "base/catalogue.h"
+#include "offscreen_screen.h"
 #include "shown_window.h"
 
 #include <gtest/gtest.h>
@@ -544,7 +545,7 @@ TEST(Picture, RasterImageShowsTheTriangle) {
 } // namespace trimora
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", trimora::OffscreenPlatform(1920, 1200)); // a common desktop screen
     QApplication app(argc, argv);
     trimora::RegisterFontFallbacks();
     QFont font("Verdana"); // as the program sets it

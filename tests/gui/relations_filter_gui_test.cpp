@@ -32,8 +32,7 @@ class RelationsNarrowed : public ShownWindow {
     // The relations the list shows now, by their index in the set.
     std::vector<int> ShownRelations() const {
         const RelationsList& list = window->Relations();
-        const int first = static_cast<int>(window->GetSession().doc.results.Size());
-        EXPECT_EQ(window->Results()->rowCount() - first, list.ShownLines().size());
+        EXPECT_EQ(window->RelationsModel()->rowCount(), list.ShownLines().size());
         std::vector<int> shown;
         for (int row = 0; row < list.ShownLines().size(); ++row)
             if (const int r = list.RelationOf(list.ShownLine(row)); r >= 0) shown.push_back(r);
@@ -65,7 +64,7 @@ TEST_F(RelationsNarrowed, FilterAndCount) {
         EXPECT_EQ(ShownRelations().size(), static_cast<std::size_t>(c.shown)) << c.filter;
         EXPECT_EQ(Count(), QString("%1 von 1 Zusammenhang").arg(c.shown)) << c.filter;
         if (c.shown == 0) {
-            EXPECT_EQ(window->Results()->Lines().back(), "Keine passenden Zusammenhänge");
+            EXPECT_EQ(window->RelationsModel()->Lines().back(), "Keine passenden Zusammenhänge");
         }
     }
     QTest::keyClick(window->RelationsFilter(), Qt::Key_Escape);
@@ -166,11 +165,11 @@ TEST_F(RelationsNarrowed, ClickInThePicture) {
 // three of the nine Feuerbach points) is drawn as rings round its points only.
 TEST_F(RelationsNarrowed, ACoincidenceIsDrawnAsRingsOnly) {
     List({"Seitenmittelpunkte", "9-Feuerbach-Punkte"});
-    const QStringList lines = window->Results()->Lines();
+    const QStringList lines = window->RelationsModel()->Lines();
     const auto coincidence = std::find_if(lines.begin(), lines.end(),
                                           [](const QString& l) { return l.startsWith("fallen zusammen\t"); });
     ASSERT_NE(coincidence, lines.end()) << lines.join("\n").toStdString();
-    window->ChooseResultLine(static_cast<int>(coincidence - lines.begin()));
+    window->ChooseRelationRow(static_cast<int>(coincidence - lines.begin()));
     ASSERT_TRUE(window->Drawing()->Highlight());
     EXPECT_EQ(window->Drawing()->Highlight()->figure, RelationHighlight::Figure::None);
     EXPECT_FALSE(window->Drawing()->Highlight()->points.empty());

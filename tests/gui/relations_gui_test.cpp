@@ -1,9 +1,10 @@
-// The relations command in the window: listed under the results, a chosen line highlighted over
-// the picture until the triangle changes.
+// The relations command in the window: listed in a dock beside the picture, a chosen row
+// highlighted over the picture while the list stays open, both following the triangle.
 #include "app/drawing_area.h"
 #include "app/main_window.h"
 #include "app/results_view.h"
 #include "base/catalogue.h"
+#include "draw/slots.h"
 
 #include <gtest/gtest.h>
 
@@ -13,54 +14,119 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QApplication>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QTest>
 
-#include <memory>
+#include <cmath>
 
 namespace trimora {
 namespace {
 
-TEST(RelationsWindow, ListChooseAndForget) {
+TEST(RelationsWindow, ListChooseAndFollow) {
     MainWindow window;
     window.SetMessageBoxesEnabled(false);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
     for (const char* name : {"Schwerpunkt", "Umkreis", "Höhenschnittpunkt"})
         window.GetSession().doc.SetOn(FindCatalogueEntry(name));
     window.ShowResults();
     window.Action("relations")->trigger();
 
-    const QStringList lines = window.Results()->Lines();
-    const int heading = static_cast<int>(lines.indexOf("Zusammenhänge"));
-    ASSERT_GE(heading, 0);
-    ASSERT_EQ(lines.size(), heading + 2);
-    EXPECT_EQ(lines[heading + 1], "Euler-Gerade\tSchwerpunkt S [X(2)], Umkreis … Mittelpunkt [X(3)], Höhenschnittpunkt [X(4)]");
+    const char* euler = "Euler-Gerade\tSchwerpunkt S [X(2)], Umkreis … Mittelpunkt [X(3)], Höhenschnittpunkt [X(4)]";
+    EXPECT_EQ(window.RelationsModel()->Lines(), QStringList({"Zusammenhänge", euler}));
+    EXPECT_FALSE(window.Results()->Lines().contains("Zusammenhänge"));
 
-    // The heading chooses nothing; the relation shows the picture with its line.
-    window.ChooseResultLine(heading);
+    // The heading chooses nothing; a click on the relation highlights its line in the picture, the
+    // list staying beside it with the keyboard.
+    QListView* list = window.RelationsView();
+    window.ChooseRelationRow(0);
     EXPECT_FALSE(window.Drawing()->Highlight());
-    window.ChooseResultLine(heading + 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(window.RelationsModel()->index(1)).center());
     ASSERT_TRUE(window.Drawing()->Highlight());
     EXPECT_EQ(window.Drawing()->Highlight()->figure, RelationHighlight::Figure::Line);
     EXPECT_EQ(window.Drawing()->Highlight()->points.size(), 3u);
     EXPECT_TRUE(window.Drawing()->isVisible());
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(list->hasFocus());
+    // The status line cuts nothing away for good: the tooltip holds the whole row.
+    const QString status = window.StatusPanel()->toolTip().isEmpty() ? window.StatusPanel()->text()
+                                                                     : window.StatusPanel()->toolTip();
+    EXPECT_EQ(status, QString(euler).replace('\t', ": "));
 
-    // Back to the results the list is still there at the chosen line, and saved with them; another
-    // triangle forgets it and the status line names it no longer.
-    window.ShowResults();
-    EXPECT_TRUE(window.Results()->Lines().contains("Zusammenhänge"));
-    EXPECT_EQ(window.findChild<QListView*>("resultsView")->currentIndex().row(), heading + 1);
+    // The relations are saved with the results.
     QTemporaryDir dir;
     ASSERT_TRUE(window.SaveResults(dir.filePath("ergebnisse.txt"), false));
     QFile saved(dir.filePath("ergebnisse.txt"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(saved.readAll()).contains("Euler-Gerade\tSchwerpunkt S"));
+
+    // Vertex A dragged: the Euler line still holds and is drawn through the centres where they are
+    // now.
+    const QPointF before = window.Drawing()->Highlight()->points[0];
+    const IntPoint a = window.GetSession().doc.points.screen[kSlotA];
+    QTest::mousePress(window.Drawing(), Qt::LeftButton, {}, QPoint(a.x, a.y));
+    QTest::mouseMove(window.Drawing(), QPoint(a.x + 40, a.y - 30));
+    QTest::mouseRelease(window.Drawing(), Qt::LeftButton, {}, QPoint(a.x + 40, a.y - 30));
+    ASSERT_NE(window.GetSession().doc.points.screen[kSlotA], a);
+    ASSERT_TRUE(window.Drawing()->Highlight());
+    const RelationHighlight moved = *window.Drawing()->Highlight();
+    EXPECT_GT(std::hypot(moved.points[0].x() - before.x(), moved.points[0].y() - before.y()), 5);
+    for (const QPointF& p : moved.points) // every centre on the drawn line
+        EXPECT_NEAR((p.x() - moved.centre.x()) * moved.direction.y() - (p.y() - moved.centre.y()) * moved.direction.x(),
+                    0, 1e-6);
+    EXPECT_EQ(list->currentIndex().row(), 1);
+
+    // New coordinates and Ctrl+F12 find the relations again instead of dropping them.
     window.Field(0)->setText("0,5");
     window.ApplyCoordinates();
-    EXPECT_FALSE(window.Results()->Lines().contains("Zusammenhänge"));
+    EXPECT_EQ(window.RelationsModel()->Lines(), QStringList({"Zusammenhänge", euler}));
+    EXPECT_TRUE(window.Drawing()->Highlight());
+    window.BulkSelect();
+    EXPECT_TRUE(window.Relations().Listed());
+    EXPECT_GT(window.RelationsModel()->rowCount(), 2);
+    // The Euler line holds still, through more points now.
+    ASSERT_TRUE(window.Drawing()->Highlight());
+    EXPECT_EQ(window.Drawing()->Highlight()->figure, RelationHighlight::Figure::Line);
+    EXPECT_GT(window.Drawing()->Highlight()->points.size(), 3u);
+    EXPECT_TRUE(window.RelationsModel()->Line(list->currentIndex().row()).startsWith("Euler-Gerade\t"));
+    EXPECT_TRUE(window.RelationsDock()->isVisible());
+
+    // Closing the dock ends them.
+    window.RelationsDock()->close();
+    EXPECT_FALSE(window.Relations().Listed());
     EXPECT_FALSE(window.Drawing()->Highlight());
-    EXPECT_FALSE(window.StatusPanel()->text().contains("Euler-Gerade"));
+}
+
+// A relation that no longer holds after a drag goes from the picture without a word.
+TEST(RelationsWindow, AHighlightThatNoLongerHoldsGoesQuietly) {
+    MainWindow window;
+    window.SetMessageBoxesEnabled(false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // Isosceles: the apex and the centres lie on its axis, for this triangle only.
+    const char* vertices[] = {"0", "2", "-1,5", "-1", "1,5", "-1"};
+    for (int k = 0; k < 6; ++k)
+        window.Field(k)->setText(vertices[k]);
+    window.ApplyCoordinates();
+    for (const char* name : {"Schwerpunkt", "Umkreis", "Höhenschnittpunkt", "Inkreis"})
+        window.GetSession().doc.SetOn(FindCatalogueEntry(name));
+    window.Action("relationsAll")->trigger();
+    window.ListRelations();
+    const int axis = static_cast<int>(window.RelationsModel()->Lines().indexOf("nur für dieses Dreieck")) + 1;
+    ASSERT_GT(axis, 0) << window.RelationsModel()->Lines().join('\n').toStdString();
+    window.ChooseRelationRow(axis);
+    ASSERT_TRUE(window.Drawing()->Highlight());
+
+    const IntPoint a = window.GetSession().doc.points.screen[kSlotA];
+    QTest::mousePress(window.Drawing(), Qt::LeftButton, {}, QPoint(a.x, a.y));
+    QTest::mouseMove(window.Drawing(), QPoint(a.x + 37, a.y));
+    QTest::mouseRelease(window.Drawing(), Qt::LeftButton, {}, QPoint(a.x + 37, a.y));
+    EXPECT_FALSE(window.Drawing()->Highlight());
+    EXPECT_TRUE(window.Relations().Listed());
+    EXPECT_TRUE(window.LastMessage().isEmpty());
+    window.Action("relationsAll")->trigger(); // off again
 }
 
 TEST(RelationsWindow, APlaceGoesByOneNameAndTheTipGivesTheOthers) {
@@ -72,11 +138,11 @@ TEST(RelationsWindow, APlaceGoesByOneNameAndTheTipGivesTheOthers) {
         window.GetSession().doc.SetOn(FindCatalogueEntry(name));
     window.ShowResults();
     window.Action("relations")->trigger();
-    const QStringList lines = window.Results()->Lines();
+    const QStringList lines = window.RelationsModel()->Lines();
     const int euler = static_cast<int>(lines.indexOf("Euler-Gerade\tSchwerpunkt S [X(2)], Umkreismittelpunkt [X(3)], "
                                                      "Höhenschnittpunkt [X(4)]"));
     ASSERT_GE(euler, 0) << lines.join('\n').toStdString();
-    const QString tip = window.Results()->data(window.Results()->index(euler), Qt::ToolTipRole).toString();
+    const QString tip = window.RelationsModel()->data(window.RelationsModel()->index(euler), Qt::ToolTipRole).toString();
     EXPECT_TRUE(tip.contains("Umkreismittelpunkt [X(3)]: Umkreis … Mittelpunkt = ")) << tip.toStdString();
 }
 
@@ -95,18 +161,18 @@ TEST(RelationsWindow, TheSwitchListsWhatHoldsForThisTriangleOnly) {
         window.GetSession().doc.SetOn(FindCatalogueEntry(name));
     window.ShowResults();
     window.Action("relations")->trigger();
-    const int heading = static_cast<int>(window.Results()->Lines().indexOf("Zusammenhänge"));
-    ASSERT_GE(heading, 0);
-    EXPECT_EQ(window.Results()->Lines().size(), heading + 2);
+    const int heading = static_cast<int>(window.RelationsModel()->Lines().indexOf("Zusammenhänge"));
+    ASSERT_EQ(heading, 0);
+    EXPECT_EQ(window.RelationsModel()->Lines().size(), heading + 2);
 
     window.Action("relationsAll")->trigger();
-    const QStringList lines = window.Results()->Lines();
+    const QStringList lines = window.RelationsModel()->Lines();
     ASSERT_EQ(lines.size(), heading + 5);
     EXPECT_EQ(lines[heading + 1], "gilt für jedes Dreieck");
     EXPECT_EQ(lines[heading + 3], "nur für dieses Dreieck");
-    window.ChooseResultLine(heading + 3);
+    window.ChooseRelationRow(heading + 3);
     EXPECT_FALSE(window.Drawing()->Highlight());
-    window.ChooseResultLine(heading + 4);
+    window.ChooseRelationRow(heading + 4);
     ASSERT_TRUE(window.Drawing()->Highlight());
     EXPECT_EQ(window.Drawing()->Highlight()->points.size(), 5u);
     window.Action("relationsAll")->trigger(); // off again

@@ -4,11 +4,16 @@
 #include "app/main_window.h"
 #include "app/qpainter_canvas.h"
 #include "draw/slots.h"
+#include "../offscreen_screen.h"
+#include "../tools_in_reach.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDockWidget>
+#include <QScreen>
 #include <QTest>
+#include <QToolBar>
 
 namespace trimora {
 namespace {
@@ -65,11 +70,38 @@ TEST(HighDensity, DrawingAreaIsSharpAndVerticesArePickedWhereTheyAre) {
     EXPECT_EQ(window.GetSession().doc.points.screen[kSlotA], (IntPoint{a.x + 41, a.y + 31}));
 }
 
+// A notebook's screen of 2560 x 1440 pixels at display scale 2 is 1280 x 720 logical pixels: the
+// window opens within it, and can be made smaller still, with room for a title bar, also while
+// the relations are listed; every tool stays in reach.
+TEST(HighDensity, TheWindowFitsASmallScreen) {
+    MainWindow window;
+    window.SetMessageBoxesEnabled(false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+    ASSERT_EQ(window.screen()->availableGeometry().size(), QSize(1280, 720));
+    constexpr int kTitleBar = 36;
+    EXPECT_LE(window.frameGeometry().width(), 1280);
+    EXPECT_LE(window.height() + kTitleBar, 720);
+
+    window.Action("relations")->trigger();
+    ASSERT_TRUE(window.RelationsDock()->isVisible());
+    window.resize(1, 1); // as small as it goes
+    QApplication::processEvents();
+    EXPECT_LE(window.width(), 1240);
+    EXPECT_LE(window.height(), 660);
+
+    auto* bar = window.findChild<QToolBar*>("toolbar");
+    EXPECT_TRUE(EveryToolInReach(bar));
+    window.ShowResults();
+    EXPECT_TRUE(EveryToolInReach(bar));
+}
+
 } // namespace
 } // namespace trimora
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", trimora::OffscreenPlatform(2560, 1440));
     qputenv("QT_SCALE_FACTOR", "2"); // a screen of twice the usual density
     QApplication app(argc, argv);
     trimora::RegisterFontFallbacks();
