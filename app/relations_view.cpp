@@ -59,8 +59,33 @@ RelationsList::Stamp RelationsList::StampOf(const Document& doc, int width, int 
     return s;
 }
 
+namespace {
+
+// The relations as the results measure them, in world units of 100 pixels whatever the zoom (the
+// coordinates that name unnamed places), their places and figures then carried into the picture.
+RelationSet MeasuredRelations(const Document& doc, int width, int height, bool all) {
+    const double stretch = doc.view.stretchFactor;
+    if (stretch == 1 || !(stretch > 0)) return RelationsOfDocument(doc, width, height, all);
+    Document measured = doc;
+    measured.view.stretchFactor = 1;
+    ApplyFieldTexts(measured, width, height);
+    RelationSet set = RelationsOfDocument(measured, width, height, all);
+    const RealPoint origin{static_cast<double>(width / 2 + doc.view.panX), static_cast<double>(height / 2 + doc.view.panY)};
+    const auto zoomed = [&](RealPoint p) {
+        return RealPoint{origin.x + stretch * (p.x - origin.x), origin.y + stretch * (p.y - origin.y)};
+    };
+    for (MarkedPoint& p : set.points) p.p = zoomed(p.p);
+    for (Relation& r : set.relations) {
+        r.centre = zoomed(r.centre);
+        r.radius *= stretch;
+    }
+    return set;
+}
+
+} // namespace
+
 void RelationsList::Compute(const Document& doc, int width, int height) {
-    set_ = RelationsOfDocument(doc, width, height, all_);
+    set_ = MeasuredRelations(doc, width, height, all_);
     stamp_ = StampOf(doc, width, height);
     doc_ = doc;
     computedAll_ = all_;
@@ -74,7 +99,7 @@ void RelationsList::ShowAll(bool all) {
     if (!listed_) return;
     // What holds for this triangle only is searched when it is asked for; the theorems and the
     // points come out the same, so a chosen point or relation stays.
-    if (all_ && !computedAll_) set_ = RelationsOfDocument(doc_, stamp_.width, stamp_.height, true);
+    if (all_ && !computedAll_) set_ = MeasuredRelations(doc_, stamp_.width, stamp_.height, true);
     computedAll_ = computedAll_ || all_;
     MakeLines();
 }

@@ -178,5 +178,22 @@ TEST(RelationsWindow, TheSwitchListsWhatHoldsForThisTriangleOnly) {
     window.Action("relationsAll")->trigger(); // off again
 }
 
+// The rows name unnamed places by their coordinates: in world units, whatever the zoom.
+TEST(RelationsWindow, TheZoomChangesNoCoordinate) {
+    MainWindow window;
+    window.SetMessageBoxesEnabled(false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.GetSession().doc.checked.set();
+    window.Action("relations")->trigger();
+    const QStringList plain = window.RelationsModel()->Lines();
+    ASSERT_TRUE(plain.join("\n").contains(" | ")) << plain.join("\n").toStdString(); // a place by its coordinates
+    window.Action("stretchUp")->trigger();
+    window.Action("stretchUp")->trigger();
+    ASSERT_NE(window.GetSession().doc.view.stretchFactor, 1.0);
+    window.Action("relations")->trigger();
+    EXPECT_EQ(window.RelationsModel()->Lines(), plain);
+}
+
 } // namespace
 } // namespace trimora
