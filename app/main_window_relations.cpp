@@ -188,6 +188,11 @@ void MainWindow::FillResultsList() {
 
 void MainWindow::ChooseRelationRow(int row) {
     const int line = relations_.ShownLine(row);
+    if (line == RelationsList::kMoreRows) {
+        relations_.ShowEveryRow();
+        FillResultsList();
+        return;
+    }
     const auto highlight = relations_.Highlight(line);
     if (!highlight) return;
     drawing_->SetHighlight(highlight);

@@ -86,6 +86,7 @@ RelationSet MeasuredRelations(const Document& doc, int width, int height, bool a
 
 void RelationsList::Compute(const Document& doc, int width, int height) {
     set_ = MeasuredRelations(doc, width, height, all_);
+    if (!(StampOf(doc, width, height).checked == stamp_.checked)) everyRow_ = false; // a new selection starts short
     stamp_ = StampOf(doc, width, height);
     doc_ = doc;
     computedAll_ = all_;
@@ -221,6 +222,9 @@ void RelationsList::Narrow() {
     shown_.clear();
     shownCount_ = 0;
     const bool narrowed = point_ >= 0 || !words_.isEmpty();
+    // Unnarrowed, the list shows the first hundred and a row that opens the rest.
+    constexpr int kFirstRows = 100;
+    const bool cut = !narrowed && !everyRow_ && totalCount_ > kFirstRows;
     int heading = -1; // a heading not shown yet: it comes with the first line under it that passes
     for (int line = 0; line < static_cast<int>(lines_.size()); ++line) {
         const int relation = rows_[static_cast<std::size_t>(line)];
@@ -236,6 +240,11 @@ void RelationsList::Narrow() {
                                [&](const QString& w) { return folded_[line].contains(w); });
         }
         if (!pass) continue;
+        if (cut && relation >= 0 && shownCount_ == kFirstRows) {
+            shownLines_.append(QString("… und %1 weitere (anklicken: alle zeigen)").arg(totalCount_ - kFirstRows));
+            shown_.push_back(kMoreRows);
+            break;
+        }
         if (heading >= 0 && relation >= 0) {
             shownLines_.append(texts_[heading]);
             shown_.push_back(heading);
@@ -262,9 +271,17 @@ int RelationsList::ShownRow(int line) const {
     return at == shown_.end() ? -1 : static_cast<int>(at - shown_.begin());
 }
 
+void RelationsList::ShowEveryRow() {
+    everyRow_ = true;
+    Narrow();
+}
+
 QString RelationsList::CountText() const {
     const auto noun = [](int n) { return n == 1 ? QString("Zusammenhang") : QString("Zusammenhänge"); };
-    if (point_ < 0 && words_.isEmpty()) return QString("%1 %2").arg(shownCount_).arg(noun(shownCount_));
+    if (point_ < 0 && words_.isEmpty()) {
+        if (shownCount_ < totalCount_) return QString("%1 von %2 Zusammenhängen").arg(shownCount_).arg(totalCount_);
+        return QString("%1 %2").arg(shownCount_).arg(noun(shownCount_));
+    }
     return QString("%1 von %2 %3")
         .arg(shownCount_)
         .arg(totalCount_)

@@ -81,6 +81,10 @@ class RelationsList {
     const QStringList& ShownLines() const { return shownLines_; }
     // The line of Lines() that row n of ShownLines() shows (-1: none), and back.
     int ShownLine(int row) const;
+    // ShownLine of the row that stands for the relations beyond the first hundred.
+    static constexpr int kMoreRows = -2;
+    // That row chosen: every relation is listed.
+    void ShowEveryRow();
     int ShownRow(int line) const;
     // "12 Zusammenhänge", "1 Zusammenhang"; narrowed: "3 von 12 Zusammenhängen".
     QString CountText() const;
@@ -119,6 +123,7 @@ class RelationsList {
     int point_ = -1;
     QStringList shownLines_;
     std::vector<int> shown_; // per shown row: its line, -1 for the line that says none passed
+    bool everyRow_ = false;  // the rows beyond the first hundred asked for
     int shownCount_ = 0, totalCount_ = 0;
 };
 

@@ -193,6 +193,12 @@ TEST(RelationsWindow, TheZoomChangesNoCoordinate) {
     ASSERT_NE(window.GetSession().doc.view.stretchFactor, 1.0);
     window.Action("relations")->trigger();
     EXPECT_EQ(window.RelationsModel()->Lines(), plain);
+
+    // A hundred rows, then one that opens the rest.
+    ASSERT_EQ(plain.size(), 102); // the heading, 100 rows, "… und N weitere"
+    EXPECT_TRUE(plain.back().startsWith("… und ")) << plain.back().toStdString();
+    window.ChooseRelationRow(101);
+    EXPECT_GT(window.RelationsModel()->Lines().size(), 1000);
 }
 
 } // namespace
