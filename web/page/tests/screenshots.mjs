@@ -1,6 +1,6 @@
 // Screenshots of the page at a phone's, a tablet's (both touch) and a desktop's size into the folder
 // given (by default /tmp/trimora-page), for a look by eye: the start, a topic, the search, the
-// results, a shared link opened and the printed page (as PDF).
+// results, the relations, a shared link opened and the printed page (as PDF).
 import { mkdirSync } from "node:fs";
 import { launch, openPage } from "./browser.mjs";
 
@@ -24,6 +24,11 @@ for (const [name, options] of sizes) {
   await page.click("#results-mode");
   await page.screenshot({ path: `${out}/${name}-berechnung.png`, fullPage: true });
   await page.click("#results-mode");
+  await page.getByText("Zusammenhänge", { exact: true }).click();
+  await page.locator("#relations-list li").first().waitFor();
+  await page.locator("#relations").scrollIntoViewIfNeeded();
+  await page.screenshot({ path: `${out}/${name}-zusammenhaenge.png` });
+  await page.getByText("Zusammenhänge", { exact: true }).click();
   await context.grantPermissions(["clipboard-read", "clipboard-write"]);
   await page.click("#share");
   await page.screenshot({ path: `${out}/${name}-link.png` });
