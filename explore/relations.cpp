@@ -741,15 +741,17 @@ RelationSet FindRelations(std::vector<MarkedPoint> points, const PaintLog& log, 
     std::vector<int> weights;
     std::vector<std::size_t> order(set.relations.size());
     std::iota(order.begin(), order.end(), 0);
+    std::vector<bool> famous; // a line or circle of the table of known ones: they come first
     for (Relation& r : set.relations) {
         if (r.general) r.title = KnownName(r, set.points, abc);
+        famous.push_back(!r.title.empty() && r.kind != RelationKind::OnConic);
         if (r.general && r.title.empty()) r.title = DrawnTitle(r, set.points, log, others, tolerance);
         texts.push_back(RelationLine(set, r));
         weights.push_back(Weight(r, set.points) + r.elementEntries);
     }
     auto rank = [&](std::size_t k) {
         const Relation& r = set.relations[k];
-        return std::make_tuple(!r.general, r.title.empty() && !AmongDrawnElements(r.kind), r.kind == RelationKind::OnConic,
+        return std::make_tuple(!r.general, !famous[k], r.title.empty() && !AmongDrawnElements(r.kind), r.kind == RelationKind::OnConic,
                                r.kind == RelationKind::Coincident, r.inPicture, -weights[k],
                                -static_cast<long>(r.members.size()));
     };
