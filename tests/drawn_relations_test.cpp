@@ -23,7 +23,7 @@ constexpr int kWidth = 821, kHeight = 660;
 struct Corners {
     IntPoint a, b, c;
 };
-const Corners kTriangles[] = {{{310, 130}, {180, 430}, {560, 400}},
+const Corners kTriangles[] = {{{290, 190}, {220, 420}, {560, 420}}, // the start-up triangle
                               {{420, 120}, {200, 470}, {640, 380}},
                               {{250, 200}, {150, 420}, {600, 380}}};
 
