@@ -41,6 +41,8 @@ Double2 Add(Double2 a, Double2 b) {
     return QuickTwoSum(s.hi, s.lo + t.lo);
 }
 
+Double2 Negated(Double2 a) { return {-a.hi, -a.lo}; }
+
 Double2 Multiply(Double2 a, Double2 b) {
     Double2 p = TwoProduct(a.hi, b.hi);
     return QuickTwoSum(p.hi, p.lo + (a.hi * b.lo + a.lo * b.hi));
@@ -109,14 +111,65 @@ Double2 CosineSeries(Double2 r2) {
     return Add(Multiply(c, r2), {1, 0});
 }
 
+// sin r (odd = false) or cos r for |r| <= pi/4 + a little, from the full series: about 70 correct bits.
+double SeriesValue(Double2 r, bool odd) {
+    const Double2 r2 = Multiply(r, r);
+    const Double2 value = odd ? CosineSeries(r2) : SineSeries(r, r2);
+    return value.hi + value.lo;
+}
+
+// sin a and cos a of the table's angles a = j/64, |j| <= kTableEnd, from the series.
+constexpr int kTableEnd = 52;
+struct TableRow {
+    Double2 sine, cosine;
+};
+struct SineTable {
+    TableRow rows[2 * kTableEnd + 1];
+    SineTable() {
+        for (int j = -kTableEnd; j <= kTableEnd; ++j) {
+            const Double2 a{j / 64.0, 0};
+            const Double2 a2 = Multiply(a, a);
+            rows[j + kTableEnd] = {j == 0 ? Double2{0, 0} : SineSeries(a, a2), CosineSeries(a2)};
+        }
+    }
+};
+const SineTable& Table() {
+    static const SineTable table;
+    return table;
+}
+
+// The quick way to sin r (odd = false) or cos r, |r| <= pi/4 + a little: r = a + t with a = j/64
+// from the table and |t| <= 1/128, then sin(a + t) = sin a + sin a (cos t - 1) + cos a sin t and
+// cos(a + t) = cos a + cos a (cos t - 1) - sin a sin t. The value is within 2^-62 of its size; it is
+// returned when every number that close rounds to the same double, else nothing (about 1 in 100).
+bool QuickSeriesValue(Double2 r, bool odd, double& value) {
+    const double j = std::nearbyint(r.hi * 64);
+    const double th = r.hi - j / 64, tl = r.lo; // th exact: both are multiples of the ulp of r.hi
+    const TableRow& row = Table().rows[static_cast<int>(j) + kTableEnd];
+    const Double2 base = odd ? row.cosine : row.sine;
+    const Double2 other = odd ? Negated(row.sine) : row.cosine;
+    const double t2 = th * th;
+    // cos t - 1 and sin t - th, each to far below 2^-66 of the result.
+    const double cosMinusOne = t2 * (-0.5 + t2 * (1.0 / 24 + t2 * (-1.0 / 720 + t2 * (1.0 / 40320)))) - th * tl;
+    const double sinRest = tl + th * t2 * (-1.0 / 6 + t2 * (1.0 / 120 + t2 * (-1.0 / 5040 + t2 * (1.0 / 362880))));
+    const Double2 product = TwoProduct(other.hi, th);
+    const Double2 sum = TwoSum(base.hi, product.hi);
+    const double small = base.lo + product.lo + base.hi * cosMinusOne + other.hi * sinRest + other.lo * th;
+    const Double2 y = QuickTwoSum(sum.hi, sum.lo + small);
+    // The rounding is certain when both ends of an interval four times wider round alike.
+    const double error = std::fabs(y.hi) * 0x1p-60;
+    if (y.hi + (y.lo + error) != y.hi || y.hi + (y.lo - error) != y.hi) return false;
+    value = y.hi;
+    return true;
+}
+
 // sin x (cosine = false) or cos x.
 double SineOrCosine(double x, bool cosine) {
     int quadrant = 0;
     const Double2 r = Reduced(x, quadrant);
-    const Double2 r2 = Multiply(r, r);
     if (cosine) quadrant = (quadrant + 1) & 3;
-    const Double2 value = (quadrant & 1) ? CosineSeries(r2) : SineSeries(r, r2);
-    const double rounded = value.hi + value.lo;
+    double rounded = 0;
+    if (!QuickSeriesValue(r, quadrant & 1, rounded)) rounded = SeriesValue(r, quadrant & 1);
     return (quadrant & 2) ? -rounded : rounded;
 }
 
@@ -131,8 +184,6 @@ void SinCosOf(double a, Double2& sine, Double2& cosine) {
     sine = sines[quadrant];
     cosine = cosines[quadrant];
 }
-
-Double2 Negated(Double2 a) { return {-a.hi, -a.lo}; }
 
 // ax >= ay > 0, neither near the ends of the range.
 double HypotKernel(double ax, double ay) {
