@@ -140,9 +140,8 @@ const SineTable& Table() {
 
 // The quick way to sin r (odd = false) or cos r, |r| <= pi/4 + a little: r = a + t with a = j/64
 // from the table and |t| <= 1/128, then sin(a + t) = sin a + sin a (cos t - 1) + cos a sin t and
-// cos(a + t) = cos a + cos a (cos t - 1) - sin a sin t. The value is within 2^-62 of its size; it is
-// returned when every number that close rounds to the same double, else nothing (about 1 in 100).
-bool QuickSeriesValue(Double2 r, bool odd, double& value) {
+// cos(a + t) = cos a + cos a (cos t - 1) - sin a sin t; within 2^-62 of the value's size.
+Double2 TableValue(Double2 r, bool odd) {
     const double j = std::nearbyint(r.hi * 64);
     const double th = r.hi - j / 64, tl = r.lo; // th exact: both are multiples of the ulp of r.hi
     const TableRow& row = Table().rows[static_cast<int>(j) + kTableEnd];
@@ -155,12 +154,25 @@ bool QuickSeriesValue(Double2 r, bool odd, double& value) {
     const Double2 product = TwoProduct(other.hi, th);
     const Double2 sum = TwoSum(base.hi, product.hi);
     const double small = base.lo + product.lo + base.hi * cosMinusOne + other.hi * sinRest + other.lo * th;
-    const Double2 y = QuickTwoSum(sum.hi, sum.lo + small);
-    // The rounding is certain when both ends of an interval four times wider round alike.
-    const double error = std::fabs(y.hi) * 0x1p-60;
-    if (y.hi + (y.lo + error) != y.hi || y.hi + (y.lo - error) != y.hi) return false;
-    value = y.hi;
-    return true;
+    return QuickTwoSum(sum.hi, sum.lo + small);
+}
+
+// Whether every number within `error` times the size of y rounds to the double y.hi, as the
+// exact value then does. The quick ways below test at least four times their error: about 1 in 100
+// values takes the full series.
+bool RoundsSurely(Double2 y, double error) {
+    const double e = std::fabs(y.hi) * error;
+    return y.hi + (y.lo + e) == y.hi && y.hi + (y.lo - e) == y.hi;
+}
+
+// sin a and cos a in double-double within 2^-62, for |a| <= 4.
+void QuickSinCosOf(double a, Double2& sine, Double2& cosine) {
+    int quadrant = 0;
+    const Double2 r = Reduced(a, quadrant);
+    const Double2 s = TableValue(r, false), c = TableValue(r, true);
+    const Double2 sines[4] = {s, c, Negated(s), Negated(c)}, cosines[4] = {c, Negated(s), Negated(c), s};
+    sine = sines[quadrant];
+    cosine = cosines[quadrant];
 }
 
 // sin x (cosine = false) or cos x.
@@ -168,8 +180,8 @@ double SineOrCosine(double x, bool cosine) {
     int quadrant = 0;
     const Double2 r = Reduced(x, quadrant);
     if (cosine) quadrant = (quadrant + 1) & 3;
-    double rounded = 0;
-    if (!QuickSeriesValue(r, quadrant & 1, rounded)) rounded = SeriesValue(r, quadrant & 1);
+    const Double2 quick = TableValue(r, quadrant & 1);
+    const double rounded = RoundsSurely(quick, 0x1p-60) ? quick.hi : SeriesValue(r, quadrant & 1);
     return (quadrant & 2) ? -rounded : rounded;
 }
 
@@ -209,6 +221,27 @@ Double2 SquareRoot(Double2 a) {
     return QuickTwoSum(r, (((a.hi - rr.hi) - rr.lo) + a.lo) / (2 * r));
 }
 
+// atan x = a0 + atan d with tan d = (x cos a0 - sin a0) / (cos a0 + x sin a0), from a0 of float
+// precision: |d| < 2^-22, so that atan d = d - d^3/3 to far below the last bit. Within about twice
+// the error of sin a0 and cos a0.
+Double2 ArcTangent(double x, double a0, Double2 s, Double2 c) {
+    const Double2 top = Add(Multiply({x, 0}, c), Negated(s));
+    const double bottom = c.hi + x * s.hi;
+    const double d = top.hi / bottom;
+    const Double2 rest = Add(top, Negated(TwoProduct(d, bottom)));
+    const Double2 tangent = QuickTwoSum(d, (rest.hi + rest.lo) / bottom);
+    const Double2 angle = Add(tangent, {-d * d * d / 3, 0});
+    return Add({a0, 0}, angle);
+}
+
+// acos y = a0 + asin(sqrt(1 - y^2) cos a0 - y sin a0) from a0 = acos y within a few ulps: the sine
+// of what a0 lacks is then the angle itself to far below the last bit. Within about four times the
+// error of sin a0 and cos a0.
+Double2 ArcCosine(double y, double a0, Double2 s, Double2 c) {
+    const Double2 root = SquareRoot(Add({1, 0}, Negated(TwoProduct(y, y))));
+    return Add({a0, 0}, Add(Multiply(root, c), Negated(Multiply({y, 0}, s))));
+}
+
 } // namespace
 
 extern "C" {
@@ -223,32 +256,29 @@ double cos(double x) {
     return SineOrCosine(x, true);
 }
 
-// atan x = a0 + atan d with tan d = (x cos a0 - sin a0) / (cos a0 + x sin a0), from a0 of float
-// precision: |d| < 2^-22, so that atan d = d - d^3/3 to far below the last bit.
+// The quick sine and cosine of a0 first, the full series when the rounding is in doubt.
 double atan(double x) {
     if (!(std::fabs(x) >= 1e-8 && std::fabs(x) <= 1e100)) return static_cast<double>(atanl(x));
     const double a0 = std::atanf(static_cast<float>(x));
     Double2 s{}, c{};
+    QuickSinCosOf(a0, s, c);
+    Double2 sum = ArcTangent(x, a0, s, c);
+    if (RoundsSurely(sum, 0x1p-59)) return sum.hi;
     SinCosOf(a0, s, c);
-    const Double2 top = Add(Multiply({x, 0}, c), Negated(s));
-    const double bottom = c.hi + x * s.hi;
-    const double d = top.hi / bottom;
-    const Double2 rest = Add(top, Negated(TwoProduct(d, bottom)));
-    const Double2 tangent = QuickTwoSum(d, (rest.hi + rest.lo) / bottom);
-    const Double2 angle = Add(tangent, {-d * d * d / 3, 0});
-    const Double2 sum = Add({a0, 0}, angle);
+    sum = ArcTangent(x, a0, s, c);
     return sum.hi + sum.lo;
 }
 
-// acos y = a0 + asin(sqrt(1 - y^2) cos a0 - y sin a0) from a0 = 2 atan sqrt((1 - y) / (1 + y)) within
-// a few ulps: the sine of what a0 lacks is then the angle itself to far below the last bit.
+// a0 = 2 atan sqrt((1 - y) / (1 + y)).
 double acos(double y) {
     if (!(std::fabs(y) < 1)) return static_cast<double>(acosl(y));
     const double a0 = 2 * atan(std::sqrt((1 - y) / (1 + y)));
     Double2 s{}, c{};
+    QuickSinCosOf(a0, s, c);
+    Double2 sum = ArcCosine(y, a0, s, c);
+    if (RoundsSurely(sum, 0x1p-58)) return sum.hi;
     SinCosOf(a0, s, c);
-    const Double2 root = SquareRoot(Add({1, 0}, Negated(TwoProduct(y, y))));
-    const Double2 sum = Add({a0, 0}, Add(Multiply(root, c), Negated(Multiply({y, 0}, s))));
+    sum = ArcCosine(y, a0, s, c);
     return sum.hi + sum.lo;
 }
 
