@@ -6,6 +6,7 @@ import { ElementLists } from "./element-lists.ts";
 import { download, loadFile } from "./files.ts";
 import { History } from "./history.ts";
 import { MotionPanel } from "./motion-panel.ts";
+import { kComputing, RelationsSearch } from "./relations.ts";
 import { encodeShare, kDamagedLink, parseShare, sizesOf } from "./share-link.ts";
 
 function byId<T extends HTMLElement>(id: string): T {
@@ -32,12 +33,20 @@ class Page {
   private readonly fields = [0, 1, 2, 3, 4, 5].map((i) => byId<HTMLInputElement>(`field-${i}`));
   private readonly status = byId<HTMLSpanElement>("status");
   private readonly motion: MotionPanel;
+  private readonly relations: RelationsSearch;
+  private relationsStart = 0;
   private showResults = false;
   private dragStart = "";
   private vertex = -1; // the vertex the keyboard moves
 
   constructor(private readonly session: Session) {
     this.history = new History(session);
+    this.relations = new RelationsSearch((found) => {
+      const lines = byId("relation-lines");
+      lines.textContent = found.error || found.text || "Keine Zusammenhänge gefunden.";
+      lines.removeAttribute("aria-busy");
+      timeline("trimora-relations", this.relationsStart);
+    });
     this.drawing = new DrawingArea(session, byId<HTMLCanvasElement>("drawing"), {
       dragStart: () => {
         this.motion.stop();
@@ -108,10 +117,12 @@ class Page {
     timeline("trimora-drawn");
     byId("result-lines").textContent = frame.results.join("\n");
     if (this.showResults) {
-      const start = performance.now();
-      const relations = s.relations(false, 50);
-      byId("relation-lines").textContent = relations.error || relations.text || "Keine Zusammenhänge gefunden.";
-      timeline("trimora-relations", start);
+      const lines = byId("relation-lines");
+      lines.textContent = kComputing;
+      lines.setAttribute("aria-busy", "true");
+      this.relationsStart = performance.now();
+      const { width, height } = this.drawing.size();
+      this.relations.start(s.captureState(), width, height, false, 50);
     }
     byId<HTMLButtonElement>("undo").disabled = !this.history.canUndo();
     byId<HTMLButtonElement>("redo").disabled = !this.history.canRedo();

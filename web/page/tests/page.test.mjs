@@ -146,6 +146,26 @@ test("a topic's results name the centroid", async () => {
   assert.ok((await inkedPixels(page)) > 2000);
 });
 
+test("the page answers while the relations of every entry are searched", async () => {
+  const { page } = opened;
+  const results = page.getByRole("button", { name: "Berechnung" });
+  const lines = page.locator("#relation-lines");
+  await page.locator("#drawing").focus();
+  await page.keyboard.press("Control+F12");
+  await results.click();
+  // Shown at all only when the search leaves the page's thread free.
+  await page.locator("#relation-lines[aria-busy='true']").waitFor();
+  assert.equal(await lines.textContent(), "wird berechnet …");
+  await results.click();
+  assert.equal(await results.getAttribute("aria-pressed"), "false");
+  await results.click();
+  await page.locator("#relation-lines:not([aria-busy])").waitFor();
+  assert.notEqual(await lines.textContent(), "wird berechnet …");
+  assert.match(await lines.textContent(), /\n.*\n/);
+  await results.click();
+  await page.getByRole("button", { name: "Auswahl leeren" }).click();
+});
+
 test("a field that cannot be read is marked", async () => {
   const { page } = opened;
   await page.getByLabel("B y").fill("2+*3");
