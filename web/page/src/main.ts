@@ -6,6 +6,7 @@ import { ElementLists } from "./element-lists.ts";
 import { download, loadFile } from "./files.ts";
 import { History } from "./history.ts";
 import { MotionPanel } from "./motion-panel.ts";
+import { CoreWorker } from "./core-worker-client.ts";
 import { kComputing, RelationsSearch } from "./relations.ts";
 import { encodeShare, kDamagedLink, parseShare, sizesOf } from "./share-link.ts";
 
@@ -25,6 +26,7 @@ function timeline(name: string, start?: number): void {
 }
 
 const kNoPicture = "Das Bild ließ sich nicht als PNG schreiben.";
+const kTraceDropped = "Die Ortslinie wurde verworfen: Die Zeichnung hat sich inzwischen geändert.";
 
 class Page {
   private readonly history: History;
@@ -33,6 +35,7 @@ class Page {
   private readonly fields = [0, 1, 2, 3, 4, 5].map((i) => byId<HTMLInputElement>(`field-${i}`));
   private readonly status = byId<HTMLSpanElement>("status");
   private readonly motion: MotionPanel;
+  private readonly worker = new CoreWorker();
   private readonly relations: RelationsSearch;
   private relationsStart = 0;
   private showResults = false;
@@ -41,7 +44,7 @@ class Page {
 
   constructor(private readonly session: Session) {
     this.history = new History(session);
-    this.relations = new RelationsSearch((found) => {
+    this.relations = new RelationsSearch(this.worker, (found) => {
       const lines = byId("relation-lines");
       lines.textContent = found.error || found.text || "Keine Zusammenhänge gefunden.";
       lines.removeAttribute("aria-busy");
@@ -74,6 +77,7 @@ class Page {
         changed: () => this.render(),
         report: (message) => this.report(message),
         started: () => (animationStart = session.captureState()),
+        trace: (names, vertex, path) => this.traceLoci(names, vertex, path),
         stopped: () => {
           this.history.record(animationStart);
           this.render();
@@ -87,6 +91,16 @@ class Page {
     this.wireFiles();
     this.wireShare();
     this.render();
+  }
+
+  // The loci are traced in the worker and added here, unless the drawing changed meanwhile.
+  private async traceLoci(names: string[], vertex: number, path: number): Promise<string> {
+    const state = this.session.captureState();
+    const { width, height } = this.drawing.size();
+    const traced = await this.worker.run(state, width, height, { kind: "loci", names, vertex, path });
+    if (traced.error) return traced.error;
+    if (this.session.captureState() !== state) return kTraceDropped;
+    return this.session.addLoci(traced.bytes);
   }
 
   // One undoable change, then the repaint; the last message goes.

@@ -1,41 +1,42 @@
-// The relations of the drawing, searched in a worker (relations-worker.ts) so that the page answers
+// The relations of the drawing, searched in the worker (core-worker.ts) so that the page answers
 // while it runs. One search at a time: a search asked for meanwhile waits, and only the newest one
 // asked for is shown; those in between are dropped.
-import type { RelationsReply, RelationsRequest } from "./relations-worker.ts";
+import type { CoreWorker } from "./core-worker-client.ts";
 import type { TextResult } from "./core.ts";
 
 export const kComputing = "wird berechnet …";
-const kWorkerFailed = "Die Zusammenhänge ließen sich nicht berechnen.";
+
+interface Search {
+  state: string;
+  width: number;
+  height: number;
+  all: boolean;
+  limit: number;
+}
 
 export class RelationsSearch {
-  private readonly worker = new Worker(new URL("./relations-worker.ts", import.meta.url), { type: "module" });
-  private newest = 0;
   private running = false;
-  private waiting: RelationsRequest | undefined;
+  private waiting: Search | undefined;
 
-  constructor(private readonly shown: (result: TextResult) => void) {
-    this.worker.onmessage = ({ data }: MessageEvent<RelationsReply>) => {
-      this.running = false;
-      if (data.id === this.newest) this.shown(data.result);
-      this.next();
-    };
-    this.worker.onerror = () => {
-      this.running = false;
-      this.waiting = undefined;
-      this.shown({ text: "", error: kWorkerFailed });
-    };
-  }
+  constructor(
+    private readonly worker: CoreWorker,
+    private readonly shown: (result: TextResult) => void,
+  ) {}
 
   // Searches the relations of the drawing in `state` (Session.captureState) of width x height pixels.
   start(state: string, width: number, height: number, all: boolean, limit: number): void {
-    this.waiting = { id: ++this.newest, state, width, height, all, limit };
-    if (!this.running) this.next();
+    this.waiting = { state, width, height, all, limit };
+    if (!this.running) void this.next();
   }
 
-  private next(): void {
-    if (!this.waiting) return;
-    this.worker.postMessage(this.waiting);
-    this.waiting = undefined;
-    this.running = true;
+  private async next(): Promise<void> {
+    while (this.waiting) {
+      const { state, width, height, all, limit } = this.waiting;
+      this.waiting = undefined;
+      this.running = true;
+      const reply = await this.worker.run(state, width, height, { kind: "relations", all, limit });
+      this.running = false;
+      if (!this.waiting) this.shown({ text: reply.text, error: reply.error });
+    }
   }
 }
