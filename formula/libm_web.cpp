@@ -2,8 +2,9 @@
 // fdlibm). The desktop's glibc rounds sine, cosine and their inverses correctly in nearly every
 // case, musl in far fewer (about 3 to 18 in 100 arguments differ from glibc's in the last bit),
 // enough to change a shown digit or a pixel now and then. Here they are correctly rounded but in the
-// rarest cases: sine, cosine, arc tangent and arc cosine from double-double evaluations (about 70 correct
-// bits, quick: a repaint calls them some 20000 times), the rarer ones in 113-bit long double. hypot
+// rarest cases: sine, cosine, arc tangent and arc cosine first from a table of sines (about 62
+// correct bits) with a test whether that decides the rounding, else from full double-double series
+// (about 70 correct bits) — a repaint calls them some 20000 times; the rarer ones in 113-bit long double. hypot
 // follows glibc's algorithm and gives its results; exp, log and pow are the same algorithms in both
 // libraries and stay musl's.
 #include <cmath>

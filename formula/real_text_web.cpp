@@ -1,5 +1,5 @@
-// Doubles read with strtod and written with snprintf, for a standard library without floating-point
-// <charconv> (the web edition's). Both are exact (correctly rounded); the texts are those of
+// Doubles read with strtod and written with snprintf (or, for the usual numbers, exactly in 128-bit
+// integers), for a standard library without floating-point <charconv> (the web edition's). Both are exact (correctly rounded); the texts are those of
 // real_text_native.cpp. The numbers read and written here have only digits, '.', 'e' and signs:
 // the program never changes the "C" locale that these functions then follow.
 #include "formula/real_text.h"
