@@ -2,6 +2,7 @@
 
 #include "formula/real_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,10 +12,14 @@ namespace trimora {
 namespace {
 
 constexpr int kSignificant = 18; // an extended-precision formatter sees 18 significant digits
+constexpr int kMostDecimals = 18;
+// The longest text: a sign, a carry, 309 integer digits of the largest double, the point, the decimals.
+constexpr int kLongestText = 1 + 1 + 309 + 1 + kMostDecimals;
 
-// Appends the fixed-point text of |x| with `decimals` places to `out`. The value is first taken
-// to 18 significant digits, then rounded at the last place half away from zero.
-void AppendFixedAbs(std::string& out, double ax, int decimals) {
+// Writes the fixed-point text of |x| with `decimals` places to `out` (kLongestText characters) and
+// returns its end. The value is first taken to 18 significant digits, then rounded at the last
+// place half away from zero.
+char* WriteFixedAbs(char* out, double ax, int decimals) {
     char buf[48];
     // d.ddddddddddddddddde+XX
     const char* const end = WriteScientificReal(buf, ax, kSignificant - 1);
@@ -27,56 +32,54 @@ void AppendFixedAbs(std::string& out, double ax, int decimals) {
 
     // The number as a digit string with `decimals` places: digit k has the weight 10^(exponent - k).
     // Position p of the result (0 = first integer digit) holds digit (p - lead), where lead is the
-    // count of leading zeros needed when the value is below 1.
+    // count of leading zeros needed when the value is below 1. number[0] is kept for a carry.
     const int intDigits = exponent >= 0 ? exponent + 1 : 1;
     const int lead = exponent >= 0 ? 0 : -exponent; // zeros before the first significant digit
     const int total = intDigits + decimals;
-    std::string number(static_cast<std::size_t>(total), '0');
+    char number[kLongestText];
+    char* const first = number + 1;
     for (int p = 0; p < total; ++p) {
         const int k = p - lead;
-        if (k >= 0 && k < kSignificant) number[static_cast<std::size_t>(p)] = digits[k];
+        first[p] = k >= 0 && k < kSignificant ? digits[k] : '0';
     }
+    char* begin = first;
     const int next = total - lead; // index of the first digit beyond the kept places
     if (next >= 0 && next < kSignificant && digits[next] >= '5') {
         int i = total - 1;
-        while (i >= 0 && number[static_cast<std::size_t>(i)] == '9') number[static_cast<std::size_t>(i--)] = '0';
+        while (i >= 0 && first[i] == '9') first[i--] = '0';
         if (i >= 0)
-            ++number[static_cast<std::size_t>(i)];
+            ++first[i];
         else
-            number.insert(number.begin(), '1');
+            *--begin = '1';
     }
-    const std::size_t split = number.size() - static_cast<std::size_t>(decimals);
-    out.append(number, 0, split);
+    char* const split = first + intDigits;
+    out = std::copy(begin, split, out);
     if (decimals > 0) {
-        out += '.';
-        out.append(number, split, std::string::npos);
+        *out++ = '.';
+        out = std::copy(split, first + total, out);
     }
+    return out;
 }
 
 } // namespace
 
 std::string FormatRealDot(double x, int decimals) {
-    if (decimals < 0) decimals = 0;
-    if (decimals > 18) decimals = 18;
-    std::string s;
-    if (std::isnan(x)) {
-        s = "NAN";
-    } else if (std::isinf(x)) {
-        s = x > 0 ? "INF" : "-INF";
-    } else {
-        if (std::signbit(x)) s += '-';
-        if (x == 0) {
-            s += '0';
-        } else {
-            AppendFixedAbs(s, std::fabs(x), decimals);
-        }
-        if (s.find('.') != std::string::npos) {
-            while (s.back() == '0') s.pop_back();
-            if (s.back() == '.') s.pop_back();
-        }
-        if (s == "-0") s = "0";
+    decimals = std::clamp(decimals, 0, kMostDecimals);
+    if (std::isnan(x)) return "NAN";
+    if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
+    char text[kLongestText];
+    char* end = text;
+    if (std::signbit(x)) *end++ = '-';
+    if (x == 0)
+        *end++ = '0';
+    else
+        end = WriteFixedAbs(end, std::fabs(x), decimals);
+    if (std::find(text, end, '.') != end) {
+        while (end[-1] == '0') --end;
+        if (end[-1] == '.') --end;
     }
-    return s;
+    if (end - text == 2 && text[0] == '-' && text[1] == '0') return "0";
+    return std::string(text, end);
 }
 
 std::string FormatReal(double x, int decimals) {

@@ -2,8 +2,9 @@
 // fdlibm). The desktop's glibc rounds sine, cosine and their inverses correctly in nearly every
 // case, musl in far fewer (about 3 to 18 in 100 arguments differ from glibc's in the last bit),
 // enough to change a shown digit or a pixel now and then. Here they are correctly rounded but in the
-// rarest cases: sine, cosine, arc tangent and arc cosine from double-double evaluations (about 70 correct
-// bits, quick: a repaint calls them some 20000 times), the rarer ones in 113-bit long double. hypot
+// rarest cases: sine, cosine, arc tangent and arc cosine first from a table of sines (about 62
+// correct bits) with a test whether that decides the rounding, else from full double-double series
+// (about 70 correct bits) — a repaint calls them some 20000 times; the rarer ones in 113-bit long double. hypot
 // follows glibc's algorithm and gives its results; exp, log and pow are the same algorithms in both
 // libraries and stay musl's.
 #include <cmath>
@@ -40,6 +41,8 @@ Double2 Add(Double2 a, Double2 b) {
     s = QuickTwoSum(s.hi, s.lo + t.hi);
     return QuickTwoSum(s.hi, s.lo + t.lo);
 }
+
+Double2 Negated(Double2 a) { return {-a.hi, -a.lo}; }
 
 Double2 Multiply(Double2 a, Double2 b) {
     Double2 p = TwoProduct(a.hi, b.hi);
@@ -109,14 +112,77 @@ Double2 CosineSeries(Double2 r2) {
     return Add(Multiply(c, r2), {1, 0});
 }
 
+// sin r (odd = false) or cos r for |r| <= pi/4 + a little, from the full series: about 70 correct bits.
+double SeriesValue(Double2 r, bool odd) {
+    const Double2 r2 = Multiply(r, r);
+    const Double2 value = odd ? CosineSeries(r2) : SineSeries(r, r2);
+    return value.hi + value.lo;
+}
+
+// sin a and cos a of the table's angles a = j/64, |j| <= kTableEnd, from the series.
+constexpr int kTableEnd = 52;
+struct TableRow {
+    Double2 sine, cosine;
+};
+struct SineTable {
+    TableRow rows[2 * kTableEnd + 1];
+    SineTable() {
+        for (int j = -kTableEnd; j <= kTableEnd; ++j) {
+            const Double2 a{j / 64.0, 0};
+            const Double2 a2 = Multiply(a, a);
+            rows[j + kTableEnd] = {j == 0 ? Double2{0, 0} : SineSeries(a, a2), CosineSeries(a2)};
+        }
+    }
+};
+const SineTable& Table() {
+    static const SineTable table;
+    return table;
+}
+
+// The quick way to sin r (odd = false) or cos r, |r| <= pi/4 + a little: r = a + t with a = j/64
+// from the table and |t| <= 1/128, then sin(a + t) = sin a + sin a (cos t - 1) + cos a sin t and
+// cos(a + t) = cos a + cos a (cos t - 1) - sin a sin t; within 2^-62 of the value's size.
+Double2 TableValue(Double2 r, bool odd) {
+    const double j = std::nearbyint(r.hi * 64);
+    const double th = r.hi - j / 64, tl = r.lo; // th exact: both are multiples of the ulp of r.hi
+    const TableRow& row = Table().rows[static_cast<int>(j) + kTableEnd];
+    const Double2 base = odd ? row.cosine : row.sine;
+    const Double2 other = odd ? Negated(row.sine) : row.cosine;
+    const double t2 = th * th;
+    // cos t - 1 and sin t - th, each to far below 2^-66 of the result.
+    const double cosMinusOne = t2 * (-0.5 + t2 * (1.0 / 24 + t2 * (-1.0 / 720 + t2 * (1.0 / 40320)))) - th * tl;
+    const double sinRest = tl + th * t2 * (-1.0 / 6 + t2 * (1.0 / 120 + t2 * (-1.0 / 5040 + t2 * (1.0 / 362880))));
+    const Double2 product = TwoProduct(other.hi, th);
+    const Double2 sum = TwoSum(base.hi, product.hi);
+    const double small = base.lo + product.lo + base.hi * cosMinusOne + other.hi * sinRest + other.lo * th;
+    return QuickTwoSum(sum.hi, sum.lo + small);
+}
+
+// Whether every number within `error` times the size of y rounds to the double y.hi, as the
+// exact value then does. The quick ways below test at least four times their error: about 1 in 100
+// values takes the full series.
+bool RoundsSurely(Double2 y, double error) {
+    const double e = std::fabs(y.hi) * error;
+    return y.hi + (y.lo + e) == y.hi && y.hi + (y.lo - e) == y.hi;
+}
+
+// sin a and cos a in double-double within 2^-62, for |a| <= 4.
+void QuickSinCosOf(double a, Double2& sine, Double2& cosine) {
+    int quadrant = 0;
+    const Double2 r = Reduced(a, quadrant);
+    const Double2 s = TableValue(r, false), c = TableValue(r, true);
+    const Double2 sines[4] = {s, c, Negated(s), Negated(c)}, cosines[4] = {c, Negated(s), Negated(c), s};
+    sine = sines[quadrant];
+    cosine = cosines[quadrant];
+}
+
 // sin x (cosine = false) or cos x.
 double SineOrCosine(double x, bool cosine) {
     int quadrant = 0;
     const Double2 r = Reduced(x, quadrant);
-    const Double2 r2 = Multiply(r, r);
     if (cosine) quadrant = (quadrant + 1) & 3;
-    const Double2 value = (quadrant & 1) ? CosineSeries(r2) : SineSeries(r, r2);
-    const double rounded = value.hi + value.lo;
+    const Double2 quick = TableValue(r, quadrant & 1);
+    const double rounded = RoundsSurely(quick, 0x1p-60) ? quick.hi : SeriesValue(r, quadrant & 1);
     return (quadrant & 2) ? -rounded : rounded;
 }
 
@@ -131,8 +197,6 @@ void SinCosOf(double a, Double2& sine, Double2& cosine) {
     sine = sines[quadrant];
     cosine = cosines[quadrant];
 }
-
-Double2 Negated(Double2 a) { return {-a.hi, -a.lo}; }
 
 // ax >= ay > 0, neither near the ends of the range.
 double HypotKernel(double ax, double ay) {
@@ -158,6 +222,27 @@ Double2 SquareRoot(Double2 a) {
     return QuickTwoSum(r, (((a.hi - rr.hi) - rr.lo) + a.lo) / (2 * r));
 }
 
+// atan x = a0 + atan d with tan d = (x cos a0 - sin a0) / (cos a0 + x sin a0), from a0 of float
+// precision: |d| < 2^-22, so that atan d = d - d^3/3 to far below the last bit. Within about twice
+// the error of sin a0 and cos a0.
+Double2 ArcTangent(double x, double a0, Double2 s, Double2 c) {
+    const Double2 top = Add(Multiply({x, 0}, c), Negated(s));
+    const double bottom = c.hi + x * s.hi;
+    const double d = top.hi / bottom;
+    const Double2 rest = Add(top, Negated(TwoProduct(d, bottom)));
+    const Double2 tangent = QuickTwoSum(d, (rest.hi + rest.lo) / bottom);
+    const Double2 angle = Add(tangent, {-d * d * d / 3, 0});
+    return Add({a0, 0}, angle);
+}
+
+// acos y = a0 + asin(sqrt(1 - y^2) cos a0 - y sin a0) from a0 = acos y within a few ulps: the sine
+// of what a0 lacks is then the angle itself to far below the last bit. Within about four times the
+// error of sin a0 and cos a0.
+Double2 ArcCosine(double y, double a0, Double2 s, Double2 c) {
+    const Double2 root = SquareRoot(Add({1, 0}, Negated(TwoProduct(y, y))));
+    return Add({a0, 0}, Add(Multiply(root, c), Negated(Multiply({y, 0}, s))));
+}
+
 } // namespace
 
 extern "C" {
@@ -172,32 +257,29 @@ double cos(double x) {
     return SineOrCosine(x, true);
 }
 
-// atan x = a0 + atan d with tan d = (x cos a0 - sin a0) / (cos a0 + x sin a0), from a0 of float
-// precision: |d| < 2^-22, so that atan d = d - d^3/3 to far below the last bit.
+// The quick sine and cosine of a0 first, the full series when the rounding is in doubt.
 double atan(double x) {
     if (!(std::fabs(x) >= 1e-8 && std::fabs(x) <= 1e100)) return static_cast<double>(atanl(x));
     const double a0 = std::atanf(static_cast<float>(x));
     Double2 s{}, c{};
+    QuickSinCosOf(a0, s, c);
+    Double2 sum = ArcTangent(x, a0, s, c);
+    if (RoundsSurely(sum, 0x1p-59)) return sum.hi;
     SinCosOf(a0, s, c);
-    const Double2 top = Add(Multiply({x, 0}, c), Negated(s));
-    const double bottom = c.hi + x * s.hi;
-    const double d = top.hi / bottom;
-    const Double2 rest = Add(top, Negated(TwoProduct(d, bottom)));
-    const Double2 tangent = QuickTwoSum(d, (rest.hi + rest.lo) / bottom);
-    const Double2 angle = Add(tangent, {-d * d * d / 3, 0});
-    const Double2 sum = Add({a0, 0}, angle);
+    sum = ArcTangent(x, a0, s, c);
     return sum.hi + sum.lo;
 }
 
-// acos y = a0 + asin(sqrt(1 - y^2) cos a0 - y sin a0) from a0 = 2 atan sqrt((1 - y) / (1 + y)) within
-// a few ulps: the sine of what a0 lacks is then the angle itself to far below the last bit.
+// a0 = 2 atan sqrt((1 - y) / (1 + y)).
 double acos(double y) {
     if (!(std::fabs(y) < 1)) return static_cast<double>(acosl(y));
     const double a0 = 2 * atan(std::sqrt((1 - y) / (1 + y)));
     Double2 s{}, c{};
+    QuickSinCosOf(a0, s, c);
+    Double2 sum = ArcCosine(y, a0, s, c);
+    if (RoundsSurely(sum, 0x1p-58)) return sum.hi;
     SinCosOf(a0, s, c);
-    const Double2 root = SquareRoot(Add({1, 0}, Negated(TwoProduct(y, y))));
-    const Double2 sum = Add({a0, 0}, Add(Multiply(root, c), Negated(Multiply({y, 0}, s))));
+    sum = ArcCosine(y, a0, s, c);
     return sum.hi + sum.lo;
 }
 

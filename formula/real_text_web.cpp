@@ -1,5 +1,5 @@
-// Doubles read with strtod and written with snprintf, for a standard library without floating-point
-// <charconv> (the web edition's). Both are exact (correctly rounded); the texts are those of
+// Doubles read with strtod and written with snprintf (or, for the usual numbers, exactly in 128-bit
+// integers), for a standard library without floating-point <charconv> (the web edition's). Both are exact (correctly rounded); the texts are those of
 // real_text_native.cpp. The numbers read and written here have only digits, '.', 'e' and signs:
 // the program never changes the "C" locale that these functions then follow.
 #include "formula/real_text.h"
@@ -48,6 +48,65 @@ bool ReadsBack(std::uint64_t m, int e10, double x) {
     char text[48];
     std::snprintf(text, sizeof text, "%" PRIu64 "e%d", m, e10);
     return std::strtod(text, nullptr) == x;
+}
+
+__extension__ typedef unsigned __int128 Wide;
+
+// printf's "%.*e" without printf (whose exact conversion is slow, and a repaint writes thousands of
+// numbers) for 1e-10 <= |x| < 10^(decimals + 1): |x| = m·2^e scaled by 10^k = 5^k·2^k, k <= 27, is
+// exact in 128 bits, then rounded to `decimals` + 1 digits, half to even as printf rounds. nullptr
+// for any other number.
+char* QuickScientific(char* out, double x, int decimals) {
+    constexpr int kMostDigits = 18, kLargestScale = 27;
+    if (decimals < 0 || decimals >= kMostDigits || !std::isfinite(x) || x == 0) return nullptr;
+    int e2 = 0;
+    const double fraction = std::frexp(std::fabs(x), &e2); // |x| = fraction·2^e2, fraction in [0.5, 1)
+    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int e = e2 - 53;
+    const int digits = decimals + 1;
+    std::uint64_t powers10[kMostDigits + 1] = {1};
+    for (int i = 1; i <= kMostDigits; ++i) powers10[i] = powers10[i - 1] * 10;
+    // 1. The decimal exponent of the first digit: that of 2^(e2 - 1), or one more.
+    int lead = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
+    Wide whole = 0, rest = 0, half = 0;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int k = digits - 1 - lead;
+        if (k < 0 || k > kLargestScale) return nullptr;
+        std::uint64_t power5 = 1;
+        for (int i = 0; i < k; ++i) power5 *= 5;
+        const Wide scaled = static_cast<Wide>(m) * power5; // |x|·10^k = scaled·2^(e + k)
+        const int shift = e + k;
+        if (shift >= 0) {
+            if (shift > 10) return nullptr;
+            whole = scaled << shift, rest = 0, half = 1;
+        } else {
+            if (shift < -120) return nullptr;
+            const Wide one = static_cast<Wide>(1) << -shift;
+            whole = scaled >> -shift, rest = scaled & (one - 1), half = one >> 1;
+        }
+        if (whole < powers10[digits]) break;
+        ++lead;
+    }
+    if (whole >= powers10[digits] || whole < powers10[digits - 1]) return nullptr;
+    // 2. Rounded half to even; 9.99… may become 10.
+    auto n = static_cast<std::uint64_t>(whole);
+    if (rest > half || (rest == half && (n & 1))) ++n;
+    if (n == powers10[digits]) n /= 10, ++lead;
+    // 3. Sign, first digit, point and the others, exponent of at least two digits.
+    char* c = out;
+    if (std::signbit(x)) *c++ = '-';
+    char text[kMostDigits];
+    for (int i = digits - 1; i >= 0; --i, n /= 10) text[i] = static_cast<char>('0' + n % 10);
+    *c++ = text[0];
+    if (decimals > 0) *c++ = '.';
+    for (int i = 1; i < digits; ++i) *c++ = text[i];
+    *c++ = 'e';
+    *c++ = lead < 0 ? '-' : '+';
+    const int magnitude = lead < 0 ? -lead : lead;
+    if (magnitude >= 100) *c++ = static_cast<char>('0' + magnitude / 100);
+    *c++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *c++ = static_cast<char>('0' + magnitude % 10);
+    return c;
 }
 
 } // namespace
@@ -150,6 +209,7 @@ std::string ShortestRealText(double x) {
 }
 
 char* WriteScientificReal(char* out, double x, int decimals) {
+    if (char* end = QuickScientific(out, x, decimals)) return end;
     const int n = std::snprintf(out, 32, "%.*e", decimals, x);
     return out + (n > 0 ? n : 0);
 }

@@ -8,8 +8,8 @@ dir="${1:-$root/build-web}"
 bash "$root/scripts/setup.sh" --web
 # Debian's emscripten finds its JavaScript tools (acorn) there, whichever Node runs it.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
-emcmake cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" \
-  "-DCMAKE_C_FLAGS_RELEASE=-O2 -DNDEBUG" -DTRIMORA_BUILD_APP=OFF -DTRIMORA_BUILD_TESTS=OFF \
+emcmake cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O3 -DNDEBUG" \
+  "-DCMAKE_C_FLAGS_RELEASE=-O3 -DNDEBUG" -DTRIMORA_BUILD_APP=OFF -DTRIMORA_BUILD_TESTS=OFF \
   -DTRIMORA_BUILD_BENCH=OFF -DEigen3_DIR=/usr/share/eigen3/cmake >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target trimora_web_cli trimora_web_module trimora_libm_check
 packed() { echo $(($(gzip -9c "$1" | wc -c) + $(gzip -9c "$2" | wc -c))); }

@@ -74,6 +74,19 @@ std::string TraceLoci(WebSession& s, const val& names, int vertex, int path) {
     return s.TraceLoci(emscripten::vecFromJSArray<std::string>(names), vertex, path);
 }
 
+val TracedLoci(WebSession& s, const val& names, int vertex, int path) {
+    const WebText traced = s.TracedLociBytes(emscripten::vecFromJSArray<std::string>(names), vertex, path);
+    val out = val::object();
+    out.set("bytes", Bytes(traced.text));
+    out.set("error", traced.error);
+    return out;
+}
+
+std::string AddLoci(WebSession& s, const val& bytes) {
+    const std::vector<unsigned char> data = emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
+    return s.AddLoci(std::string(data.begin(), data.end()));
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(trimora) {
@@ -124,6 +137,8 @@ EMSCRIPTEN_BINDINGS(trimora) {
         })
         .function("relations", +[](WebSession& s, bool all, int limit) { return Text(s.Relations(all, limit)); })
         .function("traceLoci", &TraceLoci)
+        .function("tracedLoci", &TracedLoci)
+        .function("addLoci", &AddLoci)
         .function("tikz", +[](WebSession& s, double cmPerUnit) { return Text(s.TikzText(cmPerUnit)); })
         .function("svg", +[](WebSession& s) { return Text(s.SvgText()); })
         .function("resultsText", +[](WebSession& s) { return Text(s.ResultsText(false)); })

@@ -14,6 +14,7 @@
 #include "output/svg_canvas.h"
 #include "output/tikz_canvas.h"
 #include "paint/paint.h"
+#include "web/loci_bytes.h"
 
 #include <algorithm>
 #include <exception>
@@ -256,11 +257,12 @@ WebText WebSession::Relations(bool all, int limit) {
     return out;
 }
 
-std::string WebSession::TraceLoci(const std::vector<std::string>& names, int vertex, int path) {
+std::string WebSession::NewLoci(const std::vector<std::string>& names, int vertex, int path,
+                                std::vector<Locus>& added) {
     if (vertex < 0 || vertex > 2 || path < 0 || path > 3)
         return "Die Ortslinie kennt die Ecken 0 bis 2 und die Bahnen 0 bis 3.";
     return Guarded([&]() -> std::string {
-        Document& doc = session_.doc;
+        const Document& doc = session_.doc;
         const std::vector<TracePoint> points = TracePoints(doc, session_.width, session_.height);
         LocusRequest request{vertex, static_cast<VertexPath>(path), {}};
         for (const std::string& name : names) {
@@ -268,11 +270,31 @@ std::string WebSession::TraceLoci(const std::vector<std::string>& names, int ver
             if (found < 0) return "Kein markierter Punkt \"" + name + "\" der eingeschalteten Elemente.";
             request.points.push_back(points[static_cast<std::size_t>(found)]);
         }
-        doc.loci = WithLoci(doc, session_.width, session_.height,
-                            trimora::TraceLoci(doc, session_.width, session_.height, request)
-                                .value_or(std::vector<Locus>{}));
+        added = trimora::TraceLoci(doc, session_.width, session_.height, request).value_or(std::vector<Locus>{});
         return {};
     });
+}
+
+std::string WebSession::TraceLoci(const std::vector<std::string>& names, int vertex, int path) {
+    std::vector<Locus> added;
+    const std::string error = NewLoci(names, vertex, path, added);
+    if (error.empty()) session_.doc.loci = WithLoci(session_.doc, session_.width, session_.height, std::move(added));
+    return error;
+}
+
+WebText WebSession::TracedLociBytes(const std::vector<std::string>& names, int vertex, int path) {
+    std::vector<Locus> added;
+    WebText out;
+    out.error = NewLoci(names, vertex, path, added);
+    if (out.error.empty()) out.text = LociBytes(added);
+    return out;
+}
+
+std::string WebSession::AddLoci(const std::string& bytes) {
+    std::optional<std::vector<Locus>> added = LociFromBytes(bytes);
+    if (!added) return "Die Ortslinie kam beschädigt an.";
+    session_.doc.loci = WithLoci(session_.doc, session_.width, session_.height, std::move(*added));
+    return {};
 }
 
 WebText WebSession::TikzText(double cmPerUnit) {

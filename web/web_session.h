@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/core/session.h"
+#include "draw/loci.h"
 #include "draw/recording_canvas.h"
 
 #include <cstdint>
@@ -96,6 +97,10 @@ class WebSession {
     MarkedPoints Marks() const;
     WebText Relations(bool all, int limit); // one relation a line
     std::string TraceLoci(const std::vector<std::string>& names, int vertex, int path);
+    // The same loci traced without adding them, as bytes (web/loci_bytes.h) in `text`, for a worker;
+    // and such bytes added to the loci of this session.
+    WebText TracedLociBytes(const std::vector<std::string>& names, int vertex, int path);
+    std::string AddLoci(const std::string& bytes);
     WebText TikzText(double cmPerUnit);
     WebText SvgText(); // the picture of the drawing area, a pixel 1/96 inch
     WebText ResultsText(bool cp1252);
@@ -104,6 +109,7 @@ class WebSession {
   private:
     Document Measured() const;
     std::vector<std::string> ResultLines();
+    std::string NewLoci(const std::vector<std::string>& names, int vertex, int path, std::vector<Locus>& added);
     Session session_;
 };
 

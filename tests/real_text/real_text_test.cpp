@@ -58,7 +58,9 @@ TEST(RealText, WritesWhatToCharsWrites) {
                              123456789012345678.0, 1e-4, 1e-5, 0.001, 5e-324, 2.2250738585072014e-308,
                              std::numeric_limits<double>::max(), 9007199254740993.0, 0.3, 1.2, 0.8 * 0.8 * 0.8,
                              std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                             std::numeric_limits<double>::quiet_NaN(), std::ldexp(1.0, 60), std::ldexp(1.0, -60)};
+                             std::numeric_limits<double>::quiet_NaN(), std::ldexp(1.0, 60), std::ldexp(1.0, -60),
+                             // Halves to even, carries into a new digit, the ends of the quick way.
+                             0.125, 2.5, 3.5, 0.375, 9.5, 99.5, 9.9999999999999999e-11, 1e-10, 999999999999999999.0, 1e18};
     std::mt19937_64 random(20261208);
     int count = 0;
     auto check = [&](double x) {
@@ -77,8 +79,9 @@ TEST(RealText, WritesWhatToCharsWrites) {
         const double x = std::bit_cast<double>(random());
         check(x);
         check(static_cast<double>(random() % 100000) / std::pow(10.0, static_cast<int>(random() % 12)));
+        check(std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 120) - 100));
     }
-    EXPECT_EQ(count, 40030);
+    EXPECT_EQ(count, 60040);
 }
 
 } // namespace

@@ -29,5 +29,7 @@ export default defineConfig({
   resolve: { alias: { "@core": `${webBuild}/web` } },
   server: { fs: { allow: [root, webBuild] } },
   plugins: [serviceWorker()],
+  // The relations' worker loads the module as the page does: an ES module, too.
+  worker: { format: "es" },
   build: { outDir: process.env.TRIMORA_PAGE_OUT ?? `${root}build-web/page`, emptyOutDir: true, target: "es2022" },
 });

@@ -75,7 +75,7 @@ const frameWork = await page.evaluate(async (steps) => {
 const relations = [];
 for (let run = 0; run < kRuns; ++run) {
   await page.evaluate(() => performance.clearMeasures("trimora-relations"));
-  await page.getByText("Zusammenhänge", { exact: true }).click(); // open: the list is searched
+  await page.getByText("Zusammenhänge", { exact: true }).click(); // open: the worker searches the list
   await page.waitForFunction(() => performance.getEntriesByName("trimora-relations").length > 0);
   relations.push(await page.evaluate(() => performance.getEntriesByName("trimora-relations")[0].duration));
   await page.getByText("Zusammenhänge", { exact: true }).click();

@@ -55,6 +55,8 @@ export interface Session {
   setAnimation(vertex: number, direction: number, speed: number): string;
   animationStep(): void;
   traceLoci(names: string[], vertex: number, path: number): string;
+  tracedLoci(names: string[], vertex: number, path: number): { bytes: Uint8Array; error: string };
+  addLoci(bytes: Uint8Array): string;
   captureState(): string;
   restoreState(text: string): string;
   paint(): Frame;

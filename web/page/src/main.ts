@@ -6,7 +6,9 @@ import { ElementLists } from "./element-lists.ts";
 import { download, loadFile } from "./files.ts";
 import { History } from "./history.ts";
 import { MotionPanel } from "./motion-panel.ts";
+import { CoreWorker } from "./core-worker-client.ts";
 import { RelationsPanel } from "./relations-panel.ts";
+import { RelationsSearch } from "./relations.ts";
 import { encodeShare, kDamagedLink, parseShare, sizesOf } from "./share-link.ts";
 
 function byId<T extends HTMLElement>(id: string): T {
@@ -25,6 +27,7 @@ function timeline(name: string, start?: number): void {
 }
 
 const kNoPicture = "Das Bild ließ sich nicht als PNG schreiben.";
+const kTraceDropped = "Die Ortslinie wurde verworfen: Die Zeichnung hat sich inzwischen geändert.";
 
 class Page {
   private readonly history: History;
@@ -33,13 +36,20 @@ class Page {
   private readonly fields = [0, 1, 2, 3, 4, 5].map((i) => byId<HTMLInputElement>(`field-${i}`));
   private readonly status = byId<HTMLSpanElement>("status");
   private readonly motion: MotionPanel;
+  private readonly worker = new CoreWorker();
+  private readonly search: RelationsSearch;
   private readonly relations: RelationsPanel;
+  private relationsStart = 0;
   private showResults = false;
   private dragStart = "";
   private vertex = -1; // the vertex the keyboard moves
 
   constructor(private readonly session: Session) {
     this.history = new History(session);
+    this.search = new RelationsSearch(this.worker, (found) => {
+      this.relations.shown(found);
+      timeline("trimora-relations", this.relationsStart);
+    });
     this.drawing = new DrawingArea(session, byId<HTMLCanvasElement>("drawing"), {
       dragStart: () => {
         this.motion.stop();
@@ -67,6 +77,7 @@ class Page {
         changed: () => this.render(),
         report: (message) => this.report(message),
         started: () => (animationStart = session.captureState()),
+        trace: (names, vertex, path) => this.traceLoci(names, vertex, path),
         stopped: () => {
           this.history.record(animationStart);
           this.render();
@@ -74,8 +85,11 @@ class Page {
       },
     );
     this.relations = new RelationsPanel(
-      (all, limit) => session.relations(all, limit),
-      (start) => timeline("trimora-relations", start),
+      (all, limit) => {
+        this.relationsStart = performance.now();
+        const { width, height } = this.drawing.size();
+        this.search.start(session.captureState(), width, height, all, limit);
+      },
       byId("relations"), byId("relations-list"), byId("relations-filter"), byId("relations-place"),
       byId("relations-this"), byId("relations-count"), byId("relations-more"),
     );
@@ -86,6 +100,16 @@ class Page {
     this.wireFiles();
     this.wireShare();
     this.render();
+  }
+
+  // The loci are traced in the worker and added here, unless the drawing changed meanwhile.
+  private async traceLoci(names: string[], vertex: number, path: number): Promise<string> {
+    const state = this.session.captureState();
+    const { width, height } = this.drawing.size();
+    const traced = await this.worker.run(state, width, height, { kind: "loci", names, vertex, path });
+    if (traced.error) return traced.error;
+    if (this.session.captureState() !== state) return kTraceDropped;
+    return this.session.addLoci(traced.bytes);
   }
 
   // One undoable change, then the repaint; the last message goes.

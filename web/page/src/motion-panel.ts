@@ -8,6 +8,8 @@ export interface MotionEvents {
   report(message: string): void;
   started(): void;              // before the animation's first step
   stopped(): void;              // after its last
+  // The loci of the named points traced (off the page's thread) and added: "" or a message.
+  trace(names: string[], vertex: number, path: number): Promise<string>;
 }
 
 const kCircumcircle = 3; // the path "auf dem Umkreis", for loci only
@@ -21,12 +23,12 @@ export class MotionPanel {
     private readonly path: HTMLSelectElement,
     private readonly animate: HTMLButtonElement,
     private readonly point: HTMLSelectElement,
-    trace: HTMLButtonElement,
+    private readonly traceButton: HTMLButtonElement,
     private readonly panel: HTMLDetailsElement,
     private readonly events: MotionEvents,
   ) {
     animate.addEventListener("click", () => (this.running ? this.stop() : this.start()));
-    trace.addEventListener("click", () => this.trace());
+    traceButton.addEventListener("click", () => void this.trace());
     panel.addEventListener("toggle", () => this.refreshPoints());
     point.addEventListener("focus", () => this.refreshPoints());
   }
@@ -84,7 +86,7 @@ export class MotionPanel {
     this.animate.textContent = this.running ? "Animation anhalten" : "Animation starten";
   }
 
-  private trace(): void {
+  private async trace(): Promise<void> {
     this.stop();
     this.refreshPoints();
     if (this.point.value === "") {
@@ -92,11 +94,13 @@ export class MotionPanel {
       return;
     }
     this.events.report("Die Ortslinie wird berechnet …");
-    // The message shows before the work starts.
-    setTimeout(() => {
-      const error = this.session.traceLoci([this.point.value], Number(this.vertex.value), Number(this.path.value));
+    this.traceButton.disabled = true;
+    try {
+      const error = await this.events.trace([this.point.value], Number(this.vertex.value), Number(this.path.value));
       this.events.report(error);
       this.events.changed();
-    }, 20);
+    } finally {
+      this.traceButton.disabled = false;
+    }
   }
 }

@@ -1,9 +1,15 @@
 // "Zusammenhänge" beside the picture: the relations of the switched elements, narrowed by a filter
 // (accent-blind, like the element search) and by one place, with a count. The list is searched
-// again a moment after the triangle or the selection last changed, and only while it is open.
+// again (in the worker, relations.ts) a moment after the triangle or the selection last changed,
+// and only while it is open; the found rows come back through shown().
+import type { TextResult } from "./core.ts";
 import { foldForSearch } from "./element-lists.ts";
 
-export type RelationSource = (all: boolean, limit: number) => { text: string; error: string };
+export const kComputing = "wird berechnet …";
+
+// Starts a search of the relations (what holds for this triangle only too: all; at most limit
+// rows, 0: every one).
+export type RelationSearch = (all: boolean, limit: number) => void;
 
 const kDefaultRows = 100;
 const kSettle = 350; // ms after the last change before the list is searched again
@@ -41,8 +47,7 @@ export class RelationsPanel {
   private showAll = false;
 
   constructor(
-    private readonly source: RelationSource,
-    private readonly searched: (start: number) => void,
+    private readonly start: RelationSearch,
     private readonly panel: HTMLDetailsElement,
     private readonly list: HTMLOListElement,
     private readonly filter: HTMLInputElement,
@@ -71,14 +76,18 @@ export class RelationsPanel {
   search(): void {
     window.clearTimeout(this.timer);
     if (!this.panel.open) return;
-    const start = performance.now();
-    const found = this.source(this.thisTriangleToo.checked, this.showAll ? 0 : kDefaultRows);
+    this.count.textContent = kComputing;
+    this.list.setAttribute("aria-busy", "true");
+    this.start(this.thisTriangleToo.checked, this.showAll ? 0 : kDefaultRows);
+  }
+
+  shown(found: TextResult): void {
+    this.list.removeAttribute("aria-busy");
     const lines = (found.error ? [found.error] : found.text.split("\n")).filter((l) => l !== "" && l !== "Zusammenhänge");
     this.rest = lines.length > 0 && lines[lines.length - 1].startsWith("… und ") ? lines.pop()! : "";
     this.rows = lines;
     this.fillPlaces();
     this.show();
-    this.searched(start);
   }
 
   private fillPlaces(): void {

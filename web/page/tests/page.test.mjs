@@ -146,6 +146,24 @@ test("a topic's results name the centroid", async () => {
   assert.ok((await inkedPixels(page)) > 2000);
 });
 
+test("the page answers while the relations of every entry are searched", async () => {
+  const { page } = opened;
+  const results = page.getByRole("button", { name: "Berechnung" });
+  await page.locator("#drawing").focus();
+  await page.keyboard.press("Control+F12");
+  await page.getByText("Zusammenhänge", { exact: true }).click();
+  // Shown at all only when the search leaves the page's thread free.
+  await page.locator("#relations-list[aria-busy='true']").waitFor();
+  assert.equal(await page.locator("#relations-count").textContent(), "wird berechnet …");
+  await results.click();
+  assert.equal(await results.getAttribute("aria-pressed"), "true");
+  await results.click();
+  await page.locator("#relations-list:not([aria-busy])").waitFor();
+  assert.ok((await page.locator("#relations-list li").count()) > 10);
+  await page.getByText("Zusammenhänge", { exact: true }).click();
+  await page.getByRole("button", { name: "Auswahl leeren" }).click();
+});
+
 test("a field that cannot be read is marked", async () => {
   const { page } = opened;
   await page.getByLabel("B y").fill("2+*3");
