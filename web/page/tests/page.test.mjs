@@ -153,12 +153,12 @@ test("the page answers while the relations of every entry are searched", async (
   await page.keyboard.press("Control+F12");
   await page.getByText("Zusammenhänge", { exact: true }).click();
   // Shown at all only when the search leaves the page's thread free.
-  await page.locator("#relations-list[aria-busy='true']").waitFor();
+  await page.locator("#relations-list[aria-busy='true']").waitFor({ state: "attached" });
   assert.equal(await page.locator("#relations-count").textContent(), "wird berechnet …");
   await results.click();
   assert.equal(await results.getAttribute("aria-pressed"), "true");
   await results.click();
-  await page.locator("#relations-list:not([aria-busy])").waitFor();
+  await page.locator("#relations-list:not([aria-busy])").waitFor({ state: "attached" });
   assert.ok((await page.locator("#relations-list li").count()) > 10);
   await page.getByText("Zusammenhänge", { exact: true }).click();
   await page.getByRole("button", { name: "Auswahl leeren" }).click();
