@@ -437,13 +437,15 @@ TEST(Relations, RandomTrianglesReportOnlyWhatTheExactPointsSatisfy) {
                                       : r.kind == RelationKind::Concyclic ? 4
                                                                           : 1;
             EXPECT_GE(r.members.size(), least) << RelationLine(set, r);
-            if (r.general && r.kind != RelationKind::Coincident && r.kind != RelationKind::OnConic)
+            if (r.general && r.kind != RelationKind::Coincident && r.kind != RelationKind::OnConic) {
                 EXPECT_GE(std::count_if(r.names.begin(), r.names.end(), [](const std::vector<int>& n) { return !n.empty(); }),
                           static_cast<long>(least))
                     << RelationLine(set, r);
-            if (r.kind == RelationKind::Coincident && !r.inPicture)
+            }
+            if (r.kind == RelationKind::Coincident && !r.inPicture) {
                 EXPECT_GE(r.names.empty() ? set.points[static_cast<std::size_t>(r.members[0])].names.size() : r.names[0].size(), 2u)
                     << RelationLine(set, r);
+            }
             ASSERT_TRUE(r.kind == RelationKind::Coincident || Holds(r.kind, pts, tol))
                 << RelationLine(set, r) << " in " << A.x << "," << A.y << " " << B.x << "," << B.y << " " << C.x
                 << "," << C.y;

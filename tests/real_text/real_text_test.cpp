@@ -23,8 +23,12 @@ void ExpectReadLikeCharconv(std::string_view text, RealSyntax syntax) {
     SCOPED_TRACE(std::string(text));
     EXPECT_EQ(read.length, static_cast<std::size_t>(end - text.data()));
     EXPECT_EQ(read.error, ec);
-    if (ec == std::errc() && !std::isnan(expected)) EXPECT_EQ(std::bit_cast<std::uint64_t>(read.value), std::bit_cast<std::uint64_t>(expected));
-    if (ec == std::errc() && std::isnan(expected)) EXPECT_TRUE(std::isnan(read.value));
+    if (ec == std::errc() && !std::isnan(expected)) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(read.value), std::bit_cast<std::uint64_t>(expected));
+    }
+    if (ec == std::errc() && std::isnan(expected)) {
+        EXPECT_TRUE(std::isnan(read.value));
+    }
 }
 
 std::string CharconvShortest(double x) {
