@@ -36,12 +36,26 @@ bool OnEverywhere(const Relation& r, const Logged& e, const std::vector<MarkedPo
     return true;
 }
 
+// Within `tolerance` of the line or circle, without a square root: this runs for every set and
+// every drawn element.
+bool Near(const LoggedLine& l, RealPoint p, double tolerance) {
+    const RealPoint d = plane::Minus(l.p2, l.p1);
+    const double cross = plane::Cross(d, plane::Minus(p, l.p1));
+    return cross * cross <= tolerance * tolerance * plane::Dot(d, d);
+}
+bool Near(const LoggedCircle& c, RealPoint p, double tolerance) {
+    if (c.builtTouching) return false; // a circle of a packing names no set
+    const RealPoint d = plane::Minus(p, c.centre);
+    const double squared = plane::Dot(d, d), inner = std::max(0.0, c.radius - tolerance), outer = c.radius + tolerance;
+    return squared >= inner * inner && squared <= outer * outer;
+}
+
 template <class Logged>
 std::string TitleFrom(const std::vector<Logged>& drawn, const Relation& r, const std::vector<MarkedPoint>& points,
                       const std::vector<OtherTriangle>& others, double tolerance) {
     for (const Logged& e : drawn) {
         const bool here = std::all_of(r.members.begin(), r.members.end(), [&](int m) {
-            return Distance(e, points[static_cast<std::size_t>(m)].p) <= tolerance;
+            return Near(e, points[static_cast<std::size_t>(m)].p, tolerance);
         });
         if (here && OnEverywhere(r, e, points, others)) return e.name;
     }
