@@ -21,3 +21,13 @@ export async function openPage(browser, options = {}) {
   await page.locator("body[data-ready='1']").waitFor();
   return { context, page, problems };
 }
+
+// Pixels of the drawing that are not white.
+export async function inkedPixels(page) {
+  return page.locator("#drawing").evaluate((canvas) => {
+    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+    let inked = 0;
+    for (let i = 0; i < data.length; i += 4) if (data[i] < 250 || data[i + 1] < 250 || data[i + 2] < 250) ++inked;
+    return inked;
+  });
+}

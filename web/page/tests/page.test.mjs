@@ -4,7 +4,7 @@ import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { after, before, test } from "node:test";
 import AxeBuilder from "@axe-core/playwright";
-import { launch, openPage } from "./browser.mjs";
+import { inkedPixels, launch, openPage } from "./browser.mjs";
 
 let browser;
 let opened;
@@ -15,16 +15,6 @@ before(async () => {
 after(async () => {
   await browser?.close();
 });
-
-// Pixels of the drawing that are not white.
-async function inkedPixels(page) {
-  return page.locator("#drawing").evaluate((canvas) => {
-    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-    let inked = 0;
-    for (let i = 0; i < data.length; i += 4) if (data[i] < 250 || data[i + 1] < 250 || data[i + 2] < 250) ++inked;
-    return inked;
-  });
-}
 
 test("the drawing shows the start triangle", async () => {
   const { page, problems } = opened;

@@ -3,7 +3,7 @@
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { after, before, test } from "node:test";
-import { launch, openPage } from "./browser.mjs";
+import { inkedPixels, launch, openPage } from "./browser.mjs";
 
 const kViewport = { viewport: { width: 1024, height: 768 } };
 let browser;
@@ -16,15 +16,6 @@ after(async () => {
 
 const picture = (page) => page.locator("#drawing").evaluate((canvas) => canvas.toDataURL());
 const fields = (page) => page.locator(".fields input").evaluateAll((inputs) => inputs.map((i) => i.value));
-
-async function inkedPixels(page) {
-  return page.locator("#drawing").evaluate((canvas) => {
-    const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
-    let inked = 0;
-    for (let i = 0; i < data.length; i += 4) if (data[i] < 250 || data[i + 1] < 250 || data[i + 2] < 250) ++inked;
-    return inked;
-  });
-}
 
 test("a copied link opens the same picture in a new page", async () => {
   const { page, context } = await openPage(browser, kViewport);
