@@ -4,8 +4,6 @@
 import type { CoreWorker } from "./core-worker-client.ts";
 import type { TextResult } from "./core.ts";
 
-export const kComputing = "wird berechnet …";
-
 interface Search {
   state: string;
   width: number;
